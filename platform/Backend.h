@@ -1,0 +1,25 @@
+// The application-wide side of a windowing backend: modal dialogs, message boxes and
+// system metrics. Exactly one backend is current while the program runs.
+#pragma once
+
+#include <string>
+
+#include "platform/WinTypes.h"
+
+class CDialog;
+class CWnd;
+
+class Backend {
+  public:
+    virtual ~Backend() = default;
+
+    // Creates the dialog's window from its template, gives its peer to `dialog`, sends
+    // WM_INITDIALOG, runs the modal loop and returns the code given to EndModal.
+    virtual INT_PTR RunModalDialog(CDialog& dialog, UINT templateId, CWnd* parent) = 0;
+    virtual int MessageBox(const std::string& utf8Text, UINT type) = 0;
+    virtual int GetSystemMetrics(int index) = 0;
+};
+
+// The current backend; nullptr until one is set.
+Backend* CurrentBackend();
+void SetCurrentBackend(Backend* backend);

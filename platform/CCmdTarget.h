@@ -1,0 +1,99 @@
+// The base of every object that receives messages, and the message-map machinery.
+//
+// A class declares DECLARE_MESSAGE_MAP() and lists its handlers between
+// BEGIN_MESSAGE_MAP(Class, Base) and END_MESSAGE_MAP(). Each entry is a small
+// function that unpacks wParam/lParam and calls the handler with its own signature,
+// so no member-pointer casts are needed; lookups walk the chain to the base's map.
+#pragma once
+
+#include "platform/CPoint.h"
+#include "platform/WinTypes.h"
+
+class CCmdTarget;
+class CDC;
+
+using AFX_PMSG = LRESULT (*)(CCmdTarget* target, WPARAM wParam, LPARAM lParam);
+
+struct AFX_MSGMAP_ENTRY {
+    UINT nMessage;  // 0 ends the table
+    UINT nCode;     // notification code of a WM_COMMAND, 0 otherwise
+    UINT nID;       // control or command id of a WM_COMMAND, 0 otherwise
+    AFX_PMSG pfn;
+};
+
+struct AFX_MSGMAP {
+    const AFX_MSGMAP* (*pfnGetBaseMap)();
+    const AFX_MSGMAP_ENTRY* lpEntries;
+};
+
+class CCmdTarget {
+  public:
+    virtual ~CCmdTarget() = default;
+
+    // Finds the entry for a message in this object's map chain; nullptr if none.
+    const AFX_MSGMAP_ENTRY* FindMessageEntry(UINT message, UINT code, UINT id) const;
+
+    // Routes a WM_COMMAND id through the map; false when nothing handles it.
+    BOOL OnCmdMsg(UINT nID, int nCode);
+
+    static const AFX_MSGMAP* GetThisMessageMap();
+
+  protected:
+    virtual const AFX_MSGMAP* GetMessageMap() const;
+};
+
+#define DECLARE_MESSAGE_MAP()                     \
+  public:                                         \
+    static const AFX_MSGMAP* GetThisMessageMap(); \
+                                                  \
+  protected:                                      \
+    const AFX_MSGMAP* GetMessageMap() const override;
+
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)          \
+    const AFX_MSGMAP* theClass::GetMessageMap() const { \
+        return GetThisMessageMap();                     \
+    }                                                   \
+    const AFX_MSGMAP* theClass::GetThisMessageMap() {   \
+        using ThisClass = theClass;                     \
+        using TheBaseClass = baseClass;                 \
+        static const AFX_MSGMAP_ENTRY _messageEntries[] = {
+#define END_MESSAGE_MAP()                                                                         \
+    { 0, 0, 0, nullptr }                                                                          \
+    }                                                                                             \
+    ;                                                                                             \
+    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
+    return &messageMap;                                                                           \
+    }
+
+#define AFX_MSG_ENTRY(message, code, id, body)                                 \
+    {message, code, static_cast<UINT>(id),                                     \
+     [](CCmdTarget* target_, [[maybe_unused]] WPARAM wParam_,                  \
+        [[maybe_unused]] LPARAM lParam_) -> LRESULT {                          \
+         [[maybe_unused]] ThisClass* self_ = static_cast<ThisClass*>(target_); \
+         body                                                                  \
+     }},
+
+#define ON_COMMAND(id, memberFxn) AFX_MSG_ENTRY(WM_COMMAND, 0, id, self_->memberFxn(); return 0;)
+#define ON_BN_CLICKED(id, memberFxn) \
+    AFX_MSG_ENTRY(WM_COMMAND, BN_CLICKED, id, self_->memberFxn(); return 0;)
+#define ON_WM_PAINT() AFX_MSG_ENTRY(WM_PAINT, 0, 0, self_->OnPaint(); return 0;)
+#define ON_WM_ERASEBKGND() \
+    AFX_MSG_ENTRY(WM_ERASEBKGND, 0, 0, return self_->OnEraseBkgnd(reinterpret_cast<CDC*>(wParam_));)
+#define ON_WM_LBUTTONDOWN()                                                          \
+    AFX_MSG_ENTRY(WM_LBUTTONDOWN, 0, 0,                                              \
+                  self_->OnLButtonDown(static_cast<UINT>(wParam_), CPoint(lParam_)); \
+                  return 0;)
+#define ON_WM_LBUTTONUP()                                                          \
+    AFX_MSG_ENTRY(WM_LBUTTONUP, 0, 0,                                              \
+                  self_->OnLButtonUp(static_cast<UINT>(wParam_), CPoint(lParam_)); \
+                  return 0;)
+#define ON_WM_MOUSEMOVE()                                                          \
+    AFX_MSG_ENTRY(WM_MOUSEMOVE, 0, 0,                                              \
+                  self_->OnMouseMove(static_cast<UINT>(wParam_), CPoint(lParam_)); \
+                  return 0;)
+#define ON_WM_SYSCOMMAND()                                                                       \
+    AFX_MSG_ENTRY(WM_SYSCOMMAND, 0, 0, self_->OnSysCommand(static_cast<UINT>(wParam_), lParam_); \
+                  return 0;)
+#define ON_WM_QUERYDRAGICON()             \
+    AFX_MSG_ENTRY(WM_QUERYDRAGICON, 0, 0, \
+                  return reinterpret_cast<LRESULT>(self_->OnQueryDragIcon());)

@@ -1,0 +1,49 @@
+// A window object: receives its window's messages through its message map and calls the
+// window operations that the program uses. The window itself is a backend's WindowPeer.
+#pragma once
+
+#include "platform/CCmdTarget.h"
+#include "platform/CPoint.h"
+#include "platform/CRect.h"
+#include "platform/WindowPeer.h"
+
+class CDC;
+class CMenu;
+
+class CWnd : public CCmdTarget {
+  public:
+    CWnd() = default;
+    ~CWnd() override;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    // Makes this object the receiver of the peer's messages (nullptr detaches).
+    void Attach(WindowPeer* peer);
+    WindowPeer* GetPeer() const { return m_peer; }
+
+    // Dispatches a message through the message map, or to the window's default processing.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
+    void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
+    void GetClientRect(LPRECT rect) const;
+    void SetWindowText(LPCSTR text);
+    void SetDlgItemText(int id, LPCSTR text);
+    BOOL IsIconic() const;
+    HICON SetIcon(HICON icon, BOOL bigIcon);
+    CMenu* GetSystemMenu(BOOL revert);
+
+  protected:
+    // Default processing of the messages that the program's handlers pass on.
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnMouseMove(UINT nFlags, CPoint point);
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnPaint();
+    void OnSysCommand(UINT nID, LPARAM lParam);
+
+  private:
+    WindowPeer* m_peer = nullptr;
+};

@@ -1,0 +1,20 @@
+// A loaded icon: the images of an icon-group resource, as 32-bit pixels.
+#pragma once
+
+#include <vector>
+
+#include "platform/Surface.h"
+#include "platform/WinTypes.h"
+
+struct IconImage {
+    Surface color;                  // 0x00RRGGBB
+    std::vector<bool> transparent;  // one flag a pixel, rows top to bottom (the AND mask)
+};
+
+struct HICON__ {
+    std::vector<IconImage> images;  // in the group's order
+};
+
+// Loads an icon group of the program's resources; nullptr if absent. Loaded icons live
+// until the program ends, as shared icons do in the window system.
+HICON LoadIconResource(UINT id);

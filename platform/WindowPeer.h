@@ -1,0 +1,53 @@
+// What a windowing backend provides for one window: the native side of a CWnd.
+//
+// The core reaches the window system only through this interface. The headless
+// backend records every call; the Qt backend drives real widgets. A peer delivers
+// the window's messages to its owner with CWnd::WindowProc and answers the owner's
+// default processing with DefWindowProc.
+#pragma once
+
+#include <string>
+
+#include "platform/CRect.h"
+#include "platform/WinTypes.h"
+
+class CMenu;
+class CWnd;
+class Surface;
+
+class WindowPeer {
+  public:
+    // A window that goes away first detaches the object that received its messages.
+    virtual ~WindowPeer();
+
+    // The object whose message map receives this window's messages (nullptr: none).
+    void SetOwner(CWnd* owner) { m_owner = owner; }
+    CWnd* GetOwner() const { return m_owner; }
+
+    // The window's own processing of a message that its owner passes on or leaves alone.
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+    // Marks a part of the client area (nullptr: all of it) for a later WM_PAINT.
+    virtual void Invalidate(const RECT* rect, BOOL erase) = 0;
+
+    // The client-area surface, and the part of it that a WM_PAINT must renew.
+    // BeginPaint returns the invalid rectangle and validates it; EndPaint presents.
+    virtual Surface& ClientSurface() = 0;
+    virtual CRect BeginPaint() = 0;
+    virtual void EndPaint() = 0;
+
+    virtual CRect ClientRect() const = 0;
+    virtual void Move(int x, int y, int width, int height, BOOL repaint) = 0;
+    virtual void SetText(const std::string& utf8) = 0;
+    virtual std::string Text() const = 0;
+    virtual BOOL IsIconic() const = 0;
+    virtual HICON SetIcon(HICON icon, BOOL big) = 0;
+
+    // Dialog windows: their controls by id, their system menu, the end of their modal loop.
+    virtual WindowPeer* Control(int id) = 0;
+    virtual CMenu* SystemMenu(BOOL revert) = 0;
+    virtual void EndModal(int result) = 0;
+
+  private:
+    CWnd* m_owner = nullptr;
+};

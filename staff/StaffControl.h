@@ -1,0 +1,74 @@
+// The staff control: a static window that shows a five-line staff, lets the user place
+// and drag up to five notes with the left mouse button, sounds each new pitch during a
+// drag, snaps a released note onto the staff and draws fixed notes set by its owner.
+#pragma once
+
+#include "midi/MidiOut.h"
+#include "platform/CBitmap.h"
+#include "platform/CPoint.h"
+#include "platform/CStatic.h"
+
+class CDC;
+
+class CStaffControl : public CStatic {
+  public:
+    static constexpr int kMaxNoteSlots = 5;
+    static constexpr int kFixedColumns = 16;
+
+    CStaffControl();
+    ~CStaffControl() override;
+
+    // Owner operations. None of them repaints; changes show at the next repaint.
+    void SetMaxNotes(int nMaxNotes);
+    void SetClef(bool bTreble);
+    bool IsTreble() const;
+    void SetFixedNote(int nColumn, int nStep, int nColumns);
+    void SetRange(int nLeftColumn, int nRightColumn);
+    // Writes the note count to nCount and the staff step of each note to pSteps[0..nCount).
+    void GetNotes(int* pSteps, int& nCount);
+
+    // Staff geometry with this control's column count and clef.
+    int YToStep(int y) const;
+    int StepToY(int step) const;
+    int ColumnToX(int column) const;
+    int StepToKey(int lineOffset) const;
+
+    static const int kTrebleKeys[13];
+    static const int kBassKeys[13];
+
+    // MIDI output, one device for the whole process.
+    bool InitMidi();
+    void OpenMidi();
+    void CloseMidi();
+    void PlayNote(int key);
+
+  protected:
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnMouseMove(UINT nFlags, CPoint point);
+    void OnPaint();
+
+    bool FindNoteAt(CPoint point);
+    void DrawNote(int x, int y);
+    void DrawSelectedNote(int x, int y);
+    void DrawFixedNote(int column, int step);
+
+    DECLARE_MESSAGE_MAP()
+
+    CBitmap m_bmpStaff;
+    CBitmap m_bmpNote;
+    CBitmap m_bmpNoteSelected;
+    CBitmap m_bmpNoteMask;
+    bool m_bTreble = true;
+    int m_nNoteCount = 0;
+    int m_nMaxNotes = 1;
+    int m_nSelected = -1;
+    CPoint m_ptNotes[kMaxNoteSlots];
+    int m_nFixedSteps[kFixedColumns];
+    int m_nColumns;
+    int m_nLeftLimit = -1;
+    int m_nRightLimit = -1;
+
+    static HMIDIOUT s_hMidiOut;
+};

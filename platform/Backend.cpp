@@ -10,3 +10,7 @@ Backend* CurrentBackend() {
 void SetCurrentBackend(Backend* backend) {
     g_backend = backend;
 }
+
+int GetSystemMetrics(int index) {
+    return g_backend != nullptr ? g_backend->GetSystemMetrics(index) : 0;
+}

@@ -23,3 +23,6 @@ class Backend {
 // The current backend; nullptr until one is set.
 Backend* CurrentBackend();
 void SetCurrentBackend(Backend* backend);
+
+// The current backend's metric; 0 when there is no backend.
+int GetSystemMetrics(int index);

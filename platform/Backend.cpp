@@ -11,6 +11,8 @@ void SetCurrentBackend(Backend* backend) {
     g_backend = backend;
 }
 
+#ifndef _WIN32
 int GetSystemMetrics(int index) {
     return g_backend != nullptr ? g_backend->GetSystemMetrics(index) : 0;
 }
+#endif

@@ -24,5 +24,7 @@ class Backend {
 Backend* CurrentBackend();
 void SetCurrentBackend(Backend* backend);
 
-// The current backend's metric; 0 when there is no backend.
+#ifndef _WIN32
+// The current backend's metric; 0 when there is no backend. Windows has its own.
 int GetSystemMetrics(int index);
+#endif

@@ -4,7 +4,15 @@
 #pragma once
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX  // keeps std::min and std::max usable
+#endif
 #include <windows.h>
+// From windowsx.h, whose many other macros would clash with the program's names.
+#ifndef GET_X_LPARAM
+#define GET_X_LPARAM(lp) (static_cast<int>(static_cast<short>(LOWORD(lp))))
+#define GET_Y_LPARAM(lp) (static_cast<int>(static_cast<short>(HIWORD(lp))))
+#endif
 #else
 #include <cstdint>
 
@@ -102,6 +110,7 @@ constexpr int SM_CYICON = 12;
 constexpr DWORD SRCCOPY = 0x00CC0020;
 constexpr DWORD SRCAND = 0x008800C6;
 constexpr DWORD MERGEPAINT = 0x00BB0226;
+constexpr DWORD WHITENESS = 0x00FF0062;
 
 // Window, dialog and control styles.
 constexpr DWORD WS_POPUP = 0x80000000;

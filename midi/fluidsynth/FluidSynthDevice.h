@@ -1,0 +1,37 @@
+// The built-in synthesizer as a MIDI device: a General MIDI soundfont played through the
+// desktop's default audio output. Loading the soundfont and connecting to the sound server
+// happen on a worker thread and are waited for at most a bounded time, so a sound server
+// that hangs can't freeze the window; sending a note never blocks.
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "midi/MidiDevice.h"
+#include "midi/fluidsynth/AudioSettings.h"
+
+class FluidSynthEngine;
+
+class FluidSynthDevice : public MidiDevice {
+  public:
+    static constexpr std::chrono::milliseconds kDefaultOpenBound{3000};
+
+    explicit FluidSynthDevice(
+        std::string soundfontPath = audio_settings::kDefaultSoundfont,
+        std::vector<std::string> audioDrivers = audio_settings::DefaultAudioDrivers(),
+        std::chrono::milliseconds openBound = kDefaultOpenBound);
+    ~FluidSynthDevice() override;
+
+    MMRESULT GetCaps(MIDIOUTCAPSA& caps) override;
+    MMRESULT Open() override;
+    MMRESULT ShortMsg(DWORD message) override;
+    MMRESULT Close() override;
+
+  private:
+    std::string m_soundfontPath;
+    std::vector<std::string> m_audioDrivers;
+    std::chrono::milliseconds m_openBound;
+    std::unique_ptr<FluidSynthEngine> m_engine;
+};

@@ -1,0 +1,88 @@
+#include "midi/fluidsynth/FluidSynthEngine.h"
+
+#include <fluidsynth.h>
+
+#include "midi/fluidsynth/AudioSettings.h"
+
+namespace {
+
+void Configure(fluid_settings_t* settings) {
+    fluid_settings_setnum(settings, "synth.sample-rate", audio_settings::kSampleRate);
+    fluid_settings_setint(settings, "audio.period-size", audio_settings::kPeriodSize);
+    fluid_settings_setint(settings, "audio.periods", audio_settings::kPeriods);
+    // Only the presets in use get their samples read: quicker to start, less memory.
+    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    // Chorus wobbles the pitch, which blurs the one thing the user listens for.
+    fluid_settings_setint(settings, "synth.chorus.active", 0);
+}
+
+}  // namespace
+
+std::unique_ptr<FluidSynthEngine> FluidSynthEngine::Load(const std::string& soundfontPath) {
+    std::unique_ptr<FluidSynthEngine> engine(new FluidSynthEngine);
+    engine->m_settings = new_fluid_settings();
+    if (engine->m_settings == nullptr) {
+        return nullptr;
+    }
+    Configure(engine->m_settings);
+    engine->m_synth = new_fluid_synth(engine->m_settings);
+    if (engine->m_synth == nullptr ||
+        fluid_synth_sfload(engine->m_synth, soundfontPath.c_str(), 1) == FLUID_FAILED) {
+        return nullptr;
+    }
+    return engine;
+}
+
+FluidSynthEngine::~FluidSynthEngine() {
+    // The driver renders from the synth, so it goes first.
+    if (m_audio != nullptr) {
+        delete_fluid_audio_driver(m_audio);
+    }
+    if (m_synth != nullptr) {
+        delete_fluid_synth(m_synth);
+    }
+    if (m_settings != nullptr) {
+        delete_fluid_settings(m_settings);
+    }
+}
+
+bool FluidSynthEngine::StartAudio(const std::vector<std::string>& drivers) {
+    for (const std::string& driver : drivers) {
+        if (fluid_settings_setstr(m_settings, "audio.driver", driver.c_str()) == FLUID_FAILED) {
+            continue;  // a driver this FluidSynth was built without
+        }
+        m_audio = new_fluid_audio_driver(m_settings, m_synth);
+        if (m_audio != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void FluidSynthEngine::Play(const ChannelMessage& message) {
+    const int channel = message.channel;
+    switch (message.kind) {
+        case ChannelMessageKind::NoteOff:
+            fluid_synth_noteoff(m_synth, channel, message.data1);
+            break;
+        case ChannelMessageKind::NoteOn:
+            // Velocity 0 is a note-off; FluidSynth treats it so.
+            fluid_synth_noteon(m_synth, channel, message.data1, message.data2);
+            break;
+        case ChannelMessageKind::KeyPressure:
+            fluid_synth_key_pressure(m_synth, channel, message.data1, message.data2);
+            break;
+        case ChannelMessageKind::ControlChange:
+            fluid_synth_cc(m_synth, channel, message.data1, message.data2);
+            break;
+        case ChannelMessageKind::ProgramChange:
+            fluid_synth_program_change(m_synth, channel, message.data1);
+            break;
+        case ChannelMessageKind::ChannelPressure:
+            fluid_synth_channel_pressure(m_synth, channel, message.data1);
+            break;
+        case ChannelMessageKind::PitchBend:
+            fluid_synth_pitch_bend(m_synth, channel, message.PitchBendValue());
+            break;
+    }
+}

@@ -1,0 +1,37 @@
+// The built-in General MIDI synthesizer: FluidSynth with a soundfont loaded, optionally
+// playing through an audio driver. Without a driver it can still be rendered into a buffer.
+#pragma once
+
+#include <fluidsynth/types.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "midi/ShortMessage.h"
+
+class FluidSynthEngine {
+  public:
+    // Null when the synthesizer can't be made or the soundfont doesn't load.
+    static std::unique_ptr<FluidSynthEngine> Load(const std::string& soundfontPath);
+    ~FluidSynthEngine();
+
+    FluidSynthEngine(const FluidSynthEngine&) = delete;
+    FluidSynthEngine& operator=(const FluidSynthEngine&) = delete;
+
+    // Tries the drivers in order and keeps the first that opens; false when none does.
+    bool StartAudio(const std::vector<std::string>& drivers);
+    bool HasAudio() const { return m_audio != nullptr; }
+
+    // Safe to call while the audio thread renders, and quick: FluidSynth locks internally.
+    void Play(const ChannelMessage& message);
+
+    fluid_synth_t* Synth() const { return m_synth; }
+
+  private:
+    FluidSynthEngine() = default;
+
+    fluid_settings_t* m_settings = nullptr;
+    fluid_synth_t* m_synth = nullptr;
+    fluid_audio_driver_t* m_audio = nullptr;
+};

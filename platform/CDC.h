@@ -9,6 +9,7 @@
 class CBitmap;
 class CWnd;
 class Surface;
+class WindowPeer;
 
 class CDC {
   public:
@@ -17,16 +18,24 @@ class CDC {
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
 
-    // A memory context whose surface is the bitmap selected into it.
+    // Makes this an empty context into which a bitmap can be selected as the source of
+    // BitBlt. Fails on a context that is already in use.
     BOOL CreateCompatibleDC(CDC* pDC);
-    // Makes the bitmap this memory context's surface; returns the previous one.
+    // Makes the bitmap this memory context's picture; returns the previous one (nullptr
+    // at first, and on failure).
     CBitmap* SelectObject(CBitmap* pBitmap);
+    // SRCCOPY, MERGEPAINT or SRCAND of the source's block at (xSrc, ySrc) onto (x, y),
+    // clipped to this context and to the source's picture. An empty source draws nothing.
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
                 DWORD dwRop);
+    // WHITENESS over the block at (x, y), clipped to this context.
+    BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
     // Lines in the default pen: solid, 1 pixel, black, copy mode; the end point is not drawn.
     CPoint MoveTo(int x, int y);
     BOOL LineTo(int x, int y);
+    // Draws the icon's image at the system icon size, through its transparency mask.
     BOOL DrawIcon(int x, int y, HICON hIcon);
+    // Identifies this context while it can draw or be drawn from; nullptr otherwise.
     HDC GetSafeHdc() const;
 
   protected:
@@ -35,6 +44,8 @@ class CDC {
 
   private:
     const Surface* Source() const;
+    // The clip rectangle within the target's current size.
+    CRect DrawableArea() const;
 
     Surface* m_target = nullptr;
     CRect m_clip;
@@ -50,8 +61,12 @@ class CPaintDC : public CDC {
     explicit CPaintDC(CWnd* pWnd);
     ~CPaintDC() override;
 
+    // The part of the client area that this repaint renews.
+    const CRect& PaintRect() const { return m_paintRect; }
+
   private:
-    CWnd* m_pWnd;
+    WindowPeer* m_peer = nullptr;
+    CRect m_paintRect;
 };
 
 // A context on the whole client area, outside WM_PAINT.

@@ -19,22 +19,26 @@ class CStaffControl : public CStatic {
     ~CStaffControl() override;
 
     // Owner operations. None of them repaints; changes show at the next repaint.
+    // A capacity above the five note slots counts as five.
     void SetMaxNotes(int nMaxNotes);
     void SetClef(bool bTreble);
     bool IsTreble() const;
+    // A column outside 0..15 is ignored, count included.
     void SetFixedNote(int nColumn, int nStep, int nColumns);
     void SetRange(int nLeftColumn, int nRightColumn);
     // Writes the note count to nCount and the staff step of each note to pSteps[0..nCount).
     void GetNotes(int* pSteps, int& nCount);
+
+    // The editing state, for owners and tools that show it.
+    int NoteCount() const { return m_nNoteCount; }
+    int SelectedNote() const { return m_nSelected; }
+    CPoint NoteCentre(int index) const { return m_ptNotes[index]; }
 
     // Staff geometry with this control's column count and clef.
     int YToStep(int y) const;
     int StepToY(int step) const;
     int ColumnToX(int column) const;
     int StepToKey(int lineOffset) const;
-
-    static const int kTrebleKeys[13];
-    static const int kBassKeys[13];
 
     // MIDI output, one device for the whole process.
     bool InitMidi();
@@ -49,6 +53,7 @@ class CStaffControl : public CStatic {
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnPaint();
 
+    CPoint ClampPoint(CPoint point) const;
     bool FindNoteAt(CPoint point);
     void DrawNote(int x, int y);
     void DrawSelectedNote(int x, int y);
@@ -66,7 +71,9 @@ class CStaffControl : public CStatic {
     int m_nSelected = -1;
     CPoint m_ptNotes[kMaxNoteSlots];
     int m_nFixedSteps[kFixedColumns];
-    int m_nColumns;
+    // One column until the owner sets a count, so a column centre never divides by an
+    // unset value.
+    int m_nColumns = 1;
     int m_nLeftLimit = -1;
     int m_nRightLimit = -1;
 

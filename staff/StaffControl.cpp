@@ -1,0 +1,98 @@
+#include "staff/StaffControl.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "res/resource.h"
+#include "staff/StaffGeometry.h"
+
+BEGIN_MESSAGE_MAP(CStaffControl, CStatic)
+ON_WM_ERASEBKGND()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_MOUSEMOVE()
+ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+CStaffControl::CStaffControl() {
+    std::fill(std::begin(m_ptNotes), std::end(m_ptNotes), CPoint(-1, -1));
+    std::fill(std::begin(m_nFixedSteps), std::end(m_nFixedSteps), -1);
+}
+
+// The pictures are released after this body, in the reverse of their declaration order.
+CStaffControl::~CStaffControl() {
+    CloseMidi();
+}
+
+void CStaffControl::SetMaxNotes(int nMaxNotes) {
+    m_nMaxNotes = std::min(nMaxNotes, kMaxNoteSlots);
+}
+
+void CStaffControl::SetClef(bool bTreble) {
+    m_bTreble = bTreble;
+    const std::pair<CBitmap*, UINT> pictures[] = {
+        {&m_bmpStaff, bTreble ? IDB_STAFF_TREBLE : IDB_STAFF_BASS},
+        {&m_bmpNote, IDB_NOTE},
+        {&m_bmpNoteSelected, IDB_NOTE_SELECTED},
+        {&m_bmpNoteMask, IDB_NOTE_MASK},
+    };
+    for (const auto& [bitmap, id] : pictures) {
+        bitmap->DeleteObject();
+        bitmap->LoadBitmap(id);
+    }
+}
+
+bool CStaffControl::IsTreble() const {
+    return m_bTreble;
+}
+
+void CStaffControl::SetFixedNote(int nColumn, int nStep, int nColumns) {
+    if (nColumn < 0 || nColumn >= kFixedColumns) {
+        return;
+    }
+    m_nFixedSteps[nColumn] = nStep;
+    m_nColumns = nColumns;
+}
+
+void CStaffControl::SetRange(int nLeftColumn, int nRightColumn) {
+    if (nLeftColumn != -1) {
+        m_nLeftLimit = ColumnToX(nLeftColumn);
+    }
+    if (nRightColumn != -1) {
+        m_nRightLimit = ColumnToX(nRightColumn);
+    }
+}
+
+void CStaffControl::GetNotes(int* pSteps, int& nCount) {
+    nCount = m_nNoteCount;
+    // One pass of neighbour exchanges, not a full sort. The selection follows its note.
+    for (int i = 0; i < m_nNoteCount - 1; ++i) {
+        if (m_ptNotes[i].x > m_ptNotes[i + 1].x) {
+            std::swap(m_ptNotes[i], m_ptNotes[i + 1]);
+            if (m_nSelected == i) {
+                m_nSelected = i + 1;
+            } else if (m_nSelected == i + 1) {
+                m_nSelected = i;
+            }
+        }
+    }
+    for (int i = 0; i < m_nNoteCount; ++i) {
+        pSteps[i] = YToStep(m_ptNotes[i].y);
+    }
+}
+
+int CStaffControl::YToStep(int y) const {
+    return staff::YToStep(y);
+}
+
+int CStaffControl::StepToY(int step) const {
+    return staff::StepToY(step);
+}
+
+int CStaffControl::ColumnToX(int column) const {
+    return staff::ColumnToX(column, m_nColumns);
+}
+
+int CStaffControl::StepToKey(int lineOffset) const {
+    return staff::StepToKey(lineOffset, IsTreble());
+}

@@ -1,0 +1,54 @@
+#include "platform/CWinApp.h"
+#include "staff/StaffControl.h"
+
+HMIDIOUT CStaffControl::s_hMidiOut = nullptr;
+
+namespace {
+
+// Status 0x90 (note-on, channel 1), the key, velocity 80; packed low byte first.
+constexpr DWORD kNoteOnChannel1 = 0x90;
+constexpr DWORD kVelocity = 80;
+
+constexpr int kHighestKey = 127;
+
+DWORD NoteOn(int key) {
+    return kNoteOnChannel1 | static_cast<DWORD>(key) << 8 | kVelocity << 16;
+}
+
+}  // namespace
+
+bool CStaffControl::InitMidi() {
+    MIDIOUTCAPSA caps{};
+    if (midiOutGetDevCapsA(MIDI_MAPPER, &caps, sizeof(caps)) != MMSYSERR_NOERROR) {
+        AfxMessageBox("初始化Midi设备失败!", MB_OK, 0);
+        return false;
+    }
+    OpenMidi();
+    return true;
+}
+
+void CStaffControl::OpenMidi() {
+    CloseMidi();
+    if (midiOutOpen(&s_hMidiOut, MIDI_MAPPER, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) {
+        // Whatever the output layer left behind, a failed open means no device.
+        s_hMidiOut = nullptr;
+        AfxMessageBox("打开Midi设备失败", MB_OK, 0);
+    }
+}
+
+void CStaffControl::CloseMidi() {
+    if (s_hMidiOut == nullptr) {
+        return;
+    }
+    midiOutClose(s_hMidiOut);
+    s_hMidiOut = nullptr;
+}
+
+// Only the note-on is sent: no note-off ever follows, the device decides how long it rings.
+// A key outside 0..127 would spill into the neighbouring bytes of the message; it is dropped.
+void CStaffControl::PlayNote(int key) {
+    if (s_hMidiOut == nullptr || key < 0 || key > kHighestKey) {
+        return;
+    }
+    midiOutShortMsg(s_hMidiOut, NoteOn(key));
+}

@@ -1,0 +1,85 @@
+#include <algorithm>
+
+#include "staff/StaffControl.h"
+#include "staff/StaffGeometry.h"
+
+using namespace staff;
+
+BOOL CStaffControl::OnEraseBkgnd(CDC* pDC) {
+    return CWnd::OnEraseBkgnd(pDC);
+}
+
+// The fixed bounds first, then the owner's limits, which win over them.
+CPoint CStaffControl::ClampPoint(CPoint point) const {
+    point.x = std::clamp<LONG>(point.x, kClampLeft, kClampRight);
+    point.y = std::clamp<LONG>(point.y, kClampTop, kClampBottom);
+    if (m_nLeftLimit != -1 && point.x < m_nLeftLimit) {
+        point.x = m_nLeftLimit;
+    }
+    if (m_nRightLimit != -1 && point.x > m_nRightLimit) {
+        point.x = m_nRightLimit;
+    }
+    return point;
+}
+
+bool CStaffControl::FindNoteAt(CPoint point) {
+    for (int i = 0; i < m_nNoteCount; ++i) {
+        const CPoint& centre = m_ptNotes[i];
+        const CRect hitBox(centre.x - kNoteHalfWidth, centre.y - kNoteHalfHeight,
+                           centre.x + kNoteHalfWidth, centre.y + kNoteHalfHeight);
+        if (PtInRect(&hitBox, point)) {
+            m_nSelected = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+void CStaffControl::OnLButtonDown(UINT nFlags, CPoint point) {
+    const CPoint clamped = ClampPoint(point);
+    // The hit test sees the pointer where it really is, not where the clamp put it.
+    if (FindNoteAt(point)) {
+        m_ptNotes[m_nSelected] = clamped;
+    } else {
+        if (m_nNoteCount >= m_nMaxNotes) {
+            return;
+        }
+        m_nSelected = m_nNoteCount;
+        m_ptNotes[m_nNoteCount++] = clamped;
+    }
+    CWnd::InvalidateRect(nullptr, FALSE);
+    CWnd::OnLButtonDown(nFlags, point);
+}
+
+void CStaffControl::OnMouseMove(UINT nFlags, CPoint point) {
+    if (m_nSelected == -1) {
+        return;
+    }
+    const bool outsideDragArea =
+        point.x < kDragLeft || point.x > kDragRight || point.y < kDragTop || point.y > kDragBottom;
+    const CPoint clamped = ClampPoint(point);
+    if (outsideDragArea) {
+        // The note stays where it was, unsnapped: leaving the area cancels the drag.
+        m_nSelected = -1;
+        CWnd::InvalidateRect(nullptr, FALSE);
+        return;
+    }
+    const int newOffset = LineOffset(clamped.y);
+    if (LineOffset(m_ptNotes[m_nSelected].y) != newOffset) {
+        PlayNote(StepToKey(newOffset));
+    }
+    m_ptNotes[m_nSelected] = clamped;
+    CWnd::InvalidateRect(nullptr, FALSE);
+    CWnd::OnMouseMove(nFlags, point);
+}
+
+void CStaffControl::OnLButtonUp(UINT nFlags, CPoint point) {
+    if (m_nSelected == -1) {
+        return;
+    }
+    CPoint& note = m_ptNotes[m_nSelected];
+    note.y = SnappedY(note.y);
+    m_nSelected = -1;
+    CWnd::InvalidateRect(nullptr, FALSE);
+    CWnd::OnLButtonUp(nFlags, point);
+}

@@ -1,0 +1,32 @@
+// The application-wide side of the headless window system: message boxes are logged and
+// answered with OK; a modal dialog gets a window, WM_INITDIALOG and, if set, a driver that
+// stands in for the user until the dialog ends.
+#pragma once
+
+#include <functional>
+#include <utility>
+
+#include "platform/Backend.h"
+#include "platform/headless/CallLog.h"
+
+class HeadlessWindow;
+
+class HeadlessBackend : public Backend {
+  public:
+    using ModalDriver = std::function<void(CDialog& dialog, HeadlessWindow& window)>;
+
+    explicit HeadlessBackend(CallLog& log) : m_log(log) {}
+
+    INT_PTR RunModalDialog(CDialog& dialog, UINT templateId, CWnd* parent) override;
+    int MessageBox(const std::string& utf8Text, UINT type) override;
+    int GetSystemMetrics(int index) override;
+
+    // Runs inside every modal dialog after its initialisation.
+    void SetModalDriver(ModalDriver driver) { m_driver = std::move(driver); }
+
+    static constexpr int kIconSize = 32;
+
+  private:
+    CallLog& m_log;
+    ModalDriver m_driver;
+};

@@ -1,0 +1,127 @@
+#include "platform/headless/HeadlessWindow.h"
+
+#include <algorithm>
+
+#include "platform/CWnd.h"
+
+namespace {
+
+CRect Intersection(const CRect& a, const CRect& b) {
+    const CRect result(std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                       std::min(a.bottom, b.bottom));
+    return result.IsRectEmpty() ? CRect() : result;
+}
+
+CRect Union(const CRect& a, const CRect& b) {
+    if (a.IsRectEmpty()) {
+        return b;
+    }
+    if (b.IsRectEmpty()) {
+        return a;
+    }
+    return CRect(std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                 std::max(a.bottom, b.bottom));
+}
+
+}  // namespace
+
+HeadlessWindow::HeadlessWindow(CallLog& log, int width, int height)
+    : m_log(log), m_surface(width, height) {}
+
+void HeadlessWindow::Log(LoggedCall call) {
+    call.window = this;
+    m_log.Add(std::move(call));
+}
+
+LRESULT HeadlessWindow::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    Log({.kind = LoggedCall::Kind::DefaultProcessing,
+         .message = message,
+         .wParam = wParam,
+         .lParam = lParam});
+    switch (message) {
+        case WM_PAINT:
+            // A window that does not paint still counts as painted, or WM_PAINT would
+            // come back for ever.
+            m_invalid = CRect();
+            return 0;
+        case WM_ERASEBKGND:
+            return TRUE;
+        default:
+            return 0;
+    }
+}
+
+void HeadlessWindow::Invalidate(const RECT* rect, BOOL erase) {
+    const bool whole = rect == nullptr;
+    const CRect asked = whole ? ClientRect() : CRect(*rect);
+    Log({.kind = LoggedCall::Kind::Invalidate, .rect = asked, .whole = whole, .flag = erase});
+    m_invalid = Union(m_invalid, Intersection(asked, ClientRect()));
+}
+
+CRect HeadlessWindow::BeginPaint() {
+    const CRect renew = m_invalid;
+    m_invalid = CRect();
+    Log({.kind = LoggedCall::Kind::BeginPaint, .rect = renew});
+    return renew;
+}
+
+void HeadlessWindow::EndPaint() {
+    Log({.kind = LoggedCall::Kind::EndPaint});
+}
+
+CRect HeadlessWindow::ClientRect() const {
+    return CRect(0, 0, m_surface.Width(), m_surface.Height());
+}
+
+void HeadlessWindow::Move(int x, int y, int width, int height, BOOL repaint) {
+    Log({.kind = LoggedCall::Kind::Move,
+         .rect = CRect(x, y, x + width, y + height),
+         .flag = repaint});
+    m_position = CPoint(x, y);
+    if (width != m_surface.Width() || height != m_surface.Height()) {
+        m_surface.Reset(width, height);
+        m_invalid = Intersection(m_invalid, ClientRect());
+    }
+    if (repaint) {
+        m_invalid = ClientRect();
+    }
+}
+
+void HeadlessWindow::SetText(const std::string& utf8) {
+    Log({.kind = LoggedCall::Kind::SetText, .text = utf8});
+    m_text = utf8;
+}
+
+HICON HeadlessWindow::SetIcon(HICON icon, BOOL big) {
+    Log({.kind = LoggedCall::Kind::SetIcon, .flag = big, .icon = icon});
+    HICON& slot = big ? m_bigIcon : m_smallIcon;
+    return std::exchange(slot, icon);
+}
+
+WindowPeer* HeadlessWindow::Control(int id) {
+    const auto found = m_controls.find(id);
+    return found != m_controls.end() ? found->second : nullptr;
+}
+
+CMenu* HeadlessWindow::SystemMenu(BOOL) {
+    return m_hasSystemMenu ? &m_systemMenu : nullptr;
+}
+
+void HeadlessWindow::EndModal(int result) {
+    Log({.kind = LoggedCall::Kind::EndModal, .value = result});
+    m_modalResult = result;
+}
+
+LRESULT HeadlessWindow::Deliver(UINT message, WPARAM wParam, LPARAM lParam) {
+    CWnd* owner = GetOwner();
+    return owner != nullptr ? owner->WindowProc(message, wParam, lParam)
+                            : DefWindowProc(message, wParam, lParam);
+}
+
+bool HeadlessWindow::RunPendingPaint() {
+    if (!IsPaintPending()) {
+        return false;
+    }
+    Deliver(WM_PAINT);
+    return true;
+}

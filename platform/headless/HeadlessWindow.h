@@ -1,0 +1,65 @@
+// A window without a screen: a client-area surface of a given size, an invalid rectangle
+// that collects redraw requests until a paint renews it, and a log entry for every call.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "platform/CMenu.h"
+#include "platform/CPoint.h"
+#include "platform/Surface.h"
+#include "platform/WindowPeer.h"
+#include "platform/headless/CallLog.h"
+
+class HeadlessWindow : public WindowPeer {
+  public:
+    HeadlessWindow(CallLog& log, int width, int height);
+
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Invalidate(const RECT* rect, BOOL erase) override;
+    Surface& ClientSurface() override { return m_surface; }
+    CRect BeginPaint() override;
+    void EndPaint() override;
+    CRect ClientRect() const override;
+    void Move(int x, int y, int width, int height, BOOL repaint) override;
+    void SetText(const std::string& utf8) override;
+    std::string Text() const override { return m_text; }
+    BOOL IsIconic() const override { return m_iconic ? TRUE : FALSE; }
+    HICON SetIcon(HICON icon, BOOL big) override;
+    WindowPeer* Control(int id) override;
+    CMenu* SystemMenu(BOOL revert) override;
+    void EndModal(int result) override;
+
+    // What the window system does when it delivers a message: the owner's window
+    // procedure, or the window's own processing when nothing owns it.
+    LRESULT Deliver(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Delivers WM_PAINT when part of the client area is invalid; false when nothing was.
+    bool RunPendingPaint();
+    CRect InvalidRect() const { return m_invalid; }
+    bool IsPaintPending() const { return !m_invalid.IsRectEmpty(); }
+
+    // Dialog windows: the controls that Control(id) finds.
+    void AddControl(int id, HeadlessWindow& control) { m_controls[id] = &control; }
+    void SetIconic(bool iconic) { m_iconic = iconic; }
+    void SetHasSystemMenu(bool has) { m_hasSystemMenu = has; }
+    CPoint Position() const { return m_position; }
+    HICON Icon(bool big) const { return big ? m_bigIcon : m_smallIcon; }
+    std::optional<int> ModalResult() const { return m_modalResult; }
+
+  private:
+    void Log(LoggedCall call);
+
+    CallLog& m_log;
+    Surface m_surface;
+    CRect m_invalid;
+    CPoint m_position;
+    std::string m_text;
+    bool m_iconic = false;
+    bool m_hasSystemMenu = true;
+    CMenu m_systemMenu;
+    HICON m_bigIcon = nullptr;
+    HICON m_smallIcon = nullptr;
+    std::map<int, HeadlessWindow*> m_controls;
+    std::optional<int> m_modalResult;
+};

@@ -79,7 +79,7 @@ BOOL CDC::DrawIcon(int x, int y, HICON hIcon) {
     }
     const int metric = GetSystemMetrics(SM_CXICON);
     const int size = metric > 0 ? metric : kDefaultIconSize;
-    const IconImage* image = ChooseIconImage(*hIcon, size);
+    const IconImage* image = ChooseIconImage(hIcon, size);
     if (image == nullptr) {
         return FALSE;
     }

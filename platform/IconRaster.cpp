@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-const IconImage* ChooseIconImage(const HICON__& icon, int size) {
+const IconImage* ChooseIconImage(HICON icon, int size) {
     const IconImage* chosen = nullptr;
-    for (const IconImage& image : icon.images) {
+    for (const IconImage& image : IconImages(icon)) {
         if (image.color.IsEmpty()) {
             continue;
         }

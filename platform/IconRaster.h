@@ -6,7 +6,7 @@
 
 // The image drawn at `size` pixels: the one of that size, else the largest; nullptr when
 // the icon has no image.
-const IconImage* ChooseIconImage(const HICON__& icon, int size);
+const IconImage* ChooseIconImage(HICON icon, int size);
 
 // Draws `image` as a size × size square at (x, y), inside `clip` (which lies inside the
 // target), scaling by nearest pixel when its size differs. Where the mask is set the

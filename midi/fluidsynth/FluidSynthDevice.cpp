@@ -3,7 +3,6 @@
 #include <cstring>
 #include <utility>
 
-#include "midi/ShortMessage.h"
 #include "midi/fluidsynth/BoundedCall.h"
 #include "midi/fluidsynth/FluidSynthEngine.h"
 #include "midi/fluidsynth/SoundfontFile.h"
@@ -51,9 +50,7 @@ MMRESULT FluidSynthDevice::ShortMsg(DWORD message) {
     if (m_engine == nullptr) {
         return MMSYSERR_INVALHANDLE;
     }
-    if (const auto decoded = DecodeShortMessage(message)) {
-        m_engine->Play(*decoded);
-    }
+    m_engine->Send(message);
     return MMSYSERR_NOERROR;
 }
 

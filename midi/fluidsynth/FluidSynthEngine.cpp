@@ -59,6 +59,12 @@ bool FluidSynthEngine::StartAudio(const std::vector<std::string>& drivers) {
     return false;
 }
 
+void FluidSynthEngine::Send(DWORD message) {
+    if (const auto decoded = DecodeShortMessage(message)) {
+        Play(*decoded);
+    }
+}
+
 void FluidSynthEngine::Play(const ChannelMessage& message) {
     const int channel = message.channel;
     switch (message.kind) {

@@ -23,13 +23,15 @@ class FluidSynthEngine {
     bool StartAudio(const std::vector<std::string>& drivers);
     bool HasAudio() const { return m_audio != nullptr; }
 
-    // Safe to call while the audio thread renders, and quick: FluidSynth locks internally.
-    void Play(const ChannelMessage& message);
+    // Plays a packed short message; anything but a channel message is ignored. Safe to call
+    // while the audio thread renders, and quick: FluidSynth locks internally.
+    void Send(DWORD message);
 
     fluid_synth_t* Synth() const { return m_synth; }
 
   private:
     FluidSynthEngine() = default;
+    void Play(const ChannelMessage& message);
 
     fluid_settings_t* m_settings = nullptr;
     fluid_synth_t* m_synth = nullptr;

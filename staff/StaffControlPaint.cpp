@@ -1,0 +1,107 @@
+// Painting: the staff picture, then the fixed notes, then the placed notes, each note
+// straight onto the client area through a context of its own.
+#include <algorithm>
+
+#include "platform/CDC.h"
+#include "staff/StaffControl.h"
+#include "staff/StaffGeometry.h"
+
+namespace {
+
+using staff::kHalfStep;
+using staff::kNoteHalfHeight;
+using staff::kNoteHalfWidth;
+using staff::kStaffHeight;
+using staff::kStaffWidth;
+
+constexpr int kNoteWidth = 2 * kNoteHalfWidth + 1;
+constexpr int kNoteHeight = 2 * kNoteHalfHeight + 1;
+
+// Ledger lines run from x − 24 up to (not including) x + 24, one staff space apart,
+// outward from one space beyond the outer staff lines.
+constexpr int kLedgerHalfLength = 24;
+constexpr int kLedgerSpacing = 2 * kHalfStep;
+constexpr int kFirstLedgerBelowY = 123;
+constexpr int kFirstLedgerAboveY = 39;
+// A line offset beyond this needs ledger lines.
+constexpr int kLastStaffOffset = 5;
+
+// Far enough outside the control that whatever is drawn there is clipped away, near enough
+// that no coordinate sum below overflows.
+constexpr int kFarOutside = 1 << 20;
+
+void DrawLedgerLines(CDC& dc, int x, int y) {
+    const int offset = staff::LineOffset(y);
+    if (offset > kLastStaffOffset) {
+        const int count = (offset - kLastStaffOffset) / 2 + 1;
+        // Lines past the control's edge would be clipped: stop there.
+        for (int i = 0, ly = kFirstLedgerBelowY; i < count && ly < kStaffHeight;
+             ++i, ly += kLedgerSpacing) {
+            dc.MoveTo(x - kLedgerHalfLength, ly);
+            dc.LineTo(x + kLedgerHalfLength, ly);
+        }
+    } else if (offset < -kLastStaffOffset) {
+        const int count = (-offset - kLastStaffOffset) / 2 + 1;
+        for (int j = 0, ly = kFirstLedgerAboveY; j < count && ly >= 0; ++j, ly -= kLedgerSpacing) {
+            dc.MoveTo(x - kLedgerHalfLength, ly);
+            dc.LineTo(x + kLedgerHalfLength, ly);
+        }
+    }
+}
+
+// Ledger lines, then the mask whitens the ring (MERGEPAINT) and the glyph darkens it
+// (SRCAND): each pixel ends as glyph AND (NOT mask OR screen), so the ground stays clear.
+void PaintNote(CWnd* window, int x, int y, CBitmap& mask, CBitmap& glyph) {
+    x = std::clamp(x, -kFarOutside, kFarOutside);
+    y = std::clamp(y, -kFarOutside, kFarOutside);
+    CClientDC client(window);
+    DrawLedgerLines(client, x, y);
+    CDC memory;
+    memory.CreateCompatibleDC(&client);
+    memory.SelectObject(&mask);
+    client.BitBlt(x - kNoteHalfWidth, y - kNoteHalfHeight, kNoteWidth, kNoteHeight, &memory, 0, 0,
+                  MERGEPAINT);
+    memory.SelectObject(&glyph);
+    client.BitBlt(x - kNoteHalfWidth, y - kNoteHalfHeight, kNoteWidth, kNoteHeight, &memory, 0, 0,
+                  SRCAND);
+}
+
+}  // namespace
+
+void CStaffControl::OnPaint() {
+    CPaintDC dc(this);
+    CDC memory;
+    memory.CreateCompatibleDC(&dc);
+    if (m_bmpStaff.IsEmpty()) {
+        // Before the pictures are loaded the control shows white, not stale pixels.
+        dc.PatBlt(0, 0, kStaffWidth, kStaffHeight, WHITENESS);
+    } else {
+        memory.SelectObject(&m_bmpStaff);
+        dc.BitBlt(0, 0, kStaffWidth, kStaffHeight, &memory, 0, 0, SRCCOPY);
+    }
+    for (int column = 0; column < kFixedColumns; ++column) {
+        if (m_nFixedSteps[column] != -1) {
+            DrawFixedNote(column, m_nFixedSteps[column]);
+        }
+    }
+    const int noteCount = std::min(m_nNoteCount, kMaxNoteSlots);
+    for (int i = 0; i < noteCount; ++i) {
+        if (i == m_nSelected) {
+            DrawSelectedNote(m_ptNotes[i].x, m_ptNotes[i].y);
+        } else {
+            DrawNote(m_ptNotes[i].x, m_ptNotes[i].y);
+        }
+    }
+}
+
+void CStaffControl::DrawNote(int x, int y) {
+    PaintNote(this, x, y, m_bmpNoteMask, m_bmpNote);
+}
+
+void CStaffControl::DrawSelectedNote(int x, int y) {
+    PaintNote(this, x, y, m_bmpNoteMask, m_bmpNoteSelected);
+}
+
+void CStaffControl::DrawFixedNote(int column, int step) {
+    DrawNote(ColumnToX(column), StepToY(step));
+}

@@ -1,0 +1,161 @@
+// MIDI failures of the real devices: a soundfont that is missing, empty, truncated or not a
+// soundfont, a sound server that accepts the connection and then never answers, and no
+// audio output at all. Each gives the program's message, or none, without hanging the
+// user-interface thread, and the staff goes on working silently.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "HangGuard.h"
+#include "SilentSoundServer.h"
+#include "StaffRig.h"
+#include "midi/fluidsynth/FluidSynthDevice.h"
+#include "midi/system/MidiDevices.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+const std::string kInitFailed = "初始化Midi设备失败!";
+const std::string kOpenFailed = "打开Midi设备失败";
+const fs::path kSoundfont = "/usr/share/sounds/sf2/default-GM.sf2";
+
+// Far beyond any bound the devices set themselves; only a real hang reaches it.
+constexpr auto kHang = 60s;
+
+class ScratchFolder {
+  public:
+    ScratchFolder() {
+        m_path = fs::temp_directory_path() / ("canzet-faults-" + std::to_string(getpid()));
+        fs::create_directories(m_path);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        fs::remove_all(m_path, ignored);
+    }
+    fs::path operator/(const std::string& name) const { return m_path / name; }
+
+  private:
+    fs::path m_path;
+};
+
+std::vector<char> ReadAll(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void WriteAll(const fs::path& path, const std::vector<char>& bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<long>(bytes.size()));
+}
+
+// The staff is edited after the failure just as before it: the note lands on step 2.
+void ExpectTheStaffStillWorks(StaffRig& rig, const std::vector<std::string>& messages) {
+    rig.DragAcrossTheStaff();
+    EXPECT_EQ(rig.FirstStep(), 2);
+    EXPECT_EQ(rig.MessageBoxes(), messages) << "dragging reports nothing";
+}
+
+struct SoundfontCase {
+    const char* name;
+    // Writes the soundfont under test to the path given, from the real one's bytes.
+    std::function<void(const fs::path&, const std::vector<char>&)> make;
+    std::vector<std::string> messages;
+};
+
+const SoundfontCase kSoundfonts[] = {
+    {"Missing", [](const fs::path&, const std::vector<char>&) {}, {kInitFailed}},
+    {"Empty", [](const fs::path& p, const std::vector<char>&) { WriteAll(p, {}); }, {kInitFailed}},
+    {"HeaderOnly",
+     [](const fs::path& p, const std::vector<char>& real) {
+         WriteAll(p, {real.begin(), real.begin() + 12});
+     },
+     {kInitFailed}},
+    {"TruncatedToHalf",
+     [](const fs::path& p, const std::vector<char>& real) {
+         WriteAll(p, {real.begin(), real.begin() + static_cast<long>(real.size() / 2)});
+     },
+     {kInitFailed}},
+    {"WholeLengthButGarbage",
+     [](const fs::path& p, const std::vector<char>& real) {
+         std::vector<char> bytes(real.size(), '\x5A');
+         std::copy(real.begin(), real.begin() + 12, bytes.begin());
+         WriteAll(p, bytes);
+     },
+     {kOpenFailed}},
+};
+
+class BrokenSoundfont : public ::testing::TestWithParam<SoundfontCase> {};
+
+TEST_P(BrokenSoundfont, GivesItsMessageAndTheStaffKeepsWorking) {
+    if (!fs::exists(kSoundfont)) {
+        GTEST_SKIP() << "no General MIDI soundfont installed";
+    }
+    ScratchFolder scratch;
+    const fs::path soundfont = scratch / "broken.sf2";
+    GetParam().make(soundfont, ReadAll(kSoundfont));
+    FluidSynthDevice device(soundfont.string(), {"pulseaudio", "alsa"}, 2000ms);
+    StaffRig rig(&device);
+    {
+        HangGuard guard(kHang, "InitMidi");
+        rig.Staff().InitMidi();
+    }
+    EXPECT_EQ(rig.MessageBoxes(), GetParam().messages);
+    ExpectTheStaffStillWorks(rig, GetParam().messages);
+}
+
+INSTANTIATE_TEST_SUITE_P(FluidSynth, BrokenSoundfont, ::testing::ValuesIn(kSoundfonts),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(HungSoundServer, OpeningGivesUpWithinItsBoundAndReportsTheFailure) {
+    if (!fs::exists(kSoundfont)) {
+        GTEST_SKIP() << "no General MIDI soundfont installed";
+    }
+    ScratchFolder scratch;
+    SilentSoundServer server((scratch / "native").string());
+    ASSERT_TRUE(server.Listening());
+    FluidSynthDevice device(kSoundfont.string(), {"pulseaudio"}, 500ms);
+    StaffRig rig(&device);
+    {
+        // The open runs off this thread and is abandoned at its bound: the window's thread
+        // comes back with the failure instead of waiting for the server.
+        HangGuard guard(kHang, "InitMidi against a sound server that never answers");
+        EXPECT_TRUE(rig.Staff().InitMidi());
+    }
+    EXPECT_EQ(rig.MessageBoxes(), std::vector<std::string>{kOpenFailed});
+    {
+        HangGuard guard(kHang, "editing after the open was abandoned");
+        ExpectTheStaffStillWorks(rig, {kOpenFailed});
+        rig.DestroyStaff();
+    }
+}
+
+TEST(NoAudioOutput, TheSystemDeviceReportsTheFailedOpenAndStaysSilent) {
+    if (fs::exists("/dev/snd")) {
+        GTEST_SKIP() << "a sound card or a sequencer exists here, so an output can open";
+    }
+    if (!fs::exists(kSoundfont)) {
+        GTEST_SKIP() << "no General MIDI soundfont installed";
+    }
+    ScratchFolder scratch;
+    // A sound server address where nothing listens, so the desktop's server is not used.
+    setenv("PULSE_SERVER", ("unix:" + (scratch / "nobody").string()).c_str(), 1);
+    auto device = CreateMidiDevice("system");
+    ASSERT_NE(device, nullptr);
+    StaffRig rig(device.get());
+    {
+        HangGuard guard(kHang, "InitMidi with no audio output");
+        EXPECT_TRUE(rig.Staff().InitMidi());
+    }
+    unsetenv("PULSE_SERVER");
+    EXPECT_EQ(rig.MessageBoxes(), std::vector<std::string>{kOpenFailed});
+    ExpectTheStaffStillWorks(rig, {kOpenFailed});
+}
+
+}  // namespace

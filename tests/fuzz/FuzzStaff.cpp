@@ -1,0 +1,191 @@
+// Decodes the input into any sequence of owner calls, mouse events and repaints on a staff
+// control in a headless window, and checks after every step that the note record keeps its
+// invariants. AddressSanitizer catches any write outside an array or a surface.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+
+#include "ByteStream.h"
+#include "StaffProbe.h"
+#include "midi/MidiMapper.h"
+#include "midi/test/TestMidiDevice.h"
+#include "platform/Backend.h"
+#include "platform/headless/CallLog.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "platform/headless/HeadlessWindow.h"
+
+namespace {
+
+void Check(bool holds, const char* what) {
+    if (!holds) {
+        std::fprintf(stderr, "staff invariant broken: %s\n", what);
+        std::abort();
+    }
+}
+
+class Invariants {
+  public:
+    explicit Invariants(const StaffProbe& staff) : m_staff(staff) { Remember(); }
+
+    // Before an event: what the count and capacity were, so that a new note can be
+    // checked against the capacity in force when it was placed.
+    void Before() {
+        m_countBefore = m_staff.NoteCount();
+        m_capacityBefore = m_staff.MaxNotes();
+        m_selectedBefore = m_staff.SelectedNote();
+    }
+
+    void After(bool wasRelease) {
+        Remember();
+        const int count = m_staff.NoteCount();
+        Check(count >= 0 && count <= CStaffControl::kMaxNoteSlots, "note count within 0..5");
+        Check(count >= m_countBefore, "notes are never removed");
+        Check(count <= m_countBefore + 1, "one event places at most one note");
+        if (count > m_countBefore) {
+            Check(count <= m_capacityBefore, "a note is placed only while there is room");
+        }
+        const int selected = m_staff.SelectedNote();
+        Check(selected == -1 || (selected >= 0 && selected < count),
+              "selection is -1 or a slot in use");
+        for (int i = 0; i < CStaffControl::kMaxNoteSlots; ++i) {
+            const CPoint centre = m_staff.NoteCentre(i);
+            if (i >= count) {
+                Check(centre.x == -1 && centre.y == -1, "unused slots hold (-1, -1)");
+                continue;
+            }
+            Check(centre.y >= 39 && centre.y <= 123, "a centre's y lies within 39..123");
+            Check((centre.x >= 80 && centre.x <= 568) || m_limits.count(centre.x) == 1,
+                  "a centre's x lies within 80..568 or on a limit");
+        }
+        if (wasRelease && m_selectedBefore >= 0) {
+            const int y = m_staff.NoteCentre(m_selectedBefore).y;
+            Check((y - 81) % 7 == 0, "a released note stands on the grid");
+        }
+    }
+
+  private:
+    void Remember() {
+        m_limits.insert(m_staff.LeftLimit());
+        m_limits.insert(m_staff.RightLimit());
+    }
+
+    const StaffProbe& m_staff;
+    std::set<int> m_limits;
+    int m_countBefore = 0;
+    int m_capacityBefore = 0;
+    int m_selectedBefore = -1;
+};
+
+CPoint AnyPoint(ByteStream& in, bool wide) {
+    if (wide) {
+        const int x = in.Int32();
+        return CPoint(x, in.Int32());
+    }
+    const int x = in.Int16();
+    return CPoint(x, in.Int16());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    CallLog log;
+    HeadlessBackend backend(log);
+    SetCurrentBackend(&backend);
+    TestMidiDevice device;
+    SetMidiMapperDevice(&device);
+    {
+        HeadlessWindow window(log, 600, 160);
+        StaffProbe staff;
+        staff.Attach(&window);
+        staff.SetClef(true);
+        staff.InitMidi();
+        Invariants invariants(staff);
+        ByteStream in(data, size);
+        int steps = 0;
+        while (!in.Empty() && steps++ < 4096) {
+            const std::uint8_t op = in.Byte();
+            invariants.Before();
+            bool release = false;
+            switch (op % 14) {
+                case 0:
+                    staff.SetMaxNotes(in.Int());
+                    break;
+                case 1:
+                    staff.SetClef((in.Byte() & 1) != 0);
+                    break;
+                case 2: {
+                    const int column = in.Int();
+                    const int step = in.Int();
+                    staff.SetFixedNote(column, step, in.Int());
+                    break;
+                }
+                case 3: {
+                    const int left = in.Int();
+                    staff.SetRange(left, in.Int());
+                    break;
+                }
+                case 4: {
+                    int steps5[CStaffControl::kMaxNoteSlots];
+                    int count = -1;
+                    staff.GetNotes(steps5, count);
+                    Check(count == staff.NoteCount(), "GetNotes reports the count");
+                    for (int i = 0; i < count; ++i) {
+                        Check(steps5[i] >= 1 && steps5[i] <= 13, "reported steps lie in 1..13");
+                    }
+                    break;
+                }
+                case 5: {
+                    const CPoint point = AnyPoint(in, false);
+                    window.Deliver(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+                    break;
+                }
+                case 6: {
+                    const CPoint point = AnyPoint(in, false);
+                    window.Deliver(WM_MOUSEMOVE, in.Byte() & 1, MAKELPARAM(point.x, point.y));
+                    break;
+                }
+                case 7: {
+                    const CPoint point = AnyPoint(in, false);
+                    window.Deliver(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+                    release = true;
+                    break;
+                }
+                case 8:
+                    staff.Press(MK_LBUTTON, AnyPoint(in, true));
+                    break;
+                case 9:
+                    staff.Move(MK_LBUTTON, AnyPoint(in, true));
+                    break;
+                case 10:
+                    staff.Release(0, AnyPoint(in, true));
+                    release = true;
+                    break;
+                case 11: {
+                    // A part of the window, anywhere, even partly or wholly off it.
+                    const int left = in.Int16();
+                    const int top = in.Int16();
+                    const CRect part(left, top, left + in.Byte() * 4, top + in.Byte());
+                    window.Invalidate(&part, FALSE);
+                    window.RunPendingPaint();
+                    break;
+                }
+                case 12:
+                    staff.InvalidateRect(nullptr, FALSE);
+                    window.RunPendingPaint();
+                    break;
+                default:
+                    // The device comes and goes: an open that fails, or a fresh one.
+                    device.SetOpenResult((in.Byte() & 1) != 0 ? MMSYSERR_ERROR : MMSYSERR_NOERROR);
+                    staff.InitMidi();
+                    break;
+            }
+            invariants.After(release);
+        }
+        window.RunPendingPaint();
+    }
+    SetMidiMapperDevice(nullptr);
+    SetCurrentBackend(nullptr);
+    return 0;
+}

@@ -1,0 +1,37 @@
+// A deterministic stream of random editing events for the model test: presses, moves and
+// releases inside, on the edges of and outside the drag area and the notes' hit boxes,
+// mixed with owner calls that change capacity, clef, columns and limits.
+#pragma once
+
+#include <random>
+#include <vector>
+
+#include "ReferenceStaff.h"
+
+struct ModelEvent {
+    enum class Kind { Press, Move, Release, MaxNotes, Clef, Columns, Range, Notes, Renew };
+    Kind kind;
+    RefPoint point;  // mouse events
+    unsigned flags;  // mouse events
+    int a;           // MaxNotes: capacity; Clef: treble; Columns: column; Range: left column
+    int b;           // Columns: column count; Range: right column
+};
+
+class EventSource {
+  public:
+    explicit EventSource(unsigned seed) : m_random(seed) {}
+
+    // The next event; `notes` are the current centres, so that presses and moves often land
+    // on and around the edges of their hit boxes.
+    ModelEvent Next(const std::vector<RefPoint>& notes);
+    // The owner calls that set up a freshly made control.
+    std::vector<ModelEvent> Setup();
+
+  private:
+    int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
+    int PickX(const std::vector<RefPoint>& notes);
+    int PickY(const std::vector<RefPoint>& notes);
+    RefPoint PickPoint(const std::vector<RefPoint>& notes);
+
+    std::mt19937 m_random;
+};

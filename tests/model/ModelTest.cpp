@@ -1,0 +1,285 @@
+// One million random editing events, each applied to the staff control and to the
+// reference, compared step by step: the note record, the selection, the redraw requests,
+// the default processing and the MIDI bytes that reach the device, all in call order.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <deque>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "EventSource.h"
+#include "ReferenceStaff.h"
+#include "StaffProbe.h"
+#include "midi/MidiMapper.h"
+#include "midi/test/TestMidiDevice.h"
+#include "platform/Backend.h"
+#include "platform/headless/CallLog.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "platform/headless/HeadlessWindow.h"
+
+namespace {
+
+constexpr long kEvents = 1'000'000;
+constexpr unsigned kSeed = 20261207;
+
+std::string Describe(const ModelEvent& event) {
+    std::ostringstream out;
+    switch (event.kind) {
+        case ModelEvent::Kind::Press:
+            out << "down " << event.point.x << ' ' << event.point.y << " flags " << event.flags;
+            break;
+        case ModelEvent::Kind::Move:
+            out << "move " << event.point.x << ' ' << event.point.y << " flags " << event.flags;
+            break;
+        case ModelEvent::Kind::Release:
+            out << "up " << event.point.x << ' ' << event.point.y << " flags " << event.flags;
+            break;
+        case ModelEvent::Kind::MaxNotes:
+            out << "maxnotes " << event.a;
+            break;
+        case ModelEvent::Kind::Clef:
+            out << "clef " << (event.a != 0 ? "treble" : "bass");
+            break;
+        case ModelEvent::Kind::Columns:
+            out << "fixed " << event.a << " -1 " << event.b;
+            break;
+        case ModelEvent::Kind::Range:
+            out << "range " << event.a << ' ' << event.b;
+            break;
+        case ModelEvent::Kind::Notes:
+            out << "notes";
+            break;
+        case ModelEvent::Kind::Renew:
+            out << "(new control)";
+            break;
+    }
+    return out.str();
+}
+
+std::string Describe(const RefCall& call) {
+    std::ostringstream out;
+    switch (call.kind) {
+        case RefCall::Kind::NoteOn:
+            out << "midi " << std::hex << call.message;
+            break;
+        case RefCall::Kind::Invalidate:
+            out << "invalidate";
+            break;
+        case RefCall::Kind::Default:
+            out << "default " << std::hex << call.message << std::dec << " flags " << call.flags
+                << " at " << call.point.x << ',' << call.point.y;
+            break;
+    }
+    return out.str();
+}
+
+std::string Describe(const std::vector<RefCall>& calls) {
+    std::string text;
+    for (const RefCall& call : calls) {
+        text += "  " + Describe(call) + "\n";
+    }
+    return text.empty() ? "  (none)\n" : text;
+}
+
+std::string Describe(const RefState& state) {
+    std::ostringstream out;
+    out << "count " << state.noteCount << " selected " << state.selected << " notes";
+    for (const RefPoint& note : state.notes) {
+        out << ' ' << note.x << ',' << note.y;
+    }
+    return out.str();
+}
+
+// The control under test with its window, its backend and the MIDI device, and what they
+// report, merged into one sequence in the order it happened.
+class Rig {
+  public:
+    Rig() : m_backend(m_log), m_window(m_log, 600, 160) {
+        SetCurrentBackend(&m_backend);
+        SetMidiMapperDevice(&m_device);
+        m_log.SetListener([this](const LoggedCall& call) { m_seen.push_back(Translate(call)); });
+        m_device.SetMessageListener([this](DWORD message) {
+            m_seen.push_back({RefCall::Kind::NoteOn, message, 0, {}});
+        });
+        Renew();
+    }
+
+    ~Rig() {
+        m_control.reset();
+        SetMidiMapperDevice(nullptr);
+        SetCurrentBackend(nullptr);
+    }
+
+    void Renew() {
+        m_control.reset();
+        m_control = std::make_unique<StaffProbe>();
+        m_control->Attach(&m_window);
+        m_control->InitMidi();
+        Forget();
+    }
+
+    StaffProbe& Control() { return *m_control; }
+    HeadlessWindow& Window() { return m_window; }
+
+    void Forget() {
+        m_seen.clear();
+        m_log.Clear();
+        m_device.ClearRecord();
+    }
+
+    const std::vector<RefCall>& Seen() const { return m_seen; }
+
+    RefState State() const {
+        RefState state;
+        state.noteCount = m_control->NoteCount();
+        state.selected = m_control->SelectedNote();
+        for (int i = 0; i < ReferenceStaff::kSlots; ++i) {
+            const CPoint centre = m_control->NoteCentre(i);
+            state.notes[i] = {centre.x, centre.y};
+        }
+        return state;
+    }
+
+  private:
+    // Anything but a whole-window redraw without erase, or default processing of a mouse
+    // message, is a call the editing must not make; it shows up as a mismatch.
+    static RefCall Translate(const LoggedCall& call) {
+        if (call.kind == LoggedCall::Kind::Invalidate && call.whole && call.flag == FALSE) {
+            return {RefCall::Kind::Invalidate, 0, 0, {}};
+        }
+        if (call.kind == LoggedCall::Kind::DefaultProcessing) {
+            return {RefCall::Kind::Default,
+                    call.message,
+                    static_cast<unsigned>(call.wParam),
+                    {GET_X_LPARAM(call.lParam), GET_Y_LPARAM(call.lParam)}};
+        }
+        return {RefCall::Kind::Default, 0xFFFF'0000u | static_cast<unsigned>(call.kind), 0, {}};
+    }
+
+    CallLog m_log;
+    HeadlessBackend m_backend;
+    HeadlessWindow m_window;
+    TestMidiDevice m_device;
+    std::unique_ptr<StaffProbe> m_control;
+    std::vector<RefCall> m_seen;
+};
+
+UINT MessageOf(ModelEvent::Kind kind) {
+    return kind == ModelEvent::Kind::Press  ? WM_LBUTTONDOWN
+           : kind == ModelEvent::Kind::Move ? WM_MOUSEMOVE
+                                            : WM_LBUTTONUP;
+}
+
+// Applies one event to both sides; returns the calls the reference expects.
+std::vector<RefCall> Apply(const ModelEvent& event, Rig& rig, std::unique_ptr<ReferenceStaff>& ref,
+                           std::vector<int>& refSteps, std::vector<int>& steps) {
+    StaffProbe& control = rig.Control();
+    switch (event.kind) {
+        case ModelEvent::Kind::Press:
+        case ModelEvent::Kind::Move:
+        case ModelEvent::Kind::Release: {
+            rig.Window().Deliver(MessageOf(event.kind), event.flags,
+                                 MAKELPARAM(event.point.x, event.point.y));
+            if (event.kind == ModelEvent::Kind::Press) {
+                return ref->Press(event.flags, event.point);
+            }
+            return event.kind == ModelEvent::Kind::Move ? ref->Move(event.flags, event.point)
+                                                        : ref->Release(event.flags, event.point);
+        }
+        case ModelEvent::Kind::MaxNotes:
+            control.SetMaxNotes(event.a);
+            ref->SetMaxNotes(event.a);
+            return {};
+        case ModelEvent::Kind::Clef:
+            control.SetClef(event.a != 0);
+            ref->SetClef(event.a != 0);
+            return {};
+        case ModelEvent::Kind::Columns:
+            control.SetFixedNote(event.a, -1, event.b);
+            ref->SetFixedNote(event.a, event.b);
+            return {};
+        case ModelEvent::Kind::Range:
+            control.SetRange(event.a, event.b);
+            ref->SetRange(event.a, event.b);
+            return {};
+        case ModelEvent::Kind::Notes: {
+            int values[ReferenceStaff::kSlots] = {0, 0, 0, 0, 0};
+            int count = -1;
+            control.GetNotes(values, count);
+            steps.assign(values, values + std::max(0, std::min(count, ReferenceStaff::kSlots)));
+            refSteps = ref->GetNotes();
+            return {};
+        }
+        case ModelEvent::Kind::Renew:
+            rig.Renew();
+            ref = std::make_unique<ReferenceStaff>();
+            return {};
+    }
+    return {};
+}
+
+TEST(StaffModel, MillionRandomEventsMatchTheReference) {
+    Rig rig;
+    auto ref = std::make_unique<ReferenceStaff>();
+    EventSource source(kSeed);
+    std::deque<std::string> history;
+    long compared = 0;
+    long sounded = 0;
+    long renewals = 0;
+
+    std::vector<ModelEvent> pending = source.Setup();
+    for (long i = 0; compared < kEvents; ++i) {
+        ModelEvent event;
+        if (!pending.empty()) {
+            event = pending.front();
+            pending.erase(pending.begin());
+        } else {
+            std::vector<RefPoint> notes(ref->State().notes.begin(),
+                                        ref->State().notes.begin() + ref->State().noteCount);
+            event = source.Next(notes);
+        }
+        history.push_back(Describe(event));
+        if (history.size() > 40) {
+            history.pop_front();
+        }
+
+        rig.Forget();
+        std::vector<int> refSteps;
+        std::vector<int> steps;
+        const std::vector<RefCall> expected = Apply(event, rig, ref, refSteps, steps);
+        if (event.kind == ModelEvent::Kind::Renew) {
+            ++renewals;
+            pending = source.Setup();
+            continue;
+        }
+        const RefState state = rig.State();
+        const bool same = rig.Seen() == expected && state == ref->State() && steps == refSteps;
+        if (!same) {
+            std::string trail;
+            for (const std::string& line : history) {
+                trail += "  " + line + "\n";
+            }
+            FAIL() << "event " << i << " differs from the reference.\nLast events (oldest first):\n"
+                   << trail << "Expected calls:\n"
+                   << Describe(expected) << "Calls made:\n"
+                   << Describe(rig.Seen()) << "Expected state: " << Describe(ref->State())
+                   << "\nState:          " << Describe(state);
+        }
+        for (const RefCall& call : expected) {
+            sounded += call.kind == RefCall::Kind::NoteOn ? 1 : 0;
+        }
+        ++compared;
+    }
+    std::printf("compared %ld events (%ld notes sounded, %ld fresh controls)\n", compared, sounded,
+                renewals);
+    RecordProperty("events_compared", static_cast<int>(compared));
+    // A stream that never sounds or never renews would prove little.
+    EXPECT_GT(sounded, kEvents / 100);
+    EXPECT_GT(renewals, 100);
+}
+
+}  // namespace

@@ -1,15 +1,97 @@
+// Windows reads the resources linked into the executable (platform/win32/).
+#ifndef _WIN32
 #include "platform/Resources.h"
 
-// Placeholder until the embedded resource reader lands: every load fails, which the
-// callers treat as a missing resource.
-bool LoadStringResource(UINT, std::string&) {
-    return false;
-}
-bool LoadBitmapResource(UINT, Surface&) {
-    return false;
-}
+#include <map>
+#include <memory>
 
 #include "platform/Icon.h"
-HICON LoadIconResource(UINT) {
-    return nullptr;
+#include "platform/Surface.h"
+#include "platform/res/DialogTemplateReader.h"
+#include "platform/res/DibReader.h"
+#include "platform/res/IconGroupReader.h"
+#include "platform/res/IconImageReader.h"
+#include "platform/res/ResourceFile.h"
+#include "platform/res/StringTable.h"
+#include "res/EmbeddedResources.h"
+
+namespace {
+
+// The embedded resources, parsed once; empty if they were ever malformed.
+const ResourceFile& Embedded() {
+    static const ResourceFile file =
+        ResourceFile::Parse(EmbeddedResourceBytes()).value_or(ResourceFile{});
+    return file;
 }
+
+const ResourceEntry* FindEmbedded(std::uint16_t type, UINT id) {
+    if (id > 0xFFFF) {
+        return nullptr;
+    }
+    return Embedded().Find(type, static_cast<std::uint16_t>(id), kResourceLanguage);
+}
+
+}  // namespace
+
+bool LoadStringResource(UINT id, std::string& out) {
+    if (id > 0xFFFF) {
+        return false;
+    }
+    const auto stringId = static_cast<std::uint16_t>(id);
+    const ResourceEntry* block = FindEmbedded(kRtString, StringBlockId(stringId));
+    if (block == nullptr) {
+        return false;
+    }
+    auto text = ReadStringFromBlock(block->data, stringId);
+    if (!text) {
+        return false;
+    }
+    out = std::move(*text);
+    return true;
+}
+
+bool LoadBitmapResource(UINT id, Surface& out) {
+    const ResourceEntry* entry = FindEmbedded(kRtBitmap, id);
+    if (entry == nullptr) {
+        return false;
+    }
+    auto surface = DecodeDib24(entry->data);
+    if (!surface) {
+        return false;
+    }
+    out = std::move(*surface);
+    return true;
+}
+
+std::optional<DialogTemplate> LoadDialogTemplateResource(UINT id) {
+    const ResourceEntry* entry = FindEmbedded(kRtDialog, id);
+    if (entry == nullptr) {
+        return std::nullopt;
+    }
+    return ReadDialogTemplate(entry->data);
+}
+
+HICON LoadIconResource(UINT id) {
+    // Shared icons: one object per id for the program's lifetime, as the window system
+    // gives them. Loads happen on the user-interface thread only.
+    static std::map<UINT, std::unique_ptr<HICON__>> loaded;
+    if (const auto found = loaded.find(id); found != loaded.end()) {
+        return found->second.get();
+    }
+    const ResourceEntry* group = FindEmbedded(kRtGroupIcon, id);
+    const auto entries = group != nullptr ? ReadIconGroup(group->data) : std::nullopt;
+    if (!entries || entries->empty()) {
+        return nullptr;
+    }
+    auto icon = std::make_unique<HICON__>();
+    for (const IconGroupEntry& entry : *entries) {
+        const ResourceEntry* image = FindEmbedded(kRtIcon, entry.iconId);
+        auto decoded = image != nullptr ? DecodeIconImage(image->data) : std::nullopt;
+        if (!decoded) {
+            return nullptr;
+        }
+        icon->images.push_back({std::move(decoded->color), std::move(decoded->transparent)});
+    }
+    return loaded.emplace(id, std::move(icon)).first->second.get();
+}
+#endif

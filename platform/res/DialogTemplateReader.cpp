@@ -1,0 +1,120 @@
+#include "platform/res/DialogTemplateReader.h"
+
+#include "platform/res/ByteReader.h"
+
+namespace {
+
+constexpr std::uint32_t kDsSetFont = 0x40;
+constexpr std::uint32_t kDsShellFont = 0x48;  // DS_SETFONT | DS_FIXEDSYS
+constexpr std::uint16_t kOrdinalMark = 0xFFFF;
+constexpr std::uint16_t kExtendedSignature = 0xFFFF;
+
+// A name, an ordinal (0xFFFF then the number) or nothing (a lone zero).
+TemplateName ReadNameOrOrdinal(ByteReader& in) {
+    TemplateName name;
+    const std::size_t start = in.Offset();
+    const std::uint16_t first = in.U16();
+    if (first == kOrdinalMark) {
+        name.isNumber = true;
+        name.number = in.U16();
+    } else if (first != 0) {
+        in.Seek(start);
+        name.text = in.Utf16z();
+    }
+    return name;
+}
+
+std::string AtomClassName(std::uint16_t atom) {
+    switch (atom) {
+        case 0x80:
+            return "button";
+        case 0x81:
+            return "edit";
+        case 0x82:
+            return "static";
+        case 0x83:
+            return "listbox";
+        case 0x84:
+            return "scrollbar";
+        case 0x85:
+            return "combobox";
+        default:
+            return "#" + std::to_string(atom);
+    }
+}
+
+void ReadRect(ByteReader& in, int& x, int& y, int& cx, int& cy) {
+    x = in.I16();
+    y = in.I16();
+    cx = in.I16();
+    cy = in.I16();
+}
+
+void ReadControlTail(ByteReader& in, DialogControl& control) {
+    const TemplateName windowClass = ReadNameOrOrdinal(in);
+    if (windowClass.isNumber) {
+        control.classAtom = windowClass.number;
+        control.className = AtomClassName(windowClass.number);
+    } else {
+        control.className = windowClass.text;
+    }
+    control.text = ReadNameOrOrdinal(in);
+    const std::uint16_t extraBytes = in.U16();
+    const auto extra = in.Bytes(extraBytes);
+    control.creationData.assign(extra.begin(), extra.end());
+}
+
+}  // namespace
+
+std::optional<DialogTemplate> ReadDialogTemplate(std::span<const std::uint8_t> bytes) {
+    ByteReader in(bytes);
+    DialogTemplate dialog;
+    dialog.extended = in.U16() == 1 && in.U16() == kExtendedSignature;
+    in.Seek(0);
+    if (dialog.extended) {
+        in.Skip(4);
+        dialog.helpId = in.U32();
+        dialog.exStyle = in.U32();
+        dialog.style = in.U32();
+    } else {
+        dialog.style = in.U32();
+        dialog.exStyle = in.U32();
+    }
+    const std::uint16_t controlCount = in.U16();
+    ReadRect(in, dialog.x, dialog.y, dialog.cx, dialog.cy);
+    dialog.menu = ReadNameOrOrdinal(in);
+    dialog.windowClass = ReadNameOrOrdinal(in);
+    dialog.caption = in.Utf16z();
+    if ((dialog.style & kDsSetFont) != 0 || (dialog.style & kDsShellFont) == kDsShellFont) {
+        dialog.hasFont = true;
+        dialog.font.pointSize = in.U16();
+        if (dialog.extended) {
+            dialog.font.weight = in.U16();
+            dialog.font.italic = in.U8() != 0;
+            dialog.font.charset = in.U8();
+        }
+        dialog.font.face = in.Utf16z();
+    }
+    for (unsigned i = 0; i < controlCount && in.Ok(); ++i) {
+        in.Align(4);
+        DialogControl control;
+        if (dialog.extended) {
+            control.helpId = in.U32();
+            control.exStyle = in.U32();
+            control.style = in.U32();
+            ReadRect(in, control.x, control.y, control.cx, control.cy);
+            control.id = in.I32();
+        } else {
+            control.style = in.U32();
+            control.exStyle = in.U32();
+            ReadRect(in, control.x, control.y, control.cx, control.cy);
+            control.id = in.I16();
+        }
+        ReadControlTail(in, control);
+        dialog.controls.push_back(std::move(control));
+    }
+    if (!in.Ok()) {
+        return std::nullopt;
+    }
+    return dialog;
+}

@@ -1,0 +1,50 @@
+#include "platform/res/DibReader.h"
+
+#include "platform/res/ByteReader.h"
+
+namespace {
+
+constexpr std::uint32_t kInfoHeaderSize = 40;
+constexpr std::uint32_t kBiRgb = 0;
+// Far beyond any picture the program carries; keeps a corrupted size from asking for
+// gigabytes before the byte count check could fail.
+constexpr std::int32_t kMaxSide = 16384;
+
+}  // namespace
+
+std::optional<Surface> DecodeDib24(std::span<const std::uint8_t> bytes) {
+    ByteReader in(bytes);
+    const std::uint32_t headerSize = in.U32();
+    const std::int32_t width = in.I32();
+    const std::int32_t height = in.I32();
+    const std::uint16_t planes = in.U16();
+    const std::uint16_t bitsPerPixel = in.U16();
+    const std::uint32_t compression = in.U32();
+    in.Skip(4 * 3);  // image size, resolution
+    const std::uint32_t coloursUsed = in.U32();
+    in.Skip(4);  // important colours
+    if (!in.Ok() || headerSize != kInfoHeaderSize || planes != 1 || bitsPerPixel != 24 ||
+        compression != kBiRgb || width <= 0 || width > kMaxSide || height == 0 ||
+        height > kMaxSide || height < -kMaxSide || coloursUsed > 256) {
+        return std::nullopt;
+    }
+    // A 24-bit picture may still carry an optional colour table; its pixels follow it.
+    in.Skip(static_cast<std::size_t>(coloursUsed) * 4);
+
+    const bool bottomUp = height > 0;
+    const int rows = bottomUp ? height : -height;
+    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
+    const auto pixels = in.Bytes(stride * static_cast<std::size_t>(rows));
+    if (!in.Ok()) {
+        return std::nullopt;
+    }
+    Surface surface(width, rows);
+    for (int stored = 0; stored < rows; ++stored) {
+        const std::uint8_t* source = pixels.data() + stride * static_cast<std::size_t>(stored);
+        std::uint32_t* target = surface.Row(bottomUp ? rows - 1 - stored : stored);
+        for (int x = 0; x < width; ++x) {
+            target[x] = RgbPixel(source[3 * x + 2], source[3 * x + 1], source[3 * x]);
+        }
+    }
+    return surface;
+}

@@ -1,0 +1,19 @@
+// Numbers of the program's resources and of the controls and commands they carry.
+// Shared by the resource script and the C++ code, so plain #defines only.
+#pragma once
+
+#define IDD_ABOUTBOX 100
+#define IDS_ABOUTBOX 101
+#define IDD_CANZET_DIALOG 102
+#define IDR_MAINFRAME 128
+#define IDB_STAFF_TREBLE 129
+#define IDB_NOTE 130
+#define IDB_NOTE_SELECTED 131
+#define IDB_NOTE_MASK 132
+#define IDB_STAFF_BASS 133
+#define IDC_STAFF 1001
+#define IDC_POSITION 1002
+
+// A system-menu command, not a resource. System commands below 0xF000 must keep their
+// low four bits clear, because the window system uses them itself.
+#define IDM_ABOUTBOX 0x0010

@@ -1,0 +1,42 @@
+// A supersampled coverage canvas: shapes are set on a fine grid, and each picture pixel's
+// coverage is the share of its fine samples that are set. Deterministic by construction:
+// a sample is in or out, decided by one comparison of doubles computed the same way.
+#pragma once
+
+#include <vector>
+
+class InkCanvas {
+  public:
+    // `samples` fine samples along each axis of every pixel.
+    InkCanvas(int width, int height, int samples);
+
+    // Pen positions are in pixel units; pixel (x, y) covers [x, x+1) × [y, y+1).
+    void Disc(double cx, double cy, double radius);
+    // An ellipse with half-axes rx, ry, its rx axis turned by `degrees` (clockwise on screen).
+    void Ellipse(double cx, double cy, double rx, double ry, double degrees);
+    // Removes ink inside such an ellipse.
+    void ClearEllipse(double cx, double cy, double rx, double ry, double degrees);
+    // A smooth stroke through the knots: Catmull-Rom cubics, width varying linearly.
+    struct Knot {
+        double x;
+        double y;
+        double width;
+    };
+    void Stroke(const std::vector<Knot>& knots);
+
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    // Coverage of a pixel from 0 (no ink) to 255 (full), rounded.
+    int Coverage(int x, int y) const;
+
+  private:
+    void SetSamplesWhere(double left, double top, double right, double bottom, unsigned char value,
+                         auto&& inside);
+    void EllipseSamples(double cx, double cy, double rx, double ry, double degrees,
+                        unsigned char value);
+
+    int m_width;
+    int m_height;
+    int m_samples;
+    std::vector<unsigned char> m_fine;
+};

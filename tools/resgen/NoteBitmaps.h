@@ -1,0 +1,12 @@
+// The three 25 × 15 whole-note pictures: the black glyph, the red glyph and the mask.
+#pragma once
+
+#include "platform/Surface.h"
+
+struct NoteBitmaps {
+    Surface glyph;
+    Surface selected;
+    Surface mask;
+};
+
+NoteBitmaps DrawNoteBitmaps();

@@ -1,0 +1,60 @@
+#include "tools/resgen/StaffPicture.h"
+
+#include "tools/resgen/Clefs.h"
+#include "tools/resgen/InkCanvas.h"
+
+namespace {
+
+constexpr int kWidth = 600;
+constexpr int kHeight = 160;
+constexpr int kLineRows[] = {53, 67, 81, 95, 109};
+constexpr int kLineLeft = 16;
+constexpr int kLineRight = 583;
+constexpr std::uint32_t kLineColour = RgbPixel(36, 36, 36);
+constexpr unsigned kInkRed = 30;
+constexpr unsigned kInkGreen = 25;
+constexpr unsigned kInkBlue = 22;
+
+struct Box {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
+unsigned Mix(unsigned base, unsigned ink, int coverage) {
+    return (base * (255 - coverage) + ink * coverage + 127) / 255;
+}
+
+}  // namespace
+
+Surface DrawStaffPicture(Clef clef) {
+    Surface picture(kWidth, kHeight);
+    for (int row : kLineRows) {
+        for (int x = kLineLeft; x <= kLineRight; ++x) {
+            picture.SetPixel(x, row, kLineColour);
+        }
+    }
+
+    InkCanvas ink(64, kHeight, 16);
+    Box box{};
+    if (clef == Clef::kTreble) {
+        InkTrebleClef(ink);
+        box = {17, 29, 57, 132};
+    } else {
+        InkBassClef(ink);
+        box = {16, 52, 56, 97};
+    }
+    // The clef stays inside its box; over a line its shades replace the line's.
+    for (int y = box.top; y <= box.bottom; ++y) {
+        for (int x = box.left; x <= box.right; ++x) {
+            const int coverage = ink.Coverage(x, y);
+            const std::uint32_t base = picture.Pixel(x, y);
+            picture.SetPixel(x, y,
+                             RgbPixel(Mix((base >> 16) & 0xFF, kInkRed, coverage),
+                                      Mix((base >> 8) & 0xFF, kInkGreen, coverage),
+                                      Mix(base & 0xFF, kInkBlue, coverage)));
+        }
+    }
+    return picture;
+}

@@ -1,0 +1,53 @@
+// Writes the program's pictures and icon into a folder:
+//   canzet-resgen OUT_DIR
+// The output is deterministic; the committed copies under res/ are checked against it.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "tools/resgen/BmpFile.h"
+#include "tools/resgen/IcoFile.h"
+#include "tools/resgen/IconPicture.h"
+#include "tools/resgen/NoteBitmaps.h"
+#include "tools/resgen/StaffPicture.h"
+
+namespace {
+
+bool WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+        std::fprintf(stderr, "canzet-resgen: cannot write %s\n", path.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: canzet-resgen OUT_DIR\n");
+        return 2;
+    }
+    const std::filesystem::path dir = argv[1];
+    std::error_code error;
+    std::filesystem::create_directories(dir, error);
+    if (error) {
+        std::fprintf(stderr, "canzet-resgen: cannot create %s: %s\n", argv[1],
+                     error.message().c_str());
+        return 1;
+    }
+    const NoteBitmaps notes = DrawNoteBitmaps();
+    const bool ok =
+        WriteFile(dir / "StaffTreble.bmp", EncodeBmp24(DrawStaffPicture(Clef::kTreble))) &&
+        WriteFile(dir / "StaffBass.bmp", EncodeBmp24(DrawStaffPicture(Clef::kBass))) &&
+        WriteFile(dir / "Note.bmp", EncodeBmp24(notes.glyph)) &&
+        WriteFile(dir / "NoteSelected.bmp", EncodeBmp24(notes.selected)) &&
+        WriteFile(dir / "NoteMask.bmp", EncodeBmp24(notes.mask)) &&
+        WriteFile(dir / "Canzet.ico", EncodeIco16({DrawIconImage(32), DrawIconImage(16)}));
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,263 @@
+// Mouse editing through real messages on a headless window: what each press, move and
+// release changes, and every call it makes, in order.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "StaffHarness.h"
+
+namespace {
+
+using Trail = std::vector<std::string>;
+
+class StaffMouse : public ::testing::Test {
+  protected:
+    StaffMouse() {
+        h.staff.SetMaxNotes(1);
+        h.staff.InitMidi();
+        h.TakeTrail();
+    }
+    CPoint Note(int i) const { return h.staff.m_ptNotes[i]; }
+
+    StaffHarness h;
+};
+
+TEST_F(StaffMouse, PressPlacesAtTheClampedPointThenRedrawsThenDefaults) {
+    h.Down(300, 90);
+    EXPECT_EQ(h.TakeTrail(), (Trail{"invalidate", "default down 1 300 90"}));
+    EXPECT_EQ(Note(0), CPoint(300, 90));
+    EXPECT_EQ(h.staff.m_nNoteCount, 1);
+    EXPECT_EQ(h.staff.m_nSelected, 0);
+}
+
+TEST_F(StaffMouse, ReleaseSnapsTowardTheMiddleWhereverItHappens) {
+    h.Down(300, 90);
+    h.TakeTrail();
+    h.Up(5, 5);
+    EXPECT_EQ(h.TakeTrail(), (Trail{"invalidate", "default up 0 5 5"}));
+    EXPECT_EQ(Note(0), CPoint(300, 88));
+    EXPECT_EQ(h.staff.m_nSelected, -1);
+}
+
+TEST_F(StaffMouse, DefaultProcessingGetsTheFlagsAndPointAsReceived) {
+    h.Down(5, 5, 0x9);
+    h.Move(600, -3, 0x0);  // outside the drag area: no default processing
+    h.Down(80, 45, 0x5);
+    h.Move(79, 140, 0x21);
+    h.Up(-20, 400, 0x4);
+    EXPECT_EQ(h.TakeTrail(),
+              (Trail{"invalidate", "default down 9 5 5", "invalidate", "invalidate",
+                     "default down 5 80 45", "midi 00503c90", "invalidate",
+                     "default move 33 79 140", "invalidate", "default up 4 -20 400"}));
+}
+
+TEST_F(StaffMouse, PressClampsIntoThePlacementBounds) {
+    const std::pair<CPoint, CPoint> cases[] = {
+        {{5, 5}, {80, 39}},          {{599, 159}, {568, 123}}, {{80, 39}, {80, 39}},
+        {{568, 123}, {568, 123}},    {{79, 38}, {80, 39}},     {{569, 124}, {568, 123}},
+        {{-30000, 30000}, {80, 123}}};
+    for (const auto& [pressed, stored] : cases) {
+        StaffHarness fresh;
+        fresh.Down(pressed.x, pressed.y);
+        EXPECT_EQ(fresh.staff.m_ptNotes[0], stored) << pressed.x << "," << pressed.y;
+    }
+}
+
+struct HitCase {
+    CPoint press;
+    bool hits;
+};
+
+class HitBox : public StaffMouse, public ::testing::WithParamInterface<HitCase> {};
+
+// A full staff with one note at (300, 88): a hit moves the note, a miss does nothing at all.
+TEST_P(HitBox, LeftAndTopEdgesInsideRightAndBottomOutside) {
+    const HitCase& c = GetParam();
+    h.Place({{300, 88}});
+    h.Down(c.press.x, c.press.y);
+    if (c.hits) {
+        EXPECT_EQ(h.staff.m_nSelected, 0);
+        EXPECT_EQ(Note(0), h.staff.ClampPoint(c.press));
+        EXPECT_EQ(h.TakeTrail().size(), 2u);
+    } else {
+        EXPECT_EQ(h.staff.m_nSelected, -1);
+        EXPECT_EQ(Note(0), CPoint(300, 88));
+        EXPECT_TRUE(h.TakeTrail().empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Staff, HitBox,
+                         ::testing::Values(HitCase{{300, 88}, true}, HitCase{{288, 81}, true},
+                                           HitCase{{311, 94}, true}, HitCase{{287, 88}, false},
+                                           HitCase{{312, 88}, false}, HitCase{{300, 80}, false},
+                                           HitCase{{300, 95}, false}));
+
+TEST_F(StaffMouse, HitTestUsesTheUnclampedPoint) {
+    h.Place({{80, 88}});
+    h.Down(70, 88);
+    EXPECT_EQ(h.staff.m_nSelected, 0);
+    EXPECT_EQ(Note(0), CPoint(80, 88));
+}
+
+TEST_F(StaffMouse, LowestSlotWinsWhereHitBoxesOverlap) {
+    h.staff.SetMaxNotes(3);
+    h.Place({{300, 81}, {305, 84}, {302, 83}});
+    h.Down(303, 83);
+    EXPECT_EQ(h.staff.m_nSelected, 0);
+    EXPECT_EQ(h.staff.m_nNoteCount, 3);
+}
+
+TEST_F(StaffMouse, FullStaffStillPicksUpItsNotes) {
+    h.staff.SetMaxNotes(0);
+    h.Place({{200, 81}});
+    h.Down(205, 85);
+    EXPECT_EQ(h.staff.m_nSelected, 0);
+    h.Down(400, 85);
+    EXPECT_EQ(h.staff.m_nNoteCount, 1);
+}
+
+TEST_F(StaffMouse, CapacityAboveFiveNeverWritesASixthSlot) {
+    h.staff.SetMaxNotes(99);
+    for (int i = 0; i < 8; ++i) {
+        h.Down(100 + 50 * i, 81);
+        h.Up(100 + 50 * i, 81);
+    }
+    EXPECT_EQ(h.staff.m_nNoteCount, 5);
+    EXPECT_EQ(Note(4), CPoint(300, 81));
+}
+
+struct DragCase {
+    bool treble;
+    int fromY;
+    int toY;
+    Trail sound;  // midi lines the move causes
+};
+
+class DragSound : public StaffMouse, public ::testing::WithParamInterface<DragCase> {};
+
+TEST_P(DragSound, MoveSoundsOnlyWhenTheLineOffsetChanges) {
+    const DragCase& c = GetParam();
+    h.staff.SetClef(c.treble);
+    h.Down(300, c.fromY);
+    h.TakeTrail();
+    h.Move(310, c.toY);
+    Trail expected = c.sound;
+    expected.insert(expected.end(), {"invalidate", "default move 1 310 " + std::to_string(c.toY)});
+    EXPECT_EQ(h.TakeTrail(), expected);
+    EXPECT_EQ(Note(0), h.staff.ClampPoint({310, c.toY}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Staff, DragSound,
+                         ::testing::Values(DragCase{true, 74, 75, {"midi 00504790"}},
+                                           DragCase{true, 75, 87, {}},
+                                           DragCase{true, 87, 88, {"midi 00504590"}},
+                                           DragCase{false, 74, 75, {"midi 00503290"}},
+                                           DragCase{false, 87, 88, {"midi 00503090"}},
+                                           DragCase{true, 60, 20, {"midi 00505190"}},
+                                           DragCase{false, 60, 20, {"midi 00503c90"}},
+                                           DragCase{true, 100, 144, {"midi 00503c90"}},
+                                           DragCase{false, 123, 144, {}},
+                                           DragCase{true, 90, 91, {}}));
+
+TEST_F(StaffMouse, DragThroughSeveralStepsStartsEveryNoteAndStopsNone) {
+    h.Down(300, 81);
+    for (int y = 81; y >= 39; --y) {
+        h.Move(300, y);
+    }
+    h.Up(300, 39);
+    EXPECT_EQ(h.midi.Messages(),
+              (std::vector<DWORD>{0x504890, 0x504a90, 0x504c90, 0x504d90, 0x504f90, 0x505190}));
+    EXPECT_EQ(Note(0), CPoint(300, 39));
+    EXPECT_EQ(h.midi.Bytes().size(), 18u);
+}
+
+struct LeaveCase {
+    CPoint to;
+    bool leaves;
+};
+
+class DragArea : public StaffMouse, public ::testing::WithParamInterface<LeaveCase> {};
+
+TEST_P(DragArea, MovingOutCancelsTheDragWithoutSnapping) {
+    const LeaveCase& c = GetParam();
+    h.Down(300, 90);
+    h.TakeTrail();
+    h.Move(c.to.x, c.to.y);
+    if (c.leaves) {
+        EXPECT_EQ(h.TakeTrail(), (Trail{"invalidate"}));
+        EXPECT_EQ(h.staff.m_nSelected, -1);
+        EXPECT_EQ(Note(0), CPoint(300, 90));
+        h.Up(300, 90);
+        EXPECT_TRUE(h.TakeTrail().empty());
+        EXPECT_EQ(Note(0), CPoint(300, 90));
+    } else {
+        EXPECT_EQ(h.staff.m_nSelected, 0);
+        EXPECT_EQ(Note(0), h.staff.ClampPoint(c.to));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Staff, DragArea,
+                         ::testing::Values(LeaveCase{{581, 90}, true}, LeaveCase{{69, 90}, true},
+                                           LeaveCase{{300, 145}, true}, LeaveCase{{300, 17}, true},
+                                           LeaveCase{{580, 144}, false},
+                                           LeaveCase{{70, 18}, false}));
+
+TEST_F(StaffMouse, IdleMovesAndReleasesDoNothing) {
+    h.Move(300, 90);
+    h.Up(300, 90);
+    h.Place({{300, 90}});
+    h.Move(300, 60);
+    h.Up(300, 60);
+    EXPECT_TRUE(h.TakeTrail().empty());
+    EXPECT_EQ(Note(0), CPoint(300, 90));
+}
+
+TEST_F(StaffMouse, ReleaseSnapsEveryStoredRowOfTheTable) {
+    const std::pair<int, int> cases[] = {{87, 81}, {75, 81}, {74, 74}, {122, 116}, {123, 123},
+                                         {39, 39}, {40, 46}, {94, 88}, {68, 74}};
+    for (const auto& [stored, snapped] : cases) {
+        StaffHarness fresh;
+        fresh.Down(300, stored);
+        fresh.Up(0, 0);
+        EXPECT_EQ(fresh.staff.m_ptNotes[0], CPoint(300, snapped)) << stored;
+    }
+}
+
+TEST_F(StaffMouse, LimitsWinOverTheBoundsButNeverTouchY) {
+    h.staff.m_nLeftLimit = 200;
+    h.staff.m_nRightLimit = 300;
+    h.Down(100, 90);
+    EXPECT_EQ(Note(0), CPoint(200, 90));
+    h.Move(400, 90);
+    EXPECT_EQ(Note(0), CPoint(300, 90));
+    h.staff.m_nLeftLimit = 300;
+    h.staff.m_nRightLimit = 200;
+    for (int x : {70, 250, 580}) {
+        h.Move(x, 100);
+        EXPECT_EQ(Note(0), CPoint(200, 100)) << x;
+    }
+    h.staff.m_nLeftLimit = 20;
+    h.staff.m_nRightLimit = 590;
+    h.Move(75, 60);
+    EXPECT_EQ(Note(0), CPoint(80, 60));
+}
+
+TEST_F(StaffMouse, PressDuringALostDragSwitchesNotesUnsnapped) {
+    h.staff.SetMaxNotes(2);
+    h.Down(200, 90);
+    h.Down(400, 100);
+    EXPECT_EQ(h.staff.m_nSelected, 1);
+    EXPECT_EQ(Note(0), CPoint(200, 90));
+    h.Up(400, 100);
+    EXPECT_EQ(Note(1), CPoint(400, 95));
+    EXPECT_EQ(Note(0), CPoint(200, 90));
+}
+
+TEST_F(StaffMouse, EraseBackgroundIsTheDefaultProcessing) {
+    EXPECT_EQ(h.window.Deliver(WM_ERASEBKGND, 0, 0), TRUE);
+    ASSERT_EQ(h.log.Calls().size(), 1u);
+    EXPECT_EQ(h.log.Calls()[0].message, WM_ERASEBKGND);
+}
+
+}  // namespace

@@ -1,0 +1,102 @@
+#include "app/CanzetDlg.h"
+
+#include "platform/Backend.h"
+#include "platform/CDC.h"
+#include "platform/CMenu.h"
+#include "platform/CString.h"
+#include "platform/CWinApp.h"
+#include "res/resource.h"
+
+CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
+
+void CAboutDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+}
+
+BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
+END_MESSAGE_MAP()
+
+CCanzetDlg::CCanzetDlg(CWnd* pParent) : CDialog(IDD_CANZET_DIALOG, pParent) {
+    m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
+}
+
+void CCanzetDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_POSITION, m_btnPosition);
+    DDX_Control(pDX, IDC_STAFF, m_staff);
+}
+
+BEGIN_MESSAGE_MAP(CCanzetDlg, CDialog)
+ON_WM_SYSCOMMAND()
+ON_WM_PAINT()
+ON_WM_QUERYDRAGICON()
+ON_BN_CLICKED(IDC_POSITION, OnPositionClicked)
+END_MESSAGE_MAP()
+
+BOOL CCanzetDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    CMenu* pSysMenu = GetSystemMenu(FALSE);
+    if (pSysMenu != nullptr) {
+        CString strAboutMenu;
+        strAboutMenu.LoadString(IDS_ABOUTBOX);
+        if (!strAboutMenu.IsEmpty()) {
+            pSysMenu->AppendMenu(MF_SEPARATOR);
+            pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
+        }
+    }
+
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+
+    // The staff control takes the size of its picture, whatever the template's frame says.
+    m_staff.MoveWindow(10, 40, 600, 160, FALSE);
+    m_staff.SetMaxNotes(1);
+    m_staff.SetClef(true);
+    m_staff.InitMidi();
+
+    return TRUE;
+}
+
+void CCanzetDlg::OnSysCommand(UINT nID, LPARAM lParam) {
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg dlgAbout;
+        dlgAbout.DoModal();
+    } else {
+        CDialog::OnSysCommand(nID, lParam);
+    }
+}
+
+void CCanzetDlg::OnPaint() {
+    if (IsIconic()) {
+        CPaintDC dc(this);
+        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+
+        const int cxIcon = GetSystemMetrics(SM_CXICON);
+        const int cyIcon = GetSystemMetrics(SM_CYICON);
+        CRect rect;
+        GetClientRect(&rect);
+        const int x = (rect.Width() - cxIcon + 1) / 2;
+        const int y = (rect.Height() - cyIcon + 1) / 2;
+        dc.DrawIcon(x, y, m_hIcon);
+    } else {
+        CDialog::OnPaint();
+    }
+}
+
+HCURSOR CCanzetDlg::OnQueryDragIcon() {
+    return m_hIcon;
+}
+
+void CCanzetDlg::OnPositionClicked() {
+    int steps[CStaffControl::kMaxNoteSlots] = {};
+    int count = 0;
+    m_staff.GetNotes(steps, count);
+    // With no note on the staff there is no step to show: the caption stays as it is.
+    if (count < 1) {
+        return;
+    }
+    CString text;
+    text.Format("%d", steps[0]);
+    SetDlgItemText(IDC_POSITION, text);
+}

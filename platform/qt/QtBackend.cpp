@@ -1,0 +1,47 @@
+#include "platform/qt/QtBackend.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "platform/CDialog.h"
+#include "platform/CWinApp.h"
+#include "platform/Resources.h"
+#include "platform/qt/QtDialogPeer.h"
+
+namespace {
+constexpr int kIconSize = 32;
+
+QWidget* WidgetOf(CWnd* window) {
+    auto* peer = window != nullptr ? dynamic_cast<QtWidgetPeer*>(window->GetPeer()) : nullptr;
+    return peer != nullptr ? &peer->Widget() : nullptr;
+}
+}  // namespace
+
+INT_PTR QtBackend::RunModalDialog(CDialog& dialog, UINT templateId, CWnd* parent) {
+    const std::optional<DialogTemplate> dialogTemplate = LoadDialogTemplateResource(templateId);
+    if (!dialogTemplate) {
+        return -1;
+    }
+    // A dialog without a parent stands over the main window, as in the window system.
+    CWinApp* app = AfxGetApp();
+    if (parent == nullptr && app != nullptr && app->m_pMainWnd != &dialog) {
+        parent = app->m_pMainWnd;
+    }
+    QtDialogPeer window(*dialogTemplate, WidgetOf(parent));
+    dialog.Attach(&window);
+    dialog.SendMessage(WM_INITDIALOG, 0, 0);
+    const int result = window.RunModal();
+    dialog.Attach(nullptr);
+    return result;
+}
+
+int QtBackend::MessageBox(const std::string& utf8Text, UINT) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Canzet"), QString::fromStdString(utf8Text),
+                    QMessageBox::Ok, QApplication::activeModalWidget());
+    box.exec();
+    return IDOK;
+}
+
+int QtBackend::GetSystemMetrics(int index) {
+    return index == SM_CXICON || index == SM_CYICON ? kIconSize : 0;
+}

@@ -1,0 +1,13 @@
+// The Qt Widgets windowing backend: modal dialogs built from the program's dialog
+// templates, message boxes, and the system metrics of a desktop.
+#pragma once
+
+#include "platform/Backend.h"
+
+class QtBackend : public Backend {
+  public:
+    INT_PTR RunModalDialog(CDialog& dialog, UINT templateId, CWnd* parent) override;
+    // A modal box with the text and one OK button, titled with the program's name.
+    int MessageBox(const std::string& utf8Text, UINT type) override;
+    int GetSystemMetrics(int index) override;
+};

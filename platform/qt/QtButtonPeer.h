@@ -1,0 +1,16 @@
+// A push button of a dialog template. A click sends WM_COMMAND with BN_CLICKED and the
+// button's id to the dialog.
+#pragma once
+
+#include <QPushButton>
+
+#include "platform/qt/QtWidgetPeer.h"
+
+class QtButtonPeer : public QPushButton, public QtWidgetPeer {
+  public:
+    // `isDefault`: the button that Enter presses (BS_DEFPUSHBUTTON).
+    QtButtonPeer(QWidget* parent, QtWidgetPeer& dialog, int id, bool isDefault);
+
+    void SetText(const std::string& utf8) override;
+    std::string Text() const override;
+};

@@ -1,0 +1,169 @@
+#include "platform/qt/QtDialogPeer.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "platform/Icon.h"
+#include "platform/qt/FontMatch.h"
+#include "platform/qt/QtButtonPeer.h"
+#include "platform/qt/QtFramePeer.h"
+#include "platform/qt/QtLabelPeer.h"
+
+namespace {
+constexpr std::uint16_t kButtonAtom = 0x80;
+constexpr std::uint16_t kStaticAtom = 0x82;
+constexpr DWORD kButtonTypeMask = 0x0000000F;
+constexpr DWORD kStaticTextMax = 0x00000002;  // SS_LEFT, SS_CENTER, SS_RIGHT
+
+bool IsClass(const DialogControl& control, std::uint16_t atom, const char* name) {
+    return control.classAtom == atom || control.className == name;
+}
+}  // namespace
+
+QtDialogPeer::QtDialogPeer(const DialogTemplate& dialogTemplate, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      QtWidgetPeer(this) {
+    if (dialogTemplate.hasFont) {
+        setFont(MatchDialogFont(dialogTemplate.font));
+    }
+    const DialogBaseUnits units = BaseUnitsOf(font());
+    const CRect client =
+        units.ToPixels(dialogTemplate.x, dialogTemplate.y, dialogTemplate.cx, dialogTemplate.cy);
+    setFixedSize(client.Width(), client.Height());
+    setWindowTitle(QString::fromStdString(dialogTemplate.caption));
+    for (const DialogControl& control : dialogTemplate.controls) {
+        CreateControl(control, units);
+    }
+    ResetSystemMenu();
+}
+
+void QtDialogPeer::CreateControl(const DialogControl& control, const DialogBaseUnits& units) {
+    QtWidgetPeer* peer = nullptr;
+    if (IsClass(control, kButtonAtom, "button")) {
+        const bool isDefault = (control.style & kButtonTypeMask) == BS_DEFPUSHBUTTON;
+        auto* button = new QtButtonPeer(this, *this, control.id, isDefault);
+        button->setFocusPolicy((control.style & WS_TABSTOP) != 0 ? Qt::StrongFocus
+                                                                 : Qt::ClickFocus);
+        peer = button;
+    } else if (IsClass(control, kStaticAtom, "static") &&
+               ((control.style & SS_TYPEMASK) <= kStaticTextMax ||
+                (control.style & SS_TYPEMASK) == SS_ICON)) {
+        auto* label = new QtLabelPeer(this);
+        peer = label;
+    } else {
+        peer = new QtFramePeer(this, (control.style & SS_NOTIFY) != 0);
+    }
+    const CRect rect = units.ToPixels(control.x, control.y, control.cx, control.cy);
+    peer->Widget().setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+    if (control.text.isNumber) {
+        if (auto* label = dynamic_cast<QtLabelPeer*>(peer)) {
+            label->ShowIcon(LoadIconResource(control.text.number));
+        }
+    } else {
+        peer->SetText(control.text.text);
+    }
+    peer->Widget().setVisible((control.style & WS_VISIBLE) != 0);
+    m_controls.emplace_back(control.id, peer);
+}
+
+int QtDialogPeer::RunModal() {
+    return m_ended ? result() : exec();
+}
+
+void QtDialogPeer::ShowSystemMenu(const QPoint& globalPosition, LPARAM lParam) {
+    QMenu menu(this);
+    for (const CMenu::Item& item : m_systemMenu.Items()) {
+        if ((item.flags & MF_SEPARATOR) != 0) {
+            menu.addSeparator();
+        } else {
+            menu.addAction(QString::fromStdString(item.text))
+                ->setData(QVariant::fromValue<qulonglong>(item.id));
+        }
+    }
+    const QAction* chosen = menu.exec(globalPosition);
+    if (chosen != nullptr) {
+        Send(WM_SYSCOMMAND, static_cast<WPARAM>(chosen->data().toULongLong()), lParam);
+    }
+}
+
+LRESULT QtDialogPeer::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
+        return Send(WM_CLOSE, 0, 0);
+    }
+    if (message == WM_CLOSE) {
+        EndModal(IDCANCEL);
+        return 0;
+    }
+    return QtWidgetPeer::DefWindowProc(message, wParam, lParam);
+}
+
+void QtDialogPeer::SetText(const std::string& utf8) {
+    setWindowTitle(QString::fromStdString(utf8));
+}
+
+std::string QtDialogPeer::Text() const {
+    return windowTitle().toStdString();
+}
+
+WindowPeer* QtDialogPeer::Control(int id) {
+    for (const auto& [controlId, peer] : m_controls) {
+        if (controlId == id) {
+            return peer;
+        }
+    }
+    return nullptr;
+}
+
+CMenu* QtDialogPeer::SystemMenu(BOOL revert) {
+    if (revert) {
+        ResetSystemMenu();
+        return nullptr;
+    }
+    return &m_systemMenu;
+}
+
+void QtDialogPeer::EndModal(int result) {
+    m_ended = true;
+    done(result);
+}
+
+void QtDialogPeer::paintEvent(QPaintEvent* event) {
+    if (PaintThroughOwner(event->rect())) {
+        QPainter painter(this);
+        PresentSurface(painter, event->rect());
+    }
+}
+
+void QtDialogPeer::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::AltModifier) {
+        ShowSystemMenu(mapToGlobal(QPoint(0, 0)), 0);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void QtDialogPeer::contextMenuEvent(QContextMenuEvent* event) {
+    const QPoint at = event->globalPos();
+    ShowSystemMenu(at,
+                   event->reason() == QContextMenuEvent::Mouse ? MAKELPARAM(at.x(), at.y()) : 0);
+}
+
+// The close box: the window manager asks, the dialog's owner decides.
+void QtDialogPeer::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    Send(WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+// Esc.
+void QtDialogPeer::reject() {
+    Send(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+void QtDialogPeer::ResetSystemMenu() {
+    m_systemMenu = CMenu();
+    m_systemMenu.AppendMenu(MF_STRING, SC_CLOSE, "关闭");
+}

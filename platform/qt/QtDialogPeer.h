@@ -1,0 +1,50 @@
+// A dialog built from a dialog template: a fixed-size QDialog with the template's caption,
+// font and controls, placed in pixels by the font's dialog base units.
+//
+// Its messages reach the owning CDialog: WM_COMMAND from the buttons, Esc as IDCANCEL,
+// the close box as SC_CLOSE (whose default processing sends WM_CLOSE), WM_SYSCOMMAND from
+// the system menu. The window manager owns the title bar, so the system menu is the
+// dialog's own: it opens on a right click and with Alt+Space.
+#pragma once
+
+#include <QDialog>
+#include <utility>
+#include <vector>
+
+#include "platform/CMenu.h"
+#include "platform/DialogUnits.h"
+#include "platform/qt/QtWidgetPeer.h"
+#include "platform/res/DialogTemplate.h"
+
+class QtDialogPeer : public QDialog, public QtWidgetPeer {
+  public:
+    QtDialogPeer(const DialogTemplate& dialogTemplate, QWidget* parent);
+
+    // Shows the dialog and runs its modal loop; returns the code given to EndModal. A
+    // dialog that ended before it was shown returns at once.
+    int RunModal();
+    // Opens the system menu at a point of the screen and sends the chosen command.
+    void ShowSystemMenu(const QPoint& globalPosition, LPARAM lParam);
+
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void SetText(const std::string& utf8) override;
+    std::string Text() const override;
+    WindowPeer* Control(int id) override;
+    CMenu* SystemMenu(BOOL revert) override;
+    void EndModal(int result) override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+  private:
+    void CreateControl(const DialogControl& control, const DialogBaseUnits& units);
+    void ResetSystemMenu();
+
+    std::vector<std::pair<int, QtWidgetPeer*>> m_controls;  // children: Qt deletes them
+    CMenu m_systemMenu;
+    bool m_ended = false;
+};

@@ -1,0 +1,29 @@
+// A static frame or rectangle of a dialog template. A window object bound to it gets its
+// mouse and paint messages: what the owner paints into the client surface is shown; with
+// no owner painting, the frame itself is drawn.
+#pragma once
+
+#include <QWidget>
+
+#include "platform/qt/QtWidgetPeer.h"
+
+class QtFramePeer : public QWidget, public QtWidgetPeer {
+  public:
+    // `notify`: the control reports mouse input (SS_NOTIFY); without it clicks pass
+    // through to the dialog beneath, as they do for any plain static.
+    QtFramePeer(QWidget* parent, bool notify);
+
+    void SetText(const std::string& utf8) override { m_text = utf8; }
+    std::string Text() const override { return m_text; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void SendMouse(UINT message, const QMouseEvent& event);
+
+    std::string m_text;
+};

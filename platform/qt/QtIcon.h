@@ -1,0 +1,13 @@
+// Icons loaded from the program's resources, as Qt shows them.
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+
+#include "platform/Icon.h"
+
+// One image of an icon with its mask applied as transparency.
+QImage IconImageToQImage(const IconImage& image);
+
+// Every image of the icon, so that Qt picks the size it needs; null for no icon.
+QIcon IconToQIcon(HICON icon);

@@ -1,0 +1,110 @@
+#include "platform/qt/QtWidgetPeer.h"
+
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+
+#include "platform/CWnd.h"
+#include "platform/qt/QtIcon.h"
+
+LRESULT QtWidgetPeer::Send(UINT message, WPARAM wParam, LPARAM lParam) {
+    CWnd* owner = GetOwner();
+    return owner != nullptr ? owner->WindowProc(message, wParam, lParam)
+                            : DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT QtWidgetPeer::DefWindowProc(UINT message, WPARAM, LPARAM) {
+    if (message == WM_ERASEBKGND || message == WM_ICONERASEBKGND) {
+        Surface& surface = ClientSurface();
+        surface.Reset(surface.Width(), surface.Height(),
+                      m_widget.palette().color(QPalette::Window).rgb() & 0x00FFFFFFu);
+        return TRUE;
+    }
+    return 0;
+}
+
+// Qt merges the requests made before the next frame into one paint event.
+void QtWidgetPeer::Invalidate(const RECT* rect, BOOL) {
+    if (rect == nullptr) {
+        m_widget.update();
+    } else {
+        m_widget.update(
+            QRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top));
+    }
+}
+
+Surface& QtWidgetPeer::ClientSurface() {
+    if (m_surface.Width() != m_widget.width() || m_surface.Height() != m_widget.height()) {
+        m_surface.Reset(m_widget.width(), m_widget.height());
+    }
+    return m_surface;
+}
+
+CRect QtWidgetPeer::BeginPaint() {
+    // Outside a paint event (a WM_PAINT sent by hand) the whole client area is renewed.
+    return m_inPaintEvent ? m_paintRect : ClientRect();
+}
+
+void QtWidgetPeer::EndPaint() {
+    m_painted = true;
+    if (!m_inPaintEvent) {
+        m_widget.update();
+    }
+}
+
+CRect QtWidgetPeer::ClientRect() const {
+    return CRect(0, 0, m_widget.width(), m_widget.height());
+}
+
+void QtWidgetPeer::Move(int x, int y, int width, int height, BOOL repaint) {
+    m_widget.setGeometry(x, y, width, height);
+    if (repaint) {
+        m_widget.update();
+    }
+}
+
+BOOL QtWidgetPeer::IsIconic() const {
+    return m_widget.isWindow() && m_widget.isMinimized() ? TRUE : FALSE;
+}
+
+HICON QtWidgetPeer::SetIcon(HICON icon, BOOL big) {
+    HICON& slot = big ? m_bigIcon : m_smallIcon;
+    HICON previous = slot;
+    slot = icon;
+    m_widget.setWindowIcon(IconToQIcon(m_bigIcon != nullptr ? m_bigIcon : m_smallIcon));
+    return previous;
+}
+
+WindowPeer* QtWidgetPeer::Control(int) {
+    return nullptr;
+}
+
+CMenu* QtWidgetPeer::SystemMenu(BOOL) {
+    return nullptr;
+}
+
+void QtWidgetPeer::EndModal(int) {}
+
+QPoint QtWidgetPeer::ControlPoint(const QPointF& position) {
+    return QPoint(static_cast<int>(std::floor(position.x())),
+                  static_cast<int>(std::floor(position.y())));
+}
+
+bool QtWidgetPeer::PaintThroughOwner(const QRect& rect) {
+    m_paintRect = CRect(rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1);
+    m_painted = false;
+    m_inPaintEvent = true;
+    Send(WM_PAINT, 0, 0);
+    m_inPaintEvent = false;
+    return m_painted;
+}
+
+void QtWidgetPeer::PresentSurface(QPainter& painter, const QRect& rect) const {
+    if (m_surface.IsEmpty()) {
+        return;
+    }
+    // 0x00RRGGBB is Format_RGB32's layout: Qt ignores the top byte, so no copy is made.
+    const QImage image(reinterpret_cast<const uchar*>(m_surface.Row(0)), m_surface.Width(),
+                       m_surface.Height(), m_surface.Width() * 4, QImage::Format_RGB32);
+    painter.drawImage(rect, image, rect);
+}

@@ -1,0 +1,61 @@
+// The part of a window peer that every Qt widget shares: geometry, texts, icons, repaint
+// requests, and the client surface that the owner paints in WM_PAINT and that is then
+// presented on the widget.
+//
+// Control pixels are Qt's logical pixels. The application rounds the device pixel ratio
+// to a whole number, so a surface is shown at an integer scale, pixel for pixel.
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QWidget>
+
+#include "platform/Surface.h"
+#include "platform/WindowPeer.h"
+
+class QPainter;
+
+class QtWidgetPeer : public WindowPeer {
+  public:
+    explicit QtWidgetPeer(QWidget* widget) : m_widget(*widget) {}
+    QtWidgetPeer(const QtWidgetPeer&) = delete;
+    QtWidgetPeer& operator=(const QtWidgetPeer&) = delete;
+
+    QWidget& Widget() const { return m_widget; }
+
+    // Sends a message to the owner's window procedure, or to the default processing
+    // when no object owns this window.
+    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam);
+
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Invalidate(const RECT* rect, BOOL erase) override;
+    Surface& ClientSurface() override;
+    CRect BeginPaint() override;
+    void EndPaint() override;
+    CRect ClientRect() const override;
+    void Move(int x, int y, int width, int height, BOOL repaint) override;
+    BOOL IsIconic() const override;
+    HICON SetIcon(HICON icon, BOOL big) override;
+    WindowPeer* Control(int id) override;
+    CMenu* SystemMenu(BOOL revert) override;
+    void EndModal(int result) override;
+
+    // Qt's pointer position, in logical pixels, as the control pixel it falls in.
+    static QPoint ControlPoint(const QPointF& position);
+
+  protected:
+    // Lets the owner paint `rect` through WM_PAINT. True when it painted into the client
+    // surface, which then has to be presented.
+    bool PaintThroughOwner(const QRect& rect);
+    // Draws the client surface's part `rect` onto the widget, without converting pixels.
+    void PresentSurface(QPainter& painter, const QRect& rect) const;
+
+  private:
+    QWidget& m_widget;
+    Surface m_surface;
+    CRect m_paintRect;
+    bool m_inPaintEvent = false;
+    bool m_painted = false;
+    HICON m_bigIcon = nullptr;
+    HICON m_smallIcon = nullptr;
+};

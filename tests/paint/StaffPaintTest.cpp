@@ -1,0 +1,286 @@
+// The staff control's paint with the real pictures: every pixel of the control compared
+// with an independent rendering, plus the facts a user sees named pixel by pixel.
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "PixelCheck.h"
+#include "StaffCanvas.h"
+#include "StaffReference.h"
+
+namespace {
+
+using paint_test::ExpectedFrame;
+using paint_test::ExpectedNote;
+using paint_test::kInk;
+using paint_test::LedgerRows;
+using paint_test::LoadStaffPictures;
+using paint_test::PatternSurface;
+using paint_test::SameSurface;
+using paint_test::StaffCanvas;
+using paint_test::StaffPictures;
+
+constexpr std::uint32_t kStaffLine = 0x242424;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kRed = 0xFF0000;
+
+class StaffPaint : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(pictures.staff.Width(), 600) << "the staff picture did not load";
+        ASSERT_EQ(pictures.note.Width(), 25) << "the note pictures did not load";
+    }
+
+    StaffCanvas canvas;
+    const StaffPictures pictures = LoadStaffPictures(true);
+};
+
+TEST_F(StaffPaint, WithoutNotesShowsThePictureAlone) {
+    canvas.Repaint();
+    EXPECT_TRUE(SameSurface(canvas.Screen(), pictures.staff));
+    EXPECT_EQ(canvas.Screen().Pixel(300, 81), kStaffLine);
+    EXPECT_EQ(canvas.Screen().Pixel(300, 80), kWhite);
+}
+
+TEST_F(StaffPaint, BassClefShowsItsPictureFromTheNextRepaint) {
+    canvas.Repaint();
+    canvas.staff.SetClef(false);
+    EXPECT_TRUE(SameSurface(canvas.Screen(), pictures.staff)) << "SetClef does not repaint";
+    canvas.Repaint();
+    EXPECT_TRUE(SameSurface(canvas.Screen(), LoadStaffPictures(false).staff));
+}
+
+// A note centred on the middle line at (300, 81), black or red (being dragged).
+class MiddleLineNote : public StaffPaint, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(MiddleLineNote, RingCoversTheStaffHollowShowsItEdgesBlendWithWhite) {
+    const bool red = GetParam();
+    canvas.SetNotes({{300, 81}}, red ? 0 : -1);
+    canvas.Repaint();
+    const Surface& screen = canvas.Screen();
+    EXPECT_TRUE(SameSurface(screen, ExpectedFrame(pictures, {{300, 81, red}})));
+
+    const Surface& glyph = red ? pictures.selected : pictures.note;
+    int pureRing = 0;
+    for (int row = 0; row < 15; ++row) {
+        for (int column = 0; column < 25; ++column) {
+            const std::uint32_t shown = screen.Pixel(288 + column, 74 + row);
+            if (pictures.mask.Pixel(column, row) == 0x000000) {
+                EXPECT_EQ(shown, glyph.Pixel(column, row)) << column << "," << row;
+            }
+            pureRing += shown == (red ? kRed : kInk);
+        }
+    }
+    EXPECT_GE(pureRing, 141) << "the ring's core is pure " << (red ? "red" : "black");
+    EXPECT_EQ(screen.Pixel(300, 81), kStaffLine) << "the staff line shows through the hollow";
+    EXPECT_EQ(screen.Pixel(300, 80), kWhite) << "and the white ground beside it";
+    for (int x = 260; x < 340; ++x) {
+        EXPECT_EQ(screen.Pixel(x, 123), kWhite) << "no ledger line below, x " << x;
+        EXPECT_EQ(screen.Pixel(x, 39), kWhite) << "no ledger line above, x " << x;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Colours, MiddleLineNote, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "Red" : "Black";
+                         });
+
+// --- Ledger lines -----------------------------------------------------------------------
+
+struct LedgerCase {
+    int step;
+    std::vector<int> rows;
+};
+
+class FixedNoteLedgers : public StaffPaint, public ::testing::WithParamInterface<LedgerCase> {};
+
+TEST_P(FixedNoteLedgers, DrawTheLinesOfTheTable) {
+    const LedgerCase& c = GetParam();
+    canvas.staff.SetFixedNote(0, c.step, 1);  // one column: centre x = 330
+    canvas.Repaint();
+
+    Surface expected = pictures.staff;
+    const long long y = 130 - 7LL * c.step;
+    if (c.step != -1) {
+        EXPECT_EQ(LedgerRows(y), c.rows) << "the reference agrees with the table";
+        DrawExpectedNote(expected, pictures, {330, y, false}, c.rows);
+    }
+    EXPECT_TRUE(SameSurface(canvas.Screen(), expected));
+    for (int row : c.rows) {
+        EXPECT_EQ(canvas.Screen().Pixel(306, row), kInk) << "starts at x - 24, row " << row;
+        EXPECT_EQ(canvas.Screen().Pixel(353, row), kInk) << "ends at x + 23, row " << row;
+        EXPECT_EQ(canvas.Screen().Pixel(305, row), pictures.staff.Pixel(305, row));
+        EXPECT_EQ(canvas.Screen().Pixel(354, row), pictures.staff.Pixel(354, row));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, FixedNoteLedgers,
+    ::testing::Values(LedgerCase{17, {39, 25, 11}}, LedgerCase{16, {39, 25, 11}},
+                      LedgerCase{15, {39, 25}}, LedgerCase{14, {39, 25}}, LedgerCase{13, {39}},
+                      LedgerCase{12, {}}, LedgerCase{7, {}}, LedgerCase{2, {}},
+                      LedgerCase{1, {123}}, LedgerCase{0, {123, 137}}, LedgerCase{-1, {}},
+                      LedgerCase{-2, {123, 137, 151}}, LedgerCase{-3, {123, 137, 151}}),
+    [](const ::testing::TestParamInfo<LedgerCase>& info) {
+        const int step = info.param.step;
+        return (step < 0 ? "Minus" : "") + std::to_string(step < 0 ? -step : step);
+    });
+
+struct PlacedCase {
+    int y;
+    std::vector<int> rows;
+};
+
+class PlacedNoteLedgers : public StaffPaint, public ::testing::WithParamInterface<PlacedCase> {};
+
+TEST_P(PlacedNoteLedgers, AppearOnlyOnTheOuterRows) {
+    const PlacedCase& c = GetParam();
+    canvas.SetNotes({{200, c.y}});
+    canvas.Repaint();
+    Surface expected = pictures.staff;
+    DrawExpectedNote(expected, pictures, {200, c.y, false}, c.rows);
+    EXPECT_TRUE(SameSurface(canvas.Screen(), expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, PlacedNoteLedgers,
+                         ::testing::Values(PlacedCase{123, {123}}, PlacedCase{122, {}},
+                                           PlacedCase{116, {}}, PlacedCase{39, {39}},
+                                           PlacedCase{40, {}}, PlacedCase{46, {}}),
+                         [](const ::testing::TestParamInfo<PlacedCase>& info) {
+                             return "Y" + std::to_string(info.param.y);
+                         });
+
+// --- Order ------------------------------------------------------------------------------
+
+TEST_F(StaffPaint, TheDraggedNoteKeepsItsPlaceInTheOrder) {
+    canvas.SetNotes({{300, 81}, {310, 81}}, 0);
+    canvas.Repaint();
+    EXPECT_TRUE(
+        SameSurface(canvas.Screen(), ExpectedFrame(pictures, {{300, 81, true}, {310, 81, false}})));
+    // The left edge of the later (black) ring lies over the red one.
+    EXPECT_EQ(canvas.Screen().Pixel(298, 81), pictures.note.Pixel(0, 7));
+}
+
+TEST_F(StaffPaint, FixedNotesComeFirstPlacedNotesOverThem) {
+    canvas.staff.SetFixedNote(0, 7, 1);  // (330, 81)
+    canvas.staff.SetFixedNote(1, 9, 1);  // far right, off the control: nothing shows
+    canvas.SetNotes({{334, 83}}, 0);
+    canvas.Repaint();
+    EXPECT_TRUE(
+        SameSurface(canvas.Screen(), ExpectedFrame(pictures, {{330, 81, false}, {334, 83, true}})));
+}
+
+TEST_F(StaffPaint, ALedgerLineLiesOverEarlierNotesAndUnderItsOwnRing) {
+    canvas.SetNotes({{300, 120}, {330, 123}}, 0);
+    canvas.Repaint();
+    const Surface& screen = canvas.Screen();
+    EXPECT_TRUE(
+        SameSurface(screen, ExpectedFrame(pictures, {{300, 120, true}, {330, 123, false}})));
+    // The earlier note's red ring (never black: the red glyph has red 255 throughout) is
+    // covered by the later note's ledger line.
+    EXPECT_EQ(screen.Pixel(307, 123), kInk);
+
+    canvas.SetNotes({{300, 123}}, 0);
+    canvas.Repaint();
+    // Over the black line the ring keeps red NOT mask, and the mask is near black there.
+    EXPECT_GE(screen.Pixel(290, 123) >> 16, 0xCDu) << "own ring on top of the line";
+    EXPECT_EQ(screen.Pixel(300, 123), kInk) << "the line shows through the hollow";
+    EXPECT_EQ(screen.Pixel(277, 123), kInk);
+}
+
+// --- Repainting over what is there --------------------------------------------------------
+
+TEST_F(StaffPaint, ANoteDrawnOverItselfChangesNothing) {
+    canvas.SetNotes({{200, 123}, {205, 118}, {400, 39}}, 1);
+    canvas.Repaint();
+    const Surface once = canvas.Screen();
+    canvas.staff.DrawNote(200, 123);
+    canvas.staff.DrawSelectedNote(205, 118);
+    canvas.staff.DrawNote(400, 39);
+    EXPECT_TRUE(SameSurface(canvas.Screen(), once));
+    canvas.Repaint();
+    EXPECT_TRUE(SameSurface(canvas.Screen(), once));
+}
+
+TEST_F(StaffPaint, APartlyInvalidControlRenewsThatPartOfTheStaffAndEveryNoteWhole) {
+    canvas.SetNotes({{300, 81}, {450, 123}}, 1);
+    Surface stale = PatternSurface(600, 160, 21);
+    canvas.Screen() = stale;
+    const CRect part(250, 60, 320, 100);
+    canvas.Repaint(part);
+
+    Surface expected = stale;
+    for (int y = part.top; y < part.bottom; ++y) {
+        for (int x = part.left; x < part.right; ++x) {
+            expected.SetPixel(x, y, pictures.staff.Pixel(x, y));
+        }
+    }
+    DrawExpectedNote(expected, pictures, {300, 81, false});
+    DrawExpectedNote(expected, pictures, {450, 123, true});
+    EXPECT_TRUE(SameSurface(canvas.Screen(), expected));
+    EXPECT_FALSE(canvas.window.IsPaintPending());
+}
+
+TEST_F(StaffPaint, APartlyInvalidRepaintOfAPaintedControlLeavesItAsItWas) {
+    canvas.SetNotes({{300, 81}, {310, 88}}, 0);
+    canvas.Repaint();
+    const Surface whole = canvas.Screen();
+    canvas.Repaint(CRect(295, 70, 305, 95));
+    EXPECT_TRUE(SameSurface(canvas.Screen(), whole));
+}
+
+// --- The control's edges -----------------------------------------------------------------
+
+struct EdgeCase {
+    const char* name;
+    int column;
+    int step;
+    int columns;
+    long long x;
+};
+
+class NotesAtTheEdge : public StaffPaint, public ::testing::WithParamInterface<EdgeCase> {};
+
+TEST_P(NotesAtTheEdge, AreClippedByTheControl) {
+    const EdgeCase& c = GetParam();
+    canvas.staff.SetFixedNote(c.column, c.step, c.columns);
+    canvas.Repaint();
+    Surface expected = pictures.staff;
+    DrawExpectedNote(expected, pictures, {c.x, 130 - 7LL * c.step, false});
+    EXPECT_TRUE(SameSurface(canvas.Screen(), expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, NotesAtTheEdge,
+                         ::testing::Values(EdgeCase{"HalfAboveTheTop", 0, 19, 1, 330},
+                                           EdgeCase{"AboveTheTopLinesOnly", 0, 20, 1, 330},
+                                           EdgeCase{"HalfBelowTheBottom", 0, -4, 1, 330},
+                                           EdgeCase{"PastTheRightEdge", 15, 1, 14, 607},
+                                           EdgeCase{"FarRight", 15, 7, 1, 7830},
+                                           EdgeCase{"MillionStepsUp", 0, 1000000, 1, 330},
+                                           EdgeCase{"MillionStepsDown", 0, -1000000, 1, 330},
+                                           EdgeCase{"HighestStep", 3, INT_MAX, 4, 514},
+                                           EdgeCase{"LowestStep", 3, INT_MIN, 4, 514}),
+                         [](const ::testing::TestParamInfo<EdgeCase>& info) {
+                             return info.param.name;
+                         });
+
+// --- Before the pictures are loaded ------------------------------------------------------
+
+TEST(StaffPaintWithoutPictures, ShowsWhiteInTheInvalidPart) {
+    StaffCanvas canvas(false);
+    Surface stale = PatternSurface(600, 160, 22);
+    canvas.Screen() = stale;
+    const CRect part(10, 20, 110, 70);
+    canvas.Repaint(part);
+    Surface expected = stale;
+    for (int y = part.top; y < part.bottom; ++y) {
+        for (int x = part.left; x < part.right; ++x) {
+            expected.SetPixel(x, y, kWhite);
+        }
+    }
+    EXPECT_TRUE(SameSurface(canvas.Screen(), expected));
+    canvas.Repaint();
+    EXPECT_TRUE(SameSurface(canvas.Screen(), Surface(600, 160, kWhite)));
+}
+
+}  // namespace

@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <future>
+
+#include "midi/fluidsynth/BoundedCall.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+struct Tracked {
+    explicit Tracked(std::promise<void>* destroyed) : destroyed(destroyed) {}
+    ~Tracked() { destroyed->set_value(); }
+    std::promise<void>* destroyed;
+};
+
+TEST(BoundedCall, ReturnsWhatAJobMadeInTime) {
+    const auto result = RunWithin<int>(10s, [] { return std::make_unique<int>(42); });
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(*result, 42);
+}
+
+TEST(BoundedCall, ReportsAFailedJobAsNothing) {
+    EXPECT_EQ(RunWithin<int>(10s, [] { return std::unique_ptr<int>(); }), nullptr);
+}
+
+// A job stuck past the bound (a sound server that never answers) must not hold the caller,
+// and what it makes once it comes unstuck must still be released.
+TEST(BoundedCall, GivesUpOnAStuckJobAndReleasesItsLateResult) {
+    std::promise<void> unstick;
+    std::promise<void> destroyed;
+    std::shared_future<void> unstuck = unstick.get_future().share();
+    const auto result = RunWithin<Tracked>(50ms, [unstuck, &destroyed] {
+        unstuck.wait();
+        return std::make_unique<Tracked>(&destroyed);
+    });
+    EXPECT_EQ(result, nullptr);
+    unstick.set_value();
+    destroyed.get_future().wait();  // ctest's timeout catches a leak that never comes
+}
+
+}  // namespace

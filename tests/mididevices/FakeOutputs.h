@@ -1,0 +1,51 @@
+// Outputs whose existence, opening and listeners a test decides, and which record what
+// reaches them.
+#pragma once
+
+#include <vector>
+
+#include "midi/MidiPort.h"
+
+template <typename Base>
+class FakeOutput : public Base {
+  public:
+    bool exists = true;
+    bool opens = true;
+    bool open = false;
+    int closeCalls = 0;
+    int* closeTally = nullptr;  // counts closes where the test can still read them
+    std::vector<DWORD> received;
+
+    MMRESULT GetCaps(MIDIOUTCAPSA&) override {
+        return exists ? MMSYSERR_NOERROR : MMSYSERR_NODRIVER;
+    }
+    MMRESULT Open() override {
+        open = opens;
+        return opens ? MMSYSERR_NOERROR : MMSYSERR_ERROR;
+    }
+    MMRESULT ShortMsg(DWORD message) override {
+        received.push_back(message);
+        return MMSYSERR_NOERROR;
+    }
+    MMRESULT Close() override {
+        ++closeCalls;
+        if (closeTally != nullptr) {
+            ++*closeTally;
+        }
+        open = false;
+        return MMSYSERR_NOERROR;
+    }
+};
+
+using FakeSynth = FakeOutput<MidiDevice>;
+
+class FakePort : public FakeOutput<MidiPort> {
+  public:
+    bool subscribed = false;
+    int subscriberChecks = 0;
+
+    bool HasSubscribers() override {
+        ++subscriberChecks;
+        return subscribed;
+    }
+};

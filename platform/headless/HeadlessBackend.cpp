@@ -1,19 +1,6 @@
 #include "platform/headless/HeadlessBackend.h"
 
-#include "platform/CDialog.h"
-#include "platform/headless/HeadlessWindow.h"
-
-INT_PTR HeadlessBackend::RunModalDialog(CDialog& dialog, UINT, CWnd*) {
-    HeadlessWindow window(m_log, 0, 0);
-    dialog.Attach(&window);
-    window.Deliver(WM_INITDIALOG);
-    if (m_driver) {
-        m_driver(dialog, window);
-    }
-    dialog.Attach(nullptr);
-    // Nobody is there to close a dialog that its driver left open: it counts as cancelled.
-    return window.ModalResult().value_or(IDCANCEL);
-}
+// RunModalDialog builds its dialog from the template: HeadlessDialog.cpp.
 
 int HeadlessBackend::MessageBox(const std::string& utf8Text, UINT type) {
     m_log.Add(

@@ -1,0 +1,70 @@
+#include "tools/replay/ReplayStaffCommands.h"
+
+#include "tools/replay/ReplaySession.h"
+
+namespace {
+
+const ArgumentSyntax kX{ArgumentKind::Coordinate, "X"};
+const ArgumentSyntax kY{ArgumentKind::Coordinate, "Y"};
+
+ArgumentSyntax Integer(const char* name) {
+    return {ArgumentKind::Integer, name};
+}
+
+// The window system's way: the message goes through the control's window procedure.
+ReplayCommandSpec Mouse(const char* name, UINT message, UINT flags) {
+    return {name, {kX, kY}, [message, flags](ReplaySession& session, const ReplayCommand& c) {
+                session.Staff().WindowProc(message, flags, MAKELPARAM(c.numbers[0], c.numbers[1]));
+            }};
+}
+
+void PrintNotes(ReplaySession& session, const ReplayCommand&) {
+    int steps[CStaffControl::kMaxNoteSlots] = {};
+    int count = 0;
+    session.Staff().GetNotes(steps, count);
+    session.Out() << "notes " << count;
+    for (int i = 0; i < count; ++i) {
+        session.Out() << ' ' << steps[i];
+    }
+    session.Out() << '\n';
+}
+
+void PrintState(ReplaySession& session, const ReplayCommand&) {
+    const CStaffControl& staff = session.Staff();
+    session.Out() << "state " << staff.NoteCount() << ' ' << staff.SelectedNote();
+    for (int i = 0; i < staff.NoteCount(); ++i) {
+        const CPoint centre = staff.NoteCentre(i);
+        session.Out() << ' ' << centre.x << ',' << centre.y;
+    }
+    session.Out() << '\n';
+}
+
+}  // namespace
+
+std::vector<ReplayCommandSpec> StaffCommands() {
+    return {
+        {"maxnotes",
+         {Integer("N")},
+         [](ReplaySession& s, const ReplayCommand& c) { s.Staff().SetMaxNotes(c.numbers[0]); }},
+        {"clef",
+         {{ArgumentKind::Word, "CLEF", {"treble", "bass"}}},
+         [](ReplaySession& s, const ReplayCommand& c) {
+             s.Staff().SetClef(c.words[0] == "treble");
+         }},
+        {"fixed",
+         {Integer("COL"), Integer("STEP"), Integer("COUNT")},
+         [](ReplaySession& s, const ReplayCommand& c) {
+             s.Staff().SetFixedNote(c.numbers[0], c.numbers[1], c.numbers[2]);
+         }},
+        {"range",
+         {Integer("LEFT"), Integer("RIGHT")},
+         [](ReplaySession& s, const ReplayCommand& c) {
+             s.Staff().SetRange(c.numbers[0], c.numbers[1]);
+         }},
+        Mouse("down", WM_LBUTTONDOWN, MK_LBUTTON),
+        Mouse("move", WM_MOUSEMOVE, MK_LBUTTON),
+        Mouse("up", WM_LBUTTONUP, 0),
+        {"notes", {}, PrintNotes},
+        {"state", {}, PrintState},
+    };
+}

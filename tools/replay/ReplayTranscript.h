@@ -1,0 +1,11 @@
+// One output line for each call the program makes to the headless window system or the
+// MIDI device: "invalidate", "default down 300 90", "midi 00503c90", "msgbox TEXT", ...
+#pragma once
+
+#include <string>
+
+#include "platform/WinTypes.h"
+#include "platform/headless/CallLog.h"
+
+std::string DescribeCall(const LoggedCall& call);
+std::string DescribeMidiMessage(DWORD message);

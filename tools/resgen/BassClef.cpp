@@ -5,8 +5,8 @@ void InkBassClef(InkCanvas& ink) {
     // right and tapers down to the lower left.
     ink.Disc(23.3, 67.6, 4.9);
     ink.Stroke({
-        {20.5, 64.5, 2.0},
-        {24.0, 57.5, 1.8},
+        {24.6, 64.0, 3.4},
+        {26.4, 58.0, 2.0},
         {32.0, 53.4, 1.6},
         {40.0, 54.5, 2.8},
         {45.0, 60.5, 5.0},

@@ -23,12 +23,22 @@ constexpr std::array<std::string_view, kHeight> kGlyphGrid = {
     "...ooXXXXXXXXXXXXXXXoo...", "......ooXXXXXXXXXoo......", ".........................",
 };
 constexpr std::array<std::string_view, kHeight> kMaskGrid = {
-    "......XXXXXXXXXXXXX......",  "...XXXXXXXXXXXXXXXXXXX...", "..XXXXXXXXXXXXXXXXXXXXX..",
-    ".XXXXXXXXX...XXXXXXXXXXX.",  "XXXXXXXXX.....XXXXXXXXXXX", "XXXXXXXXX......XXXXXXXXXX",
-    "XXXXXXXXX.......XXXXXXXXX",  "XXXXXXXXX.......XXXXXXXXX", "XXXXXXXXXX......XXXXXXXXX",
-    "XXXXXXXXXX......XXXXXXXXX",  ".XXXXXXXXXX....XXXXXXXXX.", "..XXXXXXXXXXXXXXXXXXXXX..",
-    "...XXXXXXXXXXXXXXXXXXXX...", "......XXXXXXXXXXXXX......", ".........................",
+    "......XXXXXXXXXXXXX......", "...XXXXXXXXXXXXXXXXXXX...", "..XXXXXXXXXXXXXXXXXXXXX..",
+    ".XXXXXXXXX...XXXXXXXXXXX.", "XXXXXXXXX.....XXXXXXXXXXX", "XXXXXXXXX......XXXXXXXXXX",
+    "XXXXXXXXX.......XXXXXXXXX", "XXXXXXXXX.......XXXXXXXXX", "XXXXXXXXXX......XXXXXXXXX",
+    "XXXXXXXXXX......XXXXXXXXX", ".XXXXXXXXXX....XXXXXXXXX.", "..XXXXXXXXXXXXXXXXXXXXX..",
+    "...XXXXXXXXXXXXXXXXXXX...", "......XXXXXXXXXXXXX......", ".........................",
 };
+
+constexpr bool RowsAreFullWidth(const std::array<std::string_view, kHeight>& grid) {
+    for (std::string_view row : grid) {
+        if (row.size() != kWidth) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(RowsAreFullWidth(kGlyphGrid) && RowsAreFullWidth(kMaskGrid));
 
 int Clamp(int value, int low, int high) {
     return std::min(std::max(value, low), high);

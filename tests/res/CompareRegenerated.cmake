@@ -1,0 +1,15 @@
+# Runs the picture generator into a fresh folder and compares each output with the
+# committed copy, byte for byte.
+file(REMOVE_RECURSE "${OUT}")
+execute_process(COMMAND "${GENERATOR}" "${OUT}" RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "the generator failed: ${result}")
+endif()
+foreach(name StaffTreble.bmp StaffBass.bmp Note.bmp NoteSelected.bmp NoteMask.bmp Canzet.ico)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${OUT}/${name}"
+                            "${COMMITTED}/${name}" RESULT_VARIABLE different)
+    if(NOT different EQUAL 0)
+        message(FATAL_ERROR "${name} differs from a fresh run of the generator")
+    endif()
+endforeach()
+message(STATUS "all six pictures match")

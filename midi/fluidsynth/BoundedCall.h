@@ -44,3 +44,13 @@ std::unique_ptr<T> RunWithin(std::chrono::milliseconds bound,
     }
     return std::move(handoff->result);
 }
+
+// Destroys an object on a worker thread and waits for that at most the bound, for teardown
+// that may block, such as an audio thread stuck writing to a sound server that hung.
+template <typename T>
+void ReleaseWithin(std::chrono::milliseconds bound, std::unique_ptr<T> object) {
+    RunWithin<T>(bound, [shared = std::shared_ptr<T>(std::move(object))]() mutable {
+        shared.reset();
+        return std::unique_ptr<T>();
+    });
+}

@@ -13,7 +13,9 @@ FluidSynthDevice::FluidSynthDevice(std::string soundfontPath, std::vector<std::s
       m_audioDrivers(std::move(audioDrivers)),
       m_openBound(openBound) {}
 
-FluidSynthDevice::~FluidSynthDevice() = default;
+FluidSynthDevice::~FluidSynthDevice() {
+    ReleaseWithin(m_openBound, std::move(m_engine));
+}
 
 MMRESULT FluidSynthDevice::GetCaps(MIDIOUTCAPSA& caps) {
     if (!LooksLikeSoundfont(m_soundfontPath)) {
@@ -58,6 +60,6 @@ MMRESULT FluidSynthDevice::Close() {
     if (m_engine == nullptr) {
         return MMSYSERR_INVALHANDLE;
     }
-    m_engine.reset();
+    ReleaseWithin(m_openBound, std::move(m_engine));
     return MMSYSERR_NOERROR;
 }

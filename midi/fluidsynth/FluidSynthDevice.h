@@ -1,7 +1,7 @@
 // The built-in synthesizer as a MIDI device: a General MIDI soundfont played through the
-// desktop's default audio output. Loading the soundfont and connecting to the sound server
-// happen on a worker thread and are waited for at most a bounded time, so a sound server
-// that hangs can't freeze the window; sending a note never blocks.
+// desktop's default audio output. Loading the soundfont, connecting to the sound server and
+// disconnecting again happen on a worker thread and are waited for at most a bounded time,
+// so a sound server that hangs can't freeze the window; sending a note never blocks.
 #pragma once
 
 #include <chrono>
@@ -16,7 +16,7 @@ class FluidSynthEngine;
 
 class FluidSynthDevice : public MidiDevice {
   public:
-    static constexpr std::chrono::milliseconds kDefaultOpenBound{3000};
+    static constexpr std::chrono::milliseconds kDefaultOpenBound{2000};
 
     explicit FluidSynthDevice(
         std::string soundfontPath = audio_settings::kDefaultSoundfont,

@@ -10,8 +10,11 @@ namespace {
 
 using namespace std::chrono_literals;
 
+// Tells the test when it is destroyed; exactly once, as it can't be copied.
 struct Tracked {
     explicit Tracked(std::promise<void>* destroyed) : destroyed(destroyed) {}
+    Tracked(const Tracked&) = delete;
+    Tracked& operator=(const Tracked&) = delete;
     ~Tracked() { destroyed->set_value(); }
     std::promise<void>* destroyed;
 };
@@ -39,6 +42,22 @@ TEST(BoundedCall, GivesUpOnAStuckJobAndReleasesItsLateResult) {
     EXPECT_EQ(result, nullptr);
     unstick.set_value();
     destroyed.get_future().wait();  // ctest's timeout catches a leak that never comes
+}
+
+TEST(BoundedCall, ReleasesAnObjectWhoseTeardownHangsWithoutWaitingForIt) {
+    std::promise<void> unstick;
+    std::promise<void> destroyed;
+    struct Stuck : Tracked {
+        Stuck(std::shared_future<void> unstuck, std::promise<void>* destroyed)
+            : Tracked(destroyed), unstuck(std::move(unstuck)) {}
+        ~Stuck() { unstuck.wait(); }
+        std::shared_future<void> unstuck;
+    };
+    std::future<void> done = destroyed.get_future();
+    ReleaseWithin(50ms, std::make_unique<Stuck>(unstick.get_future().share(), &destroyed));
+    EXPECT_EQ(done.wait_for(0s), std::future_status::timeout);  // still stuck, yet we're back
+    unstick.set_value();
+    done.wait();
 }
 
 }  // namespace

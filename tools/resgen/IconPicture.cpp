@@ -26,38 +26,50 @@ std::uint8_t InkIndex(int coverage, std::uint8_t ground) {
 
 }  // namespace
 
+// Where the staff and the note sit in an image of each size.
+struct IconLayout {
+    int firstLine;
+    int lineGap;
+    double headX;
+    double headRx;
+    double headRy;
+    int stemWidth;
+    int stemTop;
+};
+
 IndexedImage DrawIconImage(int size) {
-    // All positions are designed on the 32-pixel grid and scaled.
-    const double scale = size / 32.0;
+    const IconLayout layout =
+        size == 32 ? IconLayout{6, 5, 13.5, 5.0, 3.4, 2, 3} : IconLayout{2, 3, 6.5, 3.1, 2.1, 1, 1};
     IndexedImage image{size,
                        std::vector<std::uint8_t>(static_cast<std::size_t>(size) * size, kWhite)};
     auto at = [&](int x, int y) -> std::uint8_t& {
         return image.indices[static_cast<std::size_t>(y) * size + x];
     };
 
-    // A navy frame round a white card.
+    // A navy frame round a white card with five grey staff lines.
     for (int i = 0; i < size; ++i) {
         at(i, 0) = at(i, size - 1) = at(0, i) = at(size - 1, i) = kNavy;
     }
-    const int lineGap = size == 32 ? 5 : 3;
-    const int firstLine = size == 32 ? 6 : 3;
     for (int k = 0; k < 5; ++k) {
         for (int x = 2; x < size - 2; ++x) {
-            at(x, firstLine + k * lineGap) = kGrey;
+            at(x, layout.firstLine + k * layout.lineGap) = kGrey;
         }
     }
 
-    // A quarter note on the middle line: a tilted filled head and a stem rising on its right.
+    // A quarter note on the middle line: a tilted filled head, antialiased, and a crisp
+    // stem rising from its right side.
     InkCanvas ink(size, size, 16);
-    const double headY = firstLine + 2 * lineGap + 0.5;
-    ink.Ellipse(14.0 * scale, headY, 5.2 * scale, 3.6 * scale, -25.0);
-    const double stemX = 14.0 * scale + 4.3 * scale;
-    for (double y = 3.0 * scale; y < headY; y += 0.05) {
-        ink.Disc(stemX, y, 0.9 * scale > 0.6 ? 0.9 * scale : 0.6);
-    }
+    const int middleLine = layout.firstLine + 2 * layout.lineGap;
+    ink.Ellipse(layout.headX, middleLine + 0.5, layout.headRx, layout.headRy, -25.0);
     for (int y = 1; y < size - 1; ++y) {
         for (int x = 1; x < size - 1; ++x) {
             at(x, y) = InkIndex(ink.Coverage(x, y), at(x, y));
+        }
+    }
+    const int stemRight = static_cast<int>(layout.headX + layout.headRx) - 1;
+    for (int y = layout.stemTop; y <= middleLine; ++y) {
+        for (int x = stemRight - layout.stemWidth + 1; x <= stemRight; ++x) {
+            at(x, y) = kBlack;
         }
     }
     return image;

@@ -100,6 +100,16 @@ TEST_F(StaffMouse, HitTestUsesTheUnclampedPoint) {
     EXPECT_EQ(Note(0), CPoint(80, 88));
 }
 
+TEST_F(StaffMouse, HitTestIgnoresTheClampAndTheLimits) {
+    h.Place({{80, 39}});
+    h.Down(75, 20);  // clamped to the note's centre, but the pointer is above its box
+    EXPECT_EQ(h.staff.m_nSelected, -1);
+    h.staff.m_nLeftLimit = 330;
+    h.Down(75, 40);  // on the note, although the limit moves the clamped point away from it
+    EXPECT_EQ(h.staff.m_nSelected, 0);
+    EXPECT_EQ(Note(0), CPoint(330, 40));
+}
+
 TEST_F(StaffMouse, LowestSlotWinsWhereHitBoxesOverlap) {
     h.staff.SetMaxNotes(3);
     h.Place({{300, 81}, {305, 84}, {302, 83}});

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdint>
 
 #include "staff/StaffControl.h"
 #include "staff/StaffGeometry.h"
@@ -24,10 +25,13 @@ CPoint CStaffControl::ClampPoint(CPoint point) const {
 
 bool CStaffControl::FindNoteAt(CPoint point) {
     for (int i = 0; i < m_nNoteCount; ++i) {
-        const CPoint& centre = m_ptNotes[i];
-        const CRect hitBox(centre.x - kNoteHalfWidth, centre.y - kNoteHalfHeight,
-                           centre.x + kNoteHalfWidth, centre.y + kNoteHalfHeight);
-        if (PtInRect(&hitBox, point)) {
+        // The PtInRect rule (left and top edges in, right and bottom out), in 64 bits: an
+        // owner's limit can put a centre at the end of the int range, where the box edges
+        // would overflow.
+        const std::int64_t x = m_ptNotes[i].x;
+        const std::int64_t y = m_ptNotes[i].y;
+        if (point.x >= x - kNoteHalfWidth && point.x < x + kNoteHalfWidth &&
+            point.y >= y - kNoteHalfHeight && point.y < y + kNoteHalfHeight) {
             m_nSelected = i;
             return true;
         }

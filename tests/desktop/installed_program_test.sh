@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Installs the program into a temporary prefix and drives the installed binary on a
+# virtual X server: a note is pressed, dragged and released on the staff with xdotool,
+# and screenshots show it red while held, black at its snapped place after release, and
+# the position button's caption changed after a click. Screenshots are kept in $2.
+#
+# The program picks its real MIDI device as always; ALSA's default output is pointed at
+# its null sink, so the synthesizer opens and plays into silence on a machine without
+# sound hardware.
+set -euo pipefail
+
+build=$1
+shots=$2
+
+if [ "${3:-}" != "--on-display" ]; then
+    prefix=$(mktemp -d)
+    trap 'rm -rf "$prefix"' EXIT
+    cmake --install "$build" --prefix "$prefix" >/dev/null
+    for installed in bin/canzet share/applications/canzet.desktop \
+        share/icons/hicolor/32x32/apps/canzet.png; do
+        [ -e "$prefix/$installed" ] || { echo "not installed: $installed"; exit 1; }
+    done
+
+    # Without a display the program says so in one line and ends with status 1.
+    status=0
+    message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+        "$prefix/bin/canzet" 2>&1 >/dev/null) || status=$?
+    [ "$status" -eq 1 ] || { echo "no display: status $status, expected 1"; exit 1; }
+    [ "$(printf '%s\n' "$message" | wc -l)" -eq 1 ] || { echo "no display: $message"; exit 1; }
+
+    mkdir -p "$shots"
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$prefix/bin/canzet" "$shots" --on-display
+fi
+
+program=$build
+work=$(mktemp -d)
+printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$work/asound.conf"
+export ALSA_CONFIG_PATH=$work/asound.conf XDG_RUNTIME_DIR=$work
+unset QT_QPA_PLATFORM
+
+"$program" >"$work/program.log" 2>&1 &
+pid=$!
+cleanup() {
+    kill "$pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    cat "$work/program.log"
+    exit 1
+}
+
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '五线谱Demo' | head -1) ||
+    fail "the main dialog did not show"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+staffX=$((X + 10))
+staffY=$((Y + 40))
+
+# r g b of a screen pixel in a screenshot.
+pixel() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:
+}
+shoot() {
+    xdotool sync 2>/dev/null || true
+    sleep 0.5
+    import -window root "$shots/$1.png"
+}
+expect_pixel() {
+    local got
+    got=$(pixel "$shots/$1.png" $(($2 + staffX)) $(($3 + staffY)))
+    [ "$got" = "$4" ] || fail "$1: staff pixel ($2, $3) is $got, expected $4"
+}
+
+shoot start
+expect_pixel start 300 81 "36 36 36"
+
+# Press on the middle line, drag down across three steps and on to y 98, which is held
+# there and on release snaps toward the middle line, to the line at 95.
+xdotool mousemove $((staffX + 300)) $((staffY + 81)) mousedown 1
+for y in 84 88 91 95 98; do
+    xdotool mousemove $((staffX + 300)) $((staffY + y))
+done
+shoot held
+expect_pixel held 292 98 "255 0 0"
+
+xdotool mouseup 1
+shoot released
+expect_pixel released 292 95 "0 0 0"
+
+# The position button, at its template place in pixels with the setup's font.
+buttonX=$((X + 347 + 27))
+buttonY=$((Y + 222 + 19))
+xdotool mousemove "$buttonX" "$buttonY" click 1
+shoot clicked
+before=$(convert "$shots/released.png" -crop 54x39+$((X + 347))+$((Y + 222)) +repage rgb:- | md5sum)
+after=$(convert "$shots/clicked.png" -crop 54x39+$((X + 347))+$((Y + 222)) +repage rgb:- | md5sum)
+[ "$before" != "$after" ] || fail "the position button's caption did not change"
+
+# Esc ends the dialog and with it the program. With no window manager the keyboard
+# follows the pointer, which rests on the dialog.
+xdotool key Escape
+for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the program did not end on Esc"
+wait "$pid" || fail "the program ended with status $?"
+echo "PASS"

@@ -1,23 +1,21 @@
-// Against the real ALSA sequencer; skipped where the machine has none (no /dev/snd/seq,
-// as in containers and most CI machines).
+// Against the real ALSA sequencer; skipped where the machine has none (no /dev/snd/seq, as in
+// containers and most CI machines).
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "FakeOutputs.h"
 #include "SequencerListener.h"
-#include "TempFiles.h"
+#include "TempFolder.h"
 #include "midi/alsa/AlsaSequencerDevice.h"
-#include "midi/fluidsynth/AudioSettings.h"
 #include "midi/fluidsynth/FluidSynthDevice.h"
 #include "midi/system/SystemMidiDevice.h"
 
 namespace {
 
 bool SequencerExists() {
-    AlsaSequencerDevice probe;
     MIDIOUTCAPSA caps{};
-    return probe.GetCaps(caps) == MMSYSERR_NOERROR;
+    return AlsaSequencerDevice().GetCaps(caps) == MMSYSERR_NOERROR;
 }
 
 class AlsaSequencerTest : public testing::Test {
@@ -31,29 +29,22 @@ class AlsaSequencerTest : public testing::Test {
     SequencerListener m_listener;
 };
 
-TEST_F(AlsaSequencerTest, OpenPublishesASubscribablePortNamedCanzet) {
+TEST_F(AlsaSequencerTest, PortCanzetExistsWhileOpenAndKnowsItsSubscribers) {
     AlsaSequencerDevice device;
     ASSERT_EQ(device.Open(), MMSYSERR_NOERROR);
-    EXPECT_EQ(m_listener.ClientName(device.ClientId()), "Canzet");
-    EXPECT_EQ(m_listener.PortName(device.ClientId(), device.PortId()), "Canzet");
-    const unsigned int wanted = SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ;
-    EXPECT_EQ(m_listener.PortCapabilities(device.ClientId(), device.PortId()) & wanted, wanted);
     const int client = device.ClientId();
-    EXPECT_EQ(device.Close(), MMSYSERR_NOERROR);
-    EXPECT_FALSE(m_listener.ClientName(client).has_value());  // gone with the close
-}
-
-TEST_F(AlsaSequencerTest, KnowsWhileSomethingIsSubscribed) {
-    AlsaSequencerDevice device;
-    ASSERT_EQ(device.Open(), MMSYSERR_NOERROR);
+    const int port = device.PortId();
+    EXPECT_EQ(m_listener.PortName(client, port), "Canzet:Canzet");
     EXPECT_FALSE(device.HasSubscribers());
-    ASSERT_TRUE(m_listener.Subscribe(device.ClientId(), device.PortId()));
+    ASSERT_TRUE(m_listener.Subscribe(client, port));
     EXPECT_TRUE(device.HasSubscribers());
-    ASSERT_TRUE(m_listener.Unsubscribe(device.ClientId(), device.PortId()));
+    ASSERT_TRUE(m_listener.Unsubscribe(client, port));
     EXPECT_FALSE(device.HasSubscribers());
+    EXPECT_EQ(device.Close(), MMSYSERR_NOERROR);
+    EXPECT_FALSE(m_listener.PortName(client, port).has_value());
 }
 
-TEST_F(AlsaSequencerTest, SubscriberHearsTheNoteInsteadOfTheBuiltInSynth) {
+TEST_F(AlsaSequencerTest, SubscriberHearsTheNotesUntilItGoes) {
     auto synth = std::make_unique<FakeSynth>();
     auto port = std::make_unique<AlsaSequencerDevice>();
     FakeSynth* builtIn = synth.get();
@@ -72,47 +63,28 @@ TEST_F(AlsaSequencerTest, SubscriberHearsTheNoteInsteadOfTheBuiltInSynth) {
     EXPECT_EQ(event->data.note.velocity, 80);
     EXPECT_TRUE(builtIn->received.empty());
 
-    // The last subscription goes: the built-in synth takes over again.
     ASSERT_TRUE(m_listener.Unsubscribe(published->ClientId(), published->PortId()));
     device.ShortMsg(0x505190);
     EXPECT_EQ(builtIn->received, (std::vector<DWORD>{0x505190}));
 }
 
-TEST_F(AlsaSequencerTest, SystemDeviceStillOpensOnThePortWithoutAudio) {
-    const TempFolder folder;
-    SystemMidiDevice device(std::make_unique<FluidSynthDevice>(folder.Path("missing.sf2").string()),
-                            std::make_unique<AlsaSequencerDevice>());
-    MIDIOUTCAPSA caps{};
-    EXPECT_EQ(device.GetCaps(caps), MMSYSERR_NOERROR);
-    EXPECT_EQ(device.Open(), MMSYSERR_NOERROR);
-}
-
-// Where there is no sequencer, the system device stands on the built-in synth alone.
-class WithoutSequencerTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        if (SequencerExists()) {
-            GTEST_SKIP() << "this machine has an ALSA sequencer";
-        }
+// With no sequencer, the built-in synth is all there is.
+TEST(WithoutSequencer, NoSoundfontOrNoAudioOutputMeansNoMidiDevice) {
+    if (SequencerExists()) {
+        GTEST_SKIP() << "this machine has an ALSA sequencer";
     }
-    TempFolder m_folder;
-};
-
-TEST_F(WithoutSequencerTest, NoSoundfontMeansNoMidiOutputAtAll) {
-    SystemMidiDevice device(
-        std::make_unique<FluidSynthDevice>(m_folder.Path("missing.sf2").string()),
-        std::make_unique<AlsaSequencerDevice>());
+    const TempFolder folder;
+    SystemMidiDevice noSoundfont(std::make_unique<FluidSynthDevice>(folder.Path("missing.sf2")),
+                                 std::make_unique<AlsaSequencerDevice>());
     MIDIOUTCAPSA caps{};
-    EXPECT_NE(device.GetCaps(caps), MMSYSERR_NOERROR);
-}
+    EXPECT_NE(noSoundfont.GetCaps(caps), MMSYSERR_NOERROR);  // "初始化Midi设备失败!"
 
-TEST_F(WithoutSequencerTest, NoAudioOutputMeansOpenFails) {
-    SystemMidiDevice device(
+    SystemMidiDevice noAudio(
         std::make_unique<FluidSynthDevice>(audio_settings::kDefaultSoundfont,
                                            std::vector<std::string>{"no-such-driver"}),
         std::make_unique<AlsaSequencerDevice>());
-    EXPECT_NE(device.Open(), MMSYSERR_NOERROR);
-    EXPECT_EQ(device.ShortMsg(0x503C90), MMSYSERR_INVALHANDLE);
+    EXPECT_NE(noAudio.Open(), MMSYSERR_NOERROR);  // "打开Midi设备失败"
+    EXPECT_EQ(noAudio.ShortMsg(0x503C90), MMSYSERR_INVALHANDLE);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// Outputs whose existence, opening and listeners a test decides, and which record what
-// reaches them.
+// Outputs whose existence and listeners a test decides, and which record what reaches them.
 #pragma once
 
 #include <vector>
@@ -11,18 +10,12 @@ class FakeOutput : public Base {
   public:
     bool exists = true;
     bool opens = true;
-    bool open = false;
     int closeCalls = 0;
-    int* closeTally = nullptr;  // counts closes where the test can still read them
+    int* closeTally = nullptr;  // counts closes where the test can read them after the fake
     std::vector<DWORD> received;
 
-    MMRESULT GetCaps(MIDIOUTCAPSA&) override {
-        return exists ? MMSYSERR_NOERROR : MMSYSERR_NODRIVER;
-    }
-    MMRESULT Open() override {
-        open = opens;
-        return opens ? MMSYSERR_NOERROR : MMSYSERR_ERROR;
-    }
+    MMRESULT GetCaps(MIDIOUTCAPSA&) override { return exists ? 0 : MMSYSERR_NODRIVER; }
+    MMRESULT Open() override { return opens ? 0 : MMSYSERR_ERROR; }
     MMRESULT ShortMsg(DWORD message) override {
         received.push_back(message);
         return MMSYSERR_NOERROR;
@@ -32,7 +25,6 @@ class FakeOutput : public Base {
         if (closeTally != nullptr) {
             ++*closeTally;
         }
-        open = false;
         return MMSYSERR_NOERROR;
     }
 };

@@ -19,111 +19,79 @@ struct Rig {
         port = ownedPort.get();
         device = std::make_unique<SystemMidiDevice>(std::move(ownedSynth), std::move(ownedPort));
     }
-
     FakeSynth* synth;
     FakePort* port;
     std::unique_ptr<SystemMidiDevice> device;
 };
 
-class SystemMidiDeviceTest : public testing::Test {
-  protected:
-    Rig m_rig;
-    FakeSynth* m_synth = m_rig.synth;
-    FakePort* m_port = m_rig.port;
-    std::unique_ptr<SystemMidiDevice>& m_device = m_rig.device;
-};
-
-TEST_F(SystemMidiDeviceTest, ExistsWhenEitherOutputCan) {
-    struct Case {
-        bool synthExists;
-        bool portExists;
-        bool exists;
-    };
-    const Case cases[] = {
-        {true, true, true}, {true, false, true}, {false, true, true}, {false, false, false}};
-    for (const Case& c : cases) {
-        m_synth->exists = c.synthExists;
-        m_port->exists = c.portExists;
-        MIDIOUTCAPSA caps{};
-        EXPECT_EQ(m_device->GetCaps(caps) == MMSYSERR_NOERROR, c.exists)
-            << c.synthExists << c.portExists;
+TEST(SystemMidiDevice, ExistsAndOpensWhenEitherOutputDoes) {
+    for (const bool synthWorks : {true, false}) {
+        for (const bool portWorks : {true, false}) {
+            Rig rig;
+            rig.synth->exists = rig.synth->opens = synthWorks;
+            rig.port->exists = rig.port->opens = portWorks;
+            const bool works = synthWorks || portWorks;
+            MIDIOUTCAPSA caps{};
+            EXPECT_EQ(rig.device->GetCaps(caps) == MMSYSERR_NOERROR, works);
+            EXPECT_EQ(rig.device->Open() == MMSYSERR_NOERROR, works);
+            EXPECT_EQ(rig.device->ShortMsg(kMiddleC) == MMSYSERR_INVALHANDLE, !works);
+            rig.device->Close();
+            // Only what opened is closed.
+            EXPECT_EQ(rig.synth->closeCalls, synthWorks ? 1 : 0);
+            EXPECT_EQ(rig.port->closeCalls, portWorks ? 1 : 0);
+        }
     }
 }
 
-TEST(SystemMidiDevice, OpensWhenEitherOutputOpens) {
-    struct Case {
-        bool synthOpens;
-        bool portOpens;
-        bool opens;
-    };
-    const Case cases[] = {
-        {true, true, true}, {true, false, true}, {false, true, true}, {false, false, false}};
-    for (const Case& c : cases) {
-        Rig rig;
-        rig.synth->opens = c.synthOpens;
-        rig.port->opens = c.portOpens;
-        EXPECT_EQ(rig.device->Open() == MMSYSERR_NOERROR, c.opens) << c.synthOpens << c.portOpens;
-        EXPECT_EQ(rig.device->ShortMsg(kMiddleC) == MMSYSERR_INVALHANDLE, !c.opens);
-        rig.device->Close();
-        // Only what opened is closed.
-        EXPECT_EQ(rig.synth->closeCalls, c.synthOpens ? 1 : 0);
-        EXPECT_EQ(rig.port->closeCalls, c.portOpens ? 1 : 0);
-    }
+TEST(SystemMidiDevice, NotesFollowTheSubscriptionAtEachSend) {
+    Rig rig;
+    ASSERT_EQ(rig.device->Open(), MMSYSERR_NOERROR);
+    rig.device->ShortMsg(kMiddleC);
+    rig.port->subscribed = true;  // a synth gets connected to the port
+    rig.device->ShortMsg(kHighA);
+    rig.port->subscribed = false;  // the last subscription goes
+    rig.device->ShortMsg(kMiddleC);
+    EXPECT_EQ(rig.synth->received, (std::vector<DWORD>{kMiddleC, kMiddleC}));
+    EXPECT_EQ(rig.port->received, (std::vector<DWORD>{kHighA}));
 }
 
-TEST_F(SystemMidiDeviceTest, NotesFollowTheSubscriptionAtEachSend) {
-    ASSERT_EQ(m_device->Open(), MMSYSERR_NOERROR);
-    m_device->ShortMsg(kMiddleC);
-    m_port->subscribed = true;  // a synth gets connected to the port
-    m_device->ShortMsg(kHighA);
-    m_port->subscribed = false;  // the last subscription goes
-    m_device->ShortMsg(kMiddleC);
-    EXPECT_EQ(m_synth->received, (std::vector<DWORD>{kMiddleC, kMiddleC}));
-    EXPECT_EQ(m_port->received, (std::vector<DWORD>{kHighA}));
+TEST(SystemMidiDevice, EachOutputAloneGetsEveryNote) {
+    Rig portOnly;
+    portOnly.synth->opens = false;
+    ASSERT_EQ(portOnly.device->Open(), MMSYSERR_NOERROR);
+    portOnly.device->ShortMsg(kMiddleC);
+    EXPECT_EQ(portOnly.port->received, (std::vector<DWORD>{kMiddleC}));
+
+    Rig synthOnly;
+    synthOnly.port->opens = false;
+    ASSERT_EQ(synthOnly.device->Open(), MMSYSERR_NOERROR);
+    synthOnly.device->ShortMsg(kMiddleC);
+    EXPECT_EQ(synthOnly.synth->received, (std::vector<DWORD>{kMiddleC}));
+    EXPECT_EQ(synthOnly.port->subscriberChecks, 0);
 }
 
-TEST_F(SystemMidiDeviceTest, WithoutTheBuiltInSynthThePortGetsEveryNote) {
-    m_synth->opens = false;
-    ASSERT_EQ(m_device->Open(), MMSYSERR_NOERROR);
-    m_device->ShortMsg(kMiddleC);
-    EXPECT_EQ(m_port->received, (std::vector<DWORD>{kMiddleC}));
-    EXPECT_TRUE(m_synth->received.empty());
+TEST(SystemMidiDevice, WhatIsNoMidiMessageReachesNeitherOutput) {
+    Rig rig;
+    ASSERT_EQ(rig.device->Open(), MMSYSERR_NOERROR);
+    EXPECT_EQ(rig.device->ShortMsg(0x503C00), MMSYSERR_NOERROR);
+    EXPECT_TRUE(rig.synth->received.empty());
+    EXPECT_TRUE(rig.port->received.empty());
+    EXPECT_EQ(rig.port->subscriberChecks, 0);  // and costs no question to the sequencer
 }
 
-TEST_F(SystemMidiDeviceTest, WithoutThePortTheSynthGetsEveryNoteUnasked) {
-    m_port->opens = false;
-    ASSERT_EQ(m_device->Open(), MMSYSERR_NOERROR);
-    m_device->ShortMsg(kMiddleC);
-    EXPECT_EQ(m_synth->received, (std::vector<DWORD>{kMiddleC}));
-    EXPECT_EQ(m_port->subscriberChecks, 0);
-}
-
-TEST_F(SystemMidiDeviceTest, WhatIsNoMidiMessageReachesNeitherOutput) {
-    ASSERT_EQ(m_device->Open(), MMSYSERR_NOERROR);
-    EXPECT_EQ(m_device->ShortMsg(0x503C00), MMSYSERR_NOERROR);
-    EXPECT_TRUE(m_synth->received.empty());
-    EXPECT_TRUE(m_port->received.empty());
-    EXPECT_EQ(m_port->subscriberChecks, 0);
-}
-
-TEST_F(SystemMidiDeviceTest, OpenCloseLifecycle) {
-    EXPECT_EQ(m_device->Close(), MMSYSERR_INVALHANDLE);
-    ASSERT_EQ(m_device->Open(), MMSYSERR_NOERROR);
-    EXPECT_EQ(m_device->Open(), MMSYSERR_ALLOCATED);
-    EXPECT_EQ(m_device->Close(), MMSYSERR_NOERROR);
-    EXPECT_FALSE(m_synth->open);
-    EXPECT_FALSE(m_port->open);
-    EXPECT_EQ(m_device->ShortMsg(kMiddleC), MMSYSERR_INVALHANDLE);
-    EXPECT_EQ(m_device->Open(), MMSYSERR_NOERROR);
-}
-
-TEST_F(SystemMidiDeviceTest, DestroyingAnOpenDeviceClosesBothOutputs) {
+TEST(SystemMidiDevice, OpensOnceAndClosesBothOutputsAtCloseOrDestruction) {
+    Rig rig;
     int closes = 0;  // outlives the outputs, which the device owns
-    m_synth->closeTally = &closes;
-    m_port->closeTally = &closes;
-    ASSERT_EQ(m_device->Open(), MMSYSERR_NOERROR);
-    m_device.reset();
+    rig.synth->closeTally = &closes;
+    rig.port->closeTally = &closes;
+    EXPECT_EQ(rig.device->Close(), MMSYSERR_INVALHANDLE);
+    ASSERT_EQ(rig.device->Open(), MMSYSERR_NOERROR);
+    EXPECT_EQ(rig.device->Open(), MMSYSERR_ALLOCATED);
+    EXPECT_EQ(rig.device->Close(), MMSYSERR_NOERROR);
     EXPECT_EQ(closes, 2);
+    ASSERT_EQ(rig.device->Open(), MMSYSERR_NOERROR);
+    rig.device.reset();
+    EXPECT_EQ(closes, 4);
 }
 
 }  // namespace

@@ -49,6 +49,9 @@ std::unique_ptr<T> RunWithin(std::chrono::milliseconds bound,
 // that may block, such as an audio thread stuck writing to a sound server that hung.
 template <typename T>
 void ReleaseWithin(std::chrono::milliseconds bound, std::unique_ptr<T> object) {
+    if (object == nullptr) {
+        return;
+    }
     RunWithin<T>(bound, [shared = std::shared_ptr<T>(std::move(object))]() mutable {
         shared.reset();
         return std::unique_ptr<T>();

@@ -12,6 +12,8 @@ void Configure(fluid_settings_t* settings) {
     fluid_settings_setint(settings, "audio.periods", audio_settings::kPeriods);
     // Only the presets in use get their samples read: quicker to start, less memory.
     fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    // Under JACK the synth's outputs must be wired to the speakers, or it plays into nothing.
+    fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
     // FluidSynth's default gain leaves one piano note near -35 dBFS, too quiet to follow a
     // drag by ear; this brings it near -24 dBFS with room for the notes that keep ringing.
     fluid_settings_setnum(settings, "synth.gain", 0.8);

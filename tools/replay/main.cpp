@@ -1,17 +1,20 @@
 // canzet-replay: reads commands from stdin, one a line, drives one staff control with them
 // and prints every platform call they cause. Malformed lines are reported on stderr and
-// skipped; the exit status is 1 if there was any.
+// skipped; the exit status is 1 if there was any, or if a picture could not be written.
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "tools/replay/ReplayPaintCommand.h"
 #include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplaySession.h"
 #include "tools/replay/ReplayStaffCommands.h"
 
 int main() {
     std::ios::sync_with_stdio(false);
-    const std::vector<ReplayCommandSpec> commands = StaffCommands();
+    bool paintFailed = false;
+    std::vector<ReplayCommandSpec> commands = StaffCommands();
+    commands.push_back(PaintCommand(paintFailed));
     ReplaySession session(std::cout);
     bool malformed = false;
     std::string line;
@@ -26,5 +29,5 @@ int main() {
         }
     }
     std::cout.flush();
-    return malformed ? 1 : 0;
+    return malformed || paintFailed ? 1 : 0;
 }

@@ -98,6 +98,10 @@ struct CaptionCase {
     const char* caption;
 };
 
+void PrintTo(const CaptionCase& c, std::ostream* out) {
+    *out << "y " << c.y;
+}
+
 class PositionCaption : public ::testing::TestWithParam<CaptionCase> {};
 
 TEST_P(PositionCaption, ShowsTheStaffStepOfThePlacedNote) {
@@ -148,6 +152,10 @@ struct SystemCommandCase {
     UINT id;
     bool opensAbout;
 };
+
+void PrintTo(const SystemCommandCase& c, std::ostream* out) {
+    *out << "id 0x" << std::hex << c.id;
+}
 
 class SystemCommand : public ::testing::TestWithParam<SystemCommandCase> {};
 
@@ -273,6 +281,10 @@ struct EndingCase {
     WPARAM wParam;
     int result;
 };
+
+void PrintTo(const EndingCase& ending, std::ostream* out) {
+    *out << ending.name;
+}
 
 class Ending : public ::testing::TestWithParam<EndingCase> {};
 

@@ -68,6 +68,7 @@ TEST(DesktopStaff, ShowsTheStaffPictureUnconverted) {
     program.Run([&](MainWindowUser& user) {
         const QImage frame = user.GrabStaff();
         const int scale = static_cast<int>(frame.devicePixelRatio());
+        ASSERT_EQ(frame.devicePixelRatio(), scale) << "a whole number of screen pixels a pixel";
         ASSERT_EQ(frame.size(), QSize(600 * scale, 160 * scale));
         int differing = 0;
         for (int y = 0; y < frame.height(); ++y) {
@@ -259,6 +260,10 @@ struct EndingCase {
     std::function<void(MainWindowUser&)> act;
     int result;
 };
+
+void PrintTo(const EndingCase& ending, std::ostream* out) {
+    *out << ending.name;
+}
 
 class DesktopEnding : public ::testing::TestWithParam<EndingCase> {};
 

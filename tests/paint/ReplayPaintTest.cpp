@@ -132,9 +132,4 @@ TEST_F(ReplayTool, AFileThatCannotBeWrittenIsReportedAndFailsTheRun) {
     EXPECT_FALSE(fs::exists(missing));
 }
 
-TEST_F(ReplayTool, PaintWithoutAFileIsMalformed) {
-    EXPECT_EQ(Run("paint\n"), 1);
-    EXPECT_FALSE(Text("err").empty());
-}
-
 }  // namespace

@@ -221,14 +221,6 @@ TEST_F(StaffPaint, APartlyInvalidControlRenewsThatPartOfTheStaffAndEveryNoteWhol
     EXPECT_FALSE(canvas.window.IsPaintPending());
 }
 
-TEST_F(StaffPaint, APartlyInvalidRepaintOfAPaintedControlLeavesItAsItWas) {
-    canvas.SetNotes({{300, 81}, {310, 88}}, 0);
-    canvas.Repaint();
-    const Surface whole = canvas.Screen();
-    canvas.Repaint(CRect(295, 70, 305, 95));
-    EXPECT_TRUE(SameSurface(canvas.Screen(), whole));
-}
-
 // --- The control's edges -----------------------------------------------------------------
 
 struct EdgeCase {

@@ -2,6 +2,8 @@
 // the toolkit is started (the toolkit aborts when it finds none).
 #pragma once
 
+#include <string>
+
 // Each argument is the value of the variable of that name, or nullptr when unset.
 bool HasDisplay(const char* display, const char* waylandDisplay, const char* qtPlatform);
 
@@ -9,3 +11,8 @@ bool HasDisplay(const char* display, const char* waylandDisplay, const char* qtP
 constexpr const char* kNoDisplayMessage =
     "canzet: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); "
     "start it from a graphical session";
+
+// The one line the program prints when the display it was given does not answer, naming
+// the variables that chose it.
+std::string CannotOpenDisplayMessage(const char* display, const char* waylandDisplay,
+                                     const char* qtPlatform);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 #include "app/desktop/DisplayCheck.h"
 #include "midi/MidiMapper.h"
@@ -12,21 +13,32 @@
 #include "platform/qt/QtBackend.h"
 
 namespace {
-QtMessageHandler g_qtHandler = nullptr;
+struct StartupMessage {
+    QtMsgType type;
+    QString text;
+};
+std::vector<StartupMessage> g_startupMessages;
 
-// Qt ends the process with an abort when it cannot open the display it was given; say so
-// in one line and leave with status 1 instead, without a core dump.
-void ExitOnFatalStartupMessage(QtMsgType type, const QMessageLogContext& context,
-                               const QString& text) {
+// Qt explains a display it cannot open over several lines and then aborts. Hold its
+// messages back while it starts: on that failure say so in one line and leave with status
+// 1, without a core dump; otherwise pass them on once it has started.
+void HoldStartupMessage(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "canzet: %s\n", text.toLocal8Bit().constData());
+        std::fprintf(
+            stderr, "%s\n",
+            CannotOpenDisplayMessage(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
+                                     std::getenv("QT_QPA_PLATFORM"))
+                .c_str());
         std::_Exit(1);
     }
-    if (g_qtHandler != nullptr) {
-        g_qtHandler(type, context, text);
-    } else {
-        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    g_startupMessages.push_back({type, text});
+}
+
+void PassOnStartupMessages() {
+    for (const StartupMessage& message : g_startupMessages) {
+        qt_message_output(message.type, QMessageLogContext(), message.text);
     }
+    g_startupMessages.clear();
 }
 }  // namespace
 
@@ -40,9 +52,10 @@ int main(int argc, char* argv[]) {
     // Whole device pixel ratios keep every picture pixel an exact square of screen pixels.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
-    g_qtHandler = qInstallMessageHandler(ExitOnFatalStartupMessage);
+    const QtMessageHandler qtHandler = qInstallMessageHandler(HoldStartupMessage);
     QApplication application(argc, argv);
-    qInstallMessageHandler(g_qtHandler);
+    qInstallMessageHandler(qtHandler);
+    PassOnStartupMessages();
 
     QtBackend backend;
     SetCurrentBackend(&backend);

@@ -27,6 +27,12 @@ if [ "${3:-}" != "--on-display" ]; then
         "$prefix/bin/canzet" 2>&1 >/dev/null) || status=$?
     [ "$status" -eq 1 ] || { echo "no display: status $status, expected 1"; exit 1; }
     [ "$(printf '%s\n' "$message" | wc -l)" -eq 1 ] || { echo "no display: $message"; exit 1; }
+    # Nor with a display that does not answer.
+    status=0
+    message=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:4321 \
+        "$prefix/bin/canzet" 2>&1 >/dev/null) || status=$?
+    [ "$status" -eq 1 ] || { echo "dead display: status $status, expected 1"; exit 1; }
+    [ "$(printf '%s\n' "$message" | wc -l)" -eq 1 ] || { echo "dead display: $message"; exit 1; }
 
     mkdir -p "$shots"
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$prefix/bin/canzet" "$shots" --on-display

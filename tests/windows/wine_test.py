@@ -1,0 +1,427 @@
+#!/usr/bin/env python3
+"""Runs Canzet.exe under Wine on a virtual X display and uses it as a person would.
+
+Checks: the MIDI failure message where Wine has no MIDI output, the main dialog's caption
+and the template's controls at their places, the staff at (10, 40) of the client area, a
+press-drag-release that shows the note red while held and black on the staff grid after,
+the position button's caption, picking the note up again, the About box from the system
+menu, and a clean exit through the "退出" button.
+
+Control texts and message-box texts are read from Wine's own traces of the window calls;
+pictures from screenshots. Screenshots are kept in the folder given by --shots.
+
+Usage: wine_test.py [--shots DIR] path/to/Canzet.exe
+Exits 0 when every check passes, 1 on a failure, and 0 with a message when Wine cannot
+run on this machine at all.
+"""
+
+import argparse
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+MAIN_CAPTION = "五线谱Demo"
+ABOUT_CAPTION = "关于 Canzet"
+MESSAGE_BOX_CAPTION = "Canzet"
+MIDI_INIT_FAILED = "初始化Midi设备失败!"
+MIDI_OPEN_FAILED = "打开Midi设备失败"
+
+IDOK, IDC_STAFF, IDC_POSITION = 1, 1001, 1002
+# The main dialog's template: id -> (class, text, style, x, y, width, height in dialog units).
+MAIN_CONTROLS = {
+    IDOK: ("Button", "退出", 0x50010001, 443, 15, 50, 14),
+    IDC_STAFF: ("Static", "", 0x50000107, 14, 24, 223, 75),
+    IDC_POSITION: ("Button", "位置", 0x50010000, 231, 148, 36, 26),
+}
+DIALOG_SIZE_DLU = (513, 200)
+STAFF_ORIGIN = (10, 40)
+STAFF_LINE_ROWS = (53, 67, 81, 95, 109)
+STAFF_LINE = (36, 36, 36)
+RED, BLACK, WHITE = (255, 0, 0), (0, 0, 0), (255, 255, 255)
+
+# Wine's reg file: a CJK font for the templates' "宋体" and the system font, and windows
+# drawn by Wine itself (caption, system menu), as there is no window manager.
+WINE_SETTINGS = """Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
+"宋体"="AR PL UMing CN"
+"SimSun"="AR PL UMing CN"
+
+[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]
+"Tahoma"="uming.ttc,AR PL UMing CN"
+"MS Shell Dlg"="uming.ttc,AR PL UMing CN"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]
+"Managed"="N"
+"""
+
+
+class CheckFailed(Exception):
+    pass
+
+
+def check(condition, what):
+    if not condition:
+        raise CheckFailed(what)
+    print(f"  ok: {what}")
+
+
+def wine_string(text):
+    """A text as Wine's traces print UTF-16 strings: L"..." with \\xxxx above ASCII."""
+    out = []
+    for ch in text:
+        code = ord(ch)
+        if ch in '"\\':
+            out.append("\\" + ch)
+        elif 32 <= code < 127:
+            out.append(ch)
+        else:
+            out.append(f"\\{code:04x}")
+    return 'L"' + "".join(out) + '"'
+
+
+def mul_div(value, numerator, denominator):
+    return (value * numerator + denominator // 2) // denominator
+
+
+class Image:
+    def __init__(self, ppm):
+        # P6 header: magic, width, height, maxval, each followed by white space.
+        fields = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", ppm)
+        self.width, self.height = int(fields.group(1)), int(fields.group(2))
+        self.pixels = ppm[fields.end():]
+
+    def at(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.pixels[i:i + 3])
+
+    def count(self, colour, left, top, right, bottom):
+        return sum(1 for y in range(top, bottom) for x in range(left, right)
+                   if self.at(x, y) == colour)
+
+    def crop(self, left, top, right, bottom):
+        return [self.at(x, y) for y in range(top, bottom) for x in range(left, right)]
+
+
+class Session:
+    """A virtual display, a Wine prefix, and the program running in them."""
+
+    def __init__(self, exe, shots):
+        self.exe = exe
+        self.shots = shots
+        self.workdir = tempfile.mkdtemp(prefix="canzet-wine-")
+        self.env = dict(os.environ, WINEPREFIX=os.path.join(self.workdir, "prefix"),
+                        WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+        self.env.pop("WAYLAND_DISPLAY", None)
+        self.xvfb = None
+        self.program = None
+        self.log_path = os.path.join(self.workdir, "trace.log")
+
+    def start_display(self):
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+             "-nolisten", "tcp"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            self.env["DISPLAY"] = ":" + pipe.readline().strip()
+
+    def prime_wine(self):
+        """False when Wine cannot run here at all."""
+        try:
+            boot = subprocess.run(["wine", "wineboot", "-i"], env=self.env, timeout=300,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        except (OSError, subprocess.TimeoutExpired) as error:
+            print(f"wine cannot start: {error}")
+            return False
+        if boot.returncode != 0:
+            print("wineboot failed:", boot.stderr.decode(errors="replace")[-500:])
+            return False
+        settings = os.path.join(self.workdir, "settings.reg")
+        with open(settings, "wb") as out:
+            out.write(b"\xff\xfe" + WINE_SETTINGS.encode("utf-16-le"))
+        subprocess.run(["wine", "regedit", settings], env=self.env, check=True, timeout=120,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return True
+
+    def start_program(self):
+        # msgbox: the texts of message boxes; win: window creation and SetWindowText.
+        env = dict(self.env, WINEDEBUG="-all,+msgbox,+win")
+        self.log = open(self.log_path, "w")
+        self.program = subprocess.Popen(["wine", self.exe], env=env, stdout=self.log,
+                                        stderr=subprocess.STDOUT)
+
+    def trace(self):
+        with open(self.log_path, errors="replace") as log:
+            return log.read()
+
+    def wait_trace(self, pattern, count=1, timeout=10):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if len(re.findall(pattern, self.trace())) >= count:
+                return True
+            time.sleep(0.2)
+        return False
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *map(str, args)], env=self.env,
+                              capture_output=True, text=True).stdout
+
+    def visible_window(self, caption):
+        ids = self.xdotool("search", "--onlyvisible", "--name", f"^{re.escape(caption)}$")
+        return ids.split()[0] if ids.split() else None
+
+    def wait_window(self, caption, present=True, timeout=60):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if (self.visible_window(caption) is not None) == present:
+                return True
+            time.sleep(0.25)
+        return False
+
+    def geometry(self, window):
+        shell = self.xdotool("getwindowgeometry", "--shell", window)
+        values = dict(line.split("=") for line in shell.split())
+        return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+
+    def screenshot(self, name):
+        time.sleep(0.4)  # the repaint follows the input asynchronously
+        png = os.path.join(self.shots, name + ".png")
+        subprocess.run(["import", "-window", "root", png], env=self.env, check=True)
+        ppm = subprocess.run(["convert", png, "ppm:-"], check=True, capture_output=True)
+        return Image(ppm.stdout)
+
+    def stop(self):
+        if self.program is not None and self.program.poll() is None:
+            self.program.kill()
+        subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
+        if self.xvfb is not None:
+            self.xvfb.terminate()
+            self.xvfb.wait()
+        shutil.rmtree(self.workdir, ignore_errors=True)
+
+
+def created_controls(trace):
+    """The main dialog's controls from Wine's window-creation trace:
+    id -> (text, class, style, x, y, w, h)."""
+    pattern = re.compile(r'WIN_CreateWindowEx (L"(?:[^"\\]|\\.)*") L"(\w+)" ex=\w+ '
+                         r'style=(\w+) (-?\d+),(-?\d+) (\d+)x(\d+) parent=(\w+) menu=(\w+)')
+    by_parent = {}
+    for text, cls, style, x, y, w, h, parent, menu in pattern.findall(trace):
+        by_parent.setdefault(parent, {})[int(menu, 16)] = (
+            text, cls, int(style, 16), int(x), int(y), int(w), int(h))
+    # Message boxes have an IDOK button too; the main dialog is the one with the staff.
+    for controls in by_parent.values():
+        if IDC_STAFF in controls:
+            return controls
+    raise CheckFailed("the main dialog's controls were not created")
+
+
+def dismiss_midi_message(session):
+    print("MIDI output")
+    # The main dialog shows only after its initialisation, which a message box holds up.
+    deadline = time.time() + 60
+    while "trace:msgbox:MSGBOX_OnInit" not in session.trace():
+        if session.visible_window(MAIN_CAPTION) is not None or time.time() > deadline:
+            print("  (no message box: this Wine has a MIDI output)")
+            return
+        time.sleep(0.25)
+    trace = session.trace()
+    check(session.wait_window(MESSAGE_BOX_CAPTION), "a message box shows")
+    if wine_string(MIDI_INIT_FAILED) in trace:
+        check(True, f'it says "{MIDI_INIT_FAILED}" (no MIDI output under Wine)')
+        check(wine_string(MIDI_OPEN_FAILED) not in trace, "and no open was attempted")
+    else:
+        check(wine_string(MIDI_OPEN_FAILED) in trace, f'it says "{MIDI_OPEN_FAILED}"')
+    session.screenshot("1-midi-message")
+    session.xdotool("key", "Return")
+    check(session.wait_window(MESSAGE_BOX_CAPTION, present=False, timeout=10),
+          "OK closes the message box")
+
+
+def dialog_units(controls):
+    """The horizontal and vertical dialog base units that place the "退出" button."""
+    _, _, _, x, y, w, h = controls[IDOK]
+    _, _, _, tx, ty, tw, th = MAIN_CONTROLS[IDOK]
+    for bx in range(1, 40):
+        for by in range(1, 60):
+            if (mul_div(tx, bx, 4), mul_div(tw, bx, 4)) == (x, w) and \
+                    (mul_div(ty, by, 8), mul_div(th, by, 8)) == (y, h):
+                return bx, by
+    raise CheckFailed(f"the exit button at {x},{y} {w}x{h} fits no dialog units")
+
+
+def check_layout(session):
+    print("Main dialog")
+    check(session.wait_window(MAIN_CAPTION), f'the main dialog shows, captioned "{MAIN_CAPTION}"')
+    controls = created_controls(session.trace())
+    bx, by = dialog_units(controls)
+    for control_id, (cls, text, style, x, y, w, h) in MAIN_CONTROLS.items():
+        expected = (wine_string(text), cls, style, mul_div(x, bx, 4), mul_div(y, by, 8),
+                    mul_div(w, bx, 4), mul_div(h, by, 8))
+        check(controls.get(control_id) == expected,
+              f"control {control_id} is a {cls} \"{text}\" at its template place")
+
+    shot = session.screenshot("2-main-dialog")
+    staff = find_staff(shot)
+    check(staff is not None, "the staff picture is on screen")
+    sx, sy = staff
+    for row in STAFF_LINE_ROWS:
+        check(shot.at(sx + 300, sy + row) == STAFF_LINE, f"staff line at y {row}")
+    check(shot.at(sx + 300, sy + 80) == WHITE, "white between the lines")
+
+    # The staff sits at (10, 40) of the client area: with it the frame's borders and
+    # caption account exactly for the window's size around the dialog-unit client area.
+    left, top, width, height = session.geometry(session.visible_window(MAIN_CAPTION))
+    border = sx - STAFF_ORIGIN[0] - left
+    caption = sy - STAFF_ORIGIN[1] - top
+    client_width = mul_div(DIALOG_SIZE_DLU[0], bx, 4)
+    client_height = mul_div(DIALOG_SIZE_DLU[1], by, 8)
+    check(0 <= border < 10 and width == client_width + 2 * border and
+          height == client_height + caption + border,
+          f"staff at (10, 40) of the {client_width}x{client_height} client area")
+    return (sx - STAFF_ORIGIN[0], sy - STAFF_ORIGIN[1]), controls
+
+
+def find_staff(shot):
+    """Top left of the staff picture: the top line runs to x 583 and carries on below."""
+    for y in range(shot.height - 160):
+        run = 0
+        for x in range(shot.width):
+            run = run + 1 if shot.at(x, y) == STAFF_LINE else 0
+            if run >= 500 and (x + 1 >= shot.width or shot.at(x + 1, y) != STAFF_LINE):
+                sx, sy = x - 583, y - STAFF_LINE_ROWS[0]
+                if sx >= 0 and all(shot.at(x, sy + r) == STAFF_LINE for r in STAFF_LINE_ROWS):
+                    return sx, sy
+    return None
+
+
+class Staff:
+    """Mouse and pixels in the staff control's own coordinates."""
+
+    def __init__(self, session, client):
+        self.session = session
+        self.x0, self.y0 = client[0] + STAFF_ORIGIN[0], client[1] + STAFF_ORIGIN[1]
+
+    def move(self, x, y):
+        self.session.xdotool("mousemove", self.x0 + x, self.y0 + y)
+        time.sleep(0.1)
+
+    def drag(self, start, *path, release=True):
+        self.move(*start)
+        self.session.xdotool("mousedown", 1)
+        for point in path:
+            self.move(*point)
+        if release:
+            self.session.xdotool("mouseup", 1)
+
+    def count(self, shot, colour, box=None):
+        left, top, right, bottom = box or (0, 0, 600, 160)
+        return shot.count(colour, self.x0 + left, self.y0 + top, self.x0 + right,
+                          self.y0 + bottom)
+
+
+def note_box(x, y):
+    return (x - 12, y - 7, x + 13, y + 8)
+
+
+def check_editing(session, client, controls):
+    staff = Staff(session, client)
+    print("Editing")
+    staff.drag((300, 100), (330, 90), (350, 71), release=False)
+    held = session.screenshot("3-note-held")
+    check(staff.count(held, RED, note_box(350, 71)) >= 100, "the held note is red at (350, 71)")
+    check(staff.count(held, RED) == staff.count(held, RED, note_box(350, 71)),
+          "and nowhere else")
+    session.xdotool("mouseup", 1)
+    released = session.screenshot("4-note-released")
+    check(staff.count(released, RED) == 0, "released, no red is left")
+    check(staff.count(released, BLACK, note_box(350, 74)) >= 100,
+          "the note is black, snapped from y 71 to the line row 74")
+    check(staff.count(released, BLACK, (338, 60, 363, 67)) == 0, "nothing above its new place")
+
+    print("Position button")
+    _, _, _, x, y, w, h = controls[IDC_POSITION]
+    button = (client[0] + x, client[1] + y, client[0] + x + w, client[1] + y + h)
+    before = released.crop(*button)
+    session.xdotool("mousemove", client[0] + x + w // 2, client[1] + y + h // 2, "click", 1)
+    check(session.wait_trace(r'set_window_text L"8"'), 'a press sets its caption to "8"')
+    check(session.screenshot("5-position-8").crop(*button) != before, "and it shows")
+    session.xdotool("click", 1)
+    check(session.wait_trace(r'set_window_text L"8"', count=2), 'again "8" without a move')
+
+    staff.drag((350, 74), (250, 110), (200, 123))
+    moved = session.screenshot("6-note-moved")
+    check(staff.count(moved, BLACK, note_box(350, 74)) == 0, "the note was picked up")
+    check(staff.count(moved, BLACK, note_box(200, 123)) >= 100, "and put on the ledger line")
+    session.xdotool("mousemove", client[0] + x + w // 2, client[1] + y + h // 2, "click", 1)
+    check(session.wait_trace(r'set_window_text L"1"'), 'the next press shows "1"')
+
+
+def check_about(session):
+    print("About box")
+    # The About item is the last one of the system menu.
+    session.xdotool("key", "alt+space")
+    time.sleep(0.5)
+    session.screenshot("7-system-menu")
+    session.xdotool("key", "Up", "Return")
+    check(session.wait_window(ABOUT_CAPTION, timeout=10), f'"{ABOUT_CAPTION}" opens')
+    session.screenshot("8-about")
+    session.xdotool("key", "Return")
+    check(session.wait_window(ABOUT_CAPTION, present=False, timeout=10), "and closes")
+    check(session.visible_window(MAIN_CAPTION) is not None, "the main dialog stays")
+
+
+def check_exit(session, client, controls):
+    print("Exit")
+    _, _, _, x, y, w, h = controls[IDOK]
+    session.xdotool("mousemove", client[0] + x + w // 2, client[1] + y + h // 2, "click", 1)
+    try:
+        code = session.program.wait(timeout=30)
+    except subprocess.TimeoutExpired:
+        code = None
+    check(code == 0, f'"退出" ends the program (exit code {code})')
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("exe")
+    parser.add_argument("--shots", default=None, help="folder for the screenshots")
+    args = parser.parse_args()
+
+    if shutil.which("wine") is None:
+        print("SKIPPED: wine is not installed, the Windows program cannot run here")
+        return 0
+    exe = os.path.abspath(args.exe)
+    shots = os.path.abspath(args.shots or os.path.join(os.path.dirname(exe), "wine-shots"))
+    os.makedirs(shots, exist_ok=True)
+
+    session = Session(exe, shots)
+    try:
+        session.start_display()
+        started = time.time()
+        if not session.prime_wine():
+            print("SKIPPED: wine cannot run on this machine")
+            return 0
+        print(f"Wine prefix ready in {time.time() - started:.1f} s")
+        session.start_program()
+        dismiss_midi_message(session)
+        client, controls = check_layout(session)
+        check_editing(session, client, controls)
+        check_about(session)
+        check_exit(session, client, controls)
+    except CheckFailed as failure:
+        print(f"FAILED: {failure}\nscreenshots in {shots}")
+        return 1
+    finally:
+        session.stop()
+    print(f"Windows program passed under Wine; screenshots in {shots}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -42,6 +42,8 @@ STAFF_ORIGIN = (10, 40)
 STAFF_LINE_ROWS = (53, 67, 81, 95, 109)
 STAFF_LINE = (36, 36, 36)
 RED, BLACK, WHITE = (255, 0, 0), (0, 0, 0), (255, 255, 255)
+TREBLE_STAFF_BMP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res",
+                                "StaffTreble.bmp")
 
 # Wine's reg file: a CJK font for the templates' "宋体" and the system font, and windows
 # drawn by Wine itself (caption, system menu), as there is no window manager.
@@ -273,6 +275,9 @@ def check_layout(session):
     for row in STAFF_LINE_ROWS:
         check(shot.at(sx + 300, sy + row) == STAFF_LINE, f"staff line at y {row}")
     check(shot.at(sx + 300, sy + 80) == WHITE, "white between the lines")
+    picture = read_bmp(TREBLE_STAFF_BMP)
+    check(shot.crop(sx, sy, sx + 600, sy + 160) == picture,
+          "all 600x160 pixels are those of the treble staff bitmap")
 
     # The staff sits at (10, 40) of the client area: with it the frame's borders and
     # caption account exactly for the window's size around the dialog-unit client area.
@@ -285,6 +290,22 @@ def check_layout(session):
           height == client_height + caption + border,
           f"staff at (10, 40) of the {client_width}x{client_height} client area")
     return (sx - STAFF_ORIGIN[0], sy - STAFF_ORIGIN[1]), controls
+
+
+def read_bmp(path):
+    """The pixels of a 24-bit bottom-up BMP file, rows from the top."""
+    with open(path, "rb") as bmp:
+        data = bmp.read()
+    offset = int.from_bytes(data[10:14], "little")
+    width = int.from_bytes(data[18:22], "little", signed=True)
+    height = int.from_bytes(data[22:26], "little", signed=True)
+    stride = (width * 3 + 3) // 4 * 4
+    pixels = []
+    for y in range(height):
+        row = offset + (height - 1 - y) * stride
+        pixels += [(data[row + 3 * x + 2], data[row + 3 * x + 1], data[row + 3 * x])
+                   for x in range(width)]
+    return pixels
 
 
 def find_staff(shot):
@@ -378,6 +399,8 @@ def check_about(session):
 
 def check_exit(session, client, controls):
     print("Exit")
+    check(session.trace().count("trace:msgbox:MSGBOX_OnInit") <= 1,
+          "editing without MIDI showed no further message")
     _, _, _, x, y, w, h = controls[IDOK]
     session.xdotool("mousemove", client[0] + x + w // 2, client[1] + y + h // 2, "click", 1)
     try:

@@ -5,7 +5,6 @@
 namespace {
 
 constexpr std::uint32_t kDsSetFont = 0x40;
-constexpr std::uint32_t kDsShellFont = 0x48;  // DS_SETFONT | DS_FIXEDSYS
 constexpr std::uint16_t kOrdinalMark = 0xFFFF;
 constexpr std::uint16_t kExtendedSignature = 0xFFFF;
 
@@ -85,7 +84,7 @@ std::optional<DialogTemplate> ReadDialogTemplate(std::span<const std::uint8_t> b
     dialog.menu = ReadNameOrOrdinal(in);
     dialog.windowClass = ReadNameOrOrdinal(in);
     dialog.caption = in.Utf16z();
-    if ((dialog.style & kDsSetFont) != 0 || (dialog.style & kDsShellFont) == kDsShellFont) {
+    if ((dialog.style & kDsSetFont) != 0) {
         dialog.hasFont = true;
         dialog.font.pointSize = in.U16();
         if (dialog.extended) {

@@ -7,21 +7,6 @@
 #include "res/resource.h"
 #include "tests/res/EmbeddedEntries.h"
 
-TEST(ResourceList, IdentifiersKeepTheirNumbers) {
-    EXPECT_EQ(IDD_ABOUTBOX, 100);
-    EXPECT_EQ(IDS_ABOUTBOX, 101);
-    EXPECT_EQ(IDD_CANZET_DIALOG, 102);
-    EXPECT_EQ(IDR_MAINFRAME, 128);
-    EXPECT_EQ(IDB_STAFF_TREBLE, 129);
-    EXPECT_EQ(IDB_NOTE, 130);
-    EXPECT_EQ(IDB_NOTE_SELECTED, 131);
-    EXPECT_EQ(IDB_NOTE_MASK, 132);
-    EXPECT_EQ(IDB_STAFF_BASS, 133);
-    EXPECT_EQ(IDC_STAFF, 1001);
-    EXPECT_EQ(IDC_POSITION, 1002);
-    EXPECT_EQ(IDM_ABOUTBOX, 0x0010);
-}
-
 TEST(ResourceList, ExactlyTheProgramsResourcesAllInChinesePrc) {
     std::set<std::pair<int, int>> found;
     for (const ResourceEntry& entry : EmbeddedFile().Entries()) {

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "platform/Resources.h"
-#include "platform/res/StringTable.h"
 #include "platform/res/VersionInfoReader.h"
 #include "res/resource.h"
 #include "tests/res/EmbeddedEntries.h"
@@ -24,14 +23,6 @@ TEST(StringTable, MissingStringsFailAndLeaveTheOutputAlone) {
         EXPECT_FALSE(LoadStringResource(id, text)) << id;
         EXPECT_EQ(text, "unchanged");
     }
-}
-
-TEST(StringTable, BlockNumbering) {
-    EXPECT_EQ(StringBlockId(0), 1);
-    EXPECT_EQ(StringBlockId(15), 1);
-    EXPECT_EQ(StringBlockId(16), 2);
-    EXPECT_EQ(StringBlockId(101), 7);
-    EXPECT_EQ(StringBlockId(0xFFFF), 4096);
 }
 
 TEST(VersionBlock, FixedPart) {

@@ -3,16 +3,20 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <thread>
 
+#include "PrivateSoundServer.h"
 #include "TempFolder.h"
 #include "midi/fluidsynth/FluidSynthDevice.h"
+#include "midi/system/MidiDevices.h"
 
 namespace {
 
@@ -107,6 +111,30 @@ TEST_F(FluidSynthDeviceTest, OpenDevicePlaysNotesUntilClosed) {
     ExpectClosed(device);
     EXPECT_EQ(device.Open(), MMSYSERR_NOERROR);  // and it opens again
     std::filesystem::current_path(previous);
+}
+
+// The program's own device, as it starts on a desktop: the notes reach the speakers.
+TEST_F(FluidSynthDeviceTest, SystemDevicePlaysThroughTheDesktopSoundServer) {
+    const PrivateSoundServer server;
+    if (!server.Running()) {
+        GTEST_SKIP() << "PulseAudio is not installed";
+    }
+    const std::unique_ptr<MidiDevice> device = CreateMidiDevice("system");
+    ASSERT_EQ(device->Open(), MMSYSERR_NOERROR);
+    // Two seconds of what the sound server plays, as 16-bit mono.
+    FILE* recording = popen(
+        "parec -d canzet_test.monitor --raw --format=s16le --channels=1 "
+        "--rate=48000 | head -c 192000",
+        "r");
+    ASSERT_NE(recording, nullptr);
+    device->ShortMsg(0x503C90);
+    int peak = 0;
+    for (std::int16_t sample = 0; fread(&sample, sizeof sample, 1, recording) == 1;) {
+        peak = std::max(peak, std::abs(static_cast<int>(sample)));
+    }
+    pclose(recording);
+    EXPECT_GT(peak, 256);
+    EXPECT_EQ(device->Close(), MMSYSERR_NOERROR);
 }
 
 }  // namespace

@@ -8,13 +8,13 @@
 #include "midi/fluidsynth/SoundfontFile.h"
 
 FluidSynthDevice::FluidSynthDevice(std::string soundfontPath, std::vector<std::string> audioDrivers,
-                                   std::chrono::milliseconds openBound)
+                                   std::chrono::milliseconds bound)
     : m_soundfontPath(std::move(soundfontPath)),
       m_audioDrivers(std::move(audioDrivers)),
-      m_openBound(openBound) {}
+      m_bound(bound) {}
 
 FluidSynthDevice::~FluidSynthDevice() {
-    ReleaseWithin(m_openBound, std::move(m_engine));
+    ReleaseWithin(m_bound, std::move(m_engine));
 }
 
 MMRESULT FluidSynthDevice::GetCaps(MIDIOUTCAPSA& caps) {
@@ -37,7 +37,7 @@ MMRESULT FluidSynthDevice::Open() {
         return MMSYSERR_NODRIVER;
     }
     m_engine = RunWithin<FluidSynthEngine>(
-        m_openBound,
+        m_bound,
         [path = m_soundfontPath, drivers = m_audioDrivers]() -> std::unique_ptr<FluidSynthEngine> {
             auto engine = FluidSynthEngine::Load(path);
             if (engine == nullptr || !engine->StartAudio(drivers)) {
@@ -60,6 +60,6 @@ MMRESULT FluidSynthDevice::Close() {
     if (m_engine == nullptr) {
         return MMSYSERR_INVALHANDLE;
     }
-    ReleaseWithin(m_openBound, std::move(m_engine));
+    ReleaseWithin(m_bound, std::move(m_engine));
     return MMSYSERR_NOERROR;
 }

@@ -16,12 +16,13 @@ class FluidSynthEngine;
 
 class FluidSynthDevice : public MidiDevice {
   public:
-    static constexpr std::chrono::milliseconds kDefaultOpenBound{2000};
+    // How long opening or closing may hold the caller.
+    static constexpr std::chrono::milliseconds kDefaultBound{2000};
 
     explicit FluidSynthDevice(
         std::string soundfontPath = audio_settings::kDefaultSoundfont,
         std::vector<std::string> audioDrivers = audio_settings::DefaultAudioDrivers(),
-        std::chrono::milliseconds openBound = kDefaultOpenBound);
+        std::chrono::milliseconds bound = kDefaultBound);
     ~FluidSynthDevice() override;
 
     MMRESULT GetCaps(MIDIOUTCAPSA& caps) override;
@@ -32,6 +33,6 @@ class FluidSynthDevice : public MidiDevice {
   private:
     std::string m_soundfontPath;
     std::vector<std::string> m_audioDrivers;
-    std::chrono::milliseconds m_openBound;
+    std::chrono::milliseconds m_bound;
     std::unique_ptr<FluidSynthEngine> m_engine;
 };

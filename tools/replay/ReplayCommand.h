@@ -27,7 +27,7 @@ struct ReplayCommand {
     std::vector<std::string> words;
 };
 
-struct ReplayCommandSpec {
+struct ReplayCommandDefinition {
     std::string name;
     std::vector<ArgumentSyntax> arguments;
     std::function<void(ReplaySession&, const ReplayCommand&)> run;

@@ -6,7 +6,7 @@
 #include "tools/replay/BmpFile.h"
 #include "tools/replay/ReplaySession.h"
 
-ReplayCommandSpec PaintCommand(bool& failed) {
+ReplayCommandDefinition PaintCommand(bool& failed) {
     return {"paint",
             {{ArgumentKind::Word, "FILE"}},
             [&failed](ReplaySession& session, const ReplayCommand& command) {

@@ -5,4 +5,4 @@
 #include "tools/replay/ReplayCommand.h"
 
 // `failed` is set when a picture cannot be written; the reason goes to stderr.
-ReplayCommandSpec PaintCommand(bool& failed);
+ReplayCommandDefinition PaintCommand(bool& failed);

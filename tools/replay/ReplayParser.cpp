@@ -72,9 +72,9 @@ std::string TakeArgument(const ArgumentSyntax& syntax, std::string_view text,
     return "unknown argument kind";
 }
 
-std::string Usage(const ReplayCommandSpec& spec) {
-    std::string usage = spec.name;
-    for (const ArgumentSyntax& argument : spec.arguments) {
+std::string Usage(const ReplayCommandDefinition& definition) {
+    std::string usage = definition.name;
+    for (const ArgumentSyntax& argument : definition.arguments) {
         usage += " " + argument.name;
     }
     return usage;
@@ -92,22 +92,24 @@ std::optional<int> ParseStrictInteger(std::string_view text, int min, int max) {
     return static_cast<int>(value);
 }
 
-ParsedLine ParseReplayLine(std::string_view line, std::span<const ReplayCommandSpec> commands) {
+ParsedLine ParseReplayLine(std::string_view line,
+                           std::span<const ReplayCommandDefinition> commands) {
     const std::vector<std::string_view> words = SplitWords(line);
     if (words.empty() || words.front().front() == '#') {
         return {};
     }
-    const auto spec = std::find_if(commands.begin(), commands.end(),
-                                   [&](const ReplayCommandSpec& s) { return s.name == words[0]; });
-    if (spec == commands.end()) {
+    const auto definition =
+        std::find_if(commands.begin(), commands.end(),
+                     [&](const ReplayCommandDefinition& s) { return s.name == words[0]; });
+    if (definition == commands.end()) {
         return {.error = "unknown command " + Quoted(words[0])};
     }
-    if (words.size() - 1 != spec->arguments.size()) {
-        return {.error = "usage: " + Usage(*spec)};
+    if (words.size() - 1 != definition->arguments.size()) {
+        return {.error = "usage: " + Usage(*definition)};
     }
-    ParsedLine parsed{.spec = &*spec, .command = {spec->name, {}, {}}};
-    for (std::size_t i = 0; i < spec->arguments.size(); ++i) {
-        std::string error = TakeArgument(spec->arguments[i], words[i + 1], parsed.command);
+    ParsedLine parsed{.definition = &*definition, .command = {definition->name, {}, {}}};
+    for (std::size_t i = 0; i < definition->arguments.size(); ++i) {
+        std::string error = TakeArgument(definition->arguments[i], words[i + 1], parsed.command);
         if (!error.empty()) {
             return {.error = std::move(error)};
         }

@@ -10,12 +10,13 @@
 #include "tools/replay/ReplayCommand.h"
 
 struct ParsedLine {
-    const ReplayCommandSpec* spec = nullptr;  // what runs the command; nullptr if none
+    const ReplayCommandDefinition* definition = nullptr;  // what runs the command; nullptr if none
     ReplayCommand command{};
     std::string error{};  // empty unless the line is malformed
 };
 
-ParsedLine ParseReplayLine(std::string_view line, std::span<const ReplayCommandSpec> commands);
+ParsedLine ParseReplayLine(std::string_view line,
+                           std::span<const ReplayCommandDefinition> commands);
 
 // A decimal integer with an optional leading '-', nothing else, within [min, max].
 std::optional<int> ParseStrictInteger(std::string_view text, int min, int max);

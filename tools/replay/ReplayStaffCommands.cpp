@@ -12,7 +12,7 @@ ArgumentSyntax Integer(const char* name) {
 }
 
 // The window system's way: the message goes through the control's window procedure.
-ReplayCommandSpec Mouse(const char* name, UINT message, UINT flags) {
+ReplayCommandDefinition Mouse(const char* name, UINT message, UINT flags) {
     return {name, {kX, kY}, [message, flags](ReplaySession& session, const ReplayCommand& c) {
                 session.Staff().WindowProc(message, flags, MAKELPARAM(c.numbers[0], c.numbers[1]));
             }};
@@ -41,7 +41,7 @@ void PrintState(ReplaySession& session, const ReplayCommand&) {
 
 }  // namespace
 
-std::vector<ReplayCommandSpec> StaffCommands() {
+std::vector<ReplayCommandDefinition> StaffCommands() {
     return {
         {"maxnotes",
          {Integer("N")},

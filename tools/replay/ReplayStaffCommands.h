@@ -6,4 +6,4 @@
 
 #include "tools/replay/ReplayCommand.h"
 
-std::vector<ReplayCommandSpec> StaffCommands();
+std::vector<ReplayCommandDefinition> StaffCommands();

@@ -13,7 +13,7 @@
 int main() {
     std::ios::sync_with_stdio(false);
     bool paintFailed = false;
-    std::vector<ReplayCommandSpec> commands = StaffCommands();
+    std::vector<ReplayCommandDefinition> commands = StaffCommands();
     commands.push_back(PaintCommand(paintFailed));
     ReplaySession session(std::cout);
     bool malformed = false;
@@ -24,8 +24,8 @@ int main() {
             std::cout.flush();
             std::cerr << "error " << lineNumber << ": " << parsed.error << '\n';
             malformed = true;
-        } else if (parsed.spec != nullptr) {
-            parsed.spec->run(session, parsed.command);
+        } else if (parsed.definition != nullptr) {
+            parsed.definition->run(session, parsed.command);
         }
     }
     std::cout.flush();

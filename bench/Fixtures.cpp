@@ -1,0 +1,24 @@
+#include "bench/Fixtures.h"
+
+namespace bench {
+
+SoundTarget& Sound() {
+    static SoundTarget sound;
+    return sound;
+}
+
+StaffScene& PaintScene() {
+    static StaffScene scene;
+    return scene;
+}
+
+StaffScene& DragScene() {
+    // The sound target outlives the scene, whose control closes the device as it goes.
+    Sound();
+    static StaffScene scene;
+    static const bool opened = scene.Staff().InitMidi();
+    (void)opened;
+    return scene;
+}
+
+}  // namespace bench

@@ -1,0 +1,16 @@
+// The objects the benchmarks share, made on first use and kept for the whole run so that
+// every repetition measures the same state.
+#pragma once
+
+#include "bench/SoundTarget.h"
+#include "bench/StaffScene.h"
+
+namespace bench {
+
+SoundTarget& Sound();
+// The scene that the repaint benchmarks draw; nothing moves in it.
+StaffScene& PaintScene();
+// A scene whose dragged note the move benchmarks push around, with the sound target open.
+StaffScene& DragScene();
+
+}  // namespace bench

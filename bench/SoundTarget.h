@@ -1,0 +1,38 @@
+// The synthesizer the sound benchmarks play into, put behind the MIDI mapper: the
+// program's own FluidSynth device when this machine has an audio output it can open,
+// otherwise the same synthesizer without an audio driver.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "bench/UnheardSynth.h"
+#include "midi/MidiDevice.h"
+
+namespace bench {
+
+class SoundTarget {
+  public:
+    SoundTarget();
+    ~SoundTarget();
+    SoundTarget(const SoundTarget&) = delete;
+    SoundTarget& operator=(const SoundTarget&) = delete;
+
+    bool HasAudioOutput() const { return m_unheard == nullptr; }
+    std::string Describe() const;
+
+    // Untimed upkeep after each timed note: without a driver, render the period the driver
+    // would have rendered; every few notes let the voices go, as a real drag's notes fade.
+    void AfterNote();
+
+  private:
+    std::unique_ptr<MidiDevice> m_device;
+    UnheardSynth* m_unheard = nullptr;
+    int m_notesSinceSilence = 0;
+};
+
+// The configured output latency of the built-in synthesizer, read back from FluidSynth's
+// settings: period size × periods ÷ sample rate.
+double ConfiguredAudioLatencyMs();
+
+}  // namespace bench

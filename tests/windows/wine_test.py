@@ -2,10 +2,10 @@
 """Runs Canzet.exe under Wine on a virtual X display and uses it as a person would.
 
 Checks: the MIDI failure message where Wine has no MIDI output, the main dialog's caption
-and the template's controls at their places, the staff at (10, 40) of the client area, a
-press-drag-release that shows the note red while held and black on the staff grid after,
-the position button's caption, picking the note up again, the About box from the system
-menu, and a clean exit through the "退出" button.
+and the template's controls at their places, the staff at (10, 40) of the client area with
+the bitmap's very pixels, a press-drag-release that shows the note red while held and black
+on the staff grid after, the position button's caption, picking the note up again, the
+About box from the system menu, and a clean exit through "退出", Esc and Alt+F4.
 
 Control texts and message-box texts are read from Wine's own traces of the window calls;
 pictures from screenshots. Screenshots are kept in the folder given by --shots.
@@ -121,6 +121,7 @@ class Session:
         self.env.pop("WAYLAND_DISPLAY", None)
         self.xvfb = None
         self.program = None
+        self.log = None
         self.log_path = os.path.join(self.workdir, "trace.log")
 
     def start_display(self):
@@ -153,6 +154,8 @@ class Session:
     def start_program(self):
         # msgbox: the texts of message boxes; win: window creation and SetWindowText.
         env = dict(self.env, WINEDEBUG="-all,+msgbox,+win")
+        if self.log is not None:
+            self.log.close()
         self.log = open(self.log_path, "w")
         self.program = subprocess.Popen(["wine", self.exe], env=env, stdout=self.log,
                                         stderr=subprocess.STDOUT)
@@ -410,6 +413,21 @@ def check_exit(session, client, controls):
     check(code == 0, f'"退出" ends the program (exit code {code})')
 
 
+def check_other_exits(session):
+    """Esc (cancel) and Alt+F4 (the close command) end the program as well."""
+    for keys in ("Escape", "alt+F4"):
+        print(f"Exit with {keys}")
+        session.start_program()
+        dismiss_midi_message(session)
+        check(session.wait_window(MAIN_CAPTION), "the main dialog shows")
+        session.xdotool("key", keys)
+        try:
+            code = session.program.wait(timeout=30)
+        except subprocess.TimeoutExpired:
+            code = None
+        check(code == 0, f"{keys} ends the program (exit code {code})")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("exe")
@@ -437,6 +455,7 @@ def main():
         check_editing(session, client, controls)
         check_about(session)
         check_exit(session, client, controls)
+        check_other_exits(session)
     except CheckFailed as failure:
         print(f"FAILED: {failure}\nscreenshots in {shots}")
         return 1

@@ -12,7 +12,19 @@ QtFramePeer::QtFramePeer(QWidget* parent, bool notify) : QWidget(parent), QtWidg
     setMouseTracking(true);
 }
 
+void QtFramePeer::Invalidate(const RECT* rect, BOOL erase) {
+    if (!m_inMouseMove) {
+        m_pacer.Flush();
+        QtWidgetPeer::Invalidate(rect, erase);
+        return;
+    }
+    m_pacer.Request(rect == nullptr ? this->rect()
+                                    : QRect(rect->left, rect->top, rect->right - rect->left,
+                                            rect->bottom - rect->top));
+}
+
 void QtFramePeer::paintEvent(QPaintEvent* event) {
+    m_pacer.Painted();
     const bool painted = PaintThroughOwner(event->rect());
     QPainter painter(this);
     if (painted) {
@@ -36,7 +48,9 @@ void QtFramePeer::mousePressEvent(QMouseEvent* event) {
 // While the left button is held Qt keeps sending moves here even outside the widget,
 // so a drag always sees its release.
 void QtFramePeer::mouseMoveEvent(QMouseEvent* event) {
+    m_inMouseMove = true;
     SendMouse(WM_MOUSEMOVE, *event);
+    m_inMouseMove = false;
 }
 
 void QtFramePeer::mouseReleaseEvent(QMouseEvent* event) {

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include "platform/qt/FramePacer.h"
 #include "platform/qt/QtWidgetPeer.h"
 
 class QtFramePeer : public QWidget, public QtWidgetPeer {
@@ -15,6 +16,8 @@ class QtFramePeer : public QWidget, public QtWidgetPeer {
 
     void SetText(const std::string& utf8) override { m_text = utf8; }
     std::string Text() const override { return m_text; }
+    // What a mouse move asks for is paced to the screen's refresh; anything else at once.
+    void Invalidate(const RECT* rect, BOOL erase) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -26,4 +29,6 @@ class QtFramePeer : public QWidget, public QtWidgetPeer {
     void SendMouse(UINT message, const QMouseEvent& event);
 
     std::string m_text;
+    FramePacer m_pacer{*this};
+    bool m_inMouseMove = false;
 };

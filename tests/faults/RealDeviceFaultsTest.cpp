@@ -1,7 +1,7 @@
 // MIDI failures of the real devices: a soundfont that is missing, empty, truncated or not a
-// soundfont, a sound server that accepts the connection and then never answers, and no
-// audio output at all. Each gives the program's message, or none, without hanging the
-// user-interface thread, and the staff goes on working silently.
+// soundfont, a sound server that accepts the connection and then never answers, one that
+// hangs or dies while notes play, and no audio output at all. Each gives the program's message, or
+// none, without hanging the user-interface thread, and the staff goes on working silently.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "HangGuard.h"
+#include "PausableSoundServer.h"
 #include "SilentSoundServer.h"
 #include "StaffRig.h"
 #include "midi/fluidsynth/FluidSynthDevice.h"
@@ -135,6 +136,43 @@ TEST(HungSoundServer, OpeningGivesUpWithinItsBoundAndReportsTheFailure) {
         rig.DestroyStaff();
     }
 }
+
+// The program's own device plays through a real sound server, which hangs or dies halfway
+// through a drag. The rest of the drag and closing the output come back (closing within its
+// bound), nothing is reported, and the note lands where it was dragged.
+struct ServerFault {
+    const char* name;
+    void (PausableSoundServer::*fault)();
+};
+
+class SoundServerFailsWhileNotesPlay : public ::testing::TestWithParam<ServerFault> {};
+
+TEST_P(SoundServerFailsWhileNotesPlay, TheWindowGoesOnSilently) {
+    if (!fs::exists(kSoundfont)) {
+        GTEST_SKIP() << "no General MIDI soundfont installed";
+    }
+    ScratchFolder scratch;
+    PausableSoundServer server((scratch / "").string());
+    ASSERT_TRUE(server.Running());
+    auto device = CreateMidiDevice("system");
+    StaffRig rig(device.get());
+    ASSERT_TRUE(rig.Staff().InitMidi());
+    ASSERT_TRUE(rig.MessageBoxes().empty()) << "the synthesizer opened on the server";
+    {
+        HangGuard guard(kHang,
+                        std::string("a drag and close with a server that ") + GetParam().name);
+        rig.DragAcrossTheStaff([&] { (server.*GetParam().fault)(); });
+        EXPECT_EQ(rig.FirstStep(), 2);
+        rig.DestroyStaff();
+    }
+    EXPECT_TRUE(rig.MessageBoxes().empty());
+    server.Thaw();
+}
+
+INSTANTIATE_TEST_SUITE_P(PulseAudio, SoundServerFailsWhileNotesPlay,
+                         ::testing::Values(ServerFault{"Freezes", &PausableSoundServer::Freeze},
+                                           ServerFault{"Dies", &PausableSoundServer::Kill}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NoAudioOutput, TheSystemDeviceReportsTheFailedOpenAndStaysSilent) {
     if (fs::exists("/dev/snd")) {

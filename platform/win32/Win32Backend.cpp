@@ -1,5 +1,7 @@
 #include "platform/win32/Win32Backend.h"
 
+#include <algorithm>
+
 #include "platform/CDialog.h"
 #include "platform/CWinApp.h"
 #include "platform/win32/TextConversion.h"
@@ -25,6 +27,30 @@ HWND OwnerFor(const CWnd* parent) {
     return app != nullptr ? WindowOf(app->m_pMainWnd) : nullptr;
 }
 
+// Centres a dialog over its owner, or on the screen's work area when it has none, and
+// keeps it whole on that work area: as Windows programs' dialogs open, rather than at the
+// template's (0, 0) in the screen's corner.
+void CenterDialog(HWND dialog) {
+    RECT window{};
+    GetWindowRect(dialog, &window);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    RECT area = work;
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    if (owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner)) {
+        GetWindowRect(owner, &area);
+    }
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    const int x = std::clamp(area.left + (area.right - area.left - width) / 2, work.left,
+                             std::max(work.left, work.right - width));
+    const int y = std::clamp(area.top + (area.bottom - area.top - height) / 2, work.top,
+                             std::max(work.top, work.bottom - height));
+    SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 INT_PTR Win32Backend::RunModalDialog(CDialog& dialog, UINT templateId, CWnd* parent) {
@@ -34,14 +60,23 @@ INT_PTR Win32Backend::RunModalDialog(CDialog& dialog, UINT templateId, CWnd* par
 
 // The dialog manager's hook. It only binds the dialog object to its window; from then on
 // the window's subclass procedure routes every message, and the dialog manager's default
-// processing answers whatever the dialog object passes on.
+// processing answers whatever the dialog object passes on. A dialog that did not place
+// itself while it initialised opens centred.
 INT_PTR CALLBACK Win32Backend::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_INITDIALOG) {
         return FALSE;
     }
     Win32WindowPeer* peer = Win32WindowPeer::ForWindow(hwnd);
     reinterpret_cast<CDialog*>(lParam)->Attach(peer);
-    return peer->Dispatch(message, wParam, lParam);
+    RECT before{};
+    GetWindowRect(hwnd, &before);
+    const INT_PTR result = peer->Dispatch(message, wParam, lParam);
+    RECT after{};
+    GetWindowRect(hwnd, &after);
+    if (EqualRect(&before, &after)) {
+        CenterDialog(hwnd);
+    }
+    return result;
 }
 
 int Win32Backend::MessageBox(const std::string& utf8Text, UINT type) {

@@ -15,4 +15,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # One self-contained executable: no libgcc, libstdc++ or winpthread DLLs beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")

@@ -11,18 +11,23 @@ Control texts and message-box texts are read from Wine's own traces of the windo
 pictures from screenshots. Screenshots are kept in the folder given by --shots.
 
 Usage: wine_test.py [--shots DIR] path/to/Canzet.exe
-Exits 0 when every check passes, 1 on a failure, and 0 with a message when Wine cannot
-run on this machine at all.
+Exits 0 when every check passes, 1 on a failure or when the whole run takes longer than
+TIME_LIMIT seconds, and 0 with a message when Wine cannot run on this machine at all.
 """
 
 import argparse
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
 import time
+
+# The whole run, a fresh Wine prefix included; it usually takes well under a minute.
+TIME_LIMIT = 300
+WINEBOOT_LIMIT = 180
 
 MAIN_CAPTION = "五线谱Demo"
 ABOUT_CAPTION = "关于 Canzet"
@@ -38,6 +43,7 @@ MAIN_CONTROLS = {
     IDC_POSITION: ("Button", "位置", 0x50010000, 231, 148, 36, 26),
 }
 DIALOG_SIZE_DLU = (513, 200)
+SCREEN = (1024, 768)
 STAFF_ORIGIN = (10, 40)
 STAFF_LINE_ROWS = (53, 67, 81, 95, 109)
 STAFF_LINE = (36, 36, 36)
@@ -66,6 +72,13 @@ class CheckFailed(Exception):
     pass
 
 
+def give_up(signum, _frame):
+    """Ends a run that hangs or is stopped, through the same clean-up as a failure."""
+    if signum == signal.SIGALRM:
+        raise CheckFailed(f"the run did not finish within {TIME_LIMIT} s")
+    raise CheckFailed(f"stopped by signal {signum}")
+
+
 def check(condition, what):
     if not condition:
         raise CheckFailed(what)
@@ -88,6 +101,12 @@ def wine_string(text):
 
 def mul_div(value, numerator, denominator):
     return (value * numerator + denominator // 2) // denominator
+
+
+def centred(inner, outer):
+    """Whether the box (left, top, width, height) inner is centred on outer, to a pixel."""
+    return all(abs(2 * inner[i] + inner[i + 2] - 2 * outer[i] - outer[i + 2]) <= 2
+               for i in (0, 1))
 
 
 class Image:
@@ -127,28 +146,34 @@ class Session:
     def start_display(self):
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
              "-nolisten", "tcp"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
             self.env["DISPLAY"] = ":" + pipe.readline().strip()
 
     def prime_wine(self):
-        """False when Wine cannot run here at all."""
+        """False when Wine cannot run here at all. A first start that hangs is a failure,
+        not a reason to skip."""
         try:
-            boot = subprocess.run(["wine", "wineboot", "-i"], env=self.env, timeout=300,
-                                  stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-        except (OSError, subprocess.TimeoutExpired) as error:
+            boot = subprocess.run(["wine", "wineboot", "-i"], env=self.env,
+                                  timeout=WINEBOOT_LIMIT, stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.PIPE)
+        except OSError as error:
             print(f"wine cannot start: {error}")
             return False
+        except subprocess.TimeoutExpired:
+            raise CheckFailed(f"wineboot did not finish within {WINEBOOT_LIMIT} s")
         if boot.returncode != 0:
             print("wineboot failed:", boot.stderr.decode(errors="replace")[-500:])
             return False
         settings = os.path.join(self.workdir, "settings.reg")
         with open(settings, "wb") as out:
             out.write(b"\xff\xfe" + WINE_SETTINGS.encode("utf-16-le"))
-        subprocess.run(["wine", "regedit", settings], env=self.env, check=True, timeout=120,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        regedit = subprocess.run(["wine", "regedit", settings], env=self.env, timeout=120,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if regedit.returncode != 0:
+            raise CheckFailed(f"regedit could not take the settings ({regedit.returncode})")
         return True
 
     def start_program(self):
@@ -203,10 +228,23 @@ class Session:
     def stop(self):
         if self.program is not None and self.program.poll() is None:
             self.program.kill()
-        subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
+        # -k ends every program of the prefix; -w waits until the server has written its
+        # files, so that the prefix can go.
+        try:
+            for option in ("-k", "-w"):
+                subprocess.run(["wineserver", option], env=self.env, stderr=subprocess.DEVNULL,
+                               timeout=30)
+        except subprocess.TimeoutExpired:
+            print("wineserver did not stop within 30 s")
         if self.xvfb is not None:
             self.xvfb.terminate()
-            self.xvfb.wait()
+            try:
+                self.xvfb.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.xvfb.kill()
+                self.xvfb.wait()
+        if self.log is not None:
+            self.log.close()
         shutil.rmtree(self.workdir, ignore_errors=True)
 
 
@@ -292,6 +330,8 @@ def check_layout(session):
     check(0 <= border < 10 and width == client_width + 2 * border and
           height == client_height + caption + border,
           f"staff at (10, 40) of the {client_width}x{client_height} client area")
+    check(centred((left, top, width, height), (0, 0) + SCREEN),
+          "the dialog is centred on the screen")
     return (sx - STAFF_ORIGIN[0], sy - STAFF_ORIGIN[1]), controls
 
 
@@ -394,6 +434,9 @@ def check_about(session):
     session.screenshot("7-system-menu")
     session.xdotool("key", "Up", "Return")
     check(session.wait_window(ABOUT_CAPTION, timeout=10), f'"{ABOUT_CAPTION}" opens')
+    check(centred(session.geometry(session.visible_window(ABOUT_CAPTION)),
+                  session.geometry(session.visible_window(MAIN_CAPTION))),
+          "centred over the main dialog")
     session.screenshot("8-about")
     session.xdotool("key", "Return")
     check(session.wait_window(ABOUT_CAPTION, present=False, timeout=10), "and closes")
@@ -442,6 +485,9 @@ def main():
     os.makedirs(shots, exist_ok=True)
 
     session = Session(exe, shots)
+    signal.signal(signal.SIGALRM, give_up)
+    signal.signal(signal.SIGTERM, give_up)
+    signal.alarm(TIME_LIMIT)
     try:
         session.start_display()
         started = time.time()
@@ -460,6 +506,8 @@ def main():
         print(f"FAILED: {failure}\nscreenshots in {shots}")
         return 1
     finally:
+        signal.alarm(0)
+        signal.signal(signal.SIGTERM, signal.SIG_DFL)
         session.stop()
     print(f"Windows program passed under Wine; screenshots in {shots}")
     return 0

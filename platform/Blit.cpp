@@ -53,7 +53,8 @@ void CombineRow(std::uint32_t* __restrict d, const std::uint32_t* __restrict s, 
 // One loop over the rows per operation, with the row function inlined into it. The row
 // starts and strides are read once: the rows' pixels could alias the area's integers.
 template <void (*RowOp)(std::uint32_t*, const std::uint32_t*, int)>
-void BlitRows(Surface& target, const Surface& source, const BlitArea& area) {
+[[gnu::always_inline]] inline void BlitRows(Surface& target, const Surface& source,
+                                            const BlitArea& area) {
     const int width = area.width;
     const int height = area.height;
     std::uint32_t* const targetStart = target.Row(area.y) + area.x;
@@ -71,16 +72,42 @@ void BlitRows(Surface& target, const Surface& source, const BlitArea& area) {
     }
 }
 
+template <void (*RowOp)(std::uint32_t*, const std::uint32_t*, int)>
+void BlitRowsBaseline(Surface& target, const Surface& source, const BlitArea& area) {
+    BlitRows<RowOp>(target, source, area);
+}
+
 using BlitFunction = void (*)(Surface&, const Surface&, const BlitArea&);
+
+#if defined(__x86_64__)
+// The same loops built for AVX2 as well, taken where the processor has it: a note's rows of
+// 25 pixels then take three 8-pixel steps instead of six 4-pixel ones.
+template <void (*RowOp)(std::uint32_t*, const std::uint32_t*, int)>
+[[gnu::target("avx2")]] void BlitRowsAvx2(Surface& target, const Surface& source,
+                                          const BlitArea& area) {
+    BlitRows<RowOp>(target, source, area);
+}
+
+template <void (*RowOp)(std::uint32_t*, const std::uint32_t*, int)>
+BlitFunction Widest() {
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    return avx2 ? BlitRowsAvx2<RowOp> : BlitRowsBaseline<RowOp>;
+}
+#else
+template <void (*RowOp)(std::uint32_t*, const std::uint32_t*, int)>
+BlitFunction Widest() {
+    return BlitRowsBaseline<RowOp>;
+}
+#endif
 
 BlitFunction BlitFor(DWORD rop) {
     switch (rop) {
         case SRCCOPY:
-            return BlitRows<CopyRow>;
+            return BlitRowsBaseline<CopyRow>;
         case MERGEPAINT:
-            return BlitRows<CombineRow<MergePaint>>;
+            return Widest<CombineRow<MergePaint>>();
         case SRCAND:
-            return BlitRows<CombineRow<SourceAnd>>;
+            return Widest<CombineRow<SourceAnd>>();
         default:
             return nullptr;
     }

@@ -60,9 +60,8 @@ void DragDriver::Post(int type, const QPoint& staffPoint, bool held) {
     const QPoint global = m_dialog.mapToGlobal(inWindow);
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     QCoreApplication::postEvent(
-        window, new QMouseEvent(static_cast<QEvent::Type>(type), QPointF(inWindow),
-                                QPointF(global), button, held ? Qt::LeftButton : Qt::NoButton,
-                                Qt::NoModifier));
+        window, new QMouseEvent(static_cast<QEvent::Type>(type), QPointF(inWindow), QPointF(global),
+                                button, held ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier));
 }
 
 void DragDriver::NextMove() {

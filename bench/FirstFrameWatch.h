@@ -1,7 +1,8 @@
 // Watches a Qt program for the first frame that a dialog presents. A paint event marks the
 // frame; the report runs from the event queue right after it, once the painted pixels have
 // been flushed to the window, and prints one line:
-//   first_frame_ns=<CLOCK_MONOTONIC> rss_kb=<resident set> dialog_size=<w>x<h> backing_store=<format>
+//   first_frame_ns=<CLOCK_MONOTONIC> rss_kb=<resident set> dialog_size=<w>x<h>
+//   backing_store=<format>
 #pragma once
 
 #include <QObject>

@@ -60,8 +60,7 @@ std::vector<NoteDrawing> StaffScene::Drawings() const {
     std::vector<NoteDrawing> drawings;
     for (int column = 0; column < kFixedColumns; ++column) {
         const int step = kFixedSteps[column % kFixedSteps.size()];
-        drawings.push_back(
-            {staff::ColumnToX(column, kFixedColumns), staff::StepToY(step), false});
+        drawings.push_back({staff::ColumnToX(column, kFixedColumns), staff::StepToY(step), false});
     }
     for (int i = 0; i < m_staff.NoteCount(); ++i) {
         const CPoint centre = m_staff.NoteCentre(i);

@@ -1,10 +1,12 @@
-// Start-up of the real dialog against a bare Qt dialog of the same size, run in turns so
-// that both see the same machine load. Each run is timed from just before the process is
-// started to the first frame it reports; its resident set is taken at that frame.
+// Start-up of the real dialog against a bare Qt dialog of the same size with the same two
+// captions, and against an empty one, run in turns so that all see the same machine load.
+// Each run is timed from just before the process is started to the first frame it reports;
+// its resident set is taken at that frame.
 // Usage: canzet_bench_startup PROBE BARE RUNS [LABEL]
-// Prints one line per pair, then:
+// Prints one line per round, then:
 //   startup label=<LABEL> probe_ms=<median> bare_ms=<median> start_vs_bare=<ratio>
 //           probe_rss_kb=<median> bare_rss_kb=<median> rss_vs_bare=<ratio>
+//           empty_ms=<median> empty_rss_kb=<median> start_vs_empty=<ratio> rss_vs_empty=<ratio>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -95,29 +97,37 @@ int main(int argc, char* argv[]) {
     const std::string height = std::to_string(first->height);
     RunOnce({bare, width, height});
 
-    std::vector<double> probeMs, bareMs, probeRss, bareRss;
+    std::vector<double> probeMs, bareMs, emptyMs, probeRss, bareRss, emptyRss;
     for (int i = 0; i < runs; ++i) {
         const auto a = RunOnce({probe});
         const auto b = RunOnce({bare, width, height});
-        if (!a || !b) {
+        const auto e = RunOnce({bare, width, height, "empty"});
+        if (!a || !b || !e) {
             std::fprintf(stderr, "run %d reported no frame\n", i);
             continue;
         }
-        std::printf("startup_run label=%s probe_ms=%.1f bare_ms=%.1f probe_rss_kb=%ld "
-                    "bare_rss_kb=%ld\n",
-                    label.c_str(), a->ms, b->ms, a->rssKb, b->rssKb);
+        std::printf(
+            "startup_run label=%s probe_ms=%.1f bare_ms=%.1f empty_ms=%.1f "
+            "probe_rss_kb=%ld bare_rss_kb=%ld empty_rss_kb=%ld\n",
+            label.c_str(), a->ms, b->ms, e->ms, a->rssKb, b->rssKb, e->rssKb);
         probeMs.push_back(a->ms);
         bareMs.push_back(b->ms);
+        emptyMs.push_back(e->ms);
         probeRss.push_back(static_cast<double>(a->rssKb));
         bareRss.push_back(static_cast<double>(b->rssKb));
+        emptyRss.push_back(static_cast<double>(e->rssKb));
     }
     if (probeMs.empty()) {
         return 1;
     }
     const double pm = Median(probeMs), bm = Median(bareMs);
     const double pr = Median(probeRss), br = Median(bareRss);
-    std::printf("startup label=%s dialog=%sx%s probe_ms=%.1f bare_ms=%.1f start_vs_bare=%.2f "
-                "probe_rss_kb=%.0f bare_rss_kb=%.0f rss_vs_bare=%.2f\n",
-                label.c_str(), width.c_str(), height.c_str(), pm, bm, pm / bm, pr, br, pr / br);
+    const double em = Median(emptyMs), er = Median(emptyRss);
+    std::printf(
+        "startup label=%s dialog=%sx%s probe_ms=%.1f bare_ms=%.1f start_vs_bare=%.2f "
+        "probe_rss_kb=%.0f bare_rss_kb=%.0f rss_vs_bare=%.2f empty_ms=%.1f "
+        "empty_rss_kb=%.0f start_vs_empty=%.2f rss_vs_empty=%.2f\n",
+        label.c_str(), width.c_str(), height.c_str(), pm, bm, pm / bm, pr, br, pr / br, em, er,
+        pm / em, pr / er);
     return 0;
 }

@@ -225,6 +225,15 @@ class Session:
         ppm = subprocess.run(["convert", png, "ppm:-"], check=True, capture_output=True)
         return Image(ppm.stdout)
 
+    def screenshot_when(self, name, ready, timeout=10):
+        """The first screenshot for which ready(image) holds, else the last one: on a busy
+        machine a repaint can take longer than one screenshot's wait."""
+        deadline = time.time() + timeout
+        shot = self.screenshot(name)
+        while not ready(shot) and time.time() < deadline:
+            shot = self.screenshot(name)
+        return shot
+
     def stop(self):
         if self.program is not None and self.program.poll() is None:
             self.program.kill()
@@ -309,7 +318,7 @@ def check_layout(session):
         check(controls.get(control_id) == expected,
               f"control {control_id} is a {cls} \"{text}\" at its template place")
 
-    shot = session.screenshot("2-main-dialog")
+    shot = session.screenshot_when("2-main-dialog", lambda image: find_staff(image) is not None)
     staff = find_staff(shot)
     check(staff is not None, "the staff picture is on screen")
     sx, sy = staff
@@ -397,12 +406,14 @@ def check_editing(session, client, controls):
     staff = Staff(session, client)
     print("Editing")
     staff.drag((300, 100), (330, 90), (350, 71), release=False)
-    held = session.screenshot("3-note-held")
+    held = session.screenshot_when(
+        "3-note-held", lambda image: staff.count(image, RED, note_box(350, 71)) >= 100)
     check(staff.count(held, RED, note_box(350, 71)) >= 100, "the held note is red at (350, 71)")
     check(staff.count(held, RED) == staff.count(held, RED, note_box(350, 71)),
           "and nowhere else")
     session.xdotool("mouseup", 1)
-    released = session.screenshot("4-note-released")
+    released = session.screenshot_when("4-note-released",
+                                       lambda image: staff.count(image, RED) == 0)
     check(staff.count(released, RED) == 0, "released, no red is left")
     check(staff.count(released, BLACK, note_box(350, 74)) >= 100,
           "the note is black, snapped from y 71 to the line row 74")
@@ -414,12 +425,14 @@ def check_editing(session, client, controls):
     before = released.crop(*button)
     session.xdotool("mousemove", client[0] + x + w // 2, client[1] + y + h // 2, "click", 1)
     check(session.wait_trace(r'set_window_text L"8"'), 'a press sets its caption to "8"')
-    check(session.screenshot("5-position-8").crop(*button) != before, "and it shows")
+    shown = session.screenshot_when("5-position-8", lambda image: image.crop(*button) != before)
+    check(shown.crop(*button) != before, "and it shows")
     session.xdotool("click", 1)
     check(session.wait_trace(r'set_window_text L"8"', count=2), 'again "8" without a move')
 
     staff.drag((350, 74), (250, 110), (200, 123))
-    moved = session.screenshot("6-note-moved")
+    moved = session.screenshot_when(
+        "6-note-moved", lambda image: staff.count(image, BLACK, note_box(200, 123)) >= 100)
     check(staff.count(moved, BLACK, note_box(350, 74)) == 0, "the note was picked up")
     check(staff.count(moved, BLACK, note_box(200, 123)) >= 100, "and put on the ledger line")
     session.xdotool("mousemove", client[0] + x + w // 2, client[1] + y + h // 2, "click", 1)

@@ -22,6 +22,17 @@ bool DrawLine(Surface& target, const CRect& clip, POINT from, POINT to, std::uin
     if (!WithinLimit(from) || !WithinLimit(to)) {
         return false;
     }
+    if (from.y == to.y && from.x < to.x) {
+        // Rightward and level, as every ledger line is: one clipped run, nothing to step.
+        if (from.y >= clip.top && from.y < clip.bottom) {
+            const int left = std::max<int>(from.x, clip.left);
+            const int right = std::min<int>(to.x, clip.right);
+            if (left < right) {
+                std::fill(target.Row(from.y) + left, target.Row(from.y) + right, rgb);
+            }
+        }
+        return true;
+    }
     const std::int64_t dx = std::int64_t{to.x} - from.x;
     const std::int64_t dy = std::int64_t{to.y} - from.y;
     const bool xMajor = std::abs(dx) >= std::abs(dy);

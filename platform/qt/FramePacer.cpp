@@ -52,7 +52,7 @@ qint64 FramePacer::FrameNanoseconds() const {
     return static_cast<qint64>(1e9 / hz);
 }
 
-void FramePacer::Update(const QRegion& area) {
+void FramePacer::Update(QRegion area) {
     m_timer.stop();
     m_held = QRegion();
     m_pacedPaintDue = true;

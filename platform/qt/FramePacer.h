@@ -25,7 +25,8 @@ class FramePacer {
 
   private:
     qint64 FrameNanoseconds() const;
-    void Update(const QRegion& area);
+    // By value: the area may be the held region, which this empties.
+    void Update(QRegion area);
 
     QWidget& m_widget;
     QRegion m_held;

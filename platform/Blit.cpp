@@ -134,8 +134,8 @@ void CopyBlock(Surface& target, const Surface& source, const BlitArea& area) {
 using BlitFunction = void (*)(Surface&, const Surface&, const BlitArea&);
 
 #if defined(__x86_64__)
-// The same loops built for AVX2 as well, taken where the processor has it: a note's rows of
-// 25 pixels then take three 8-pixel steps instead of six 4-pixel ones.
+// The same loops built for AVX2 as well, taken where the processor has it: each 8-pixel
+// vector is then one register operation instead of two.
 template <void (*RowOp)(std::uint32_t*, const std::uint32_t*, int)>
 [[gnu::target("avx2")]] void BlitRowsAvx2(Surface& target, const Surface& source,
                                           const BlitArea& area) {

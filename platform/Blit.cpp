@@ -81,11 +81,13 @@ template <typename Op>
     }
     PixelVector last;
     CombineStep<Op>(last, d + n - kStep, s + n - kStep);
-    for (int i = 0; i + kStep <= n; i += kStep) {
+    int i = 0;
+    do {
         PixelVector step;
         CombineStep<Op>(step, d + i, s + i);
         std::memcpy(d + i, &step, sizeof step);
-    }
+        i += kStep;
+    } while (i + kStep <= n);
     std::memcpy(d + n - kStep, &last, sizeof last);
 }
 
@@ -109,8 +111,10 @@ template <void (*RowOp)(std::uint32_t*, const std::uint32_t*, int)>
             __builtin_prefetch(targetStart + row * targetStride + width - 1, 1);
         }
     }
-    for (int row = 0; row < height; ++row) {
-        RowOp(targetStart + row * targetStride, sourceStart + row * sourceStride, width);
+    std::uint32_t* targetRow = targetStart;
+    const std::uint32_t* sourceRow = sourceStart;
+    for (int row = 0; row < height; ++row, targetRow += targetStride, sourceRow += sourceStride) {
+        RowOp(targetRow, sourceRow, width);
     }
 }
 

@@ -66,6 +66,13 @@ template <typename Op>
     Op::Apply(source, result);
 }
 
+template <typename Op>
+[[gnu::always_inline]] inline void CombineInPlace(std::uint32_t* d, const std::uint32_t* s) {
+    PixelVector step;
+    CombineStep<Op>(step, d, s);
+    std::memcpy(d, &step, sizeof step);
+}
+
 // Whole vectors, with the row's last eight pixels as one more vector that overlaps the one
 // before it: a note's row of 25 pixels is four steps and no pixel-by-pixel tail. That last
 // vector is worked out from the row as it was and stored last, so no load waits on an
@@ -81,13 +88,18 @@ template <typename Op>
     }
     PixelVector last;
     CombineStep<Op>(last, d + n - kStep, s + n - kStep);
-    int i = 0;
-    do {
-        PixelVector step;
-        CombineStep<Op>(step, d + i, s + i);
-        std::memcpy(d + i, &step, sizeof step);
-        i += kStep;
-    } while (i + kStep <= n);
+    // Up to three whole vectors without a loop, which covers a note's row.
+    const int whole = n / kStep;
+    CombineInPlace<Op>(d, s);
+    if (whole > 1) {
+        CombineInPlace<Op>(d + kStep, s + kStep);
+    }
+    if (whole > 2) {
+        CombineInPlace<Op>(d + 2 * kStep, s + 2 * kStep);
+    }
+    for (int i = 3 * kStep; i + kStep <= n; i += kStep) {
+        CombineInPlace<Op>(d + i, s + i);
+    }
     std::memcpy(d + n - kStep, &last, sizeof last);
 }
 

@@ -37,8 +37,11 @@ std::string AtomClassName(std::uint16_t atom) {
             return "scrollbar";
         case 0x85:
             return "combobox";
-        default:
-            return "#" + std::to_string(atom);
+        default: {
+            // Appended rather than "#" + ...: g++ 12 at -O3 warns falsely about that form.
+            std::string name(1, '#');
+            return name += std::to_string(atom);
+        }
     }
 }
 

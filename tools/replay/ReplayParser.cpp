@@ -30,7 +30,9 @@ bool LooksLikeInteger(std::string_view text) {
 }
 
 std::string Quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    std::string quoted(1, '\'');
+    quoted.append(text).push_back('\'');
+    return quoted;
 }
 
 std::string Join(const std::vector<std::string>& choices) {

@@ -7,7 +7,8 @@ namespace {
 std::string Numbers(std::initializer_list<long long> values) {
     std::string text;
     for (long long value : values) {
-        text += " " + std::to_string(value);
+        text += ' ';
+        text += std::to_string(value);
     }
     return text;
 }

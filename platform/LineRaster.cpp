@@ -63,25 +63,6 @@ bool DrawLine(Surface& target, const CRect& clip, POINT from, POINT to, std::uin
         return true;
     }
 
-    if (minor == 0) {
-        // Horizontal or vertical, as every ledger line is: one straight run, no error term.
-        if (minorStart < minorLow || minorStart >= minorHigh) {
-            return true;
-        }
-        const std::int64_t a = majorStart + majorStep * (majorStep > 0 ? first : last - 1);
-        const int from = static_cast<int>(a);
-        const int count = static_cast<int>(last - first);
-        const int at = static_cast<int>(minorStart);
-        if (xMajor) {
-            std::fill_n(target.Row(at) + from, count, rgb);
-        } else {
-            for (int y = from; y < from + count; ++y) {
-                target.Row(y)[at] = rgb;
-            }
-        }
-        return true;
-    }
-
     // The minor offset at `first` (the line's position rounded, ties as above) and the
     // Bresenham error term that decides the step after it.
     const std::int64_t twiceMajor = 2 * major;

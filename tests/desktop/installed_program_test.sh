@@ -8,6 +8,8 @@
 # its null sink, so the synthesizer opens and plays into silence on a machine without
 # sound hardware.
 set -euo pipefail
+# xdotool matches the Chinese window titles only in a UTF-8 locale, whatever the caller's.
+export LC_ALL=C.UTF-8
 
 build=$1
 shots=$2

@@ -16,6 +16,8 @@
 # note into silence, in real time; nothing of a real session is touched.
 # Results go to build-soak/soak/: rss.csv, summary.txt, valgrind.log.
 set -euo pipefail
+# xdotool matches the Chinese window titles only in a UTF-8 locale, whatever the caller's.
+export LC_ALL=C.UTF-8
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)
 build=${CANZET_SOAK_DIR:-$top/build-soak}

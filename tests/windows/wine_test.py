@@ -135,8 +135,10 @@ class Session:
         self.exe = exe
         self.shots = shots
         self.workdir = tempfile.mkdtemp(prefix="canzet-wine-")
+        # A UTF-8 locale whatever the caller's: xdotool matches the Chinese captions, and
+        # Wine writes the traces' texts, only in one.
         self.env = dict(os.environ, WINEPREFIX=os.path.join(self.workdir, "prefix"),
-                        WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+                        WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="C.UTF-8")
         self.env.pop("WAYLAND_DISPLAY", None)
         self.xvfb = None
         self.program = None

@@ -4,8 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "app/desktop/CommandLine.h"
 #include "app/desktop/DisplayCheck.h"
 #include "midi/MidiMapper.h"
 #include "midi/system/MidiDevices.h"
@@ -43,6 +45,28 @@ void PassOnStartupMessages() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The command line is read before the toolkit starts, so that --help and a bad option
+    // answer with or without a display.
+    const CommandLine commandLine = ParseCommandLine(std::vector<std::string>(argv, argv + argc));
+    switch (commandLine.action) {
+        case CommandLine::Action::Help:
+            std::fputs(HelpText().c_str(), stdout);
+            return 0;
+        case CommandLine::Action::Error:
+            std::fprintf(stderr, "%s\n", commandLine.error.c_str());
+            return 2;
+        case CommandLine::Action::Run:
+            break;
+    }
+    // The toolkit is given only its own options; it keeps pointers into these strings.
+    std::vector<std::string> toolkitArguments = commandLine.toolkitArguments;
+    std::vector<char*> toolkitArgv;
+    for (std::string& argument : toolkitArguments) {
+        toolkitArgv.push_back(argument.data());
+    }
+    toolkitArgv.push_back(nullptr);
+    int toolkitArgc = static_cast<int>(toolkitArguments.size());
+
     if (!HasDisplay(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
                     std::getenv("QT_QPA_PLATFORM"))) {
         std::fprintf(stderr, "%s\n", kNoDisplayMessage);
@@ -53,7 +77,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     const QtMessageHandler qtHandler = qInstallMessageHandler(HoldStartupMessage);
-    QApplication application(argc, argv);
+    QApplication application(toolkitArgc, toolkitArgv.data());
     qInstallMessageHandler(qtHandler);
     PassOnStartupMessages();
 

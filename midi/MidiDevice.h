@@ -2,6 +2,8 @@
 // a time; the handle the program holds stands for the device while it is open.
 #pragma once
 
+#include <string>
+
 #include "midi/MidiOut.h"
 
 class MidiDevice {
@@ -14,4 +16,10 @@ class MidiDevice {
     // A packed short message, low byte first: status, first data byte, second data byte.
     virtual MMRESULT ShortMsg(DWORD message) = 0;
     virtual MMRESULT Close() = 0;
+
+    // For the user, in a few words: where the notes go while open ("built-in synth on
+    // PulseAudio"); after a failed query or open, why not ("no sound card").
+    virtual std::string Status() const { return {}; }
+    // What the user could do about that failure; empty when nothing obvious.
+    virtual std::string Remedy() const { return {}; }
 };

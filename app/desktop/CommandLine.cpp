@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <string_view>
+
+#include "midi/fluidsynth/FluidSynthEngine.h"
 
 namespace {
 
 // An option of the program's own. Each one is a row here: its name, what it takes, the
-// line --help gives it and how its value is stored; a false return means a bad value.
+// line --help gives it and how its value is stored; a false return means a bad value, which
+// the row may explain itself in line.error.
 struct OptionSpec {
     std::string_view name;
     std::string_view valueName;  // empty for an option that takes no value
@@ -15,10 +19,66 @@ struct OptionSpec {
     bool (*apply)(CommandLine& line, std::string_view value);
 };
 
-constexpr std::array<OptionSpec, 1> kOptions{{
+bool SetAudioDriver(CommandLine& line, std::string_view value) {
+    const std::vector<std::string> available = AvailableAudioDrivers();
+    if (std::find(available.begin(), available.end(), value) != available.end()) {
+        line.sound.audioDriver = value;
+        return true;
+    }
+    std::string names;
+    for (const std::string& name : available) {
+        names += (names.empty() ? "" : "|") + name;
+    }
+    line.error = "canzet: --audio-driver takes " + names + " here, not '" + std::string(value) +
+                 "'; see 'canzet --help'";
+    return false;
+}
+
+bool SetMidiOut(CommandLine& line, std::string_view value) {
+    using Route = SoundSettings::Route;
+    constexpr std::array<std::pair<std::string_view, Route>, 4> kRoutes{{{"auto", Route::Auto},
+                                                                         {"synth", Route::Synth},
+                                                                         {"port", Route::Port},
+                                                                         {"none", Route::None}}};
+    for (const auto& [name, route] : kRoutes) {
+        if (name == value) {
+            line.sound.route = route;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SetInstrument(CommandLine& line, std::string_view value) {
+    int number = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+    if (error != std::errc() || end != value.data() + value.size() || number < 1 || number > 128) {
+        return false;
+    }
+    line.sound.instrument = number;
+    return true;
+}
+
+constexpr std::array<OptionSpec, 6> kOptions{{
     {"--help", "", "show this help and exit",
      [](CommandLine& line, std::string_view) {
          line.action = CommandLine::Action::Help;
+         return true;
+     }},
+    {"--soundfont", "FILE", "the built-in synth's soundfont",
+     [](CommandLine& line, std::string_view value) {
+         line.sound.soundfont = value;
+         return !value.empty();
+     }},
+    {"--audio-driver", "pulseaudio|alsa|jack|pipewire", "the built-in synth's audio output",
+     SetAudioDriver},
+    {"--midi-out", "auto|synth|port|none",
+     "where notes go; auto: port Canzet:Canzet while connected, else the synth", SetMidiOut},
+    {"--instrument", "1-128", "General MIDI program to select on channel 1 at start-up",
+     SetInstrument},
+    {"--verbose", "", "pass the sound libraries' own messages to standard error",
+     [](CommandLine& line, std::string_view) {
+         line.sound.libraryMessages = true;
          return true;
      }},
 }};
@@ -30,12 +90,23 @@ struct ToolkitOption {
     bool takesValue;
 };
 constexpr std::array<ToolkitOption, 17> kToolkitOptions{{
-    {"platform", true},       {"platformpluginpath", true}, {"platformtheme", true},
-    {"plugin", true},         {"qwindowgeometry", true},    {"qwindowicon", true},
-    {"qwindowtitle", true},   {"reverse", false},           {"session", true},
-    {"display", true},        {"geometry", true},           {"style", true},
-    {"stylesheet", true},     {"widgetcount", false},       {"nograb", false},
-    {"dograb", false},        {"qmljsdebugger", true},
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"qwindowicon", true},
+    {"qwindowtitle", true},
+    {"reverse", false},
+    {"session", true},
+    {"display", true},
+    {"geometry", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"widgetcount", false},
+    {"nograb", false},
+    {"dograb", false},
+    {"qmljsdebugger", true},
 }};
 
 const ToolkitOption* FindToolkitOption(std::string_view argument) {
@@ -87,15 +158,18 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
                             std::string(own->valueName) + "); see 'canzet --help'");
             }
             if (!own->apply(line, value)) {
+                if (!line.error.empty()) {
+                    return Fail(line.error);
+                }
                 return Fail("canzet: " + std::string(name) + " takes " +
                             std::string(own->valueName) + ", not '" + std::string(value) +
                             "'; see 'canzet --help'");
             }
             continue;
         }
-        const ToolkitOption* toolkit =
-            argument.starts_with('-') && argument.size() > 1 ? FindToolkitOption(argument)
-                                                              : nullptr;
+        const ToolkitOption* toolkit = argument.starts_with('-') && argument.size() > 1
+                                           ? FindToolkitOption(argument)
+                                           : nullptr;
         if (toolkit == nullptr) {
             return Fail("canzet: unknown " +
                         std::string(argument.starts_with('-') ? "option " : "argument ") +

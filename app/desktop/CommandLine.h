@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "midi/system/SoundSettings.h"
+
 struct CommandLine {
     enum class Action { Run, Help, Error };
 
@@ -14,6 +16,9 @@ struct CommandLine {
 
     // argv[0] and the toolkit's own options, in their order, for QApplication.
     std::vector<std::string> toolkitArguments;
+
+    // --soundfont, --audio-driver, --midi-out, --instrument, --verbose.
+    SoundSettings sound;
 };
 
 // args holds argv whole, argv[0] first.

@@ -83,7 +83,10 @@ int main(int argc, char* argv[]) {
 
     QtBackend backend;
     SetCurrentBackend(&backend);
-    const std::unique_ptr<MidiDevice> midi = CreateMidiDevice("system");
+    // One line on where the notes go, now and whenever that changes.
+    const std::unique_ptr<MidiDevice> midi = CreateSystemMidiDevice(
+        commandLine.sound,
+        [](const std::string& line) { std::fprintf(stderr, "canzet: %s\n", line.c_str()); });
     SetMidiMapperDevice(midi.get());
 
     const int exitCode = AfxWinMain();

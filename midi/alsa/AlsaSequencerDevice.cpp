@@ -1,18 +1,30 @@
 #include "midi/alsa/AlsaSequencerDevice.h"
 
-#include <cstring>
+#include <poll.h>
+#include <unistd.h>
 
+#include <cstring>
+#include <vector>
+
+#include "midi/LibraryLog.h"
 #include "midi/ShortMessage.h"
 #include "midi/alsa/SequencerEvent.h"
 
 namespace {
 
 constexpr const char* kName = "Canzet";
+constexpr int kAllNotesOff = 123;
 
-snd_seq_t* OpenSequencer() {
+snd_seq_t* OpenSequencer(std::string* whyNot) {
+    library_log::Listener listener;
     snd_seq_t* sequencer = nullptr;
-    // Non-blocking: a full output queue drops a note rather than stall the window.
-    if (snd_seq_open(&sequencer, "default", SND_SEQ_OPEN_OUTPUT, SND_SEQ_NONBLOCK) < 0) {
+    // Non-blocking: a full output queue drops a note rather than stall the window. Duplex,
+    // so that the sequencer's announcements of subscriptions can be read.
+    const int result = snd_seq_open(&sequencer, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK);
+    if (result < 0) {
+        if (whyNot != nullptr) {
+            *whyNot = result == -ENOENT ? "no ALSA sequencer" : snd_strerror(result);
+        }
         return nullptr;
     }
     return sequencer;
@@ -25,8 +37,11 @@ AlsaSequencerDevice::~AlsaSequencerDevice() {
 }
 
 MMRESULT AlsaSequencerDevice::GetCaps(MIDIOUTCAPSA& caps) {
-    snd_seq_t* probe = OpenSequencer();
+    std::string whyNot;
+    snd_seq_t* probe = OpenSequencer(&whyNot);
     if (probe == nullptr) {
+        std::lock_guard lock(m_statusMutex);
+        m_status = "no MIDI port (" + whyNot + ")";
         return MMSYSERR_NODRIVER;
     }
     snd_seq_close(probe);
@@ -40,12 +55,14 @@ MMRESULT AlsaSequencerDevice::Open() {
     if (m_sequencer != nullptr) {
         return MMSYSERR_ALLOCATED;
     }
-    m_sequencer = OpenSequencer();
+    std::string whyNot;
+    m_sequencer = OpenSequencer(&whyNot);
     if (m_sequencer == nullptr) {
+        std::lock_guard lock(m_statusMutex);
+        m_status = "no MIDI port (" + whyNot + ")";
         return MMSYSERR_NODRIVER;
     }
-    if (snd_seq_set_client_name(m_sequencer, kName) < 0 ||
-        snd_seq_port_info_malloc(&m_portInfo) < 0) {
+    if (snd_seq_set_client_name(m_sequencer, kName) < 0) {
         Release();
         return MMSYSERR_ERROR;
     }
@@ -53,6 +70,17 @@ MMRESULT AlsaSequencerDevice::Open() {
         m_sequencer, kName, SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ,
         SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
     if (m_port < 0) {
+        Release();
+        return MMSYSERR_ERROR;
+    }
+    {
+        std::lock_guard lock(m_statusMutex);
+        m_status = "MIDI port " + std::string(kName) + ":" + kName + " (" +
+                   std::to_string(snd_seq_client_id(m_sequencer)) + ":" + std::to_string(m_port) +
+                   ")";
+        m_listeners.clear();
+    }
+    if (!StartWatching()) {
         Release();
         return MMSYSERR_ERROR;
     }
@@ -83,23 +111,129 @@ bool AlsaSequencerDevice::HasSubscribers() {
     if (m_sequencer == nullptr) {
         return false;
     }
-    // One query of the port's own record: its count of readers.
-    return snd_seq_get_port_info(m_sequencer, m_port, m_portInfo) >= 0 &&
-           snd_seq_port_info_get_read_use(m_portInfo) > 0;
+    // One query of the port's own record: its count of readers. The record lives on the
+    // stack, as the status line may ask from the port's own thread.
+    snd_seq_port_info_t* info = nullptr;
+    snd_seq_port_info_alloca(&info);
+    return snd_seq_get_port_info(m_sequencer, m_port, info) >= 0 &&
+           snd_seq_port_info_get_read_use(info) > 0;
+}
+
+std::string AlsaSequencerDevice::Status() const {
+    std::lock_guard lock(m_statusMutex);
+    return m_listeners.empty() ? m_status : m_status + ", connected to " + m_listeners;
 }
 
 int AlsaSequencerDevice::ClientId() const {
     return m_sequencer != nullptr ? snd_seq_client_id(m_sequencer) : -1;
 }
 
+bool AlsaSequencerDevice::StartWatching() {
+    // A port of no use to anyone else (not offered for connections) that hears the
+    // sequencer's announcements.
+    m_announcePort = snd_seq_create_simple_port(m_sequencer, "subscriptions",
+                                                SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT,
+                                                SND_SEQ_PORT_TYPE_APPLICATION);
+    if (m_announcePort < 0 ||
+        snd_seq_connect_from(m_sequencer, m_announcePort, SND_SEQ_CLIENT_SYSTEM,
+                             SND_SEQ_PORT_SYSTEM_ANNOUNCE) < 0 ||
+        pipe(m_wakePipe) != 0) {
+        return false;
+    }
+    m_watcher = std::thread([this] { Watch(); });
+    return true;
+}
+
+void AlsaSequencerDevice::Watch() {
+    const int count = snd_seq_poll_descriptors_count(m_sequencer, POLLIN);
+    std::vector<pollfd> descriptors(static_cast<size_t>(count) + 1);
+    snd_seq_poll_descriptors(m_sequencer, descriptors.data(), static_cast<unsigned>(count), POLLIN);
+    descriptors.back() = {m_wakePipe[0], POLLIN, 0};
+    for (;;) {
+        if (poll(descriptors.data(), descriptors.size(), -1) < 0 && errno != EINTR) {
+            return;
+        }
+        if (descriptors.back().revents != 0) {
+            return;  // closing
+        }
+        snd_seq_event_t* event = nullptr;
+        while (snd_seq_event_input(m_sequencer, &event) >= 0 && event != nullptr) {
+            if ((event->type == SND_SEQ_EVENT_PORT_SUBSCRIBED ||
+                 event->type == SND_SEQ_EVENT_PORT_UNSUBSCRIBED) &&
+                event->data.connect.sender.client == snd_seq_client_id(m_sequencer) &&
+                event->data.connect.sender.port == m_port) {
+                Subscription(*event);
+            }
+            event = nullptr;
+        }
+    }
+}
+
+void AlsaSequencerDevice::Subscription(const snd_seq_event_t& event) {
+    const snd_seq_addr_t& listener = event.data.connect.dest;
+    if (event.type == SND_SEQ_EVENT_PORT_UNSUBSCRIBED) {
+        // It no longer hears the port, so it is told directly.
+        snd_seq_event_t notesOff;
+        snd_seq_ev_clear(&notesOff);
+        snd_seq_ev_set_source(&notesOff, m_port);
+        snd_seq_ev_set_dest(&notesOff, listener.client, listener.port);
+        snd_seq_ev_set_direct(&notesOff);
+        snd_seq_ev_set_controller(&notesOff, 0, kAllNotesOff, 0);
+        snd_seq_event_output_direct(m_sequencer, &notesOff);
+    }
+    // Everyone still connected, as a patchbay names them.
+    std::string names;
+    snd_seq_query_subscribe_t* query = nullptr;
+    snd_seq_query_subscribe_alloca(&query);
+    snd_seq_addr_t self{static_cast<unsigned char>(snd_seq_client_id(m_sequencer)),
+                        static_cast<unsigned char>(m_port)};
+    snd_seq_query_subscribe_set_root(query, &self);
+    snd_seq_query_subscribe_set_type(query, SND_SEQ_QUERY_SUBS_READ);
+    snd_seq_query_subscribe_set_index(query, 0);
+    while (snd_seq_query_port_subscribers(m_sequencer, query) >= 0) {
+        names += (names.empty() ? "" : ", ") + NameOf(*snd_seq_query_subscribe_get_addr(query));
+        snd_seq_query_subscribe_set_index(query, snd_seq_query_subscribe_get_index(query) + 1);
+    }
+    {
+        std::lock_guard lock(m_statusMutex);
+        m_listeners = names;
+    }
+    if (m_listener) {
+        m_listener();
+    }
+}
+
+std::string AlsaSequencerDevice::NameOf(const snd_seq_addr_t& address) {
+    snd_seq_client_info_t* client = nullptr;
+    snd_seq_port_info_t* port = nullptr;
+    snd_seq_client_info_alloca(&client);
+    snd_seq_port_info_alloca(&port);
+    const std::string where =
+        " (" + std::to_string(address.client) + ":" + std::to_string(address.port) + ")";
+    if (snd_seq_get_any_client_info(m_sequencer, address.client, client) < 0 ||
+        snd_seq_get_any_port_info(m_sequencer, address.client, address.port, port) < 0) {
+        return where.substr(1);
+    }
+    return std::string(snd_seq_client_info_get_name(client)) + ":" +
+           snd_seq_port_info_get_name(port) + where;
+}
+
 void AlsaSequencerDevice::Release() {
-    if (m_portInfo != nullptr) {
-        snd_seq_port_info_free(m_portInfo);
-        m_portInfo = nullptr;
+    if (m_watcher.joinable()) {
+        const char wake = 0;
+        (void)!write(m_wakePipe[1], &wake, 1);
+        m_watcher.join();
+    }
+    for (int& end : m_wakePipe) {
+        if (end >= 0) {
+            close(end);
+            end = -1;
+        }
     }
     if (m_sequencer != nullptr) {
-        snd_seq_close(m_sequencer);  // closing the client removes its port
+        snd_seq_close(m_sequencer);  // closing the client removes its ports
         m_sequencer = nullptr;
     }
     m_port = -1;
+    m_announcePort = -1;
 }

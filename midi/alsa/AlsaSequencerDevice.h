@@ -1,8 +1,14 @@
 // An ALSA sequencer client "Canzet" with one output port "Canzet". A hardware synth or
 // another program connected to it (aconnect, any patchbay) receives the notes directly.
+// While open, a thread of the device's own follows the port's subscriptions: a subscriber
+// that leaves is sent All Notes Off, so nothing it was playing keeps ringing.
 #pragma once
 
 #include <alsa/asoundlib.h>
+
+#include <mutex>
+#include <string>
+#include <thread>
 
 #include "midi/MidiPort.h"
 
@@ -21,6 +27,11 @@ class AlsaSequencerDevice : public MidiPort {
     MMRESULT ShortMsg(DWORD message) override;
     MMRESULT Close() override;
     bool HasSubscribers() override;
+    // "MIDI port Canzet:Canzet (128:0)", with whoever is connected to it.
+    std::string Status() const override;
+    void SetSubscriptionListener(std::function<void()> listener) override {
+        m_listener = std::move(listener);
+    }
 
     // Where the port can be found while open; -1 when closed.
     int ClientId() const;
@@ -28,8 +39,19 @@ class AlsaSequencerDevice : public MidiPort {
 
   private:
     void Release();
+    bool StartWatching();
+    void Watch();
+    void Subscription(const snd_seq_event_t& event);
+    std::string NameOf(const snd_seq_addr_t& address);
 
     snd_seq_t* m_sequencer = nullptr;
-    snd_seq_port_info_t* m_portInfo = nullptr;  // reused for every subscriber check
     int m_port = -1;
+    int m_announcePort = -1;  // where the sequencer tells of new subscriptions
+    int m_wakePipe[2] = {-1, -1};
+    std::thread m_watcher;
+    std::function<void()> m_listener;
+
+    mutable std::mutex m_statusMutex;
+    std::string m_status;
+    std::string m_listeners;  // who is connected, for the status
 };

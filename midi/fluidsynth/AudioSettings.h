@@ -24,4 +24,9 @@ inline std::vector<std::string> DefaultAudioDrivers() {
     return {"pulseaudio", "alsa", "jack"};
 }
 
+// The drivers a user may ask for by name, where FluidSynth has them.
+inline std::vector<std::string> AskableAudioDrivers() {
+    return {"pulseaudio", "alsa", "jack", "pipewire"};
+}
+
 }  // namespace audio_settings

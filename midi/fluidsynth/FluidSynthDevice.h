@@ -29,10 +29,18 @@ class FluidSynthDevice : public MidiDevice {
     MMRESULT Open() override;
     MMRESULT ShortMsg(DWORD message) override;
     MMRESULT Close() override;
+    std::string Status() const override { return m_status; }
+    std::string Remedy() const override { return m_remedy; }
 
   private:
+    struct Opening;
+    // Whether the soundfont is there and whole; if not, says so in the status.
+    bool CheckSoundfont();
+
     std::string m_soundfontPath;
     std::vector<std::string> m_audioDrivers;
     std::chrono::milliseconds m_bound;
     std::unique_ptr<FluidSynthEngine> m_engine;
+    std::string m_status;
+    std::string m_remedy;
 };

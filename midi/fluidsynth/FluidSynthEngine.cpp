@@ -2,6 +2,10 @@
 
 #include <fluidsynth.h>
 
+#include <algorithm>
+
+#include "midi/LibraryLog.h"
+#include "midi/fluidsynth/AudioFailure.h"
 #include "midi/fluidsynth/AudioSettings.h"
 
 namespace {
@@ -51,17 +55,45 @@ FluidSynthEngine::~FluidSynthEngine() {
     }
 }
 
-bool FluidSynthEngine::StartAudio(const std::vector<std::string>& drivers) {
+bool FluidSynthEngine::StartAudio(const std::vector<std::string>& drivers, std::string* whyNot) {
+    std::string failures;
+    library_log::Listener listener;
     for (const std::string& driver : drivers) {
+        std::string failure;
         if (fluid_settings_setstr(m_settings, "audio.driver", driver.c_str()) == FLUID_FAILED) {
-            continue;  // a driver this FluidSynth was built without
+            failure = "not in this FluidSynth";
+        } else {
+            m_audio = new_fluid_audio_driver(m_settings, m_synth);
+            if (m_audio != nullptr) {
+                m_audioTitle = AudioDriverTitle(driver);
+                return true;
+            }
+            failure = ExplainAudioFailure(listener.Take());
         }
-        m_audio = new_fluid_audio_driver(m_settings, m_synth);
-        if (m_audio != nullptr) {
-            return true;
-        }
+        failures += (failures.empty() ? "" : "; ") + AudioDriverTitle(driver) + ": " + failure;
+    }
+    if (whyNot != nullptr) {
+        *whyNot = failures.empty() ? "no driver to try" : failures;
     }
     return false;
+}
+
+std::vector<std::string> AvailableAudioDrivers() {
+    std::vector<std::string> built;
+    if (fluid_settings_t* settings = new_fluid_settings()) {
+        fluid_settings_foreach_option(
+            settings, "audio.driver", &built, [](void* data, const char*, const char* option) {
+                static_cast<std::vector<std::string>*>(data)->push_back(option);
+            });
+        delete_fluid_settings(settings);
+    }
+    std::vector<std::string> available;
+    for (const std::string& driver : audio_settings::AskableAudioDrivers()) {
+        if (std::find(built.begin(), built.end(), driver) != built.end()) {
+            available.push_back(driver);
+        }
+    }
+    return available;
 }
 
 void FluidSynthEngine::Send(DWORD message) {

@@ -19,9 +19,12 @@ class FluidSynthEngine {
     FluidSynthEngine(const FluidSynthEngine&) = delete;
     FluidSynthEngine& operator=(const FluidSynthEngine&) = delete;
 
-    // Tries the drivers in order and keeps the first that opens; false when none does.
-    bool StartAudio(const std::vector<std::string>& drivers);
+    // Tries the drivers in order and keeps the first that opens; false when none does, and
+    // then `whyNot` says for each driver why, e.g. "PulseAudio: connection refused".
+    bool StartAudio(const std::vector<std::string>& drivers, std::string* whyNot = nullptr);
     bool HasAudio() const { return m_audio != nullptr; }
+    // The driver that opened, as its users know it ("PulseAudio").
+    const std::string& AudioTitle() const { return m_audioTitle; }
 
     // Plays a packed short message; anything but a channel message is ignored. Safe to call
     // while the audio thread renders, and quick: FluidSynth locks internally.
@@ -36,4 +39,9 @@ class FluidSynthEngine {
     fluid_settings_t* m_settings = nullptr;
     fluid_synth_t* m_synth = nullptr;
     fluid_audio_driver_t* m_audio = nullptr;
+    std::string m_audioTitle;
 };
+
+// The audio drivers a user may ask for that this FluidSynth was built with, in the order
+// they are tried when none is asked for.
+std::vector<std::string> AvailableAudioDrivers();

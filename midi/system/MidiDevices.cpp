@@ -2,9 +2,13 @@
 
 #include <array>
 
+#include "midi/LibraryLog.h"
+#include "midi/alsa/AlsaMessages.h"
 #include "midi/alsa/AlsaSequencerDevice.h"
 #include "midi/fluidsynth/FluidSynthDevice.h"
+#include "midi/fluidsynth/FluidSynthMessages.h"
 #include "midi/system/NullMidiDevice.h"
+#include "midi/system/SoundLine.h"
 #include "midi/system/SystemMidiDevice.h"
 
 namespace {
@@ -43,4 +47,31 @@ std::unique_ptr<MidiDevice> CreateMidiDevice(std::string_view name) {
         }
     }
     return nullptr;
+}
+
+std::unique_ptr<MidiDevice> CreateSystemMidiDevice(
+    const SoundSettings& settings, std::function<void(const std::string& line)> report) {
+    library_log::SetPassThrough(settings.libraryMessages);
+    CatchAlsaMessages();
+    CatchFluidSynthMessages();
+    using Route = SoundSettings::Route;
+    if (settings.route == Route::None) {
+        if (report) {
+            report(SoundLine({}, {}));
+        }
+        return std::make_unique<NullMidiDevice>();
+    }
+    std::unique_ptr<MidiDevice> synth;
+    if (settings.route != Route::Port) {
+        synth = std::make_unique<FluidSynthDevice>(
+            settings.soundfont, settings.audioDriver.empty()
+                                    ? audio_settings::DefaultAudioDrivers()
+                                    : std::vector<std::string>{settings.audioDriver});
+    }
+    std::unique_ptr<MidiPort> port;
+    if (settings.route != Route::Synth) {
+        port = std::make_unique<AlsaSequencerDevice>();
+    }
+    return std::make_unique<SystemMidiDevice>(std::move(synth), std::move(port), std::move(report),
+                                              settings.instrument - 1);
 }

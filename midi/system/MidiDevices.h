@@ -8,13 +8,22 @@
 //     SetMidiMapperDevice(nullptr);
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "midi/MidiDevice.h"
+#include "midi/system/SoundSettings.h"
 
 std::span<const std::string_view> MidiDeviceNames();
 
 // Null for a name not in the table.
 std::unique_ptr<MidiDevice> CreateMidiDevice(std::string_view name);
+
+// The system device as the settings ask for it. From here on the sound libraries' messages
+// are caught, and `report` is given one line (without the program's name) at start-up and
+// at each later change of where the notes go; it may be called from another thread.
+std::unique_ptr<MidiDevice> CreateSystemMidiDevice(
+    const SoundSettings& settings, std::function<void(const std::string& line)> report);

@@ -2,16 +2,27 @@
 // built-in synthesizer, plus a published port for anyone who wants the notes elsewhere.
 // While something is subscribed to the port the notes go there instead of the built-in
 // synth, and back to it when the last subscription goes; this is checked at every send.
+// Either output may be left out (null). Closing sends All Notes Off to both, so nothing
+// keeps sounding; the device says in one line where the notes go whenever that changes.
 #pragma once
 
+#include <atomic>
+#include <functional>
 #include <memory>
+#include <mutex>
+#include <string>
 
 #include "midi/MidiDevice.h"
 #include "midi/MidiPort.h"
 
 class SystemMidiDevice : public MidiDevice {
   public:
-    SystemMidiDevice(std::unique_ptr<MidiDevice> synth, std::unique_ptr<MidiPort> port);
+    using Reporter = std::function<void(const std::string& line)>;
+
+    // `program`, 0 to 127, is sent to both outputs as a program change on channel 1 right
+    // after they open; -1 sends none. `report` may be called from the port's own thread.
+    SystemMidiDevice(std::unique_ptr<MidiDevice> synth, std::unique_ptr<MidiPort> port,
+                     Reporter report = {}, int program = -1);
     ~SystemMidiDevice() override;
 
     // Fails only when neither output can exist here.
@@ -21,12 +32,22 @@ class SystemMidiDevice : public MidiDevice {
     MMRESULT Open() override;
     MMRESULT ShortMsg(DWORD message) override;
     MMRESULT Close() override;
+    std::string Status() const override;
 
   private:
     bool IsOpen() const { return m_bSynthOpen || m_bPortOpen; }
+    void SendToBoth(DWORD message);
+    // Reports the status line when it differs from the last one reported.
+    void Report();
 
     std::unique_ptr<MidiDevice> m_synth;
     std::unique_ptr<MidiPort> m_port;
+    Reporter m_report;
+    int m_program;
     bool m_bSynthOpen = false;
     bool m_bPortOpen = false;
+    std::atomic<bool> m_bListened = false;  // as the port last told of its subscribers
+
+    mutable std::mutex m_reportMutex;  // the port's thread reports too
+    std::string m_lastReport;
 };

@@ -1,0 +1,72 @@
+#include "tools/nullsink/NullSinkServer.h"
+
+#include <signal.h>
+#include <spawn.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+#include <vector>
+
+namespace {
+
+std::vector<char*> Pointers(std::vector<std::string>& strings) {
+    std::vector<char*> pointers;
+    for (std::string& string : strings) {
+        pointers.push_back(string.data());
+    }
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+}  // namespace
+
+NullSinkServer::NullSinkServer() {
+    std::string pattern = std::filesystem::temp_directory_path() / "canzet-sink-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) {
+        return;
+    }
+    m_folder = pattern;
+    const std::string socket = m_folder + "/native";
+    std::vector<std::string> args = {
+        "pulseaudio",
+        "-n",
+        "--daemonize=no",
+        "--exit-idle-time=-1",
+        "--use-pid-file=no",
+        "--disable-shm=yes",
+        "--log-level=0",
+        "-Lmodule-native-protocol-unix auth-anonymous=1 socket=" + socket,
+        "-Lmodule-null-sink sink_name=canzet_sink rate=48000 format=float32le"};
+    // Its own home and runtime folder, so nothing of a real session is touched.
+    std::vector<std::string> environment = {"HOME=" + m_folder, "PULSE_RUNTIME_PATH=" + m_folder,
+                                            "PATH=/usr/bin:/bin"};
+    if (posix_spawnp(&m_pid, "pulseaudio", nullptr, nullptr, Pointers(args).data(),
+                     Pointers(environment).data()) != 0) {
+        m_pid = -1;
+        return;
+    }
+    for (int attempt = 0; attempt < 100 && !std::filesystem::exists(socket); ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    m_address = "unix:" + socket;
+    setenv("PULSE_SERVER", m_address.c_str(), 1);
+}
+
+NullSinkServer::~NullSinkServer() {
+    unsetenv("PULSE_SERVER");
+    if (m_pid > 0) {
+        kill(m_pid, SIGTERM);
+        waitpid(m_pid, nullptr, 0);
+    }
+    if (!m_folder.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_folder, ignored);
+    }
+}
+
+bool NullSinkServer::Running() const {
+    return m_pid > 0 && std::filesystem::exists(m_folder + "/native");
+}

@@ -1,0 +1,28 @@
+// A PulseAudio server of its own, in a scratch folder, with one null sink "canzet_sink"
+// whose monitor can be recorded: the desktop's sound server as a program meets it, on a
+// machine without a sound card. While it runs, PulseAudio clients of this process (and the
+// programs it starts) connect to it through PULSE_SERVER.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+
+class NullSinkServer {
+  public:
+    static constexpr const char* kMonitor = "canzet_sink.monitor";
+
+    NullSinkServer();
+    ~NullSinkServer();
+    NullSinkServer(const NullSinkServer&) = delete;
+    NullSinkServer& operator=(const NullSinkServer&) = delete;
+
+    bool Running() const;
+    // "unix:/.../native", the value PULSE_SERVER is set to.
+    const std::string& Address() const { return m_address; }
+
+  private:
+    std::string m_folder;
+    std::string m_address;
+    pid_t m_pid = -1;
+};

@@ -68,6 +68,34 @@ TEST_F(AlsaSequencerTest, SubscriberHearsTheNotesUntilItGoes) {
     EXPECT_EQ(builtIn->received, (std::vector<DWORD>{0x505190}));
 }
 
+void ExpectAllNotesOff(const std::optional<snd_seq_event_t>& event) {
+    ASSERT_TRUE(event.has_value());
+    EXPECT_EQ(event->type, SND_SEQ_EVENT_CONTROLLER);
+    EXPECT_EQ(event->data.control.channel, 0);
+    EXPECT_EQ(event->data.control.param, 123U);
+    EXPECT_EQ(event->data.control.value, 0);
+}
+
+TEST_F(AlsaSequencerTest, ASubscriberThatLeavesIsToldAllNotesOff) {
+    AlsaSequencerDevice device;
+    ASSERT_EQ(device.Open(), MMSYSERR_NOERROR);
+    ASSERT_TRUE(m_listener.Subscribe(device.ClientId(), device.PortId()));
+    device.ShortMsg(0x503C90);
+    ASSERT_TRUE(m_listener.Receive().has_value());
+    ASSERT_TRUE(m_listener.Unsubscribe(device.ClientId(), device.PortId()));
+    ExpectAllNotesOff(m_listener.Receive());
+}
+
+TEST_F(AlsaSequencerTest, ClosingTellsTheSubscribersAllNotesOff) {
+    auto port = std::make_unique<AlsaSequencerDevice>();
+    AlsaSequencerDevice* published = port.get();
+    SystemMidiDevice device(std::make_unique<FakeSynth>(), std::move(port));
+    ASSERT_EQ(device.Open(), MMSYSERR_NOERROR);
+    ASSERT_TRUE(m_listener.Subscribe(published->ClientId(), published->PortId()));
+    device.Close();
+    ExpectAllNotesOff(m_listener.Receive());
+}
+
 // With no sequencer, the built-in synth is all there is.
 TEST(WithoutSequencer, NoSoundfontOrNoAudioOutputMeansNoMidiDevice) {
     if (SequencerExists()) {

@@ -1,6 +1,7 @@
 // Outputs whose existence and listeners a test decides, and which record what reaches them.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "midi/MidiPort.h"
@@ -13,6 +14,8 @@ class FakeOutput : public Base {
     int closeCalls = 0;
     int* closeTally = nullptr;  // counts closes where the test can read them after the fake
     std::vector<DWORD> received;
+    std::string status = "fake output";
+    std::string remedy;
 
     MMRESULT GetCaps(MIDIOUTCAPSA&) override { return exists ? 0 : MMSYSERR_NODRIVER; }
     MMRESULT Open() override { return opens ? 0 : MMSYSERR_ERROR; }
@@ -20,6 +23,8 @@ class FakeOutput : public Base {
         received.push_back(message);
         return MMSYSERR_NOERROR;
     }
+    std::string Status() const override { return status; }
+    std::string Remedy() const override { return remedy; }
     MMRESULT Close() override {
         ++closeCalls;
         if (closeTally != nullptr) {
@@ -40,4 +45,8 @@ class FakePort : public FakeOutput<MidiPort> {
         ++subscriberChecks;
         return subscribed;
     }
+    void SetSubscriptionListener(std::function<void()> listener) override {
+        subscriptionChanged = std::move(listener);
+    }
+    std::function<void()> subscriptionChanged;
 };

@@ -10,17 +10,24 @@ namespace {
 constexpr DWORD kMiddleC = 0x503C90;
 constexpr DWORD kHighA = 0x505190;
 
+constexpr DWORD kAllNotesOff = 0x7BB0;  // B0 7B 00
+
 // The system device over two fakes the test keeps hold of.
 struct Rig {
-    Rig() {
+    explicit Rig(int program = -1) {
         auto ownedSynth = std::make_unique<FakeSynth>();
         auto ownedPort = std::make_unique<FakePort>();
         synth = ownedSynth.get();
         port = ownedPort.get();
-        device = std::make_unique<SystemMidiDevice>(std::move(ownedSynth), std::move(ownedPort));
+        synth->status = "synth S";
+        port->status = "port P";
+        device = std::make_unique<SystemMidiDevice>(
+            std::move(ownedSynth), std::move(ownedPort),
+            [this](const std::string& line) { lines.push_back(line); }, program);
     }
     FakeSynth* synth;
     FakePort* port;
+    std::vector<std::string> lines;
     std::unique_ptr<SystemMidiDevice> device;
 };
 
@@ -92,6 +99,70 @@ TEST(SystemMidiDevice, OpensOnceAndClosesBothOutputsAtCloseOrDestruction) {
     ASSERT_EQ(rig.device->Open(), MMSYSERR_NOERROR);
     rig.device.reset();
     EXPECT_EQ(closes, 4);
+}
+
+TEST(SystemMidiDevice, ClosingSendsAllNotesOffToBothOutputsAndNothingElseIsAdded) {
+    Rig rig;
+    ASSERT_EQ(rig.device->Open(), MMSYSERR_NOERROR);
+    rig.device->ShortMsg(kMiddleC);
+    rig.device->Close();
+    EXPECT_EQ(rig.synth->received, (std::vector<DWORD>{kMiddleC, kAllNotesOff}));
+    EXPECT_EQ(rig.port->received, (std::vector<DWORD>{kAllNotesOff}));
+}
+
+TEST(SystemMidiDevice, AnInstrumentIsSelectedOnBothOutputsRightAfterTheOpen) {
+    Rig rig(18);  // General MIDI 19, church organ
+    ASSERT_EQ(rig.device->Open(), MMSYSERR_NOERROR);
+    rig.device->ShortMsg(kMiddleC);
+    EXPECT_EQ(rig.synth->received, (std::vector<DWORD>{0x12C0, kMiddleC}));
+    EXPECT_EQ(rig.port->received, (std::vector<DWORD>{0x12C0}));
+}
+
+// One line at the open, one at each change of subscription, none while nothing changes.
+TEST(SystemMidiDevice, SaysWhereTheNotesGoAtTheOpenAndAtEachChange) {
+    Rig rig;
+    ASSERT_EQ(rig.device->Open(), MMSYSERR_NOERROR);
+    rig.port->status = "port P, connected to Q";
+    rig.port->subscribed = true;
+    rig.port->subscriptionChanged();
+    rig.port->status = "port P";
+    rig.port->subscribed = false;
+    rig.port->subscriptionChanged();
+    rig.port->subscriptionChanged();
+    EXPECT_EQ(rig.lines,
+              (std::vector<std::string>{"sound: synth S; port P",
+                                        "sound: port P, connected to Q; built-in synth idle",
+                                        "sound: synth S; port P"}));
+}
+
+struct LineCase {
+    bool synthOpens;
+    bool portOpens;
+    std::string line;
+};
+
+TEST(SystemMidiDevice, NamesTheCauseAndTheRemedyWhenNothingSounds) {
+    const LineCase cases[] = {
+        {true, true, "sound: synth S; port P"},
+        {true, false, "sound: synth S; no port"},
+        {false, true, "no sound: no audio; connect a synth to port P or start a server"},
+        {false, false, "no sound: no audio; no port; start a server"},
+    };
+    for (const LineCase& c : cases) {
+        Rig rig;
+        if (!c.synthOpens) {
+            rig.synth->opens = false;
+            rig.synth->status = "no audio";
+            rig.synth->remedy = "start a server";
+        }
+        if (!c.portOpens) {
+            rig.port->opens = false;
+            rig.port->status = "no port";
+        }
+        rig.device->Open();
+        ASSERT_EQ(rig.lines.size(), 1U);
+        EXPECT_EQ(rig.lines[0], c.line);
+    }
 }
 
 }  // namespace

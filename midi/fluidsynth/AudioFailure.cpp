@@ -11,7 +11,8 @@ struct KnownCause {
 };
 
 // First match wins, so the more telling sayings come first.
-constexpr std::array<KnownCause, 7> kCauses{{
+constexpr std::array<KnownCause, 8> kCauses{{
+    {"Couldn't find the requested audio driver", "not in this FluidSynth"},
     {"cannot find card", "no sound card"},
     {"Failed to connect to Jack server", "no server"},
     {"Cannot connect to server", "no server"},

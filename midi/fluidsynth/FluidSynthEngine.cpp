@@ -60,18 +60,14 @@ bool FluidSynthEngine::StartAudio(const std::vector<std::string>& drivers, std::
     std::string failures;
     library_log::Listener listener;
     for (const std::string& driver : drivers) {
-        std::string failure;
-        if (fluid_settings_setstr(m_settings, "audio.driver", driver.c_str()) == FLUID_FAILED) {
-            failure = "not in this FluidSynth";
-        } else {
-            m_audio = new_fluid_audio_driver(m_settings, m_synth);
-            if (m_audio != nullptr) {
-                m_audioTitle = AudioDriverTitle(driver);
-                return true;
-            }
-            failure = ExplainAudioFailure(listener.Take());
+        fluid_settings_setstr(m_settings, "audio.driver", driver.c_str());
+        m_audio = new_fluid_audio_driver(m_settings, m_synth);
+        if (m_audio != nullptr) {
+            m_audioTitle = AudioDriverTitle(driver);
+            return true;
         }
-        failures += (failures.empty() ? "" : "; ") + AudioDriverTitle(driver) + ": " + failure;
+        failures += (failures.empty() ? "" : "; ") + AudioDriverTitle(driver) + ": " +
+                    ExplainAudioFailure(listener.Take());
     }
     if (whyNot != nullptr) {
         *whyNot = failures.empty() ? "no driver to try" : failures;

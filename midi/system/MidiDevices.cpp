@@ -1,5 +1,7 @@
 #include "midi/system/MidiDevices.h"
 
+#include <stdlib.h>
+
 #include <array>
 
 #include "midi/LibraryLog.h"
@@ -54,6 +56,11 @@ std::unique_ptr<MidiDevice> CreateSystemMidiDevice(
     library_log::SetPassThrough(settings.libraryMessages);
     CatchAlsaMessages();
     CatchFluidSynthMessages();
+    if (!settings.libraryMessages) {
+        // The PulseAudio client library has no hook of its own; it is told to write to the
+        // system log instead of the terminal.
+        setenv("PULSE_LOG_SYSLOG", "1", 0);
+    }
     using Route = SoundSettings::Route;
     if (settings.route == Route::None) {
         if (report) {

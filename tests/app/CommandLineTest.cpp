@@ -39,14 +39,79 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{{"-platform", "offscreen", "--style=fusion", "-reverse"},
                  A::Run,
                  "canzet -platform offscreen --style=fusion -reverse"},
-        LineCase{{"--frobnicate"}, A::Error,
-                 "canzet: unknown option --frobnicate; see 'canzet --help'"},
-        LineCase{{"score.xml"}, A::Error,
-                 "canzet: unknown argument score.xml; see 'canzet --help'"},
+        LineCase{
+            {"--frobnicate"}, A::Error, "canzet: unknown option --frobnicate; see 'canzet --help'"},
+        LineCase{
+            {"score.xml"}, A::Error, "canzet: unknown argument score.xml; see 'canzet --help'"},
         LineCase{{"--help=yes"}, A::Error, "canzet: --help takes no value; see 'canzet --help'"}));
 
 TEST(CommandLineHelp, NamesEveryOption) {
     EXPECT_NE(HelpText().find("--help"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// The sound options: each value they take, and a bad one for each, which ends the program
+// with one line naming the option and the values it takes.
+struct SoundCase {
+    std::vector<std::string> args;
+    std::string errorOrSettings;  // the error line, or the settings as Describe gives them
+};
+
+std::string Describe(const SoundSettings& s) {
+    return s.soundfont + " " + (s.audioDriver.empty() ? "-" : s.audioDriver) + " " +
+           std::to_string(static_cast<int>(s.route)) + " " + std::to_string(s.instrument) + " " +
+           (s.libraryMessages ? "verbose" : "quiet");
+}
+
+class SoundOptionCases : public testing::TestWithParam<SoundCase> {};
+
+TEST_P(SoundOptionCases, ParseIntoTheSoundSettings) {
+    std::vector<std::string> args{"canzet"};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    const CommandLine line = ParseCommandLine(args);
+    EXPECT_EQ(line.action == CommandLine::Action::Error ? line.error : Describe(line.sound),
+              GetParam().errorOrSettings);
+}
+
+const std::string kDefaults = "/usr/share/sounds/sf2/default-GM.sf2 - 0 0 quiet";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SoundOptionCases,
+    testing::Values(
+        SoundCase{{}, kDefaults},
+        SoundCase{{"--soundfont", "/tmp/organ.sf2", "--instrument=20"},
+                  "/tmp/organ.sf2 - 0 20 quiet"},
+        SoundCase{{"--audio-driver", "alsa", "--midi-out", "port", "--verbose"},
+                  "/usr/share/sounds/sf2/default-GM.sf2 alsa 2 0 verbose"},
+        SoundCase{{"--audio-driver=pulseaudio", "--midi-out=none", "--instrument", "128"},
+                  "/usr/share/sounds/sf2/default-GM.sf2 pulseaudio 3 128 quiet"},
+        SoundCase{{"--midi-out", "synth"}, "/usr/share/sounds/sf2/default-GM.sf2 - 1 0 quiet"},
+        SoundCase{{"--midi-out", "auto"}, kDefaults},
+        SoundCase{
+            {"--midi-out", "speakers"},
+            "canzet: --midi-out takes auto|synth|port|none, not 'speakers'; see 'canzet --help'"},
+        SoundCase{{"--instrument", "0"},
+                  "canzet: --instrument takes 1-128, not '0'; see 'canzet --help'"},
+        SoundCase{{"--instrument", "129"},
+                  "canzet: --instrument takes 1-128, not '129'; see 'canzet --help'"},
+        SoundCase{{"--instrument", "12x"},
+                  "canzet: --instrument takes 1-128, not '12x'; see 'canzet --help'"},
+        SoundCase{{"--soundfont="}, "canzet: --soundfont takes FILE, not ''; see 'canzet --help'"},
+        SoundCase{{"--soundfont"}, "canzet: --soundfont needs a value (FILE); see 'canzet --help'"},
+        SoundCase{{"--verbose=yes"}, "canzet: --verbose takes no value; see 'canzet --help'"},
+        SoundCase{{"--audio-driver", "oss"},
+                  "canzet: --audio-driver takes pulseaudio|alsa|jack here, not 'oss'; see 'canzet "
+                  "--help'"}));
+
+TEST(CommandLineHelp, NamesEverySoundOption) {
+    for (const char* option :
+         {"--soundfont FILE", "--audio-driver pulseaudio|alsa|jack|pipewire",
+          "--midi-out auto|synth|port|none", "--instrument 1-128", "--verbose"}) {
+        EXPECT_NE(HelpText().find(option), std::string::npos) << option;
+    }
 }
 
 }  // namespace

@@ -17,10 +17,8 @@ const char* LevelName(int level) {
             return "error";
         case FLUID_WARN:
             return "warning";
-        case FLUID_INFO:
-            return "info";
         default:
-            return "debug";
+            return "info";
     }
 }
 
@@ -48,7 +46,8 @@ void CatchJackMessages() {
 }  // namespace
 
 void CatchFluidSynthMessages() {
-    for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) {
+    // Debug messages are left to FluidSynth, which writes them only in its debug builds.
+    for (int level = FLUID_PANIC; level <= FLUID_INFO; ++level) {
         fluid_set_log_function(level, FromFluidSynth, nullptr);
     }
     CatchJackMessages();

@@ -18,10 +18,10 @@ void Configure(fluid_settings_t* settings) {
     fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
     // Under JACK the synth's outputs must be wired to the speakers, or it plays into nothing.
     fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
-    // Measured at a null sink's monitor: one note (key 71, velocity 80) peaks near -15.5 dBFS,
+    // Measured at a null sink's monitor: one note (key 71, velocity 80) peaks near -16.5 dBFS,
     // loud enough to follow a drag by ear, and thirteen notes struck together by a fast drag
-    // near -3 dBFS, short of full scale.
-    fluid_settings_setnum(settings, "synth.gain", 1.8);
+    // near -4 dBFS, short of full scale.
+    fluid_settings_setnum(settings, "synth.gain", 1.6);
     // Chorus wobbles the pitch, which blurs the one thing the user listens for.
     fluid_settings_setint(settings, "synth.chorus.active", 0);
 }

@@ -1,0 +1,216 @@
+// The real program under a virtual X server, with its sound going to a PulseAudio null sink:
+// a note dragged with xdotool is heard at the pitches of the lines it crosses, a fast drag
+// over the whole staff stays short of full scale, and the program says in one line where
+// its notes go, with nothing of the libraries' own.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "PitchEstimator.h"
+#include "tools/nullsink/NullSinkServer.h"
+#include "tools/nullsink/SinkRecorder.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+constexpr int kRate = SinkRecorder::kRate;
+constexpr float kHeard = 0.01F;
+
+std::vector<char*> Pointers(std::vector<std::string>& strings) {
+    std::vector<char*> pointers;
+    for (std::string& string : strings) {
+        pointers.push_back(string.data());
+    }
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+// A child process, killed when the test is done with it.
+class Child {
+  public:
+    Child(std::vector<std::string> args, posix_spawn_file_actions_t* actions = nullptr) {
+        if (posix_spawnp(&m_pid, args[0].c_str(), actions, nullptr, Pointers(args).data(),
+                         environ) != 0) {
+            m_pid = -1;
+        }
+    }
+    ~Child() {
+        if (m_pid > 0) {
+            kill(m_pid, SIGTERM);
+            waitpid(m_pid, nullptr, 0);
+        }
+    }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+    bool Started() const { return m_pid > 0; }
+
+  private:
+    pid_t m_pid = -1;
+};
+
+std::string Shell(const std::string& command) {
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+            output += buffer;
+        }
+        pclose(pipe);
+    }
+    while (!output.empty() && output.back() == '\n') {
+        output.pop_back();
+    }
+    return output;
+}
+
+class DragAtTheSpeaker : public testing::Test {
+  protected:
+    void SetUp() override {
+        if (!m_server.Running()) {
+            GTEST_SKIP() << "pulseaudio could not be started";
+        }
+        if (!fs::exists("/usr/share/sounds/sf2/default-GM.sf2")) {
+            GTEST_SKIP() << "no General MIDI soundfont installed";
+        }
+        // Xvfb picks a free display and writes its number to the pipe.
+        int fds[2];
+        ASSERT_EQ(pipe(fds), 0);
+        m_xvfb = std::make_unique<Child>(
+            std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
+                                     "1024x768x24", "-nolisten", "tcp"});
+        close(fds[1]);
+        char number[16] = {};
+        ASSERT_GT(read(fds[0], number, sizeof number - 1), 0) << "Xvfb did not start";
+        close(fds[0]);
+        setenv("DISPLAY", (":" + std::to_string(std::atoi(number))).c_str(), 1);
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+        setenv("LC_ALL", "C.UTF-8", 1);
+
+        m_recorder = std::make_unique<SinkRecorder>(NullSinkServer::kMonitor);
+        ASSERT_TRUE(m_recorder->Recording());
+
+        m_log = fs::temp_directory_path() / ("canzet-drag-" + std::to_string(getpid()) + ".log");
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, m_log.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        m_program = std::make_unique<Child>(std::vector<std::string>{CANZET_PROGRAM}, &actions);
+        posix_spawn_file_actions_destroy(&actions);
+        ASSERT_TRUE(m_program->Started());
+        const std::string window =
+            Shell("timeout 30 xdotool search --sync --onlyvisible --name '五线谱Demo' | head -1");
+        ASSERT_FALSE(window.empty()) << "the main dialog did not show";
+        std::istringstream geometry(
+            Shell("xdotool getwindowgeometry --shell " + window + " | grep '^[XY]='"));
+        std::string line;
+        while (std::getline(geometry, line)) {
+            (line[0] == 'X' ? m_staffX : m_staffY) = std::stoi(line.substr(2));
+        }
+        m_staffX += 10;  // the staff control's place in the dialog
+        m_staffY += 40;
+        // The sound is set up once the program has said where its notes go.
+        for (int wait = 0; wait < 100 && ProgramLog().find("canzet:") == std::string::npos;
+             ++wait) {
+            std::this_thread::sleep_for(100ms);
+        }
+        std::this_thread::sleep_for(500ms);
+    }
+    void TearDown() override {
+        m_program.reset();
+        if (!m_log.empty()) {
+            fs::remove(m_log);
+        }
+        unsetenv("DISPLAY");
+    }
+
+    void Pointer(const std::string& action, int x, int y) {
+        Shell("xdotool mousemove " + std::to_string(m_staffX + x) + " " +
+              std::to_string(m_staffY + y) + " " + action);
+    }
+
+    // The pitch heard from the first sample at or above kHeard after `from`.
+    std::optional<double> PitchAfter(size_t from) {
+        const auto onset = m_recorder->FirstAbove(from, kHeard);
+        if (!onset) {
+            return std::nullopt;
+        }
+        const std::vector<float> samples = m_recorder->Samples();
+        const size_t start = *onset + kRate / 8;  // past the attack
+        if (samples.size() < start + kRate / 4) {
+            return std::nullopt;
+        }
+        return EstimatePitch(std::span<const float>(samples).subspan(start, kRate / 4),
+                             PitchSearch{kRate, 60.0, 1200.0, 4096});
+    }
+
+    std::string ProgramLog() {
+        std::ifstream file(m_log);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+
+    NullSinkServer m_server;
+    std::unique_ptr<Child> m_xvfb;
+    std::unique_ptr<SinkRecorder> m_recorder;
+    std::unique_ptr<Child> m_program;
+    fs::path m_log;
+    int m_staffX = 0;
+    int m_staffY = 0;
+};
+
+TEST_F(DragAtTheSpeaker, SoundsTheLinesCrossedAndStaysShortOfFullScale) {
+    // Press on the middle line, drag up to y 60 (key 76), then down to y 102 (key 65).
+    Pointer("mousedown 1", 300, 81);
+    const size_t beforeHigh = m_recorder->SampleCount();
+    Pointer("", 300, 60);
+    std::this_thread::sleep_for(1s);
+    const size_t beforeLow = m_recorder->SampleCount();
+    Pointer("", 300, 102);
+    std::this_thread::sleep_for(1s);
+    Pointer("mouseup 1", 300, 102);
+    const struct {
+        size_t from;
+        double hz;
+    } heard[] = {{beforeHigh, 659.26}, {beforeLow, 349.23}};
+    for (const auto& note : heard) {
+        const auto hz = PitchAfter(note.from);
+        ASSERT_TRUE(hz.has_value()) << note.hz << " Hz was not heard";
+        EXPECT_NEAR(*hz, note.hz, note.hz * 0.01);
+    }
+
+    // A fast drag over all thirteen positions, bottom to top and back.
+    std::this_thread::sleep_for(2s);
+    const size_t beforeFast = m_recorder->SampleCount();
+    Pointer("mousedown 1", 300, 102);
+    for (int y = 123; y >= 39; y -= 7) {
+        Pointer("", 300, y);
+    }
+    Pointer("mouseup 1", 300, 39);
+    std::this_thread::sleep_for(1500ms);
+    const double peak = m_recorder->PeakDb(beforeFast);
+    std::printf("peak of a fast drag over the staff: %.1f dBFS\n", peak);
+    EXPECT_LT(peak, 0.0);
+
+    const std::string log = ProgramLog();
+    EXPECT_NE(log.find("canzet: sound: built-in synth (default-GM.sf2) on PulseAudio"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(log.find("ALSA lib"), std::string::npos) << log;
+    EXPECT_EQ(log.find("fluidsynth:"), std::string::npos) << log;
+}
+
+}  // namespace

@@ -6,7 +6,7 @@
 #include <vector>
 
 struct CommandLine {
-    enum class Action { Run, Help, Error };
+    enum class Action { Run, Help, Version, Error };
 
     Action action = Action::Run;
     // For Action::Error: the one line that says what is wrong.

@@ -59,7 +59,7 @@ bool SetInstrument(CommandLine& line, std::string_view value) {
     return true;
 }
 
-constexpr std::array<OptionSpec, 6> kOptions{{
+constexpr std::array<OptionSpec, 7> kOptions{{
     {"--help", "", "show this help and exit",
      [](CommandLine& line, std::string_view) {
          line.action = CommandLine::Action::Help;
@@ -79,6 +79,11 @@ constexpr std::array<OptionSpec, 6> kOptions{{
     {"--verbose", "", "pass the sound libraries' own messages to standard error",
      [](CommandLine& line, std::string_view) {
          line.sound.libraryMessages = true;
+         return true;
+     }},
+    {"--version", "", "show the version and exit",
+     [](CommandLine& line, std::string_view) {
+         line.action = CommandLine::Action::Version;
          return true;
      }},
 }};
@@ -184,7 +189,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string HelpText() {
-    std::string text = "Usage: canzet [OPTION]...\n\nOptions:\n";
+    std::string text =
+        "Usage: canzet [OPTION]...\n"
+        "Show a music staff: place a note on it with the mouse, drag it and hear its pitch.\n"
+        "\nOptions:\n";
     for (const OptionSpec& option : kOptions) {
         std::string left = "  " + std::string(option.name);
         if (!option.valueName.empty()) {
@@ -193,5 +201,9 @@ std::string HelpText() {
         left.resize(std::max<size_t>(left.size() + 2, 30), ' ');
         text += left + std::string(option.help) + "\n";
     }
+    text +=
+        "\nQt's own options, such as -platform NAME, -display DISPLAY and -style STYLE, are\n"
+        "passed on to Qt.\n"
+        "\nReport bugs to: " CANZET_BUG_ADDRESS "\n";
     return text;
 }

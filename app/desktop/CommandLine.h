@@ -8,7 +8,7 @@
 #include "midi/system/SoundSettings.h"
 
 struct CommandLine {
-    enum class Action { Run, Help, Error };
+    enum class Action { Run, Help, Version, Error };
 
     Action action = Action::Run;
     // For Action::Error: the one line that says what is wrong.

@@ -1,5 +1,7 @@
-// Writes the program's icon, as embedded in its resources, to a PNG file for the desktop
-// menu: canzet-export-icon OUTPUT.png
+// Writes the program's icon, as embedded in its resources, as PNG files for the desktop
+// menu, one for each size the icon holds, laid out as an icon theme's folders are:
+// canzet-export-icon FOLDER  writes FOLDER/WxH/apps/canzet.png
+#include <QDir>
 #include <QImage>
 #include <cstdio>
 
@@ -9,7 +11,7 @@
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: canzet-export-icon OUTPUT.png\n");
+        std::fprintf(stderr, "usage: canzet-export-icon FOLDER\n");
         return 2;
     }
     const HICON icon = LoadIconResource(IDR_MAINFRAME);
@@ -17,10 +19,16 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "canzet-export-icon: the program's icon is missing\n");
         return 1;
     }
-    // The group's first image is the 32 x 32 one.
-    if (!IconImageToQImage(IconImages(icon).front()).save(argv[1], "PNG")) {
-        std::fprintf(stderr, "canzet-export-icon: cannot write %s\n", argv[1]);
-        return 1;
+    for (const IconImage& image : IconImages(icon)) {
+        const QString folder = QString("%1/%2x%3/apps")
+                                   .arg(QString::fromLocal8Bit(argv[1]))
+                                   .arg(image.color.Width())
+                                   .arg(image.color.Height());
+        const QString file = folder + "/canzet.png";
+        if (!QDir().mkpath(folder) || !IconImageToQImage(image).save(file, "PNG")) {
+            std::fprintf(stderr, "canzet-export-icon: cannot write %s\n", qPrintable(file));
+            return 1;
+        }
     }
     return 0;
 }

@@ -9,6 +9,7 @@
 
 #include "app/desktop/CommandLine.h"
 #include "app/desktop/DisplayCheck.h"
+#include "app/desktop/ProgramVersion.h"
 #include "midi/MidiMapper.h"
 #include "midi/system/MidiDevices.h"
 #include "platform/CWinApp.h"
@@ -51,6 +52,9 @@ int main(int argc, char* argv[]) {
     switch (commandLine.action) {
         case CommandLine::Action::Help:
             std::fputs(HelpText().c_str(), stdout);
+            return 0;
+        case CommandLine::Action::Version:
+            std::printf("canzet %s\n", ProgramVersion().c_str());
             return 0;
         case CommandLine::Action::Error:
             std::fprintf(stderr, "%s\n", commandLine.error.c_str());

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "app/desktop/CommandLine.h"
+#include "app/desktop/ProgramVersion.h"
+#include "platform/res/ResourceFile.h"
+#include "platform/res/VersionInfoReader.h"
+#include "res/EmbeddedResources.h"
 
 namespace {
 
@@ -35,6 +39,9 @@ INSTANTIATE_TEST_SUITE_P(
     Table, CommandLineCases,
     testing::Values(
         LineCase{{}, A::Run, "canzet"}, LineCase{{"--help"}, A::Help, "canzet"},
+        LineCase{{"--version"}, A::Version, "canzet"},
+        LineCase{{"--version=2"}, A::Error,
+                 "canzet: --version takes no value; see 'canzet --help'"},
         // The toolkit's own options, with one or two dashes and their values, pass through.
         LineCase{{"-platform", "offscreen", "--style=fusion", "-reverse"},
                  A::Run,
@@ -46,7 +53,27 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{{"--help=yes"}, A::Error, "canzet: --help takes no value; see 'canzet --help'"}));
 
 TEST(CommandLineHelp, NamesEveryOption) {
-    EXPECT_NE(HelpText().find("--help"), std::string::npos);
+    const std::string help = HelpText();
+    for (const char* part :
+         {"Usage: canzet [OPTION]...\n", "  --help ", "  --version ", "\nReport bugs to: "}) {
+        EXPECT_NE(help.find(part), std::string::npos) << part;
+    }
+}
+
+// The package is named after the build's version; the program reports its resources'.
+TEST(ProgramVersion, IsTheVersionBlocksAndTheBuilds) {
+    const auto resources = ResourceFile::Parse(EmbeddedResourceBytes());
+    ASSERT_TRUE(resources.has_value());
+    const ResourceEntry* entry = resources->Find(kRtVersion, 1, 0x0804);
+    ASSERT_NE(entry, nullptr);
+    const auto info = ReadVersionInfo(entry->data);
+    ASSERT_TRUE(info.has_value());
+    std::string fromStrings = *info->Find("080404b0", "ProductVersion");
+    for (size_t comma; (comma = fromStrings.find(", ")) != std::string::npos;) {
+        fromStrings.replace(comma, 2, ".");
+    }
+    EXPECT_EQ(ProgramVersion(), fromStrings);
+    EXPECT_EQ(ProgramVersion(), CANZET_BUILD_VERSION);
 }
 
 }  // namespace

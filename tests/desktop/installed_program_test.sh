@@ -2,7 +2,8 @@
 # Installs the program into a temporary prefix and drives the installed binary on a
 # virtual X server: a note is pressed, dragged and released on the staff with xdotool,
 # and screenshots show it red while held, black at its snapped place after release, and
-# the position button's caption changed after a click. Screenshots are kept in $2.
+# the position button's caption changed after a click. Screenshots are kept in $2. $1 is a
+# build folder, or an installed program (/usr/bin/canzet).
 #
 # The program picks its real MIDI device as always; ALSA's default output is pointed at
 # its null sink, so the synthesizer opens and plays into silence on a machine without
@@ -15,11 +16,17 @@ build=$1
 shots=$2
 
 if [ "${3:-}" != "--on-display" ]; then
-    prefix=$(mktemp -d)
-    trap 'rm -rf "$prefix"' EXIT
-    cmake --install "$build" --prefix "$prefix" >/dev/null
+    if [ -f "$build" ]; then
+        # An installed program, such as /usr/bin/canzet from the package, in its prefix.
+        prefix=$(cd "$(dirname "$build")/.." && pwd)
+    else
+        prefix=$(mktemp -d)
+        trap 'rm -rf "$prefix"' EXIT
+        cmake --install "$build" --prefix "$prefix" >/dev/null
+    fi
     for installed in bin/canzet share/applications/canzet.desktop \
-        share/icons/hicolor/32x32/apps/canzet.png; do
+        share/icons/hicolor/32x32/apps/canzet.png share/icons/hicolor/16x16/apps/canzet.png \
+        share/metainfo/org.canzet.Canzet.metainfo.xml share/doc/canzet/copyright; do
         [ -e "$prefix/$installed" ] || { echo "not installed: $installed"; exit 1; }
     done
 

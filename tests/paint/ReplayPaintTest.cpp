@@ -1,13 +1,16 @@
 // canzet-replay's `paint FILE`: the picture file's bytes, and the real tool driven by a
 // script, its BMP decoded here and compared with the expected frame.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "PixelCheck.h"
@@ -79,10 +82,10 @@ class ReplayTool : public ::testing::Test {
     void TearDown() override { fs::remove_all(m_dir); }
 
     // Runs the tool on `script`; returns its exit status.
-    int Run(const std::string& script) {
+    int Run(const std::string& script, const std::string& runAs = "") {
         std::ofstream(m_dir / "script") << script;
         const std::string command =
-            std::string("'") + CANZET_REPLAY + "' < '" + (m_dir / "script").string() + "' > '" +
+            runAs + "'" + CANZET_REPLAY + "' < '" + (m_dir / "script").string() + "' > '" +
             (m_dir / "out").string() + "' 2> '" + (m_dir / "err").string() + "'";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -130,6 +133,50 @@ TEST_F(ReplayTool, AFileThatCannotBeWrittenIsReportedAndFailsTheRun) {
     EXPECT_NE(Text("err").find("cannot write " + missing.string()), std::string::npos)
         << Text("err");
     EXPECT_FALSE(fs::exists(missing));
+}
+
+constexpr std::size_t kPictureBytes = 54 + 1800 * 160;
+
+TEST_F(ReplayTool, PaintWritesThroughAFifoAndADeviceInPlace) {
+    const fs::path fifo = m_dir / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::size_t received = 0;
+    std::thread reader([&] {
+        std::ifstream in(fifo, std::ios::binary);
+        received = std::distance(std::istreambuf_iterator<char>(in), {});
+    });
+    const int status = Run("paint " + fifo.string() + "\n");
+    reader.join();
+    EXPECT_EQ(status, 0) << Text("err");
+    EXPECT_EQ(received, kPictureBytes);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+
+    // A full device refuses the bytes and stays a device.
+    EXPECT_EQ(Run("\npaint /dev/full\n"), 1);
+    EXPECT_EQ(Text("err"), "error 2: cannot write /dev/full: No space left on device\n");
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+}
+
+TEST_F(ReplayTool, PaintFollowsASymlinkAndReplacesTheFileItNames) {
+    std::ofstream(m_dir / "picture.bmp") << "old";
+    fs::create_symlink("picture.bmp", m_dir / "link.bmp");
+    ASSERT_EQ(Run("paint " + (m_dir / "link.bmp").string() + "\n"), 0) << Text("err");
+    EXPECT_TRUE(fs::is_symlink(m_dir / "link.bmp"));
+    EXPECT_EQ(Bytes(m_dir / "picture.bmp").size(), kPictureBytes);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), {}), 5) << "script, out, err, two";
+}
+
+TEST_F(ReplayTool, AReadOnlyFileIsLeftAsItWasAndTheLineNamed) {
+    const fs::path file = m_dir / "kept.bmp";
+    std::ofstream(file) << "old";
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    // Root may write anything, so as root the tool runs as nobody.
+    fs::permissions(m_dir, fs::perms::all);
+    const std::string as =
+        geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    EXPECT_EQ(Run("# frame\npaint " + file.string() + "\n", as), 1);
+    EXPECT_EQ(Text("err"), "error 2: cannot write " + file.string() + ": Permission denied\n");
+    EXPECT_EQ(Text("kept.bmp"), "old");
 }
 
 }  // namespace

@@ -115,6 +115,24 @@ INSTANTIATE_TEST_SUITE_P(
                    "invalidate\ndefault down -32768 32767\ninvalidate\n"
                    "state 1 -1 80,123\n",
                    "", 0},
+        ReplayCase{"ErrorLinesEscapeControlsAndCutLongTokens",
+                   "\x1b]0;title\x07\nclef tr\xc3\xa9"
+                   "ble\xff\xc2\x9b\n"
+                   "down " +
+                       std::string(100, 'a') + " 0\n" + std::string(81, 'x') + "\n" +
+                       std::string((1 << 20) + 1, '#') + "\nnotes\n",
+                   "notes 0\n",
+                   "error 1: unknown command '\\x1b]0;title\\x07'\n"
+                   "error 2: CLEF must be treble|bass, not 'tr\xc3\xa9"
+                   "ble\\xff\\xc2\\x9b'\n"
+                   "error 3: X '" +
+                       std::string(80, 'a') +
+                       "…' is not an integer\n"
+                       "error 4: unknown command '" +
+                       std::string(80, 'x') +
+                       "…'\n"
+                       "error 5: line longer than 1 MiB\n",
+                   1},
         ReplayCase{"WindowsLineEndingsAndNoFinalNewline", "down 300 90\r\nstate",
                    "invalidate\ndefault down 300 90\nstate 1 0 300,90\n", "", 0}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -1,12 +1,7 @@
 #include "tools/replay/BmpFile.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <system_error>
-
 #include "platform/Surface.h"
+#include "tools/replay/OutputFile.h"
 
 namespace {
 
@@ -66,30 +61,5 @@ std::vector<std::uint8_t> EncodeBmp24(const Surface& surface) {
 }
 
 bool WriteBmp24(const Surface& surface, const std::string& path, std::string& error) {
-    const std::vector<std::uint8_t> bytes = EncodeBmp24(surface);
-    const std::string partial = path + ".partial";
-    std::FILE* file = std::fopen(partial.c_str(), "wb");
-    if (file == nullptr) {
-        error = std::strerror(errno);
-        return false;
-    }
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    int reason = errno;
-    if (std::fclose(file) != 0 && ok) {
-        ok = false;
-        reason = errno;
-    }
-    std::error_code ec;
-    if (!ok) {
-        error = std::strerror(reason);
-        std::filesystem::remove(partial, ec);
-        return false;
-    }
-    std::filesystem::rename(partial, path, ec);
-    if (ec) {
-        error = ec.message();
-        std::filesystem::remove(partial, ec);
-        return false;
-    }
-    return true;
+    return WriteOutputFile(path, EncodeBmp24(surface), error);
 }

@@ -11,7 +11,6 @@ class Surface;
 // The whole file, byte for byte.
 std::vector<std::uint8_t> EncodeBmp24(const Surface& surface);
 
-// Writes the file next to `path` and then moves it into place, so that a failed write
-// never leaves a half-written picture or destroys an earlier one. On failure returns
-// false and says why in `error`.
+// Writes the file to `path` as WriteOutputFile does: a regular file is replaced whole or
+// not at all. On failure returns false and says why in `error`.
 bool WriteBmp24(const Surface& surface, const std::string& path, std::string& error);

@@ -4,19 +4,21 @@
 #include <string>
 
 #include "tools/replay/BmpFile.h"
+#include "tools/replay/PrintableText.h"
 #include "tools/replay/ReplaySession.h"
 
-ReplayCommandDefinition PaintCommand(bool& failed) {
+ReplayCommandDefinition PaintCommand(bool& failed, const long& lineNumber) {
     return {"paint",
             {{ArgumentKind::Word, "FILE"}},
-            [&failed](ReplaySession& session, const ReplayCommand& command) {
+            [&failed, &lineNumber](ReplaySession& session, const ReplayCommand& command) {
                 session.Staff().InvalidateRect(nullptr, FALSE);
                 session.Window().RunPendingPaint();
+                // The transcript so far comes first when the picture goes to standard output.
+                session.Out().flush();
                 std::string error;
                 if (!WriteBmp24(session.Window().ClientSurface(), command.words[0], error)) {
-                    session.Out().flush();
-                    std::cerr << "error: cannot write " << command.words[0] << ": " << error
-                              << '\n';
+                    std::cerr << "error " << lineNumber << ": cannot write "
+                              << PrintableToken(command.words[0]) << ": " << error << '\n';
                     failed = true;
                 }
             }};

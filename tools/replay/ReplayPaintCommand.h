@@ -4,5 +4,6 @@
 
 #include "tools/replay/ReplayCommand.h"
 
-// `failed` is set when a picture cannot be written; the reason goes to stderr.
-ReplayCommandDefinition PaintCommand(bool& failed);
+// `failed` is set when a picture cannot be written; the reason goes to stderr, under the
+// number of the script line being run, which `lineNumber` holds.
+ReplayCommandDefinition PaintCommand(bool& failed, const long& lineNumber);

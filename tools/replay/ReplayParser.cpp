@@ -5,6 +5,8 @@
 #include <climits>
 #include <vector>
 
+#include "tools/replay/PrintableText.h"
+
 namespace {
 
 std::vector<std::string_view> SplitWords(std::string_view line) {
@@ -30,9 +32,7 @@ bool LooksLikeInteger(std::string_view text) {
 }
 
 std::string Quoted(std::string_view text) {
-    std::string quoted(1, '\'');
-    quoted.append(text).push_back('\'');
-    return quoted;
+    return "'" + PrintableToken(text) + "'";
 }
 
 std::string Join(const std::vector<std::string>& choices) {
@@ -74,6 +74,8 @@ std::string TakeArgument(const ArgumentSyntax& syntax, std::string_view text,
     return "unknown argument kind";
 }
 
+}  // namespace
+
 std::string Usage(const ReplayCommandDefinition& definition) {
     std::string usage = definition.name;
     for (const ArgumentSyntax& argument : definition.arguments) {
@@ -81,8 +83,6 @@ std::string Usage(const ReplayCommandDefinition& definition) {
     }
     return usage;
 }
-
-}  // namespace
 
 std::optional<int> ParseStrictInteger(std::string_view text, int min, int max) {
     long long value = 0;

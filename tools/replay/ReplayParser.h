@@ -18,5 +18,8 @@ struct ParsedLine {
 ParsedLine ParseReplayLine(std::string_view line,
                            std::span<const ReplayCommandDefinition> commands);
 
+// The command's name and the names of its arguments: "down X Y".
+std::string Usage(const ReplayCommandDefinition& definition);
+
 // A decimal integer with an optional leading '-', nothing else, within [min, max].
 std::optional<int> ParseStrictInteger(std::string_view text, int min, int max);

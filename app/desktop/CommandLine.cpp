@@ -15,10 +15,18 @@ struct OptionSpec {
     bool (*apply)(CommandLine& line, std::string_view value);
 };
 
-constexpr std::array<OptionSpec, 1> kOptions{{
+constexpr std::array<OptionSpec, 2> kOptions{{
     {"--help", "", "show this help and exit",
      [](CommandLine& line, std::string_view) {
          line.action = CommandLine::Action::Help;
+         return true;
+     }},
+    {"--language", "zh|en", "show Chinese (zh) or English (en) texts, whatever the locale",
+     [](CommandLine& line, std::string_view value) {
+         if (value != "zh" && value != "en") {
+             return false;
+         }
+         line.language = value == "zh" ? Language::Chinese : Language::English;
          return true;
      }},
 }};

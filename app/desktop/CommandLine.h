@@ -2,8 +2,11 @@
 // the toolkit's own options, passed on untouched.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "app/Language.h"
 
 struct CommandLine {
     enum class Action { Run, Help, Error };
@@ -11,6 +14,9 @@ struct CommandLine {
     Action action = Action::Run;
     // For Action::Error: the one line that says what is wrong.
     std::string error;
+
+    // --language: the language to show, whatever the locale asks for.
+    std::optional<Language> language;
 
     // argv[0] and the toolkit's own options, in their order, for QApplication.
     std::vector<std::string> toolkitArguments;

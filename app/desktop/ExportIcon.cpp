@@ -3,8 +3,11 @@
 #include <QImage>
 #include <cstdio>
 
+#include "app/Language.h"
 #include "platform/Icon.h"
+#include "platform/Resources.h"
 #include "platform/qt/QtIcon.h"
+#include "res/EmbeddedResources.h"
 #include "res/resource.h"
 
 int main(int argc, char* argv[]) {
@@ -12,6 +15,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: canzet-export-icon OUTPUT.png\n");
         return 2;
     }
+    SetResourceBytes(EmbeddedResourceBytes());
+    SetResourceLanguage(kChineseResources, kChineseResources);
     const HICON icon = LoadIconResource(IDR_MAINFRAME);
     if (icon == nullptr || IconImages(icon).empty()) {
         std::fprintf(stderr, "canzet-export-icon: the program's icon is missing\n");

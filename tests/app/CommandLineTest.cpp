@@ -8,6 +8,7 @@ struct LineCase {
     std::vector<std::string> args;
     CommandLine::Action action;
     std::string errorOrToolkit;  // the error line, or the toolkit's arguments joined by ' '
+    std::optional<Language> language = std::nullopt;
 };
 
 std::string Joined(const std::vector<std::string>& words) {
@@ -28,6 +29,7 @@ TEST_P(CommandLineCases, ParsesAsExpected) {
     EXPECT_EQ(line.action, c.action);
     EXPECT_EQ(c.action == CommandLine::Action::Error ? line.error : Joined(line.toolkitArguments),
               c.errorOrToolkit);
+    EXPECT_EQ(line.language, c.language);
 }
 
 using A = CommandLine::Action;
@@ -43,10 +45,15 @@ INSTANTIATE_TEST_SUITE_P(
                  "canzet: unknown option --frobnicate; see 'canzet --help'"},
         LineCase{{"score.xml"}, A::Error,
                  "canzet: unknown argument score.xml; see 'canzet --help'"},
-        LineCase{{"--help=yes"}, A::Error, "canzet: --help takes no value; see 'canzet --help'"}));
+        LineCase{{"--help=yes"}, A::Error, "canzet: --help takes no value; see 'canzet --help'"},
+        LineCase{{"--language", "en", "-reverse"}, A::Run, "canzet -reverse", Language::English},
+        LineCase{{"--language=zh"}, A::Run, "canzet", Language::Chinese},
+        LineCase{{"--language", "fr"}, A::Error,
+                 "canzet: --language takes zh|en, not 'fr'; see 'canzet --help'"}));
 
 TEST(CommandLineHelp, NamesEveryOption) {
     EXPECT_NE(HelpText().find("--help"), std::string::npos);
+    EXPECT_NE(HelpText().find("--language zh|en"), std::string::npos);
 }
 
 }  // namespace

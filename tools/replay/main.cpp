@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "app/Language.h"
+#include "platform/Resources.h"
+#include "res/EmbeddedResources.h"
 #include "tools/replay/ReplayPaintCommand.h"
 #include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplaySession.h"
@@ -12,6 +15,8 @@
 
 int main() {
     std::ios::sync_with_stdio(false);
+    SetResourceBytes(EmbeddedResourceBytes());
+    SetResourceLanguage(kChineseResources, kChineseResources);
     bool paintFailed = false;
     std::vector<ReplayCommandDefinition> commands = StaffCommands();
     commands.push_back(PaintCommand(paintFailed));

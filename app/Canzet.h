@@ -3,6 +3,9 @@
 
 #include "platform/CWinApp.h"
 
+// The program's name, which titles its message boxes.
+inline constexpr char kProgramName[] = "Canzet";
+
 class CCanzetApp : public CWinApp {
   public:
     CCanzetApp();

@@ -6,8 +6,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/Language.h"
 #include "bench/Fixtures.h"
 #include "bench/QPainterScene.h"
+#include "platform/Resources.h"
+#include "res/EmbeddedResources.h"
 
 namespace {
 
@@ -70,6 +73,8 @@ int RunCounted(const std::string& operation, int count) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    SetResourceBytes(EmbeddedResourceBytes());
+    SetResourceLanguage(kChineseResources, kChineseResources);
     if (argc == 4 && std::string(argv[1]) == "--count") {
         return RunCounted(argv[2], std::atoi(argv[3]));
     }

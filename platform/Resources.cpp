@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/Icon.h"
+#include "platform/ResourceLanguage.h"
 #include "platform/Surface.h"
 #include "platform/res/DialogTemplateReader.h"
 #include "platform/res/DibReader.h"
@@ -13,14 +14,12 @@
 #include "platform/res/IconImageReader.h"
 #include "platform/res/ResourceFile.h"
 #include "platform/res/StringTable.h"
-#include "res/EmbeddedResources.h"
 
 namespace {
 
-// The embedded resources, parsed once; empty if they were ever malformed.
-const ResourceFile& Embedded() {
-    static const ResourceFile file =
-        ResourceFile::Parse(EmbeddedResourceBytes()).value_or(ResourceFile{});
+// The resources the program handed in, parsed; empty until then, or if they are malformed.
+ResourceFile& Embedded() {
+    static ResourceFile file;
     return file;
 }
 
@@ -28,10 +27,17 @@ const ResourceEntry* FindEmbedded(std::uint16_t type, UINT id) {
     if (id > 0xFFFF) {
         return nullptr;
     }
-    return Embedded().Find(type, static_cast<std::uint16_t>(id), kResourceLanguage);
+    const auto number = static_cast<std::uint16_t>(id);
+    const ResourceLanguages& languages = CurrentResourceLanguages();
+    const ResourceEntry* entry = Embedded().Find(type, number, languages.chosen);
+    return entry != nullptr ? entry : Embedded().Find(type, number, languages.fallback);
 }
 
 }  // namespace
+
+void SetResourceBytes(std::span<const std::uint8_t> bytes) {
+    Embedded() = ResourceFile::Parse(bytes).value_or(ResourceFile{});
+}
 
 bool LoadStringResource(UINT id, std::string& out) {
     if (id > 0xFFFF) {

@@ -2,7 +2,9 @@
 // Each returns false when the resource is missing or malformed, leaving `out` as it was.
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "platform/WinTypes.h"
@@ -10,8 +12,15 @@
 
 class Surface;
 
-// Language of every resource the program carries: Chinese (PRC).
-constexpr WORD kResourceLanguage = 0x0804;
+// The language the program reads its resources in. A resource of a type and id that this
+// language lacks is read in the fallback language, as the Windows loader falls back.
+void SetResourceLanguage(WORD language, WORD fallback);
+
+#ifndef _WIN32
+// The program's compiled resources (a .res file's bytes), which must outlive their use.
+// On Windows the resources are the executable's own.
+void SetResourceBytes(std::span<const std::uint8_t> bytes);
+#endif
 
 // A string-table entry, converted from UTF-16 to UTF-8.
 bool LoadStringResource(UINT id, std::string& out);

@@ -1,4 +1,6 @@
+#include "platform/CString.h"
 #include "platform/CWinApp.h"
+#include "res/resource.h"
 #include "staff/StaffControl.h"
 
 HMIDIOUT CStaffControl::s_hMidiOut = nullptr;
@@ -11,6 +13,13 @@ constexpr DWORD kVelocity = 80;
 
 constexpr int kHighestKey = 127;
 
+// The failure message of the string-table entry `id`, in the program's language.
+void ReportFailure(UINT id) {
+    CString text;
+    text.LoadString(id);
+    AfxMessageBox(text, MB_OK, 0);
+}
+
 DWORD NoteOn(int key) {
     return kNoteOnChannel1 | static_cast<DWORD>(key) << 8 | kVelocity << 16;
 }
@@ -20,7 +29,7 @@ DWORD NoteOn(int key) {
 bool CStaffControl::InitMidi() {
     MIDIOUTCAPSA caps{};
     if (midiOutGetDevCapsA(MIDI_MAPPER, &caps, sizeof(caps)) != MMSYSERR_NOERROR) {
-        AfxMessageBox("初始化Midi设备失败!", MB_OK, 0);
+        ReportFailure(IDS_MIDI_INIT_FAILED);
         return false;
     }
     OpenMidi();
@@ -32,7 +41,7 @@ void CStaffControl::OpenMidi() {
     if (midiOutOpen(&s_hMidiOut, MIDI_MAPPER, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) {
         // Whatever the output layer left behind, a failed open means no device.
         s_hMidiOut = nullptr;
-        AfxMessageBox("打开Midi设备失败", MB_OK, 0);
+        ReportFailure(IDS_MIDI_OPEN_FAILED);
     }
 }
 

@@ -59,10 +59,23 @@ bool SetInstrument(CommandLine& line, std::string_view value) {
     return true;
 }
 
-constexpr std::array<OptionSpec, 7> kOptions{{
+constexpr auto kOptions = std::to_array<OptionSpec>({
     {"--help", "", "show this help and exit",
      [](CommandLine& line, std::string_view) {
          line.action = CommandLine::Action::Help;
+         return true;
+     }},
+    {"--version", "", "show the version and exit",
+     [](CommandLine& line, std::string_view) {
+         line.action = CommandLine::Action::Version;
+         return true;
+     }},
+    {"--language", "zh|en", "show Chinese (zh) or English (en) texts, whatever the locale",
+     [](CommandLine& line, std::string_view value) {
+         if (value != "zh" && value != "en") {
+             return false;
+         }
+         line.language = value == "zh" ? Language::Chinese : Language::English;
          return true;
      }},
     {"--soundfont", "FILE", "the built-in synth's soundfont",
@@ -81,12 +94,7 @@ constexpr std::array<OptionSpec, 7> kOptions{{
          line.sound.libraryMessages = true;
          return true;
      }},
-    {"--version", "", "show the version and exit",
-     [](CommandLine& line, std::string_view) {
-         line.action = CommandLine::Action::Version;
-         return true;
-     }},
-}};
+});
 
 // The toolkit's documented options (QGuiApplication, QApplication and the X11 platform):
 // they stay on the line it is given, with their values.

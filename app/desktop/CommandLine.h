@@ -2,9 +2,11 @@
 // the toolkit's own options, passed on untouched.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/Language.h"
 #include "midi/system/SoundSettings.h"
 
 struct CommandLine {
@@ -13,6 +15,9 @@ struct CommandLine {
     Action action = Action::Run;
     // For Action::Error: the one line that says what is wrong.
     std::string error;
+
+    // --language: the language to show, whatever the locale asks for.
+    std::optional<Language> language;
 
     // argv[0] and the toolkit's own options, in their order, for QApplication.
     std::vector<std::string> toolkitArguments;

@@ -5,8 +5,11 @@
 #include <QImage>
 #include <cstdio>
 
+#include "app/Language.h"
 #include "platform/Icon.h"
+#include "platform/Resources.h"
 #include "platform/qt/QtIcon.h"
+#include "res/EmbeddedResources.h"
 #include "res/resource.h"
 
 int main(int argc, char* argv[]) {
@@ -14,6 +17,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: canzet-export-icon FOLDER\n");
         return 2;
     }
+    SetResourceBytes(EmbeddedResourceBytes());
+    SetResourceLanguage(kChineseResources, kChineseResources);
     const HICON icon = LoadIconResource(IDR_MAINFRAME);
     if (icon == nullptr || IconImages(icon).empty()) {
         std::fprintf(stderr, "canzet-export-icon: the program's icon is missing\n");

@@ -1,19 +1,26 @@
-// The desktop program's entry: starts Qt, puts the system's MIDI output behind the
-// mapper and runs the application object.
+// The desktop program's entry: chooses the language, starts Qt, puts the system's MIDI
+// output behind the mapper and runs the application object.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/Canzet.h"
+#include "app/Language.h"
 #include "app/desktop/CommandLine.h"
 #include "app/desktop/DisplayCheck.h"
+#include "app/desktop/LocaleLanguage.h"
 #include "app/desktop/ProgramVersion.h"
 #include "midi/MidiMapper.h"
 #include "midi/system/MidiDevices.h"
 #include "platform/CWinApp.h"
+#include "platform/Resources.h"
 #include "platform/qt/QtBackend.h"
+#include "res/EmbeddedResources.h"
 
 namespace {
 struct StartupMessage {
@@ -42,6 +49,16 @@ void PassOnStartupMessages() {
         qt_message_output(message.type, QMessageLogContext(), message.text);
     }
     g_startupMessages.clear();
+}
+
+// Qt's own texts (a message box's button) in Chinese, from the system's Qt translations;
+// English needs none. Without the translation file they stay English.
+void InstallToolkitTranslation(Language language, QTranslator& translator) {
+    if (language == Language::Chinese &&
+        translator.load(QStringLiteral("qtbase_zh_CN"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&translator);
+    }
 }
 }  // namespace
 
@@ -85,7 +102,13 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(qtHandler);
     PassOnStartupMessages();
 
-    QtBackend backend;
+    const Language language = commandLine.language.value_or(LanguageOfLocale(EnvironmentLocale()));
+    SetResourceBytes(EmbeddedResourceBytes());
+    UseLanguage(language);
+    QTranslator toolkitTranslation;
+    InstallToolkitTranslation(language, toolkitTranslation);
+
+    QtBackend backend(kProgramName, CloseItemText(language));
     SetCurrentBackend(&backend);
     // One line on where the notes go, now and whenever that changes.
     const std::unique_ptr<MidiDevice> midi = CreateSystemMidiDevice(

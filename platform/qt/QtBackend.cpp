@@ -17,6 +17,9 @@ QWidget* WidgetOf(CWnd* window) {
 }
 }  // namespace
 
+QtBackend::QtBackend(std::string title, std::string closeItemText)
+    : m_title(std::move(title)), m_closeItemText(std::move(closeItemText)) {}
+
 INT_PTR QtBackend::RunModalDialog(CDialog& dialog, UINT templateId, CWnd* parent) {
     const std::optional<DialogTemplate> dialogTemplate = LoadDialogTemplateResource(templateId);
     if (!dialogTemplate) {
@@ -27,7 +30,7 @@ INT_PTR QtBackend::RunModalDialog(CDialog& dialog, UINT templateId, CWnd* parent
     if (parent == nullptr && app != nullptr && app->m_pMainWnd != &dialog) {
         parent = app->m_pMainWnd;
     }
-    QtDialogPeer window(*dialogTemplate, WidgetOf(parent));
+    QtDialogPeer window(*dialogTemplate, WidgetOf(parent), m_closeItemText);
     dialog.Attach(&window);
     dialog.SendMessage(WM_INITDIALOG, 0, 0);
     const int result = window.RunModal();
@@ -36,8 +39,9 @@ INT_PTR QtBackend::RunModalDialog(CDialog& dialog, UINT templateId, CWnd* parent
 }
 
 int QtBackend::MessageBox(const std::string& utf8Text, UINT) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Canzet"), QString::fromStdString(utf8Text),
-                    QMessageBox::Ok, QApplication::activeModalWidget());
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(m_title),
+                    QString::fromStdString(utf8Text), QMessageBox::Ok,
+                    QApplication::activeModalWidget());
     box.exec();
     return IDOK;
 }

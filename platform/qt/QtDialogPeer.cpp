@@ -23,10 +23,12 @@ bool IsClass(const DialogControl& control, std::uint16_t atom, const char* name)
 }
 }  // namespace
 
-QtDialogPeer::QtDialogPeer(const DialogTemplate& dialogTemplate, QWidget* parent)
+QtDialogPeer::QtDialogPeer(const DialogTemplate& dialogTemplate, QWidget* parent,
+                           std::string closeItemText)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      QtWidgetPeer(this) {
+      QtWidgetPeer(this),
+      m_closeItemText(std::move(closeItemText)) {
     if (dialogTemplate.hasFont) {
         setFont(MatchDialogFont(dialogTemplate.font));
     }
@@ -165,5 +167,5 @@ void QtDialogPeer::reject() {
 
 void QtDialogPeer::ResetSystemMenu() {
     m_systemMenu = CMenu();
-    m_systemMenu.AppendMenu(MF_STRING, SC_CLOSE, "关闭");
+    m_systemMenu.AppendMenu(MF_STRING, SC_CLOSE, m_closeItemText.c_str());
 }

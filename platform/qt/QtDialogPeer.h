@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -18,7 +19,8 @@
 
 class QtDialogPeer : public QDialog, public QtWidgetPeer {
   public:
-    QtDialogPeer(const DialogTemplate& dialogTemplate, QWidget* parent);
+    // `closeItemText` is the system menu's own Close item, in the program's language.
+    QtDialogPeer(const DialogTemplate& dialogTemplate, QWidget* parent, std::string closeItemText);
 
     // Shows the dialog and runs its modal loop; returns the code given to EndModal. A
     // dialog that ended before it was shown returns at once.
@@ -45,6 +47,7 @@ class QtDialogPeer : public QDialog, public QtWidgetPeer {
     void ResetSystemMenu();
 
     std::vector<std::pair<int, QtWidgetPeer*>> m_controls;  // children: Qt deletes them
+    std::string m_closeItemText;
     CMenu m_systemMenu;
     bool m_ended = false;
 };

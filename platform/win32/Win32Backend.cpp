@@ -5,12 +5,10 @@
 #include "platform/CDialog.h"
 #include "platform/CWinApp.h"
 #include "platform/win32/TextConversion.h"
+#include "platform/win32/Win32Resources.h"
 #include "platform/win32/Win32WindowPeer.h"
 
 namespace {
-
-// Message boxes carry the program's name as their title.
-constexpr wchar_t kMessageBoxTitle[] = L"Canzet";
 
 HWND WindowOf(const CWnd* window) {
     const WindowPeer* peer = window != nullptr ? window->GetPeer() : nullptr;
@@ -53,9 +51,20 @@ void CenterDialog(HWND dialog) {
 
 }  // namespace
 
+Win32Backend::Win32Backend(HINSTANCE instance, const std::string& title)
+    : m_instance(instance), m_title(Utf8ToUtf16(title)) {}
+
+// The template is found in the program's chosen language, as its strings are, rather than
+// left to the dialog manager's own search.
 INT_PTR Win32Backend::RunModalDialog(CDialog& dialog, UINT templateId, CWnd* parent) {
-    return DialogBoxParamW(m_instance, MAKEINTRESOURCEW(templateId), OwnerFor(parent), &DialogProc,
-                           reinterpret_cast<LPARAM>(&dialog));
+    const std::span<const std::uint8_t> dialogTemplate =
+        FindResourceBytes(reinterpret_cast<LPCWSTR>(RT_DIALOG), MAKEINTRESOURCEW(templateId));
+    if (dialogTemplate.empty()) {
+        return -1;
+    }
+    return DialogBoxIndirectParamW(
+        m_instance, reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), OwnerFor(parent),
+        &DialogProc, reinterpret_cast<LPARAM>(&dialog));
 }
 
 // The dialog manager's hook. It only binds the dialog object to its window; from then on
@@ -80,7 +89,7 @@ INT_PTR CALLBACK Win32Backend::DialogProc(HWND hwnd, UINT message, WPARAM wParam
 }
 
 int Win32Backend::MessageBox(const std::string& utf8Text, UINT type) {
-    return MessageBoxW(OwnerFor(nullptr), Utf8ToUtf16(utf8Text).c_str(), kMessageBoxTitle, type);
+    return MessageBoxW(OwnerFor(nullptr), Utf8ToUtf16(utf8Text).c_str(), m_title.c_str(), type);
 }
 
 int Win32Backend::GetSystemMetrics(int index) {

@@ -4,11 +4,14 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/Backend.h"
 
 class Win32Backend : public Backend {
   public:
-    explicit Win32Backend(HINSTANCE instance) : m_instance(instance) {}
+    // Message boxes carry `title`, the program's name.
+    Win32Backend(HINSTANCE instance, const std::string& title);
 
     INT_PTR RunModalDialog(CDialog& dialog, UINT templateId, CWnd* parent) override;
     int MessageBox(const std::string& utf8Text, UINT type) override;
@@ -18,4 +21,5 @@ class Win32Backend : public Backend {
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HINSTANCE m_instance;
+    std::wstring m_title;
 };

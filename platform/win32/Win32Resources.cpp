@@ -9,23 +9,28 @@
 #include <vector>
 
 #include "platform/Icon.h"
+#include "platform/ResourceLanguage.h"
 #include "platform/Resources.h"
 #include "platform/Surface.h"
 #include "platform/res/DibReader.h"
 #include "platform/res/StringTable.h"
+#include "platform/win32/Win32Resources.h"
 
-namespace {
-
-// The bytes of a resource linked into the executable; empty when it is missing.
 std::span<const std::uint8_t> FindResourceBytes(LPCWSTR type, LPCWSTR name) {
     HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceExW(module, type, name, kResourceLanguage);
+    const ResourceLanguages& languages = CurrentResourceLanguages();
+    HRSRC found = FindResourceExW(module, type, name, languages.chosen);
+    if (found == nullptr) {
+        found = FindResourceExW(module, type, name, languages.fallback);
+    }
     HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
     if (loaded == nullptr) {
         return {};
     }
     return {static_cast<const std::uint8_t*>(LockResource(loaded)), SizeofResource(module, found)};
 }
+
+namespace {
 
 // Reads a bitmap of the window system as 32-bit top-down pixels.
 std::vector<std::uint32_t> BitmapPixels(HBITMAP bitmap, int width, int height) {

@@ -12,6 +12,7 @@ struct LineCase {
     std::vector<std::string> args;
     CommandLine::Action action;
     std::string errorOrToolkit;  // the error line, or the toolkit's arguments joined by ' '
+    std::optional<Language> language = std::nullopt;
 };
 
 std::string Joined(const std::vector<std::string>& words) {
@@ -32,6 +33,7 @@ TEST_P(CommandLineCases, ParsesAsExpected) {
     EXPECT_EQ(line.action, c.action);
     EXPECT_EQ(c.action == CommandLine::Action::Error ? line.error : Joined(line.toolkitArguments),
               c.errorOrToolkit);
+    EXPECT_EQ(line.language, c.language);
 }
 
 using A = CommandLine::Action;
@@ -40,8 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         LineCase{{}, A::Run, "canzet"}, LineCase{{"--help"}, A::Help, "canzet"},
         LineCase{{"--version"}, A::Version, "canzet"},
-        LineCase{{"--version=2"}, A::Error,
-                 "canzet: --version takes no value; see 'canzet --help'"},
+        LineCase{
+            {"--version=2"}, A::Error, "canzet: --version takes no value; see 'canzet --help'"},
         // The toolkit's own options, with one or two dashes and their values, pass through.
         LineCase{{"-platform", "offscreen", "--style=fusion", "-reverse"},
                  A::Run,
@@ -50,12 +52,17 @@ INSTANTIATE_TEST_SUITE_P(
             {"--frobnicate"}, A::Error, "canzet: unknown option --frobnicate; see 'canzet --help'"},
         LineCase{
             {"score.xml"}, A::Error, "canzet: unknown argument score.xml; see 'canzet --help'"},
-        LineCase{{"--help=yes"}, A::Error, "canzet: --help takes no value; see 'canzet --help'"}));
+        LineCase{{"--help=yes"}, A::Error, "canzet: --help takes no value; see 'canzet --help'"},
+        LineCase{{"--language", "en", "-reverse"}, A::Run, "canzet -reverse", Language::English},
+        LineCase{{"--language=zh"}, A::Run, "canzet", Language::Chinese},
+        LineCase{{"--language", "fr"},
+                 A::Error,
+                 "canzet: --language takes zh|en, not 'fr'; see 'canzet --help'"}));
 
 TEST(CommandLineHelp, NamesEveryOption) {
     const std::string help = HelpText();
-    for (const char* part :
-         {"Usage: canzet [OPTION]...\n", "  --help ", "  --version ", "\nReport bugs to: "}) {
+    for (const char* part : {"Usage: canzet [OPTION]...\n", "  --help ", "  --version ",
+                             "  --language zh|en ", "\nReport bugs to: "}) {
         EXPECT_NE(help.find(part), std::string::npos) << part;
     }
 }

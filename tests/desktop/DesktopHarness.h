@@ -55,5 +55,5 @@ class DesktopHarness {
     std::vector<std::string> messageBoxes;
 
   private:
-    QtBackend m_backend;
+    QtBackend m_backend{"Canzet", "关闭"};
 };

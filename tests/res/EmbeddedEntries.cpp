@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/Resources.h"
 #include "res/EmbeddedResources.h"
 
 const ResourceFile& EmbeddedFile() {
@@ -14,8 +13,9 @@ const ResourceFile& EmbeddedFile() {
     return file;
 }
 
-std::span<const std::uint8_t> EmbeddedData(std::uint16_t type, std::uint16_t id) {
-    const ResourceEntry* entry = EmbeddedFile().Find(type, id, kResourceLanguage);
-    EXPECT_NE(entry, nullptr) << "type " << type << " id " << id;
+std::span<const std::uint8_t> EmbeddedData(std::uint16_t type, std::uint16_t id,
+                                           std::uint16_t language) {
+    const ResourceEntry* entry = EmbeddedFile().Find(type, id, language);
+    EXPECT_NE(entry, nullptr) << "type " << type << " id " << id << " language " << language;
     return entry != nullptr ? entry->data : std::span<const std::uint8_t>{};
 }

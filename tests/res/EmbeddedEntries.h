@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <span>
 
+#include "app/Language.h"
 #include "platform/res/ResourceFile.h"
 
 const ResourceFile& EmbeddedFile();
-// The data of the entry of that type and id in language 0x0804; fails the test if absent.
-std::span<const std::uint8_t> EmbeddedData(std::uint16_t type, std::uint16_t id);
+// The data of the entry of that type, id and language; fails the test if absent.
+std::span<const std::uint8_t> EmbeddedData(std::uint16_t type, std::uint16_t id,
+                                           std::uint16_t language = kChineseResources);

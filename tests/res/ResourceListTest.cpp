@@ -1,33 +1,39 @@
-// Which resources the program carries, under which numbers and language.
+// Which resources the program carries, under which numbers and languages.
 #include <gtest/gtest.h>
 
 #include <set>
-#include <utility>
+#include <tuple>
 
 #include "res/resource.h"
 #include "tests/res/EmbeddedEntries.h"
 
-TEST(ResourceList, ExactlyTheProgramsResourcesAllInChinesePrc) {
-    std::set<std::pair<int, int>> found;
+TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEnglish) {
+    std::set<std::tuple<int, int, int>> found;
     for (const ResourceEntry& entry : EmbeddedFile().Entries()) {
         ASSERT_TRUE(entry.type.isNumber);
         ASSERT_TRUE(entry.name.isNumber);
-        EXPECT_EQ(entry.language, 0x0804) << entry.type.number << "/" << entry.name.number;
-        found.emplace(entry.type.number, entry.name.number);
+        found.emplace(entry.type.number, entry.name.number, entry.language);
     }
-    const std::set<std::pair<int, int>> expected = {
-        {kRtIcon, 1},
-        {kRtIcon, 2},
-        {kRtGroupIcon, IDR_MAINFRAME},
-        {kRtBitmap, 129},
-        {kRtBitmap, 130},
-        {kRtBitmap, 131},
-        {kRtBitmap, 132},
-        {kRtBitmap, 133},
-        {kRtDialog, IDD_ABOUTBOX},
-        {kRtDialog, IDD_CANZET_DIALOG},
-        {kRtString, 101 / 16 + 1},
-        {kRtVersion, 1},
+    constexpr int zh = kChineseResources;
+    constexpr int en = kEnglishResources;
+    const std::set<std::tuple<int, int, int>> expected = {
+        {kRtIcon, 1, zh},
+        {kRtIcon, 2, zh},
+        {kRtGroupIcon, IDR_MAINFRAME, zh},
+        {kRtBitmap, 129, zh},
+        {kRtBitmap, 130, zh},
+        {kRtBitmap, 131, zh},
+        {kRtBitmap, 132, zh},
+        {kRtBitmap, 133, zh},
+        {kRtDialog, IDD_ABOUTBOX, zh},
+        {kRtDialog, IDD_CANZET_DIALOG, zh},
+        {kRtString, 101 / 16 + 1, zh},
+        {kRtString, 200 / 16 + 1, zh},
+        {kRtVersion, 1, zh},
+        {kRtDialog, IDD_ABOUTBOX, en},
+        {kRtDialog, IDD_CANZET_DIALOG, en},
+        {kRtString, 101 / 16 + 1, en},
+        {kRtString, 200 / 16 + 1, en},
     };
     EXPECT_EQ(found, expected);
 }

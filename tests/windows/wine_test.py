@@ -5,7 +5,8 @@ Checks: the MIDI failure message where Wine has no MIDI output, the main dialog'
 and the template's controls at their places, the staff at (10, 40) of the client area with
 the bitmap's very pixels, a press-drag-release that shows the note red while held and black
 on the staff grid after, the position button's caption, picking the note up again, the
-About box from the system menu, and a clean exit through "退出", Esc and Alt+F4.
+About box from the system menu, and a clean exit through "退出", Esc and Alt+F4; all this
+with Wine in Chinese (LANG=zh_CN.UTF-8), then the English texts with Wine in English.
 
 Control texts and message-box texts are read from Wine's own traces of the window calls;
 pictures from screenshots. Screenshots are kept in the folder given by --shots.
@@ -25,8 +26,9 @@ import sys
 import tempfile
 import time
 
-# The whole run, a fresh Wine prefix included; it usually takes well under a minute.
-TIME_LIMIT = 300
+# The whole run, a fresh Wine prefix and the two locales included; it usually takes about
+# a minute.
+TIME_LIMIT = 420
 WINEBOOT_LIMIT = 180
 
 MAIN_CAPTION = "五线谱Demo"
@@ -50,6 +52,15 @@ STAFF_LINE = (36, 36, 36)
 RED, BLACK, WHITE = (255, 0, 0), (0, 0, 0), (255, 255, 255)
 TREBLE_STAFF_BMP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res",
                                 "StaffTreble.bmp")
+
+# The English run: the texts the program shows where the user's language is not Chinese.
+ENGLISH_LOCALE = "en_US.UTF-8"
+ENGLISH = {
+    "midi_messages": ("Failed to initialise the MIDI device!", "Failed to open the MIDI device"),
+    "main_caption": "Staff Demo",
+    "controls": {IDOK: "Exit", IDC_POSITION: "Position"},
+    "about_caption": "About Canzet",
+}
 
 # Wine's reg file: a CJK font for the templates' "宋体" and the system font, and windows
 # drawn by Wine itself (caption, system menu), as there is no window manager.
@@ -135,15 +146,30 @@ class Session:
         self.exe = exe
         self.shots = shots
         self.workdir = tempfile.mkdtemp(prefix="canzet-wine-")
-        # A UTF-8 locale whatever the caller's: xdotool matches the Chinese captions, and
-        # Wine writes the traces' texts, only in one.
+        # Wine takes the user's language from the locale, which the C library must know:
+        # the two that the checks use are built into the work folder. Both are UTF-8, in
+        # which alone xdotool matches the Chinese captions and Wine writes the traces' texts.
         self.env = dict(os.environ, WINEPREFIX=os.path.join(self.workdir, "prefix"),
-                        WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="C.UTF-8")
-        self.env.pop("WAYLAND_DISPLAY", None)
+                        WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=",
+                        LOCPATH=os.path.join(self.workdir, "locales"))
+        for variable in ("WAYLAND_DISPLAY", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_CTYPE"):
+            self.env.pop(variable, None)
         self.xvfb = None
         self.program = None
         self.log = None
         self.log_path = os.path.join(self.workdir, "trace.log")
+
+    def set_locale(self, name):
+        """Builds the locale where missing and makes it the programs' from now on."""
+        language, charset = name.split(".")
+        path = os.path.join(self.env["LOCPATH"], name)
+        if not os.path.isdir(path):
+            os.makedirs(self.env["LOCPATH"], exist_ok=True)
+            built = subprocess.run(["localedef", "-i", language, "-f", charset, path],
+                                   capture_output=True, text=True)
+            if not os.path.isdir(path):
+                raise CheckFailed(f"localedef could not build {name}: {built.stderr[-300:]}")
+        self.env["LANG"] = name
 
     def start_display(self):
         read_end, write_end = os.pipe()
@@ -157,6 +183,7 @@ class Session:
     def prime_wine(self):
         """False when Wine cannot run here at all. A first start that hangs is a failure,
         not a reason to skip."""
+        self.set_locale("zh_CN.UTF-8")
         try:
             boot = subprocess.run(["wine", "wineboot", "-i"], env=self.env,
                                   timeout=WINEBOOT_LIMIT, stdout=subprocess.DEVNULL,
@@ -486,6 +513,40 @@ def check_other_exits(session):
         check(code == 0, f"{keys} ends the program (exit code {code})")
 
 
+def check_english(session):
+    """The program again with Wine in English: every text it shows is the English one."""
+    print(f"English ({ENGLISH_LOCALE})")
+    session.set_locale(ENGLISH_LOCALE)
+    session.start_program()
+    caption = ENGLISH["main_caption"]
+    check(session.wait_trace("trace:msgbox:MSGBOX_OnInit", timeout=60),
+          "a message box reports the missing MIDI output")
+    check(any(wine_string(text) in session.trace() for text in ENGLISH["midi_messages"]),
+          "in English")
+    session.screenshot("9-english-midi-message")
+    session.xdotool("key", "Return")
+    check(session.wait_window(caption), f'the main dialog shows, captioned "{caption}"')
+    controls = created_controls(session.trace())
+    for control_id, text in ENGLISH["controls"].items():
+        check(controls[control_id][0] == wine_string(text), f'control {control_id} reads "{text}"')
+    session.screenshot_when("10-english-main-dialog", lambda image: find_staff(image) is not None)
+    session.xdotool("key", "alt+space")
+    time.sleep(0.5)
+    session.screenshot("11-english-system-menu")
+    session.xdotool("key", "Up", "Return")
+    about = ENGLISH["about_caption"]
+    check(session.wait_window(about, timeout=10), f'"{about}" opens from the system menu')
+    session.screenshot("12-english-about")
+    session.xdotool("key", "Return")
+    check(session.wait_window(about, present=False, timeout=10), "and closes")
+    session.xdotool("key", "Escape")
+    try:
+        code = session.program.wait(timeout=30)
+    except subprocess.TimeoutExpired:
+        code = None
+    check(code == 0, f"Esc ends the program (exit code {code})")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("exe")
@@ -517,6 +578,7 @@ def main():
         check_about(session)
         check_exit(session, client, controls)
         check_other_exits(session)
+        check_english(session)
     except CheckFailed as failure:
         print(f"FAILED: {failure}\nscreenshots in {shots}")
         return 1

@@ -6,7 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "app/Language.h"
 #include "app/desktop/ProgramVersion.h"
+#include "platform/Resources.h"
+#include "res/EmbeddedResources.h"
 #include "tools/replay/PrintableText.h"
 #include "tools/replay/ReplayPaintCommand.h"
 #include "tools/replay/ReplayParser.h"
@@ -36,6 +39,8 @@ void PrintHelp(const std::vector<ReplayCommandDefinition>& commands) {
 int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
     long lineNumber = 0;
+    SetResourceBytes(EmbeddedResourceBytes());
+    SetResourceLanguage(kChineseResources, kChineseResources);
     bool paintFailed = false;
     std::vector<ReplayCommandDefinition> commands = StaffCommands();
     commands.push_back(PaintCommand(paintFailed, lineNumber));

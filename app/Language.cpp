@@ -1,0 +1,7 @@
+#include "app/Language.h"
+
+#include "platform/Resources.h"
+
+void UseLanguage(Language language) {
+    SetResourceLanguage(ResourceLanguageOf(language), kChineseResources);
+}

@@ -1,0 +1,193 @@
+#!/usr/bin/env python3
+"""Runs the real program on a virtual X server once in each language, chosen by LANG alone,
+and reads what it shows from its accessibility tree (AT-SPI), as a screen reader would.
+
+Checks, in each language: the message box that reports the missing audio output (its text
+and Qt's own button text), the main dialog's caption and buttons, and the About box opened
+from the system menu. Screenshots of the message box, the main dialog, the menu and the
+About box are kept in the folder given by --shots.
+
+Usage: language_test.py [--shots DIR] path/to/canzet
+Run it inside a private session bus and X server, as its ctest entry does:
+    dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" language_test.py ...
+"""
+
+import argparse
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+
+LANGUAGES = {
+    "en_US.UTF-8": {
+        "message": "Failed to open the MIDI device",
+        "message_button": "OK",
+        "main": "Staff Demo",
+        "main_buttons": ["Exit", "Position"],
+        "about": "About Canzet",
+        "about_texts": ["Canzet Version 1.0", "Copyright (C) 2026"],
+        "about_button": "OK",
+    },
+    "zh_CN.UTF-8": {
+        "message": "打开Midi设备失败",
+        "message_button": "确定",
+        "main": "五线谱Demo",
+        "main_buttons": ["退出", "位置"],
+        "about": "关于 Canzet",
+        "about_texts": ["Canzet 1.0 版", "版权所有 (C) 2026"],
+        "about_button": "确定",
+    },
+}
+WAIT = 30
+
+
+class CheckFailed(Exception):
+    pass
+
+
+def walk(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child)
+
+
+def program_node(pid):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.get_process_id() == pid:
+            return app
+    return None
+
+
+def wait_for_window(pid, name, what):
+    """The top-level window of that name, once it shows."""
+    deadline = time.monotonic() + WAIT
+    while time.monotonic() < deadline:
+        app = program_node(pid)
+        for window in ([] if app is None else [app.getChildAtIndex(i)
+                                               for i in range(app.childCount)]):
+            if window is not None and window.name == name and \
+                    window.getState().contains(pyatspi.STATE_SHOWING):
+                return window
+        time.sleep(0.2)
+    raise CheckFailed(f"{what} {name!r} did not show")
+
+
+def names(window, role):
+    """The names of the window's nodes of that role; an icon's label has none."""
+    return [node.name for node in walk(window) if node.getRole() == role and node.name]
+
+
+def expect(got, wanted, what):
+    if got != wanted:
+        raise CheckFailed(f"{what}: {got!r}, expected {wanted!r}")
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=True)
+
+
+def press_over(window, *keys):
+    """Keys to the window under the pointer: with no window manager, focus follows it."""
+    x, y = window.queryComponent().getPosition(pyatspi.DESKTOP_COORDS)
+    xdotool("mousemove", str(x + 20), str(y + 20))
+    time.sleep(0.3)
+    xdotool("key", *keys)
+
+
+def visible_windows(pid):
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+                           capture_output=True, text=True).stdout
+    return set(found.split())
+
+
+def shoot(shots, name):
+    time.sleep(0.5)
+    subprocess.run(["import", "-window", "root", os.path.join(shots, name + ".png")],
+                   check=True)
+
+
+def run_language(program, locale, texts, shots, work):
+    env = {k: v for k, v in os.environ.items()
+           if k not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES", "QT_QPA_PLATFORM")}
+    env.update(LANG=locale, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+               # No audio output: no sound server answers and ALSA has no device.
+               PULSE_SERVER="unix:" + os.path.join(work, "nobody"),
+               ALSA_CONFIG_PATH=os.path.join(work, "asound.conf"), XDG_RUNTIME_DIR=work)
+    log = open(os.path.join(work, f"program-{locale}.log"), "w")
+    process = subprocess.Popen([program], env=env, stdout=log, stderr=log)
+    try:
+        if os.path.exists("/dev/snd"):
+            print(f"{locale}: a sound device exists here; the failure message is not checked")
+        else:
+            box = wait_for_window(process.pid, "Canzet", "the message box")
+            expect(names(box, pyatspi.ROLE_LABEL), [texts["message"]], "message text")
+            expect(names(box, pyatspi.ROLE_PUSH_BUTTON), [texts["message_button"]],
+                   "message box button")
+            shoot(shots, f"message-{locale}")
+            press_over(box, "Return")
+
+        main = wait_for_window(process.pid, texts["main"], "the main dialog")
+        expect(names(main, pyatspi.ROLE_PUSH_BUTTON), texts["main_buttons"], "main buttons")
+        shoot(shots, f"main-{locale}")
+
+        # The system menu opens on a right click; its last item is the About box.
+        x, y = main.queryComponent().getPosition(pyatspi.DESKTOP_COORDS)
+        shown = visible_windows(process.pid)
+        xdotool("mousemove", str(x + 20), str(y + 20), "click", "3")
+        deadline = time.monotonic() + WAIT
+        while visible_windows(process.pid) <= shown:
+            if time.monotonic() > deadline:
+                raise CheckFailed("the system menu did not open")
+            time.sleep(0.2)
+        shoot(shots, f"menu-{locale}")
+        xdotool("key", "Up", "Return")
+        about = wait_for_window(process.pid, texts["about"], "the About box")
+        expect(names(about, pyatspi.ROLE_LABEL), texts["about_texts"],
+               "About box texts")
+        expect(names(about, pyatspi.ROLE_PUSH_BUTTON), [texts["about_button"]],
+               "About box button")
+        shoot(shots, f"about-{locale}")
+        press_over(about, "Return")
+        time.sleep(0.5)
+        press_over(main, "Escape")
+        if process.wait(timeout=WAIT) != 0:
+            raise CheckFailed(f"the program ended with status {process.returncode}")
+    except CheckFailed as failure:
+        shoot(shots, f"failed-{locale}")
+        log.flush()
+        with open(log.name) as printed:
+            raise CheckFailed(f"{locale}: {failure}\n{printed.read()}") from None
+    finally:
+        if process.poll() is None:
+            process.kill()
+            process.wait()
+        log.close()
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--shots", default=None)
+    parser.add_argument("program")
+    args = parser.parse_args()
+    with tempfile.TemporaryDirectory() as work:
+        with open(os.path.join(work, "asound.conf"), "w") as conf:
+            conf.write("pcm.!default { type hw card 99 }\nctl.!default { type hw card 99 }\n")
+        shots = args.shots or work
+        os.makedirs(shots, exist_ok=True)
+        try:
+            for locale, texts in LANGUAGES.items():
+                run_language(os.path.abspath(args.program), locale, texts, shots, work)
+        except CheckFailed as failure:
+            print(f"FAIL: {failure}")
+            return 1
+    print("PASS")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -11,6 +11,12 @@
 #define IDB_NOTE_SELECTED 131
 #define IDB_NOTE_MASK 132
 #define IDB_STAFF_BASS 133
+// What a screen reader says of the staff: its name, one note ("%s" its pitch, "%d" its
+// step), an empty staff, and what stands between the notes of a list.
+#define IDS_STAFF_NAME 210
+#define IDS_STAFF_NOTE 211
+#define IDS_STAFF_NO_NOTE 212
+#define IDS_STAFF_NOTE_SEPARATOR 213
 #define IDC_STAFF 1001
 #define IDC_POSITION 1002
 

@@ -1,5 +1,6 @@
 #include "platform/qt/QtWidgetPeer.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
@@ -84,6 +85,29 @@ CMenu* QtWidgetPeer::SystemMenu(BOOL) {
 }
 
 void QtWidgetPeer::EndModal(int) {}
+
+void QtWidgetPeer::ModifyStyle(DWORD remove, DWORD add) {
+    if ((add & WS_TABSTOP) != 0) {
+        m_widget.setFocusPolicy(Qt::StrongFocus);
+    } else if ((remove & WS_TABSTOP) != 0) {
+        m_widget.setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+void QtWidgetPeer::SetAccessibleText(const std::string& name, const std::string& description) {
+    const QString newName = QString::fromStdString(name);
+    const QString newDescription = QString::fromStdString(description);
+    if (newName != m_widget.accessibleName()) {
+        m_widget.setAccessibleName(newName);
+        QAccessibleEvent event(&m_widget, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (newDescription != m_widget.accessibleDescription()) {
+        m_widget.setAccessibleDescription(newDescription);
+        QAccessibleEvent event(&m_widget, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
 
 QPoint QtWidgetPeer::ControlPoint(const QPointF& position) {
     return QPoint(static_cast<int>(std::floor(position.x())),

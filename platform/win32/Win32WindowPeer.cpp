@@ -40,6 +40,13 @@ LRESULT CALLBACK Win32WindowPeer::SubclassProc(HWND hwnd, UINT message, WPARAM w
 }
 
 LRESULT Win32WindowPeer::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A control in the tab order takes the focus when clicked, as buttons do; a static
+    // would not on its own.
+    const LONG_PTR style = GetWindowLongPtrW(m_hwnd, GWL_STYLE);
+    if (message == WM_LBUTTONDOWN && (style & WS_CHILD) != 0 && (style & WS_TABSTOP) != 0 &&
+        GetFocus() != m_hwnd) {
+        SetFocus(m_hwnd);
+    }
     CWnd* owner = GetOwner();
     const LRESULT result = owner != nullptr ? owner->WindowProc(message, wParam, lParam)
                                             : DefWindowProc(message, wParam, lParam);
@@ -181,4 +188,19 @@ void Win32WindowPeer::ShowNewSystemMenuItems() {
 
 void Win32WindowPeer::EndModal(int result) {
     ::EndDialog(m_hwnd, result);
+}
+
+void Win32WindowPeer::ModifyStyle(DWORD remove, DWORD add) {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(m_hwnd, GWL_STYLE));
+    SetWindowLongPtrW(m_hwnd, GWL_STYLE, static_cast<LONG_PTR>((style & ~remove) | add));
+}
+
+void Win32WindowPeer::SetAccessibleText(const std::string&, const std::string& description) {
+    if (Text() == description) {
+        return;
+    }
+    SetText(description);
+    // Said outright, so that a screen reader hears the change whatever the control's own
+    // text handling announces.
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_hwnd, OBJID_CLIENT, CHILDID_SELF);
 }

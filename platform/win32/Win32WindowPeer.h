@@ -40,6 +40,10 @@ class Win32WindowPeer : public WindowPeer {
     WindowPeer* Control(int id) override;
     CMenu* SystemMenu(BOOL revert) override;
     void EndModal(int result) override;
+    void ModifyStyle(DWORD remove, DWORD add) override;
+    // The description becomes the window's text, which the system's accessibility proxy of
+    // a static control reads as its name.
+    void SetAccessibleText(const std::string& name, const std::string& description) override;
 
   private:
     explicit Win32WindowPeer(HWND hwnd);

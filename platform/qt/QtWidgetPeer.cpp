@@ -1,6 +1,5 @@
 #include "platform/qt/QtWidgetPeer.h"
 
-#include <QAccessible>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
@@ -94,19 +93,10 @@ void QtWidgetPeer::ModifyStyle(DWORD remove, DWORD add) {
     }
 }
 
+// Qt tells assistive technologies of each change itself.
 void QtWidgetPeer::SetAccessibleText(const std::string& name, const std::string& description) {
-    const QString newName = QString::fromStdString(name);
-    const QString newDescription = QString::fromStdString(description);
-    if (newName != m_widget.accessibleName()) {
-        m_widget.setAccessibleName(newName);
-        QAccessibleEvent event(&m_widget, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
-    if (newDescription != m_widget.accessibleDescription()) {
-        m_widget.setAccessibleDescription(newDescription);
-        QAccessibleEvent event(&m_widget, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+    m_widget.setAccessibleName(QString::fromStdString(name));
+    m_widget.setAccessibleDescription(QString::fromStdString(description));
 }
 
 QPoint QtWidgetPeer::ControlPoint(const QPointF& position) {

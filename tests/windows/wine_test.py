@@ -486,6 +486,24 @@ def check_other_exits(session):
         check(code == 0, f"{keys} ends the program (exit code {code})")
 
 
+def check_keyboard(session):
+    """Tab reaches the staff, Up three times places a note and lifts it two steps, and
+    "位置" (Tab, Space) then shows step 9."""
+    print("Keyboard")
+    session.start_program()
+    dismiss_midi_message(session)
+    check(session.wait_window(MAIN_CAPTION), "the main dialog shows")
+    session.xdotool("key", "--delay", "200", "Tab", "Up", "Up", "Up", "Tab", "space")
+    check(session.wait_trace(r'set_window_text L"9"'), 'Tab, Up three times and "位置" show "9"')
+    session.screenshot("9-keyboard-edit")
+    session.xdotool("key", "Escape")
+    try:
+        code = session.program.wait(timeout=30)
+    except subprocess.TimeoutExpired:
+        code = None
+    check(code == 0, f"Escape ends the program (exit code {code})")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("exe")
@@ -517,6 +535,7 @@ def main():
         check_about(session)
         check_exit(session, client, controls)
         check_other_exits(session)
+        check_keyboard(session)
     except CheckFailed as failure:
         print(f"FAILED: {failure}\nscreenshots in {shots}")
         return 1

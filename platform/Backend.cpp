@@ -15,4 +15,8 @@ void SetCurrentBackend(Backend* backend) {
 int GetSystemMetrics(int index) {
     return g_backend != nullptr ? g_backend->GetSystemMetrics(index) : 0;
 }
+
+SHORT GetKeyState(int virtualKey) {
+    return g_backend != nullptr ? g_backend->GetKeyState(virtualKey) : 0;
+}
 #endif

@@ -18,6 +18,8 @@ class Backend {
     virtual INT_PTR RunModalDialog(CDialog& dialog, UINT templateId, CWnd* parent) = 0;
     virtual int MessageBox(const std::string& utf8Text, UINT type) = 0;
     virtual int GetSystemMetrics(int index) = 0;
+    // The state of a virtual key as the last key message left it: negative while held.
+    virtual SHORT GetKeyState(int) { return 0; }
 };
 
 // The current backend; nullptr until one is set.
@@ -27,4 +29,6 @@ void SetCurrentBackend(Backend* backend);
 #ifndef _WIN32
 // The current backend's metric; 0 when there is no backend. Windows has its own.
 int GetSystemMetrics(int index);
+// The current backend's key state; 0 (not held) when there is no backend.
+SHORT GetKeyState(int virtualKey);
 #endif

@@ -91,6 +91,13 @@ class CCmdTarget {
     AFX_MSG_ENTRY(WM_MOUSEMOVE, 0, 0,                                              \
                   self_->OnMouseMove(static_cast<UINT>(wParam_), CPoint(lParam_)); \
                   return 0;)
+#define ON_WM_KEYDOWN()                                                                           \
+    AFX_MSG_ENTRY(WM_KEYDOWN, 0, 0,                                                               \
+                  self_->OnKeyDown(static_cast<UINT>(wParam_), LOWORD(lParam_), HIWORD(lParam_)); \
+                  return 0;)
+#define ON_WM_SETFOCUS() AFX_MSG_ENTRY(WM_SETFOCUS, 0, 0, self_->OnSetFocus(nullptr); return 0;)
+#define ON_WM_KILLFOCUS() AFX_MSG_ENTRY(WM_KILLFOCUS, 0, 0, self_->OnKillFocus(nullptr); return 0;)
+#define ON_WM_GETDLGCODE() AFX_MSG_ENTRY(WM_GETDLGCODE, 0, 0, return self_->OnGetDlgCode();)
 #define ON_WM_SYSCOMMAND()                                                                       \
     AFX_MSG_ENTRY(WM_SYSCOMMAND, 0, 0, self_->OnSysCommand(static_cast<UINT>(wParam_), lParam_); \
                   return 0;)

@@ -73,6 +73,36 @@ BOOL CDC::LineTo(int x, int y) {
     return DrawLine(*m_target, DrawableArea(), from, m_position, kPenColour) ? TRUE : FALSE;
 }
 
+void CDC::DrawFocusRect(LPCRECT lpRect) {
+    if (m_target == nullptr || lpRect == nullptr) {
+        return;
+    }
+    const CRect rect(*lpRect);
+    const CRect area = DrawableArea();
+    const auto invert = [&](LONG x, LONG y) {
+        // The dots keep their places on the surface, whatever the rectangle's origin.
+        if ((x + y) % 2 == 0 && x >= area.left && x < area.right && y >= area.top &&
+            y < area.bottom) {
+            m_target->SetPixel(x, y, m_target->Pixel(x, y) ^ 0x00FFFFFFu);
+        }
+    };
+    if (rect.IsRectEmpty()) {
+        return;
+    }
+    for (LONG x = rect.left; x < rect.right; ++x) {
+        invert(x, rect.top);
+        if (rect.bottom - 1 > rect.top) {
+            invert(x, rect.bottom - 1);
+        }
+    }
+    for (LONG y = rect.top + 1; y < rect.bottom - 1; ++y) {
+        invert(rect.left, y);
+        if (rect.right - 1 > rect.left) {
+            invert(rect.right - 1, y);
+        }
+    }
+}
+
 BOOL CDC::DrawIcon(int x, int y, HICON hIcon) {
     if (m_target == nullptr || hIcon == nullptr) {
         return FALSE;

@@ -33,6 +33,9 @@ class CDC {
     // Lines in the default pen: solid, 1 pixel, black, copy mode; the end point is not drawn.
     CPoint MoveTo(int x, int y);
     BOOL LineTo(int x, int y);
+    // Inverts every other pixel of the rectangle's one-pixel border, as the window system
+    // marks the focus; drawing it again takes it away.
+    void DrawFocusRect(LPCRECT lpRect);
     // Draws the icon's image at the system icon size, through its transparency mask.
     BOOL DrawIcon(int x, int y, HICON hIcon);
     // Identifies this context while it can draw or be drawn from; nullptr otherwise.

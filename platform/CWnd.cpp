@@ -11,6 +11,7 @@ void CWnd::Attach(WindowPeer* peer) {
     m_peer = peer;
     if (m_peer != nullptr) {
         m_peer->SetOwner(this);
+        PreSubclassWindow();
     }
 }
 
@@ -73,6 +74,25 @@ CMenu* CWnd::GetSystemMenu(BOOL revert) {
     return m_peer != nullptr ? m_peer->SystemMenu(revert) : nullptr;
 }
 
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add) {
+    if (m_peer == nullptr) {
+        return FALSE;
+    }
+    m_peer->ModifyStyle(remove, add);
+    return TRUE;
+}
+
+void CWnd::SetAccessibleText(LPCSTR name, LPCSTR description) {
+    if (m_peer != nullptr) {
+        m_peer->SetAccessibleText(name != nullptr ? name : "",
+                                  description != nullptr ? description : "");
+    }
+}
+
+std::string CWnd::GetToolTipText(CPoint, CRect&) const {
+    return {};
+}
+
 void CWnd::OnLButtonDown(UINT nFlags, CPoint point) {
     DefWindowProc(WM_LBUTTONDOWN, nFlags, MAKELPARAM(point.x, point.y));
 }
@@ -95,4 +115,20 @@ void CWnd::OnPaint() {
 
 void CWnd::OnSysCommand(UINT nID, LPARAM lParam) {
     DefWindowProc(WM_SYSCOMMAND, nID, lParam);
+}
+
+void CWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
+    DefWindowProc(WM_KEYDOWN, nChar, MAKELPARAM(nRepCnt, nFlags));
+}
+
+void CWnd::OnSetFocus(CWnd*) {
+    DefWindowProc(WM_SETFOCUS, 0, 0);
+}
+
+void CWnd::OnKillFocus(CWnd*) {
+    DefWindowProc(WM_KILLFOCUS, 0, 0);
+}
+
+UINT CWnd::OnGetDlgCode() {
+    return static_cast<UINT>(DefWindowProc(WM_GETDLGCODE, 0, 0));
 }

@@ -2,6 +2,8 @@
 // window operations that the program uses. The window itself is a backend's WindowPeer.
 #pragma once
 
+#include <string>
+
 #include "platform/CCmdTarget.h"
 #include "platform/CPoint.h"
 #include "platform/CRect.h"
@@ -19,6 +21,8 @@ class CWnd : public CCmdTarget {
 
     // Makes this object the receiver of the peer's messages (nullptr detaches).
     void Attach(WindowPeer* peer);
+    // Called when a window is attached: the object's chance to adjust its new window.
+    virtual void PreSubclassWindow() {}
     WindowPeer* GetPeer() const { return m_peer; }
 
     // Dispatches a message through the message map, or to the window's default processing.
@@ -34,6 +38,12 @@ class CWnd : public CCmdTarget {
     BOOL IsIconic() const;
     HICON SetIcon(HICON icon, BOOL bigIcon);
     CMenu* GetSystemMenu(BOOL revert);
+    BOOL ModifyStyle(DWORD remove, DWORD add);
+    void SetAccessibleText(LPCSTR name, LPCSTR description);
+
+    // The tip to show while the pointer rests at `point`, and the part of the client area
+    // where that tip holds; an empty text shows none.
+    virtual std::string GetToolTipText(CPoint point, CRect& area) const;
 
   protected:
     // Default processing of the messages that the program's handlers pass on.
@@ -43,6 +53,10 @@ class CWnd : public CCmdTarget {
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnPaint();
     void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnSetFocus(CWnd* pOldWnd);
+    void OnKillFocus(CWnd* pNewWnd);
+    UINT OnGetDlgCode();
 
   private:
     WindowPeer* m_peer = nullptr;

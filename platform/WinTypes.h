@@ -20,6 +20,7 @@ using BOOL = int;
 using BYTE = std::uint8_t;
 using WORD = std::uint16_t;
 using DWORD = std::uint32_t;
+using SHORT = std::int16_t;
 using LONG = std::int32_t;
 using UINT = unsigned int;
 using INT_PTR = std::intptr_t;
@@ -73,17 +74,41 @@ using HDC = HDC__*;
 #define GET_Y_LPARAM(lp) (static_cast<int>(static_cast<short>(HIWORD(lp))))
 
 // Window messages.
+constexpr UINT WM_SETFOCUS = 0x0007;
+constexpr UINT WM_KILLFOCUS = 0x0008;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_ERASEBKGND = 0x0014;
 constexpr UINT WM_ICONERASEBKGND = 0x0027;
 constexpr UINT WM_QUERYDRAGICON = 0x0037;
+constexpr UINT WM_GETDLGCODE = 0x0087;
+constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
+
+// Virtual keys.
+constexpr int VK_BACK = 0x08;
+constexpr int VK_SHIFT = 0x10;
+constexpr int VK_CONTROL = 0x11;
+constexpr int VK_MENU = 0x12;
+constexpr int VK_SPACE = 0x20;
+constexpr int VK_PRIOR = 0x21;
+constexpr int VK_NEXT = 0x22;
+constexpr int VK_END = 0x23;
+constexpr int VK_HOME = 0x24;
+constexpr int VK_LEFT = 0x25;
+constexpr int VK_UP = 0x26;
+constexpr int VK_RIGHT = 0x27;
+constexpr int VK_DOWN = 0x28;
+constexpr int VK_DELETE = 0x2E;
+
+// What a control asks of the dialog's keyboard handling (WM_GETDLGCODE).
+constexpr UINT DLGC_WANTARROWS = 0x0001;
+constexpr UINT DLGC_WANTCHARS = 0x0080;
 
 // Mouse-message flags.
 constexpr UINT MK_LBUTTON = 0x0001;

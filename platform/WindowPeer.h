@@ -43,6 +43,13 @@ class WindowPeer {
     virtual BOOL IsIconic() const = 0;
     virtual HICON SetIcon(HICON icon, BOOL big) = 0;
 
+    // Adds and removes window styles; of them a backend heeds WS_TABSTOP: a control in the
+    // tab order takes the focus from Tab and Shift+Tab and from a click.
+    virtual void ModifyStyle(DWORD, DWORD) {}
+    // What a screen reader says of the window: its name and a description of its content.
+    // Assistive technologies are told of each change.
+    virtual void SetAccessibleText(const std::string&, const std::string&) {}
+
     // Dialog windows: their controls by id, their system menu, the end of their modal loop.
     virtual WindowPeer* Control(int id) = 0;
     virtual CMenu* SystemMenu(BOOL revert) = 0;

@@ -13,6 +13,12 @@
 #define IDB_STAFF_BASS 133
 #define IDS_MIDI_INIT_FAILED 200
 #define IDS_MIDI_OPEN_FAILED 201
+// What a screen reader says of the staff: its name, one note ("%s" its pitch, "%d" its
+// step), an empty staff, and what stands between the notes of a list.
+#define IDS_STAFF_NAME 210
+#define IDS_STAFF_NOTE 211
+#define IDS_STAFF_NO_NOTE 212
+#define IDS_STAFF_NOTE_SEPARATOR 213
 #define IDC_STAFF 1001
 #define IDC_POSITION 1002
 

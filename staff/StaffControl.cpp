@@ -12,6 +12,10 @@ ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
 ON_WM_MOUSEMOVE()
 ON_WM_PAINT()
+ON_WM_KEYDOWN()
+ON_WM_SETFOCUS()
+ON_WM_KILLFOCUS()
+ON_WM_GETDLGCODE()
 END_MESSAGE_MAP()
 
 CStaffControl::CStaffControl() {
@@ -40,6 +44,8 @@ void CStaffControl::SetClef(bool bTreble) {
         bitmap->DeleteObject();
         bitmap->LoadBitmap(id);
     }
+    // The pitch names follow the clef.
+    UpdateAccessibleText();
 }
 
 bool CStaffControl::IsTreble() const {
@@ -65,14 +71,17 @@ void CStaffControl::SetRange(int nLeftColumn, int nRightColumn) {
 
 void CStaffControl::GetNotes(int* pSteps, int& nCount) {
     nCount = m_nNoteCount;
-    // One pass of neighbour exchanges, not a full sort. The selection follows its note.
+    // One pass of neighbour exchanges, not a full sort. The selection and the keyboard's
+    // note follow their notes.
     for (int i = 0; i < m_nNoteCount - 1; ++i) {
         if (m_ptNotes[i].x > m_ptNotes[i + 1].x) {
             std::swap(m_ptNotes[i], m_ptNotes[i + 1]);
-            if (m_nSelected == i) {
-                m_nSelected = i + 1;
-            } else if (m_nSelected == i + 1) {
-                m_nSelected = i;
+            for (int* index : {&m_nSelected, &m_nCurrent}) {
+                if (*index == i) {
+                    *index = i + 1;
+                } else if (*index == i + 1) {
+                    *index = i;
+                }
             }
         }
     }

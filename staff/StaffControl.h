@@ -3,6 +3,8 @@
 // drag, snaps a released note onto the staff and draws fixed notes set by its owner.
 #pragma once
 
+#include <string>
+
 #include "midi/MidiOut.h"
 #include "platform/CBitmap.h"
 #include "platform/CPoint.h"
@@ -33,6 +35,14 @@ class CStaffControl : public CStatic {
     int NoteCount() const { return m_nNoteCount; }
     int SelectedNote() const { return m_nSelected; }
     CPoint NoteCentre(int index) const { return m_ptNotes[index]; }
+    // The note that the keyboard works on: the last one placed or picked up; -1 = none.
+    int CurrentNote() const { return m_nCurrent; }
+
+    // What a screen reader and a tooltip say of the notes: "E5，第10位" for one note,
+    // every note left to right, or that there is none.
+    std::string NoteText(int index) const;
+    std::string NotesText() const;
+    std::string GetToolTipText(CPoint point, CRect& area) const override;
 
     // Staff geometry with this control's column count and clef.
     int YToStep(int y) const;
@@ -52,12 +62,27 @@ class CStaffControl : public CStatic {
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnPaint();
+    // Keyboard editing: the control takes part in the dialog's tab order and wants the
+    // arrow keys; while it has the focus a focus rectangle marks it.
+    void PreSubclassWindow() override;
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnSetFocus(CWnd* pOldWnd);
+    void OnKillFocus(CWnd* pNewWnd);
+    UINT OnGetDlgCode();
 
     CPoint ClampPoint(CPoint point) const;
     bool FindNoteAt(CPoint point);
     void DrawNote(int x, int y);
     void DrawSelectedNote(int x, int y);
     void DrawFixedNote(int column, int step);
+
+    bool PlaceNoteFromKeyboard();
+    bool MoveCurrentToStep(int step);
+    bool MoveCurrentAcross(int dx);
+    bool ChooseNeighbour(int direction);
+    bool RemoveCurrent();
+    // Tells assistive technologies of the notes when their text has changed.
+    void UpdateAccessibleText();
 
     DECLARE_MESSAGE_MAP()
 
@@ -76,6 +101,9 @@ class CStaffControl : public CStatic {
     int m_nColumns = 1;
     int m_nLeftLimit = -1;
     int m_nRightLimit = -1;
+    int m_nCurrent = -1;
+    bool m_bFocused = false;
+    std::string m_strAccessible;
 
     static HMIDIOUT s_hMidiOut;
 };

@@ -51,6 +51,7 @@ void CStaffControl::OnLButtonDown(UINT nFlags, CPoint point) {
         m_nSelected = m_nNoteCount;
         m_ptNotes[m_nNoteCount++] = clamped;
     }
+    m_nCurrent = m_nSelected;
     CWnd::InvalidateRect(nullptr, FALSE);
     CWnd::OnLButtonDown(nFlags, point);
 }
@@ -66,6 +67,7 @@ void CStaffControl::OnMouseMove(UINT nFlags, CPoint point) {
         // The note stays where it was, unsnapped: leaving the area cancels the drag.
         m_nSelected = -1;
         CWnd::InvalidateRect(nullptr, FALSE);
+        UpdateAccessibleText();
         return;
     }
     const int newOffset = LineOffset(clamped.y);
@@ -85,5 +87,6 @@ void CStaffControl::OnLButtonUp(UINT nFlags, CPoint point) {
     note.y = SnappedY(note.y);
     m_nSelected = -1;
     CWnd::InvalidateRect(nullptr, FALSE);
+    UpdateAccessibleText();
     CWnd::OnLButtonUp(nFlags, point);
 }

@@ -92,6 +92,11 @@ void CStaffControl::OnPaint() {
             DrawNote(m_ptNotes[i].x, m_ptNotes[i].y);
         }
     }
+    if (m_bFocused) {
+        CRect client;
+        GetClientRect(&client);
+        dc.DrawFocusRect(&client);
+    }
 }
 
 void CStaffControl::DrawNote(int x, int y) {

@@ -11,3 +11,16 @@ int HeadlessBackend::MessageBox(const std::string& utf8Text, UINT type) {
 int HeadlessBackend::GetSystemMetrics(int index) {
     return index == SM_CXICON || index == SM_CYICON ? kIconSize : 0;
 }
+
+SHORT HeadlessBackend::GetKeyState(int virtualKey) {
+    // The high bit is set while the key is down, as the window system answers.
+    return m_keysDown.contains(virtualKey) ? static_cast<SHORT>(-0x8000) : 0;
+}
+
+void HeadlessBackend::SetKeyDown(int virtualKey, bool down) {
+    if (down) {
+        m_keysDown.insert(virtualKey);
+    } else {
+        m_keysDown.erase(virtualKey);
+    }
+}

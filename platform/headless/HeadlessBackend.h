@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <set>
 #include <utility>
 
 #include "platform/Backend.h"
@@ -20,6 +21,10 @@ class HeadlessBackend : public Backend {
     INT_PTR RunModalDialog(CDialog& dialog, UINT templateId, CWnd* parent) override;
     int MessageBox(const std::string& utf8Text, UINT type) override;
     int GetSystemMetrics(int index) override;
+    SHORT GetKeyState(int virtualKey) override;
+
+    // Holds a key down, or lets it go, for the key messages that follow.
+    void SetKeyDown(int virtualKey, bool down);
 
     // Runs inside every modal dialog after its initialisation.
     void SetModalDriver(ModalDriver driver) { m_driver = std::move(driver); }
@@ -29,4 +34,5 @@ class HeadlessBackend : public Backend {
   private:
     CallLog& m_log;
     ModalDriver m_driver;
+    std::set<int> m_keysDown;
 };

@@ -92,6 +92,12 @@ void HeadlessWindow::SetText(const std::string& utf8) {
     m_text = utf8;
 }
 
+void HeadlessWindow::SetAccessibleText(const std::string& name, const std::string& description) {
+    m_accessibleName = name;
+    m_accessibleDescription = description;
+    ++m_accessibleChanges;
+}
+
 HICON HeadlessWindow::SetIcon(HICON icon, BOOL big) {
     Log({.kind = LoggedCall::Kind::SetIcon, .flag = big, .icon = icon});
     HICON& slot = big ? m_bigIcon : m_smallIcon;

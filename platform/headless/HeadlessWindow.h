@@ -30,6 +30,10 @@ class HeadlessWindow : public WindowPeer {
     WindowPeer* Control(int id) override;
     CMenu* SystemMenu(BOOL revert) override;
     void EndModal(int result) override;
+    // Styles and what a screen reader would be told are kept, not logged: a transcript shows
+    // what the window system is asked to draw and do.
+    void ModifyStyle(DWORD remove, DWORD add) override { m_style = (m_style & ~remove) | add; }
+    void SetAccessibleText(const std::string& name, const std::string& description) override;
 
     // What the window system does when it delivers a message: the owner's window
     // procedure, or the window's own processing when nothing owns it.
@@ -46,6 +50,11 @@ class HeadlessWindow : public WindowPeer {
     CPoint Position() const { return m_position; }
     HICON Icon(bool big) const { return big ? m_bigIcon : m_smallIcon; }
     std::optional<int> ModalResult() const { return m_modalResult; }
+    DWORD Style() const { return m_style; }
+    const std::string& AccessibleName() const { return m_accessibleName; }
+    const std::string& AccessibleDescription() const { return m_accessibleDescription; }
+    // How many times assistive technologies were told of a change.
+    int AccessibleChanges() const { return m_accessibleChanges; }
 
   private:
     void Log(LoggedCall call);
@@ -62,4 +71,8 @@ class HeadlessWindow : public WindowPeer {
     HICON m_smallIcon = nullptr;
     std::map<int, HeadlessWindow*> m_controls;
     std::optional<int> m_modalResult;
+    DWORD m_style = 0;
+    std::string m_accessibleName;
+    std::string m_accessibleDescription;
+    int m_accessibleChanges = 0;
 };

@@ -49,3 +49,22 @@ int QtBackend::MessageBox(const std::string& utf8Text, UINT) {
 int QtBackend::GetSystemMetrics(int index) {
     return index == SM_CXICON || index == SM_CYICON ? kIconSize : 0;
 }
+
+SHORT QtBackend::GetKeyState(int virtualKey) {
+    Qt::KeyboardModifier modifier = Qt::NoModifier;
+    switch (virtualKey) {
+        case VK_CONTROL:
+            modifier = Qt::ControlModifier;
+            break;
+        case VK_SHIFT:
+            modifier = Qt::ShiftModifier;
+            break;
+        case VK_MENU:
+            modifier = Qt::AltModifier;
+            break;
+        default:
+            return 0;
+    }
+    // Qt keeps the modifiers of the last input event, which is the one being handled.
+    return QApplication::keyboardModifiers().testFlag(modifier) ? static_cast<SHORT>(-0x8000) : 0;
+}

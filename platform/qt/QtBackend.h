@@ -16,6 +16,8 @@ class QtBackend : public Backend {
     // A modal box with the text and one OK button, titled with the program's name.
     int MessageBox(const std::string& utf8Text, UINT type) override;
     int GetSystemMetrics(int index) override;
+    // Ctrl, Shift and Alt as the key event being handled carries them.
+    SHORT GetKeyState(int virtualKey) override;
 
   private:
     std::string m_title;

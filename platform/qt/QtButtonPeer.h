@@ -1,5 +1,6 @@
 // A push button of a dialog template. A click sends WM_COMMAND with BN_CLICKED and the
-// button's id to the dialog.
+// button's id to the dialog. Space presses it only when no Alt, Ctrl or Meta is held:
+// Alt+Space belongs to the dialog's system menu.
 #pragma once
 
 #include <QPushButton>
@@ -13,4 +14,8 @@ class QtButtonPeer : public QPushButton, public QtWidgetPeer {
 
     void SetText(const std::string& utf8) override;
     std::string Text() const override;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 };

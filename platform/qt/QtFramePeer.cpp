@@ -3,6 +3,33 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
+
+#include "platform/CWnd.h"
+
+namespace {
+
+// The virtual key of a Qt key that the window system would send as WM_KEYDOWN; 0 for none.
+int VirtualKey(int key) {
+    static constexpr std::pair<int, int> kKeys[] = {
+        {Qt::Key_Up, VK_UP},         {Qt::Key_Down, VK_DOWN},      {Qt::Key_Left, VK_LEFT},
+        {Qt::Key_Right, VK_RIGHT},   {Qt::Key_PageUp, VK_PRIOR},   {Qt::Key_PageDown, VK_NEXT},
+        {Qt::Key_Home, VK_HOME},     {Qt::Key_End, VK_END},        {Qt::Key_Space, VK_SPACE},
+        {Qt::Key_Delete, VK_DELETE}, {Qt::Key_Backspace, VK_BACK},
+    };
+    for (const auto& [qtKey, virtualKey] : kKeys) {
+        if (qtKey == key) {
+            return virtualKey;
+        }
+    }
+    return 0;
+}
+
+bool IsArrow(int virtualKey) {
+    return virtualKey >= VK_LEFT && virtualKey <= VK_DOWN;
+}
+
+}  // namespace
 
 QtFramePeer::QtFramePeer(QWidget* parent, bool notify) : QWidget(parent), QtWidgetPeer(this) {
     // The owner paints every pixel; Qt need not clear behind it.
@@ -65,4 +92,53 @@ void QtFramePeer::SendMouse(UINT message, const QMouseEvent& event) {
     const QPoint point = ControlPoint(event.position());
     const UINT flags = event.buttons().testFlag(Qt::LeftButton) ? MK_LBUTTON : 0;
     Send(message, flags, MAKELPARAM(point.x(), point.y()));
+}
+
+LRESULT QtFramePeer::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN) {
+        m_keyLeftAlone = true;
+        return 0;
+    }
+    return QtWidgetPeer::DefWindowProc(message, wParam, lParam);
+}
+
+// Alt and Meta make a key the window's (the system menu, the dialog's shortcuts), as
+// WM_SYSKEYDOWN does; arrows reach the owner only when it asks for them (WM_GETDLGCODE).
+void QtFramePeer::keyPressEvent(QKeyEvent* event) {
+    const int virtualKey = VirtualKey(event->key());
+    if (virtualKey == 0 || (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) != 0 ||
+        (IsArrow(virtualKey) && (Send(WM_GETDLGCODE, 0, 0) & DLGC_WANTARROWS) == 0)) {
+        event->ignore();
+        return;
+    }
+    m_keyLeftAlone = false;
+    Send(WM_KEYDOWN, static_cast<WPARAM>(virtualKey), MAKELPARAM(1, 0));
+    event->setAccepted(!m_keyLeftAlone);
+}
+
+void QtFramePeer::focusInEvent(QFocusEvent*) {
+    Send(WM_SETFOCUS, 0, 0);
+}
+
+void QtFramePeer::focusOutEvent(QFocusEvent*) {
+    Send(WM_KILLFOCUS, 0, 0);
+}
+
+bool QtFramePeer::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) {
+        return QWidget::event(event);
+    }
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QPoint point = help->pos();
+    CRect area;
+    const std::string text =
+        GetOwner() != nullptr ? GetOwner()->GetToolTipText(CPoint(point.x(), point.y()), area) : "";
+    if (text.empty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), QString::fromStdString(text), this,
+                           QRect(area.left, area.top, area.Width(), area.Height()));
+    }
+    return true;
 }

@@ -1,6 +1,7 @@
 // A static frame or rectangle of a dialog template. A window object bound to it gets its
-// mouse and paint messages: what the owner paints into the client surface is shown; with
-// no owner painting, the frame itself is drawn.
+// mouse, key, focus and paint messages: what the owner paints into the client surface is
+// shown; with no owner painting, the frame itself is drawn. A key that the owner leaves to
+// the default processing goes on to the dialog, as do keys with Alt or Meta held.
 #pragma once
 
 #include <QWidget>
@@ -18,12 +19,18 @@ class QtFramePeer : public QWidget, public QtWidgetPeer {
     std::string Text() const override { return m_text; }
     // What a mouse move asks for is paced to the screen's refresh; anything else at once.
     void Invalidate(const RECT* rect, BOOL erase) override;
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    // Tooltips come from the owner, for the point the pointer rests on.
+    bool event(QEvent* event) override;
 
   private:
     void SendMouse(UINT message, const QMouseEvent& event);
@@ -31,4 +38,5 @@ class QtFramePeer : public QWidget, public QtWidgetPeer {
     std::string m_text;
     FramePacer m_pacer{*this};
     bool m_inMouseMove = false;
+    bool m_keyLeftAlone = false;
 };

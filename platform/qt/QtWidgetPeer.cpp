@@ -85,6 +85,20 @@ CMenu* QtWidgetPeer::SystemMenu(BOOL) {
 
 void QtWidgetPeer::EndModal(int) {}
 
+void QtWidgetPeer::ModifyStyle(DWORD remove, DWORD add) {
+    if ((add & WS_TABSTOP) != 0) {
+        m_widget.setFocusPolicy(Qt::StrongFocus);
+    } else if ((remove & WS_TABSTOP) != 0) {
+        m_widget.setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+// Qt tells assistive technologies of each change itself.
+void QtWidgetPeer::SetAccessibleText(const std::string& name, const std::string& description) {
+    m_widget.setAccessibleName(QString::fromStdString(name));
+    m_widget.setAccessibleDescription(QString::fromStdString(description));
+}
+
 QPoint QtWidgetPeer::ControlPoint(const QPointF& position) {
     return QPoint(static_cast<int>(std::floor(position.x())),
                   static_cast<int>(std::floor(position.y())));

@@ -39,6 +39,10 @@ class QtWidgetPeer : public WindowPeer {
     WindowPeer* Control(int id) override;
     CMenu* SystemMenu(BOOL revert) override;
     void EndModal(int result) override;
+    // WS_TABSTOP: Tab, Shift+Tab and a click give the widget the focus.
+    void ModifyStyle(DWORD remove, DWORD add) override;
+    // The widget's accessible name and description.
+    void SetAccessibleText(const std::string& name, const std::string& description) override;
 
     // Qt's pointer position, in logical pixels, as the control pixel it falls in.
     static QPoint ControlPoint(const QPointF& position);

@@ -1,5 +1,7 @@
 #include "platform/win32/Win32WindowPeer.h"
 
+#include <commctrl.h>
+
 #include "platform/CWnd.h"
 #include "platform/win32/TextConversion.h"
 
@@ -40,6 +42,17 @@ LRESULT CALLBACK Win32WindowPeer::SubclassProc(HWND hwnd, UINT message, WPARAM w
 }
 
 LRESULT Win32WindowPeer::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A control in the tab order takes the focus when clicked, as buttons do; a static
+    // would not on its own.
+    const LONG_PTR style = GetWindowLongPtrW(m_hwnd, GWL_STYLE);
+    if (message == WM_LBUTTONDOWN && (style & WS_CHILD) != 0 && (style & WS_TABSTOP) != 0 &&
+        GetFocus() != m_hwnd) {
+        SetFocus(m_hwnd);
+    }
+    if ((style & WS_CHILD) != 0 &&
+        (message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN || message == WM_LBUTTONUP)) {
+        UpdateToolTip(message, wParam, lParam);
+    }
     CWnd* owner = GetOwner();
     const LRESULT result = owner != nullptr ? owner->WindowProc(message, wParam, lParam)
                                             : DefWindowProc(message, wParam, lParam);
@@ -49,6 +62,9 @@ LRESULT Win32WindowPeer::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // The window's last message: give the window its own procedure back, let it finish, and go.
 LRESULT Win32WindowPeer::Destroy(WPARAM wParam, LPARAM lParam) {
+    if (m_toolTip != nullptr) {
+        DestroyWindow(m_toolTip);
+    }
     SetWindowLongPtrW(m_hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_originalProc));
     RemovePropW(m_hwnd, kPeerProperty);
     const LRESULT result = CallWindowProcW(m_originalProc, m_hwnd, WM_NCDESTROY, wParam, lParam);
@@ -181,4 +197,57 @@ void Win32WindowPeer::ShowNewSystemMenuItems() {
 
 void Win32WindowPeer::EndModal(int result) {
     ::EndDialog(m_hwnd, result);
+}
+
+void Win32WindowPeer::ModifyStyle(DWORD remove, DWORD add) {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(m_hwnd, GWL_STYLE));
+    SetWindowLongPtrW(m_hwnd, GWL_STYLE, static_cast<LONG_PTR>((style & ~remove) | add));
+}
+
+void Win32WindowPeer::SetAccessibleText(const std::string&, const std::string& description) {
+    if (Text() == description) {
+        return;
+    }
+    SetText(description);
+    // Said outright, so that a screen reader hears the change whatever the control's own
+    // text handling announces.
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_hwnd, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void Win32WindowPeer::UpdateToolTip(UINT message, WPARAM wParam, LPARAM lParam) {
+    CWnd* owner = GetOwner();
+    if (owner == nullptr) {
+        return;
+    }
+    CRect area;
+    const std::wstring text = Utf8ToUtf16(
+        owner->GetToolTipText(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)), area));
+    if (m_toolTip == nullptr && !text.empty()) {
+        const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+        InitCommonControlsEx(&classes);
+        m_toolTip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr,
+                                    GetModuleHandleW(nullptr), nullptr);
+    }
+    if (m_toolTip == nullptr) {
+        return;
+    }
+    if (text != m_toolTipText || !(area == m_toolTipArea)) {
+        // The size the oldest tooltip controls accept.
+        TOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = m_hwnd;
+        tool.uId = 1;
+        SendMessageW(m_toolTip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        m_toolTipText = text;
+        m_toolTipArea = area;
+        if (!text.empty()) {
+            tool.rect = area;
+            tool.lpszText = m_toolTipText.data();
+            SendMessageW(m_toolTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+    MSG relayed{m_hwnd, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+    SendMessageW(m_toolTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }

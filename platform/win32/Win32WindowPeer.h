@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <string>
 
 #include "platform/CMenu.h"
 #include "platform/Surface.h"
@@ -40,6 +41,10 @@ class Win32WindowPeer : public WindowPeer {
     WindowPeer* Control(int id) override;
     CMenu* SystemMenu(BOOL revert) override;
     void EndModal(int result) override;
+    void ModifyStyle(DWORD remove, DWORD add) override;
+    // The description becomes the window's text, which the system's accessibility proxy of
+    // a static control reads as its name.
+    void SetAccessibleText(const std::string& name, const std::string& description) override;
 
   private:
     explicit Win32WindowPeer(HWND hwnd);
@@ -48,6 +53,9 @@ class Win32WindowPeer : public WindowPeer {
     void FitSurfaceToClient();
     void Present(HDC hdc) const;
     void ShowNewSystemMenuItems();
+    // The owner's tip for the point under the pointer, shown by a tooltip control that
+    // this window's mouse messages are relayed to.
+    void UpdateToolTip(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND m_hwnd;
     WNDPROC m_originalProc;
@@ -58,4 +66,7 @@ class Win32WindowPeer : public WindowPeer {
     // after each message.
     CMenu m_systemMenu;
     std::size_t m_systemMenuItemsShown = 0;
+    HWND m_toolTip = nullptr;
+    std::wstring m_toolTipText;
+    CRect m_toolTipArea;
 };

@@ -247,7 +247,7 @@ TEST(DesktopSystemMenu, AltSpaceOpensItAndCloseEndsTheProgram) {
     int result = 0;
     program.Run([&](MainWindowUser& user) {
         WhenMenuShown([](QMenu& menu) { Choose(menu, QStringLiteral("关闭")); });
-        QTest::keyClick(&user.Dialog(), Qt::Key_Space, Qt::AltModifier);
+        QTest::keyClick(user.Dialog().focusWidget(), Qt::Key_Space, Qt::AltModifier);
         closed = !user.Dialog().isVisible();
         result = user.Dialog().result();
     });

@@ -29,6 +29,7 @@ TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEn
         {kRtDialog, IDD_CANZET_DIALOG, zh},
         {kRtString, 101 / 16 + 1, zh},
         {kRtString, 200 / 16 + 1, zh},
+        {kRtString, IDS_STAFF_NAME / 16 + 1, zh},
         {kRtVersion, 1, zh},
         {kRtDialog, IDD_ABOUTBOX, en},
         {kRtDialog, IDD_CANZET_DIALOG, en},

@@ -539,6 +539,18 @@ def check_english(session):
     session.screenshot("12-english-about")
     session.xdotool("key", "Return")
     check(session.wait_window(about, present=False, timeout=10), "and closes")
+
+
+def check_keyboard(session):
+    """Tab reaches the staff, Up three times places a note and lifts it two steps, and
+    "位置" (Tab, Space) then shows step 9."""
+    print("Keyboard")
+    session.start_program()
+    dismiss_midi_message(session)
+    check(session.wait_window(MAIN_CAPTION), "the main dialog shows")
+    session.xdotool("key", "--delay", "200", "Tab", "Up", "Up", "Up", "Tab", "space")
+    check(session.wait_trace(r'set_window_text L"9"'), 'Tab, Up three times and "位置" show "9"')
+    session.screenshot("13-keyboard-edit")
     session.xdotool("key", "Escape")
     try:
         code = session.program.wait(timeout=30)
@@ -579,6 +591,7 @@ def main():
         check_exit(session, client, controls)
         check_other_exits(session)
         check_english(session)
+        check_keyboard(session)
     except CheckFailed as failure:
         print(f"FAILED: {failure}\nscreenshots in {shots}")
         return 1

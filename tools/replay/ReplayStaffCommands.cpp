@@ -1,5 +1,9 @@
 #include "tools/replay/ReplayStaffCommands.h"
 
+#include <algorithm>
+#include <string_view>
+
+#include "platform/headless/HeadlessBackend.h"
 #include "tools/replay/ReplaySession.h"
 
 namespace {
@@ -16,6 +20,42 @@ ReplayCommandDefinition Mouse(const char* name, UINT message, UINT flags) {
     return {name, {kX, kY}, [message, flags](ReplaySession& session, const ReplayCommand& c) {
                 session.Staff().WindowProc(message, flags, MAKELPARAM(c.numbers[0], c.numbers[1]));
             }};
+}
+
+struct NamedKey {
+    const char* name;
+    int virtualKey;
+};
+
+constexpr NamedKey kKeys[] = {
+    {"up", VK_UP},       {"down", VK_DOWN},     {"pageup", VK_PRIOR},   {"pagedown", VK_NEXT},
+    {"home", VK_HOME},   {"end", VK_END},       {"left", VK_LEFT},      {"right", VK_RIGHT},
+    {"space", VK_SPACE}, {"delete", VK_DELETE}, {"backspace", VK_BACK},
+};
+constexpr std::string_view kCtrl = "ctrl+";
+
+std::vector<std::string> KeyNames() {
+    std::vector<std::string> names;
+    for (const std::string_view prefix : {std::string_view(), kCtrl}) {
+        for (const NamedKey& key : kKeys) {
+            names.push_back(std::string(prefix) + key.name);
+        }
+    }
+    return names;
+}
+
+// A key press on the focused staff, as the window system delivers it; "ctrl+" holds Ctrl
+// down for that one key.
+void PressKey(ReplaySession& session, const ReplayCommand& c) {
+    std::string_view name = c.words[0];
+    const bool ctrl = name.starts_with(kCtrl);
+    name.remove_prefix(ctrl ? kCtrl.size() : 0);
+    const auto* key = std::find_if(std::begin(kKeys), std::end(kKeys),
+                                   [name](const NamedKey& k) { return name == k.name; });
+    auto* keyboard = dynamic_cast<HeadlessBackend*>(CurrentBackend());
+    keyboard->SetKeyDown(VK_CONTROL, ctrl);
+    session.Staff().WindowProc(WM_KEYDOWN, static_cast<WPARAM>(key->virtualKey), 1);
+    keyboard->SetKeyDown(VK_CONTROL, false);
 }
 
 void PrintNotes(ReplaySession& session, const ReplayCommand&) {
@@ -64,6 +104,7 @@ std::vector<ReplayCommandDefinition> StaffCommands() {
         Mouse("down", WM_LBUTTONDOWN, MK_LBUTTON),
         Mouse("move", WM_MOUSEMOVE, MK_LBUTTON),
         Mouse("up", WM_LBUTTONUP, 0),
+        {"key", {{ArgumentKind::Word, "NAME", KeyNames()}}, PressKey},
         {"notes", {}, PrintNotes},
         {"state", {}, PrintState},
     };

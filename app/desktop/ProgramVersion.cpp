@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/Resources.h"
+#include "app/Language.h"
 #include "platform/res/ResourceFile.h"
 #include "platform/res/VersionInfoReader.h"
 #include "res/EmbeddedResources.h"
@@ -14,7 +14,7 @@ std::string ProgramVersion() {
     if (!resources) {
         return {};
     }
-    const ResourceEntry* entry = resources->Find(kRtVersion, 1, kResourceLanguage);
+    const ResourceEntry* entry = resources->Find(kRtVersion, 1, kChineseResources);
     const std::optional<VersionInfo> info =
         entry == nullptr ? std::nullopt : ReadVersionInfo(entry->data);
     if (!info) {

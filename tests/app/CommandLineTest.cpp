@@ -39,10 +39,10 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{{"-platform", "offscreen", "--style=fusion", "-reverse"},
                  A::Run,
                  "canzet -platform offscreen --style=fusion -reverse"},
-        LineCase{
-            {"--frobnicate"}, A::Error, "canzet: unknown option --frobnicate; see 'canzet --help'"},
-        LineCase{
-            {"score.xml"}, A::Error, "canzet: unknown argument score.xml; see 'canzet --help'"},
+        LineCase{{"--frobnicate"}, A::Error,
+                 "canzet: unknown option --frobnicate; see 'canzet --help'"},
+        LineCase{{"score.xml"}, A::Error,
+                 "canzet: unknown argument score.xml; see 'canzet --help'"},
         LineCase{{"--help=yes"}, A::Error, "canzet: --help takes no value; see 'canzet --help'"}));
 
 TEST(CommandLineHelp, NamesEveryOption) {

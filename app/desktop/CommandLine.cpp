@@ -103,23 +103,12 @@ struct ToolkitOption {
     bool takesValue;
 };
 constexpr std::array<ToolkitOption, 17> kToolkitOptions{{
-    {"platform", true},
-    {"platformpluginpath", true},
-    {"platformtheme", true},
-    {"plugin", true},
-    {"qwindowgeometry", true},
-    {"qwindowicon", true},
-    {"qwindowtitle", true},
-    {"reverse", false},
-    {"session", true},
-    {"display", true},
-    {"geometry", true},
-    {"style", true},
-    {"stylesheet", true},
-    {"widgetcount", false},
-    {"nograb", false},
-    {"dograb", false},
-    {"qmljsdebugger", true},
+    {"platform", true},       {"platformpluginpath", true}, {"platformtheme", true},
+    {"plugin", true},         {"qwindowgeometry", true},    {"qwindowicon", true},
+    {"qwindowtitle", true},   {"reverse", false},           {"session", true},
+    {"display", true},        {"geometry", true},           {"style", true},
+    {"stylesheet", true},     {"widgetcount", false},       {"nograb", false},
+    {"dograb", false},        {"qmljsdebugger", true},
 }};
 
 const ToolkitOption* FindToolkitOption(std::string_view argument) {
@@ -180,9 +169,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             }
             continue;
         }
-        const ToolkitOption* toolkit = argument.starts_with('-') && argument.size() > 1
-                                           ? FindToolkitOption(argument)
-                                           : nullptr;
+        const ToolkitOption* toolkit =
+            argument.starts_with('-') && argument.size() > 1 ? FindToolkitOption(argument)
+                                                              : nullptr;
         if (toolkit == nullptr) {
             return Fail("canzet: unknown " +
                         std::string(argument.starts_with('-') ? "option " : "argument ") +

@@ -15,10 +15,26 @@ struct OptionSpec {
     bool (*apply)(CommandLine& line, std::string_view value);
 };
 
-constexpr std::array<OptionSpec, 1> kOptions{{
+constexpr std::array<OptionSpec, 3> kOptions{{
     {"--help", "", "show this help and exit",
      [](CommandLine& line, std::string_view) {
          line.action = CommandLine::Action::Help;
+         return true;
+     }},
+    {"--clef", "treble|bass", "the staff's clef at start (default treble)",
+     [](CommandLine& line, std::string_view value) {
+         if (value != "treble" && value != "bass") {
+             return false;
+         }
+         line.staff.treble = value == "treble";
+         return true;
+     }},
+    {"--notes", "1-5", "how many notes the staff holds (default 1)",
+     [](CommandLine& line, std::string_view value) {
+         if (value.size() != 1 || value[0] < '1' || value[0] > '5') {
+             return false;
+         }
+         line.staff.maxNotes = value[0] - '0';
          return true;
      }},
 }};

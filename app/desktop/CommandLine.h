@@ -5,12 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "app/StaffSetup.h"
+
 struct CommandLine {
     enum class Action { Run, Help, Error };
 
     Action action = Action::Run;
     // For Action::Error: the one line that says what is wrong.
     std::string error;
+
+    // --clef and --notes.
+    StaffSetup staff;
 
     // argv[0] and the toolkit's own options, in their order, for QApplication.
     std::vector<std::string> toolkitArguments;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Canzet.h"
 #include "app/desktop/CommandLine.h"
 #include "app/desktop/DisplayCheck.h"
 #include "midi/MidiMapper.h"
@@ -86,6 +87,7 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<MidiDevice> midi = CreateMidiDevice("system");
     SetMidiMapperDevice(midi.get());
 
+    theApp.m_staffSetup = commandLine.staff;
     const int exitCode = AfxWinMain();
 
     SetMidiMapperDevice(nullptr);

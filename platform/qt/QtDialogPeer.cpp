@@ -80,8 +80,10 @@ void QtDialogPeer::ShowSystemMenu(const QPoint& globalPosition, LPARAM lParam) {
         if ((item.flags & MF_SEPARATOR) != 0) {
             menu.addSeparator();
         } else {
-            menu.addAction(QString::fromStdString(item.text))
-                ->setData(QVariant::fromValue<qulonglong>(item.id));
+            QAction* action = menu.addAction(QString::fromStdString(item.text));
+            action->setData(QVariant::fromValue<qulonglong>(item.id));
+            action->setCheckable(item.toggle || (item.flags & MF_CHECKED) != 0);
+            action->setChecked((item.flags & MF_CHECKED) != 0);
         }
     }
     const QAction* chosen = menu.exec(globalPosition);

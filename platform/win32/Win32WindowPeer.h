@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <vector>
 
 #include "platform/CMenu.h"
 #include "platform/Surface.h"
@@ -47,15 +48,15 @@ class Win32WindowPeer : public WindowPeer {
     LRESULT Destroy(WPARAM wParam, LPARAM lParam);
     void FitSurfaceToClient();
     void Present(HDC hdc) const;
-    void ShowNewSystemMenuItems();
+    void ShowSystemMenuChanges();
 
     HWND m_hwnd;
     WNDPROC m_originalProc;
     Surface m_surface;
     PAINTSTRUCT m_paint{};
     bool m_painting = false;
-    // The program appends to this copy; new items are added to the real system menu
-    // after each message.
+    // The program changes this copy; after each message new items are added to the real
+    // system menu and changed check marks set there. The flags of the items shown so far.
     CMenu m_systemMenu;
-    std::size_t m_systemMenuItemsShown = 0;
+    std::vector<UINT> m_systemMenuFlagsShown;
 };

@@ -43,10 +43,50 @@ INSTANTIATE_TEST_SUITE_P(
                  "canzet: unknown option --frobnicate; see 'canzet --help'"},
         LineCase{{"score.xml"}, A::Error,
                  "canzet: unknown argument score.xml; see 'canzet --help'"},
-        LineCase{{"--help=yes"}, A::Error, "canzet: --help takes no value; see 'canzet --help'"}));
+        LineCase{{"--help=yes"}, A::Error, "canzet: --help takes no value; see 'canzet --help'"},
+        LineCase{{"--clef", "alto"}, A::Error,
+                 "canzet: --clef takes treble|bass, not 'alto'; see 'canzet --help'"},
+        LineCase{{"--clef=Bass"}, A::Error,
+                 "canzet: --clef takes treble|bass, not 'Bass'; see 'canzet --help'"},
+        LineCase{{"--notes", "6"}, A::Error,
+                 "canzet: --notes takes 1-5, not '6'; see 'canzet --help'"},
+        LineCase{{"--notes=0"}, A::Error, "canzet: --notes takes 1-5, not '0'; see 'canzet --help'"},
+        LineCase{{"--notes", "03"}, A::Error,
+                 "canzet: --notes takes 1-5, not '03'; see 'canzet --help'"},
+        LineCase{{"--notes"}, A::Error, "canzet: --notes needs a value (1-5); see 'canzet --help'"},
+        LineCase{{"--clef", "bass", "-platform", "offscreen", "--notes=3"}, A::Run,
+                 "canzet -platform offscreen"}));
+
+struct StaffCase {
+    std::vector<std::string> args;
+    bool treble;
+    int maxNotes;
+};
+
+class StaffOptions : public testing::TestWithParam<StaffCase> {};
+
+TEST_P(StaffOptions, SetTheStaffTheDialogStartsWith) {
+    std::vector<std::string> args{"canzet"};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    const CommandLine line = ParseCommandLine(args);
+    EXPECT_EQ(line.staff.treble, GetParam().treble);
+    EXPECT_EQ(line.staff.maxNotes, GetParam().maxNotes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, StaffOptions,
+                         testing::Values(StaffCase{{}, true, 1},
+                                         StaffCase{{"--clef", "bass"}, false, 1},
+                                         StaffCase{{"--clef=treble", "--notes=5"}, true, 5},
+                                         StaffCase{{"--notes", "1", "--clef=bass"}, false, 1},
+                                         // The last of a repeated option counts.
+                                         StaffCase{{"--clef", "bass", "--clef", "treble",
+                                                    "--notes", "2", "--notes", "4"},
+                                                   true, 4}));
 
 TEST(CommandLineHelp, NamesEveryOption) {
-    EXPECT_NE(HelpText().find("--help"), std::string::npos);
+    for (const char* option : {"--help", "--clef treble|bass", "--notes 1-5"}) {
+        EXPECT_NE(HelpText().find(option), std::string::npos) << option;
+    }
 }
 
 }  // namespace

@@ -27,6 +27,7 @@ TEST(ResourceList, ExactlyTheProgramsResourcesAllInChinesePrc) {
         {kRtDialog, IDD_ABOUTBOX},
         {kRtDialog, IDD_CANZET_DIALOG},
         {kRtString, 101 / 16 + 1},
+        {kRtString, IDS_BASSCLEF / 16 + 1},
         {kRtVersion, 1},
     };
     EXPECT_EQ(found, expected);

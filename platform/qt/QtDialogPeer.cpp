@@ -1,10 +1,10 @@
 #include "platform/qt/QtDialogPeer.h"
 
 #include <QContextMenuEvent>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QShortcut>
 
 #include "platform/Icon.h"
 #include "platform/qt/FontMatch.h"
@@ -39,6 +39,10 @@ QtDialogPeer::QtDialogPeer(const DialogTemplate& dialogTemplate, QWidget* parent
         CreateControl(control, units);
     }
     ResetSystemMenu();
+    // A shortcut, not a key press of the dialog's: the focused button would take the
+    // space as a click first.
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this), &QShortcut::activated, this,
+            [this] { ShowSystemMenu(mapToGlobal(QPoint(0, 0)), 0); });
 }
 
 void QtDialogPeer::CreateControl(const DialogControl& control, const DialogBaseUnits& units) {
@@ -138,14 +142,6 @@ void QtDialogPeer::paintEvent(QPaintEvent* event) {
         QPainter painter(this);
         PresentSurface(painter, event->rect());
     }
-}
-
-void QtDialogPeer::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::AltModifier) {
-        ShowSystemMenu(mapToGlobal(QPoint(0, 0)), 0);
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void QtDialogPeer::contextMenuEvent(QContextMenuEvent* event) {

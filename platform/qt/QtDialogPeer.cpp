@@ -1,6 +1,7 @@
 #include "platform/qt/QtDialogPeer.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
@@ -142,6 +143,16 @@ void QtDialogPeer::paintEvent(QPaintEvent* event) {
         QPainter painter(this);
         PresentSurface(painter, event->rect());
     }
+}
+
+// Alt+Space that reaches the dialog itself: while its window is not the active one the
+// shortcut does not fire.
+void QtDialogPeer::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::AltModifier) {
+        ShowSystemMenu(mapToGlobal(QPoint(0, 0)), 0);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void QtDialogPeer::contextMenuEvent(QContextMenuEvent* event) {

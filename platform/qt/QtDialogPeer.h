@@ -35,6 +35,7 @@ class QtDialogPeer : public QDialog, public QtWidgetPeer {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;

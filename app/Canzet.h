@@ -1,6 +1,7 @@
 // The application object: shows the main dialog and ends the program when it closes.
 #pragma once
 
+#include "app/StaffSetup.h"
 #include "platform/CWinApp.h"
 
 // The program's name, which titles its message boxes.
@@ -11,6 +12,9 @@ class CCanzetApp : public CWinApp {
     CCanzetApp();
 
     BOOL InitInstance() override;
+
+    // What the main dialog starts with; the program's entry may change it before it runs.
+    StaffSetup m_staffSetup;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -16,7 +16,8 @@ void CAboutDlg::DoDataExchange(CDataExchange* pDX) {
 BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
 END_MESSAGE_MAP()
 
-CCanzetDlg::CCanzetDlg(CWnd* pParent) : CDialog(IDD_CANZET_DIALOG, pParent) {
+CCanzetDlg::CCanzetDlg(CWnd* pParent, const StaffSetup& setup)
+    : CDialog(IDD_CANZET_DIALOG, pParent), m_setup(setup) {
     m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
 }
 
@@ -44,6 +45,15 @@ BOOL CCanzetDlg::OnInitDialog() {
             pSysMenu->AppendMenu(MF_SEPARATOR);
             pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
         }
+        CString strBassClef;
+        CString strClear;
+        strBassClef.LoadString(IDS_BASSCLEF);
+        strClear.LoadString(IDS_CLEAR);
+        if (!strBassClef.IsEmpty() && !strClear.IsEmpty()) {
+            pSysMenu->AppendMenu(MF_SEPARATOR);
+            pSysMenu->AppendMenu(MF_STRING, IDM_BASSCLEF, strBassClef);
+            pSysMenu->AppendMenu(MF_STRING, IDM_CLEAR, strClear);
+        }
     }
 
     SetIcon(m_hIcon, TRUE);
@@ -51,17 +61,26 @@ BOOL CCanzetDlg::OnInitDialog() {
 
     // The staff control takes the size of its picture, whatever the template's frame says.
     m_staff.MoveWindow(10, 40, 600, 160, FALSE);
-    m_staff.SetMaxNotes(1);
-    m_staff.SetClef(true);
+    m_staff.SetMaxNotes(m_setup.maxNotes);
+    m_staff.SetClef(m_setup.treble);
+    ShowClefCheck();
     m_staff.InitMidi();
 
     return TRUE;
 }
 
 void CCanzetDlg::OnSysCommand(UINT nID, LPARAM lParam) {
-    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+    const UINT command = nID & 0xFFF0;
+    if (command == IDM_ABOUTBOX) {
         CAboutDlg dlgAbout;
         dlgAbout.DoModal();
+    } else if (command == IDM_BASSCLEF) {
+        m_staff.SetClef(!m_staff.IsTreble());
+        ShowClefCheck();
+        m_staff.InvalidateRect(nullptr, FALSE);
+    } else if (command == IDM_CLEAR) {
+        m_staff.ClearNotes();
+        m_staff.InvalidateRect(nullptr, FALSE);
     } else {
         CDialog::OnSysCommand(nID, lParam);
     }
@@ -99,4 +118,13 @@ void CCanzetDlg::OnPositionClicked() {
     CString text;
     text.Format("%d", steps[0]);
     SetDlgItemText(IDC_POSITION, text);
+}
+
+// The bass-clef item is checked while the staff shows the bass clef.
+void CCanzetDlg::ShowClefCheck() {
+    CMenu* pSysMenu = GetSystemMenu(FALSE);
+    if (pSysMenu != nullptr) {
+        pSysMenu->CheckMenuItem(IDM_BASSCLEF,
+                                MF_BYCOMMAND | (m_staff.IsTreble() ? MF_UNCHECKED : MF_CHECKED));
+    }
 }

@@ -2,13 +2,14 @@
 // box reached from its system menu.
 #pragma once
 
+#include "app/StaffSetup.h"
 #include "platform/CButton.h"
 #include "platform/CDialog.h"
 #include "staff/StaffControl.h"
 
 class CCanzetDlg : public CDialog {
   public:
-    explicit CCanzetDlg(CWnd* pParent = nullptr);
+    explicit CCanzetDlg(CWnd* pParent = nullptr, const StaffSetup& setup = {});
 
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -18,12 +19,14 @@ class CCanzetDlg : public CDialog {
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnPositionClicked();
+    void ShowClefCheck();
 
     DECLARE_MESSAGE_MAP()
 
     CButton m_btnPosition;
     CStaffControl m_staff;
     HICON m_hIcon;
+    StaffSetup m_setup;
 };
 
 class CAboutDlg : public CDialog {

@@ -125,6 +125,9 @@ constexpr UINT MB_OK = 0x00000000;
 
 // Menus.
 constexpr UINT MF_STRING = 0x00000000;
+constexpr UINT MF_BYCOMMAND = 0x00000000;
+constexpr UINT MF_UNCHECKED = 0x00000000;
+constexpr UINT MF_CHECKED = 0x00000008;
 constexpr UINT MF_SEPARATOR = 0x00000800;
 
 // System metrics.

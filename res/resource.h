@@ -19,9 +19,13 @@
 #define IDS_STAFF_NOTE 211
 #define IDS_STAFF_NO_NOTE 212
 #define IDS_STAFF_NOTE_SEPARATOR 213
+#define IDS_BASSCLEF 220
+#define IDS_CLEAR 221
 #define IDC_STAFF 1001
 #define IDC_POSITION 1002
 
-// A system-menu command, not a resource. System commands below 0xF000 must keep their
+// System-menu commands, not resources. System commands below 0xF000 must keep their
 // low four bits clear, because the window system uses them itself.
 #define IDM_ABOUTBOX 0x0010
+#define IDM_BASSCLEF 0x0020
+#define IDM_CLEAR 0x0030

@@ -90,6 +90,12 @@ void CStaffControl::GetNotes(int* pSteps, int& nCount) {
     }
 }
 
+void CStaffControl::ClearNotes() {
+    std::fill(std::begin(m_ptNotes), std::end(m_ptNotes), CPoint(-1, -1));
+    m_nNoteCount = 0;
+    m_nSelected = -1;
+}
+
 int CStaffControl::YToStep(int y) const {
     return staff::YToStep(y);
 }

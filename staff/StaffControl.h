@@ -30,6 +30,8 @@ class CStaffControl : public CStatic {
     void SetRange(int nLeftColumn, int nRightColumn);
     // Writes the note count to nCount and the staff step of each note to pSteps[0..nCount).
     void GetNotes(int* pSteps, int& nCount);
+    // Removes every movable note, the dragged one too; fixed notes stay.
+    void ClearNotes();
 
     // The editing state, for owners and tools that show it.
     int NoteCount() const { return m_nNoteCount; }

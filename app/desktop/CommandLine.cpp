@@ -78,6 +78,22 @@ constexpr auto kOptions = std::to_array<OptionSpec>({
          line.language = value == "zh" ? Language::Chinese : Language::English;
          return true;
      }},
+    {"--clef", "treble|bass", "the staff's clef at start (default treble)",
+     [](CommandLine& line, std::string_view value) {
+         if (value != "treble" && value != "bass") {
+             return false;
+         }
+         line.staff.treble = value == "treble";
+         return true;
+     }},
+    {"--notes", "1-5", "how many notes the staff holds (default 1)",
+     [](CommandLine& line, std::string_view value) {
+         if (value.size() != 1 || value[0] < '1' || value[0] > '5') {
+             return false;
+         }
+         line.staff.maxNotes = value[0] - '0';
+         return true;
+     }},
     {"--soundfont", "FILE", "the built-in synth's soundfont",
      [](CommandLine& line, std::string_view value) {
          line.sound.soundfont = value;
@@ -103,12 +119,23 @@ struct ToolkitOption {
     bool takesValue;
 };
 constexpr std::array<ToolkitOption, 17> kToolkitOptions{{
-    {"platform", true},       {"platformpluginpath", true}, {"platformtheme", true},
-    {"plugin", true},         {"qwindowgeometry", true},    {"qwindowicon", true},
-    {"qwindowtitle", true},   {"reverse", false},           {"session", true},
-    {"display", true},        {"geometry", true},           {"style", true},
-    {"stylesheet", true},     {"widgetcount", false},       {"nograb", false},
-    {"dograb", false},        {"qmljsdebugger", true},
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"qwindowicon", true},
+    {"qwindowtitle", true},
+    {"reverse", false},
+    {"session", true},
+    {"display", true},
+    {"geometry", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"widgetcount", false},
+    {"nograb", false},
+    {"dograb", false},
+    {"qmljsdebugger", true},
 }};
 
 const ToolkitOption* FindToolkitOption(std::string_view argument) {
@@ -169,9 +196,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             }
             continue;
         }
-        const ToolkitOption* toolkit =
-            argument.starts_with('-') && argument.size() > 1 ? FindToolkitOption(argument)
-                                                              : nullptr;
+        const ToolkitOption* toolkit = argument.starts_with('-') && argument.size() > 1
+                                           ? FindToolkitOption(argument)
+                                           : nullptr;
         if (toolkit == nullptr) {
             return Fail("canzet: unknown " +
                         std::string(argument.starts_with('-') ? "option " : "argument ") +

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/Language.h"
+#include "app/StaffSetup.h"
 #include "midi/system/SoundSettings.h"
 
 struct CommandLine {
@@ -18,6 +19,8 @@ struct CommandLine {
 
     // --language: the language to show, whatever the locale asks for.
     std::optional<Language> language;
+    // --clef and --notes.
+    StaffSetup staff;
 
     // argv[0] and the toolkit's own options, in their order, for QApplication.
     std::vector<std::string> toolkitArguments;

@@ -116,6 +116,7 @@ int main(int argc, char* argv[]) {
         [](const std::string& line) { std::fprintf(stderr, "canzet: %s\n", line.c_str()); });
     SetMidiMapperDevice(midi.get());
 
+    theApp.m_staffSetup = commandLine.staff;
     const int exitCode = AfxWinMain();
 
     SetMidiMapperDevice(nullptr);

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QShortcut>
 
 #include "platform/Icon.h"
 #include "platform/qt/FontMatch.h"
@@ -41,6 +42,10 @@ QtDialogPeer::QtDialogPeer(const DialogTemplate& dialogTemplate, QWidget* parent
         CreateControl(control, units);
     }
     ResetSystemMenu();
+    // A shortcut, not a key press of the dialog's: the focused button would take the
+    // space as a click first.
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this), &QShortcut::activated, this,
+            [this] { ShowSystemMenu(mapToGlobal(QPoint(0, 0)), 0); });
 }
 
 void QtDialogPeer::CreateControl(const DialogControl& control, const DialogBaseUnits& units) {
@@ -82,8 +87,10 @@ void QtDialogPeer::ShowSystemMenu(const QPoint& globalPosition, LPARAM lParam) {
         if ((item.flags & MF_SEPARATOR) != 0) {
             menu.addSeparator();
         } else {
-            menu.addAction(QString::fromStdString(item.text))
-                ->setData(QVariant::fromValue<qulonglong>(item.id));
+            QAction* action = menu.addAction(QString::fromStdString(item.text));
+            action->setData(QVariant::fromValue<qulonglong>(item.id));
+            action->setCheckable(item.toggle || (item.flags & MF_CHECKED) != 0);
+            action->setChecked((item.flags & MF_CHECKED) != 0);
         }
     }
     const QAction* chosen = menu.exec(globalPosition);
@@ -140,6 +147,8 @@ void QtDialogPeer::paintEvent(QPaintEvent* event) {
     }
 }
 
+// Alt+Space that reaches the dialog itself: while its window is not the active one the
+// shortcut does not fire.
 void QtDialogPeer::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space && event->modifiers() == Qt::AltModifier) {
         ShowSystemMenu(mapToGlobal(QPoint(0, 0)), 0);

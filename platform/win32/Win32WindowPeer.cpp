@@ -56,7 +56,7 @@ LRESULT Win32WindowPeer::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* owner = GetOwner();
     const LRESULT result = owner != nullptr ? owner->WindowProc(message, wParam, lParam)
                                             : DefWindowProc(message, wParam, lParam);
-    ShowNewSystemMenuItems();
+    ShowSystemMenuChanges();
     return result;
 }
 
@@ -175,23 +175,34 @@ CMenu* Win32WindowPeer::SystemMenu(BOOL revert) {
     if (revert) {
         ::GetSystemMenu(m_hwnd, TRUE);
         m_systemMenu = CMenu();
-        m_systemMenuItemsShown = 0;
+        m_systemMenuFlagsShown.clear();
         return nullptr;
     }
     return ::GetSystemMenu(m_hwnd, FALSE) != nullptr ? &m_systemMenu : nullptr;
 }
 
-void Win32WindowPeer::ShowNewSystemMenuItems() {
+void Win32WindowPeer::ShowSystemMenuChanges() {
     const auto& items = m_systemMenu.Items();
-    if (m_systemMenuItemsShown == items.size()) {
-        return;
-    }
-    HMENU menu = ::GetSystemMenu(m_hwnd, FALSE);
-    for (; m_systemMenuItemsShown < items.size(); ++m_systemMenuItemsShown) {
-        const CMenu::Item& item = items[m_systemMenuItemsShown];
-        const std::wstring text = Utf8ToUtf16(item.text);
-        AppendMenuW(menu, item.flags, item.id,
-                    (item.flags & MF_SEPARATOR) != 0 ? nullptr : text.c_str());
+    HMENU menu = nullptr;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const CMenu::Item& item = items[i];
+        const bool shown = i < m_systemMenuFlagsShown.size();
+        if (shown && m_systemMenuFlagsShown[i] == item.flags) {
+            continue;
+        }
+        if (menu == nullptr) {
+            menu = ::GetSystemMenu(m_hwnd, FALSE);
+        }
+        if (shown) {
+            ::CheckMenuItem(menu, static_cast<UINT>(item.id),
+                            MF_BYCOMMAND | (item.flags & MF_CHECKED));
+            m_systemMenuFlagsShown[i] = item.flags;
+        } else {
+            const std::wstring text = Utf8ToUtf16(item.text);
+            AppendMenuW(menu, item.flags, item.id,
+                        (item.flags & MF_SEPARATOR) != 0 ? nullptr : text.c_str());
+            m_systemMenuFlagsShown.push_back(item.flags);
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "platform/CMenu.h"
 #include "platform/Surface.h"
@@ -52,7 +53,7 @@ class Win32WindowPeer : public WindowPeer {
     LRESULT Destroy(WPARAM wParam, LPARAM lParam);
     void FitSurfaceToClient();
     void Present(HDC hdc) const;
-    void ShowNewSystemMenuItems();
+    void ShowSystemMenuChanges();
     // The owner's tip for the point under the pointer, shown by a tooltip control that
     // this window's mouse messages are relayed to.
     void UpdateToolTip(UINT message, WPARAM wParam, LPARAM lParam);
@@ -62,10 +63,10 @@ class Win32WindowPeer : public WindowPeer {
     Surface m_surface;
     PAINTSTRUCT m_paint{};
     bool m_painting = false;
-    // The program appends to this copy; new items are added to the real system menu
-    // after each message.
+    // The program changes this copy; after each message new items are added to the real
+    // system menu and changed check marks set there. The flags of the items shown so far.
     CMenu m_systemMenu;
-    std::size_t m_systemMenuItemsShown = 0;
+    std::vector<UINT> m_systemMenuFlagsShown;
     HWND m_toolTip = nullptr;
     std::wstring m_toolTipText;
     CRect m_toolTipArea;

@@ -57,12 +57,57 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{{"--language=zh"}, A::Run, "canzet", Language::Chinese},
         LineCase{{"--language", "fr"},
                  A::Error,
-                 "canzet: --language takes zh|en, not 'fr'; see 'canzet --help'"}));
+                 "canzet: --language takes zh|en, not 'fr'; see 'canzet --help'"},
+        LineCase{{"--clef", "alto"},
+                 A::Error,
+                 "canzet: --clef takes treble|bass, not 'alto'; see 'canzet --help'"},
+        LineCase{{"--clef=Bass"},
+                 A::Error,
+                 "canzet: --clef takes treble|bass, not 'Bass'; see 'canzet --help'"},
+        LineCase{
+            {"--notes", "6"}, A::Error, "canzet: --notes takes 1-5, not '6'; see 'canzet --help'"},
+        LineCase{
+            {"--notes=0"}, A::Error, "canzet: --notes takes 1-5, not '0'; see 'canzet --help'"},
+        LineCase{{"--notes", "03"},
+                 A::Error,
+                 "canzet: --notes takes 1-5, not '03'; see 'canzet --help'"},
+        LineCase{{"--notes"}, A::Error, "canzet: --notes needs a value (1-5); see 'canzet --help'"},
+        LineCase{{"--clef", "bass", "-platform", "offscreen", "--notes=3"},
+                 A::Run,
+                 "canzet -platform offscreen"}));
+
+struct StaffCase {
+    std::vector<std::string> args;
+    bool treble;
+    int maxNotes;
+};
+
+class StaffOptions : public testing::TestWithParam<StaffCase> {};
+
+TEST_P(StaffOptions, SetTheStaffTheDialogStartsWith) {
+    std::vector<std::string> args{"canzet"};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    const CommandLine line = ParseCommandLine(args);
+    EXPECT_EQ(line.staff.treble, GetParam().treble);
+    EXPECT_EQ(line.staff.maxNotes, GetParam().maxNotes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, StaffOptions,
+                         testing::Values(StaffCase{{}, true, 1},
+                                         StaffCase{{"--clef", "bass"}, false, 1},
+                                         StaffCase{{"--clef=treble", "--notes=5"}, true, 5},
+                                         StaffCase{{"--notes", "1", "--clef=bass"}, false, 1},
+                                         // The last of a repeated option counts.
+                                         StaffCase{{"--clef", "bass", "--clef", "treble", "--notes",
+                                                    "2", "--notes", "4"},
+                                                   true,
+                                                   4}));
 
 TEST(CommandLineHelp, NamesEveryOption) {
     const std::string help = HelpText();
-    for (const char* part : {"Usage: canzet [OPTION]...\n", "  --help ", "  --version ",
-                             "  --language zh|en ", "\nReport bugs to: "}) {
+    for (const char* part :
+         {"Usage: canzet [OPTION]...\n", "  --help ", "  --version ", "  --language zh|en ",
+          "  --clef treble|bass ", "  --notes 1-5 ", "\nReport bugs to: "}) {
         EXPECT_NE(help.find(part), std::string::npos) << part;
     }
 }

@@ -35,6 +35,7 @@ TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEn
         {kRtDialog, IDD_CANZET_DIALOG, en},
         {kRtString, 101 / 16 + 1, en},
         {kRtString, 200 / 16 + 1, en},
+        {kRtString, IDS_STAFF_NAME / 16 + 1, en},
     };
     EXPECT_EQ(found, expected);
 }

@@ -6,7 +6,9 @@ and the template's controls at their places, the staff at (10, 40) of the client
 the bitmap's very pixels, a press-drag-release that shows the note red while held and black
 on the staff grid after, the position button's caption, picking the note up again, the
 About box from the system menu, and a clean exit through "退出", Esc and Alt+F4; all this
-with Wine in Chinese (LANG=zh_CN.UTF-8), then the English texts with Wine in English.
+with Wine in Chinese (LANG=zh_CN.UTF-8), then the English texts with Wine in English. In runs
+of their own: the staff from the keyboard, and the system menu's "低音谱号" (checked in bass)
+and "清除" items.
 
 Control texts and message-box texts are read from Wine's own traces of the window calls;
 pictures from screenshots. Screenshots are kept in the folder given by --shots.
@@ -175,7 +177,10 @@ class Session:
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
-             "-nolisten", "tcp"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+             "-nolisten", "tcp",
+             # No key repeat: on a busy machine a key's release can come late enough for
+             # the server to repeat the key.
+             "-r", "-ardelay", "60000"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
             self.env["DISPLAY"] = ":" + pipe.readline().strip()
@@ -205,9 +210,9 @@ class Session:
             raise CheckFailed(f"regedit could not take the settings ({regedit.returncode})")
         return True
 
-    def start_program(self):
+    def start_program(self, channels="+msgbox,+win"):
         # msgbox: the texts of message boxes; win: window creation and SetWindowText.
-        env = dict(self.env, WINEDEBUG="-all,+msgbox,+win")
+        env = dict(self.env, WINEDEBUG="-all," + channels)
         if self.log is not None:
             self.log.close()
         self.log = open(self.log_path, "w")
@@ -470,11 +475,11 @@ def check_editing(session, client, controls):
 
 def check_about(session):
     print("About box")
-    # The About item is the last one of the system menu.
+    # The About item comes third from the end, before the bass-clef and clear items.
     session.xdotool("key", "alt+space")
     time.sleep(0.5)
     session.screenshot("7-system-menu")
-    session.xdotool("key", "Up", "Return")
+    session.xdotool("key", "Up", "Up", "Up", "Return")
     check(session.wait_window(ABOUT_CAPTION, timeout=10), f'"{ABOUT_CAPTION}" opens')
     check(centred(session.geometry(session.visible_window(ABOUT_CAPTION)),
                   session.geometry(session.visible_window(MAIN_CAPTION))),
@@ -533,7 +538,8 @@ def check_english(session):
     session.xdotool("key", "alt+space")
     time.sleep(0.5)
     session.screenshot("11-english-system-menu")
-    session.xdotool("key", "Up", "Return")
+    # About is the third item from the bottom, above the bass-clef and clear items.
+    session.xdotool("key", "Up", "Up", "Up", "Return")
     about = ENGLISH["about_caption"]
     check(session.wait_window(about, timeout=10), f'"{about}" opens from the system menu')
     session.screenshot("12-english-about")
@@ -556,6 +562,81 @@ def check_keyboard(session):
         code = session.program.wait(timeout=30)
     except subprocess.TimeoutExpired:
         code = None
+    check(code == 0, f"Esc ends the program (exit code {code})")
+
+
+BASS_STAFF_BMP = os.path.join(os.path.dirname(TREBLE_STAFF_BMP), "StaffBass.bmp")
+IDM_BASSCLEF, IDM_CLEAR = 0x0020, 0x0030
+
+
+def check_staff_menu(session):
+    """The system menu's "低音谱号" and "清除" items, in a run of their own: they are in the
+    real system menu, clear the staff and switch the clef, and "低音谱号" is checked in
+    bass only."""
+    print("Bass clef and clear in the system menu")
+    session.start_program("+msgbox,+win,+menu")
+    dismiss_midi_message(session)
+    check(session.wait_window(MAIN_CAPTION), "the main dialog shows")
+    shot = session.screenshot_when("14-staff-menu-start", lambda image: find_staff(image))
+    staff_origin = find_staff(shot)
+    check(staff_origin is not None, "the staff picture is on screen")
+    trace = session.trace()
+    for text, command in (("低音谱号", IDM_BASSCLEF), ("清除", IDM_CLEAR)):
+        check(re.search(rf"id 0*{command:x}, str {re.escape(wine_string(text))}", trace),
+              f'"{text}" is added to the real system menu as command {command:#06x}')
+    client = (staff_origin[0] - STAFF_ORIGIN[0], staff_origin[1] - STAFF_ORIGIN[1])
+    staff = Staff(session, client)
+    treble, bass = read_bmp(TREBLE_STAFF_BMP), read_bmp(BASS_STAFF_BMP)
+
+    def staff_pixels(image):
+        return image.crop(staff.x0, staff.y0, staff.x0 + 600, staff.y0 + 160)
+
+    def menu_open(name):
+        """Screenshots with the system menu closed and then opened with Alt+Space."""
+        closed = session.screenshot(name)
+        session.xdotool("key", "alt+space")
+        return closed, session.screenshot_when(
+            name, lambda image: image.pixels != closed.pixels, timeout=30)
+
+    def differing(first, second, box):
+        left, top, right, bottom = box
+        return [(x, y) for y in range(max(top, 0), min(bottom, first.height))
+                for x in range(max(left, 0), min(right, first.width))
+                if first.at(x, y) != second.at(x, y)]
+
+    staff.drag((300, 95), (300, 95))
+    session.screenshot_when("15-note", lambda image: staff.count(image, BLACK) >= 100, timeout=30)
+    closed, unchecked = menu_open("16-menu-treble")
+    session.xdotool("key", "Up", "Return")
+    cleared = session.screenshot_when("17-cleared", lambda image: staff_pixels(image) == treble, timeout=30)
+    check(staff_pixels(cleared) == treble, '"清除" leaves the bare treble staff')
+    menu_open("18-menu-treble-again")
+    session.xdotool("key", "Up", "Up", "Return")
+    switched = session.screenshot_when("19-bass", lambda image: staff_pixels(image) == bass, timeout=30)
+    check(staff_pixels(switched) == bass, '"低音谱号" switches to the bass staff')
+    _, checked = menu_open("20-menu-bass")
+    session.xdotool("key", "Escape")
+    # The menu is where the screen changed when it opened; in it only the check mark of
+    # "低音谱号" differs between treble and bass.
+    near = (client[0] - 50, client[1] - 50, client[0] + 400, client[1] + 400)
+    menu = differing(closed, unchecked, near)
+    check(menu, "the system menu opens")
+    box = (min(x for x, _ in menu), min(y for _, y in menu),
+           max(x for x, _ in menu) + 1, max(y for _, y in menu) + 1)
+    tick = differing(unchecked, checked, box)
+    check(tick and max(x for x, _ in tick) - min(x for x, _ in tick) < 20 and
+          max(y for _, y in tick) - min(y for _, y in tick) < 20,
+          f'"低音谱号" shows a check mark in bass only ({len(tick)} pixels differ in the menu)')
+    # The first Esc after the menu leaves the menu mode of the title bar, a later one the
+    # dialog.
+    code = None
+    for _ in range(3):
+        session.xdotool("key", "Escape")
+        try:
+            code = session.program.wait(timeout=10)
+            break
+        except subprocess.TimeoutExpired:
+            pass
     check(code == 0, f"Esc ends the program (exit code {code})")
 
 
@@ -592,6 +673,7 @@ def main():
         check_other_exits(session)
         check_english(session)
         check_keyboard(session)
+        check_staff_menu(session)
     except CheckFailed as failure:
         print(f"FAILED: {failure}\nscreenshots in {shots}")
         return 1

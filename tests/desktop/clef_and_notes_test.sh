@@ -1,0 +1,183 @@
+#!/usr/bin/env bash
+# The program started as "canzet --clef bass --notes 3" on a virtual X server, driven with
+# xdotool: the bass staff shows pixel for pixel, three clicks place three notes and a
+# fourth places none, a drag moves a note, and from the system menu (Alt+Space) "清除"
+# empties the staff and "低音谱号" switches to the treble staff and loses its check mark.
+# Screenshots are kept in $3.
+#
+# Usage: clef_and_notes_test.sh PROGRAM SOURCE_DIR SHOTS
+set -euo pipefail
+# xdotool matches the Chinese window title only in a UTF-8 locale, whatever the caller's.
+export LC_ALL=C.UTF-8
+
+program=$1
+source=$2
+shots=$3
+
+if [ "${4:-}" != "--on-display" ]; then
+    mkdir -p "$shots"
+    # No key repeat: on a busy machine a key's release can come late enough for the server
+    # to repeat it, and a second Return would reach the dialog's default button.
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -r -ardelay 60000" "$0" "$program" "$source" \
+        "$shots" --on-display
+fi
+
+work=$(mktemp -d)
+printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$work/asound.conf"
+export ALSA_CONFIG_PATH=$work/asound.conf XDG_RUNTIME_DIR=$work
+unset QT_QPA_PLATFORM
+
+"$program" --clef bass --notes 3 >"$work/program.log" 2>&1 &
+pid=$!
+cleanup() {
+    kill "$pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    if ! kill -0 "$pid" 2>/dev/null; then
+        local status=0
+        wait "$pid" || status=$?
+        echo "the program had ended with status $status"
+    fi
+    cat "$work/program.log"
+    exit 1
+}
+
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '五线谱Demo' | head -1) ||
+    fail "the main dialog did not show"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+staffX=$((X + 10))
+staffY=$((Y + 40))
+# With no window manager the keyboard follows the pointer: it rests on an empty corner of
+# the dialog, away from the staff and from where the system menu opens.
+rest() { xdotool mousemove $((X + WIDTH - 20)) $((Y + HEIGHT - 20)); }
+rest
+
+# The staff's 600 x 160 pixels of a screenshot, as a picture file.
+staff_of() { convert "$shots/$1.png" -crop "600x160+$staffX+$staffY" +repage "$work/$1-staff.png"; }
+# How many staff pixels differ from a picture file.
+differing() { compare -metric AE "$work/$1-staff.png" "$2" null: 2>&1 || true; }
+# r g b of a staff pixel.
+pixel() {
+    convert "$work/$1-staff.png" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# Screenshots until `TEST NAME ARGS...` holds, for at most 30 s: a repaint follows the
+# input when the busy machine gets to it. The last screenshot stays for the failure report.
+shoot_until() {
+    local name=$1
+    shift
+    local deadline=$((SECONDS + 30))
+    while :; do
+        import -window root "$shots/$name.png"
+        staff_of "$name"
+        "$1" "$name" "${@:2}" && return 0
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.2
+    done
+}
+shows() { [ "$(differing "$1" "$2")" = 0 ]; }
+# The left side of a whole note's ring centred at (x, y) is black.
+notes_at() {
+    local name=$1
+    shift
+    while [ $# -gt 0 ]; do
+        [ "$(pixel "$name" $(($1 - 8)) "$2")" = "0 0 0" ] || return 1
+        shift 2
+    done
+}
+check() {
+    local what=$1
+    shift
+    shoot_until "$@" || fail "$what"
+    echo "ok: $what"
+}
+
+bass=$source/res/StaffBass.bmp
+treble=$source/res/StaffTreble.bmp
+check "the bass staff shows, every pixel as in the bass picture" 1-bass-staff shows "$bass"
+
+click() {
+    xdotool mousemove $((staffX + $1)) $((staffY + $2)) click 1
+    rest
+}
+click 150 95
+click 300 67
+click 450 109
+check "three clicks place three notes" 2-three-notes notes_at 150 95 300 67 450 109
+cp "$work/2-three-notes-staff.png" "$work/three.png"
+
+# No room for a fourth: the click changes nothing, however long the repaint takes.
+click 520 88
+xdotool sync 2>/dev/null || true
+sleep 1
+check "a fourth click places none" 3-fourth-click shows "$work/three.png"
+
+xdotool mousemove $((staffX + 300)) $((staffY + 67)) mousedown 1
+for y in 70 74 78 81; do
+    xdotool mousemove $((staffX + 300)) $((staffY + y))
+done
+xdotool mouseup 1
+rest
+moved() { notes_at "$1" 300 81 && [ "$(pixel "$1" 292 67)" = "36 36 36" ]; }
+check "a drag takes the note from the fourth line to the middle line" 4-dragged moved
+
+# The system menu opens at the dialog's top left corner; its screenshot is taken once it
+# shows and two in a row agree. Up from no item is its last item.
+box="300x200+$X+$Y"
+corner() { convert "$shots/$1.png" -crop "$box" +repage rgb:- | md5sum; }
+menu() {
+    import -window root "$shots/$1.png"
+    cp "$shots/$1.png" "$work/$1-closed.png"
+    local closed last now
+    closed=$(corner "$1")
+    last=$closed
+    xdotool key alt+space
+    local deadline=$((SECONDS + 30))
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        sleep 0.2
+        import -window root "$shots/$1.png"
+        now=$(corner "$1")
+        [ "$now" != "$closed" ] && [ "$now" = "$last" ] && return 0
+        last=$now
+    done
+    fail "the system menu did not show for $1"
+}
+menu 5-menu-bass
+xdotool key --delay 100 Up Return
+check '"清除" empties the staff' 6-cleared shows "$bass"
+
+menu 7-menu-bass-again
+xdotool key --delay 100 Up Up Return
+check '"低音谱号" switches to the treble staff' 8-treble-staff shows "$treble"
+
+menu 9-menu-treble
+xdotool key Escape
+# The menu is where the screen changed when it opened. In it only the check box's tick
+# differs between bass and treble: some pixels within 20 x 20.
+changed_box() {
+    convert "$1" "$2" -compose difference -composite -threshold 0 -trim -format '%wx%h%X%Y' info:
+}
+area=$(changed_box "$work/9-menu-treble-closed.png" "$shots/9-menu-treble.png")
+for shot in 7-menu-bass-again 9-menu-treble; do
+    convert "$shots/$shot.png" -crop "$area" +repage "$work/$shot-menu.png"
+done
+pixels=$(compare -metric AE "$work/7-menu-bass-again-menu.png" "$work/9-menu-treble-menu.png" \
+    null: 2>&1 || true)
+tick=$(changed_box "$work/7-menu-bass-again-menu.png" "$work/9-menu-treble-menu.png")
+read -r w h _ < <(echo "$tick" | tr 'x+' '  ')
+[ "$pixels" -gt 0 ] && [ "$w" -le 20 ] && [ "$h" -le 20 ] ||
+    fail "in the menu at $area, $pixels pixels in $tick differ between bass and treble"
+echo "ok: the check mark goes ($pixels pixels in $tick of the menu at $area)"
+
+xdotool key Escape
+for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the program did not end on Esc"
+wait "$pid" || fail "the program ended with status $?"
+echo "PASS"

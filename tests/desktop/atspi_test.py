@@ -15,6 +15,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import traceback
 
 PROGRAM, SHOTS = sys.argv[1], sys.argv[2]
 ON_DISPLAY = "--on-display"
@@ -132,6 +133,15 @@ def fresh(node):
     """The node as the program says it is now, not as libatspi's cache last heard it."""
     node.clear_cache()
     return node
+
+
+def crashed(kind, value, trace):
+    """Whatever goes wrong, the daemons and the program go too."""
+    traceback.print_exception(kind, value, trace)
+    finish(1)
+
+
+sys.excepthook = crashed
 
 
 def walk(node, depth=0):

@@ -248,6 +248,9 @@ TEST(DesktopSystemMenu, AltSpaceOpensItAndCloseEndsTheProgram) {
     int result = 0;
     program.Run([&](MainWindowUser& user) {
         WhenMenuShown([](QMenu& menu) { Choose(menu, QStringLiteral("关闭")); });
+        // Keys go where a user's go: to the focused control of the active window.
+        user.Dialog().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&user.Dialog()));
         QTest::keyClick(user.Dialog().focusWidget(), Qt::Key_Space, Qt::AltModifier);
         closed = !user.Dialog().isVisible();
         result = user.Dialog().result();

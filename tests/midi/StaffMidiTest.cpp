@@ -5,11 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "midi/MidiMapper.h"
-#include "midi/test/TestMidiDevice.h"
-#include "platform/headless/CallLog.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "staff/StaffControl.h"
+#include "staff/test/HeadlessStaff.h"
 
 namespace {
 
@@ -19,87 +15,69 @@ using Kinds = std::vector<Kind>;
 constexpr const char* kInitFailed = "初始化Midi设备失败!";
 constexpr const char* kOpenFailed = "打开Midi设备失败";
 
-class StaffMidi : public ::testing::Test {
+class StaffMidi : public ::testing::Test, public HeadlessStaff {
   protected:
-    StaffMidi() {
-        SetCurrentBackend(&backend);
-        SetMidiMapperDevice(&device);
-    }
-    ~StaffMidi() override {
-        staff.reset();
-        SetMidiMapperDevice(nullptr);
-        SetCurrentBackend(nullptr);
-    }
-
     Kinds CallKinds() const {
         Kinds kinds;
-        for (const auto& call : device.Calls()) {
+        for (const auto& call : midi.Calls()) {
             kinds.push_back(call.kind);
         }
         return kinds;
     }
     std::vector<std::string> MessageBoxes() const {
-        std::vector<std::string> texts;
         for (const LoggedCall& call : log.Calls()) {
             if (call.kind == LoggedCall::Kind::MessageBox) {
                 EXPECT_EQ(call.value, static_cast<int>(MB_OK));
-                texts.push_back(call.text);
             }
         }
-        return texts;
+        return HeadlessStaff::MessageBoxes();
     }
-
-    CallLog log;
-    HeadlessBackend backend{log};
-    TestMidiDevice device;
-    std::unique_ptr<CStaffControl> staff = std::make_unique<CStaffControl>();
 };
 
 TEST_F(StaffMidi, ClosedDeviceMakesNoCalls) {
-    staff->PlayNote(60);
-    staff->CloseMidi();
-    staff.reset();
-    EXPECT_TRUE(device.Calls().empty());
+    Staff().PlayNote(60);
+    Staff().CloseMidi();
+    DestroyStaff();
+    EXPECT_TRUE(midi.Calls().empty());
 }
 
 TEST_F(StaffMidi, InitOpensTheMapperAndPlayNoteSendsOnlyTheNoteOn) {
-    EXPECT_TRUE(staff->InitMidi());
+    EXPECT_TRUE(Staff().InitMidi());
     for (int key : {60, 40, 81}) {
-        staff->PlayNote(key);
+        Staff().PlayNote(key);
     }
     EXPECT_EQ(CallKinds(),
               (Kinds{Kind::GetCaps, Kind::Open, Kind::ShortMsg, Kind::ShortMsg, Kind::ShortMsg}));
-    EXPECT_EQ(device.Messages(), (std::vector<DWORD>{0x503C90, 0x502890, 0x505190}));
-    EXPECT_EQ(device.Bytes(),
-              (std::vector<std::uint8_t>{0x90, 60, 80, 0x90, 40, 80, 0x90, 81, 80}));
+    EXPECT_EQ(midi.Messages(), (std::vector<DWORD>{0x503C90, 0x502890, 0x505190}));
+    EXPECT_EQ(midi.Bytes(), (std::vector<std::uint8_t>{0x90, 60, 80, 0x90, 40, 80, 0x90, 81, 80}));
     EXPECT_TRUE(MessageBoxes().empty());
 }
 
 TEST_F(StaffMidi, KeysOutsideTheMidiRangeAreNotSent) {
-    staff->InitMidi();
-    device.ClearRecord();
+    Staff().InitMidi();
+    midi.ClearRecord();
     for (int key : {-1, 128, 1000}) {
-        staff->PlayNote(key);
+        Staff().PlayNote(key);
     }
-    staff->PlayNote(0);
-    staff->PlayNote(127);
-    EXPECT_EQ(device.Messages(), (std::vector<DWORD>{0x500090, 0x507F90}));
+    Staff().PlayNote(0);
+    Staff().PlayNote(127);
+    EXPECT_EQ(midi.Messages(), (std::vector<DWORD>{0x500090, 0x507F90}));
 }
 
 TEST_F(StaffMidi, InitWhileOpenClosesTheOldDeviceFirst) {
-    staff->InitMidi();
-    device.ClearRecord();
-    EXPECT_TRUE(staff->InitMidi());
+    Staff().InitMidi();
+    midi.ClearRecord();
+    EXPECT_TRUE(Staff().InitMidi());
     EXPECT_EQ(CallKinds(), (Kinds{Kind::GetCaps, Kind::Close, Kind::Open}));
-    EXPECT_TRUE(device.IsOpen());
+    EXPECT_TRUE(midi.IsOpen());
 }
 
 TEST_F(StaffMidi, CloseWhileOpenClosesOnceAndSilencesPlayNote) {
-    staff->InitMidi();
-    device.ClearRecord();
-    staff->CloseMidi();
-    staff->CloseMidi();
-    staff->PlayNote(60);
+    Staff().InitMidi();
+    midi.ClearRecord();
+    Staff().CloseMidi();
+    Staff().CloseMidi();
+    Staff().PlayNote(60);
     EXPECT_EQ(CallKinds(), (Kinds{Kind::Close}));
 }
 
@@ -116,10 +94,10 @@ class StaffMidiFailure : public StaffMidi, public ::testing::WithParamInterface<
 
 TEST_P(StaffMidiFailure, ReportedOnceAndPlayNoteStaysSilent) {
     const FailureCase& c = GetParam();
-    device.SetCapsResult(c.capsResult);
-    device.SetOpenResult(c.openResult);
-    EXPECT_EQ(staff->InitMidi(), c.initResult);
-    staff->PlayNote(60);
+    midi.SetCapsResult(c.capsResult);
+    midi.SetOpenResult(c.openResult);
+    EXPECT_EQ(Staff().InitMidi(), c.initResult);
+    Staff().PlayNote(60);
     EXPECT_EQ(CallKinds(), c.calls);
     EXPECT_EQ(MessageBoxes(), c.messageBoxes);
 }
@@ -141,58 +119,58 @@ INSTANTIATE_TEST_SUITE_P(Staff, StaffMidiFailure,
 
 TEST_F(StaffMidi, NoDeviceAtAllReportsOnlyTheInitFailure) {
     SetMidiMapperDevice(nullptr);
-    EXPECT_FALSE(staff->InitMidi());
+    EXPECT_FALSE(Staff().InitMidi());
     EXPECT_EQ(MessageBoxes(), (std::vector<std::string>{kInitFailed}));
 }
 
 TEST_F(StaffMidi, FailedQueryLeavesAnOpenDeviceOpen) {
-    staff->InitMidi();
-    device.ClearRecord();
-    device.SetCapsResult(MMSYSERR_ERROR);
-    EXPECT_FALSE(staff->InitMidi());
-    staff->PlayNote(64);
+    Staff().InitMidi();
+    midi.ClearRecord();
+    midi.SetCapsResult(MMSYSERR_ERROR);
+    EXPECT_FALSE(Staff().InitMidi());
+    Staff().PlayNote(64);
     EXPECT_EQ(CallKinds(), (Kinds{Kind::GetCaps, Kind::ShortMsg}));
 }
 
 TEST_F(StaffMidi, FailedReopenLeavesNoDevice) {
-    staff->InitMidi();
-    device.ClearRecord();
-    device.SetOpenResult(MMSYSERR_ERROR);
-    EXPECT_TRUE(staff->InitMidi());
-    staff->PlayNote(64);
-    staff->CloseMidi();
+    Staff().InitMidi();
+    midi.ClearRecord();
+    midi.SetOpenResult(MMSYSERR_ERROR);
+    EXPECT_TRUE(Staff().InitMidi());
+    Staff().PlayNote(64);
+    Staff().CloseMidi();
     EXPECT_EQ(CallKinds(), (Kinds{Kind::GetCaps, Kind::Close, Kind::Open}));
     EXPECT_EQ(MessageBoxes(), (std::vector<std::string>{kOpenFailed}));
 }
 
 TEST_F(StaffMidi, FailingMessagesAndClosesAreIgnored) {
-    staff->InitMidi();
-    device.SetShortMsgResult(MMSYSERR_ERROR);
-    device.SetCloseResult(MMSYSERR_ERROR);
-    staff->PlayNote(60);
-    staff->CloseMidi();
-    staff->PlayNote(62);
-    EXPECT_EQ(device.CountOf(Kind::ShortMsg), 1);
+    Staff().InitMidi();
+    midi.SetShortMsgResult(MMSYSERR_ERROR);
+    midi.SetCloseResult(MMSYSERR_ERROR);
+    Staff().PlayNote(60);
+    Staff().CloseMidi();
+    Staff().PlayNote(62);
+    EXPECT_EQ(midi.CountOf(Kind::ShortMsg), 1);
     EXPECT_TRUE(MessageBoxes().empty());
-    EXPECT_TRUE(staff->InitMidi());
-    EXPECT_TRUE(device.IsOpen());
+    EXPECT_TRUE(Staff().InitMidi());
+    EXPECT_TRUE(midi.IsOpen());
 }
 
 TEST_F(StaffMidi, TwoControlsShareOneDevice) {
     auto other = std::make_unique<CStaffControl>();
-    staff->InitMidi();
+    Staff().InitMidi();
     other->PlayNote(67);
-    EXPECT_EQ(device.Messages(), (std::vector<DWORD>{0x504390}));
+    EXPECT_EQ(midi.Messages(), (std::vector<DWORD>{0x504390}));
     other->InitMidi();
-    EXPECT_EQ(device.CountOf(Kind::Open), 2);
-    EXPECT_EQ(device.CountOf(Kind::Close), 1);
+    EXPECT_EQ(midi.CountOf(Kind::Open), 2);
+    EXPECT_EQ(midi.CountOf(Kind::Close), 1);
     other.reset();
-    staff->PlayNote(60);
-    EXPECT_EQ(device.Messages().size(), 1u);
-    EXPECT_EQ(device.CountOf(Kind::Close), 2);
-    staff->InitMidi();
-    staff->PlayNote(60);
-    EXPECT_EQ(device.Messages().back(), 0x503C90u);
+    Staff().PlayNote(60);
+    EXPECT_EQ(midi.Messages().size(), 1u);
+    EXPECT_EQ(midi.CountOf(Kind::Close), 2);
+    Staff().InitMidi();
+    Staff().PlayNote(60);
+    EXPECT_EQ(midi.Messages().back(), 0x503C90u);
 }
 
 }  // namespace

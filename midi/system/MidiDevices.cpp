@@ -1,6 +1,7 @@
 #include "midi/system/MidiDevices.h"
 
 #include <array>
+#include <cstddef>
 
 #include "midi/alsa/AlsaSequencerDevice.h"
 #include "midi/fluidsynth/FluidSynthDevice.h"
@@ -27,8 +28,13 @@ constexpr std::array<DeviceEntry, 4> kDevices{{
     {"null", []() -> std::unique_ptr<MidiDevice> { return std::make_unique<NullMidiDevice>(); }},
 }};
 
-constexpr std::array<std::string_view, kDevices.size()> kNames{kDevices[0].name, kDevices[1].name,
-                                                               kDevices[2].name, kDevices[3].name};
+constexpr std::array<std::string_view, kDevices.size()> kNames = [] {
+    std::array<std::string_view, kDevices.size()> names{};
+    for (std::size_t i = 0; i < kDevices.size(); ++i) {
+        names[i] = kDevices[i].name;
+    }
+    return names;
+}();
 
 }  // namespace
 

@@ -3,7 +3,7 @@
 #include <iostream>
 #include <string>
 
-#include "tools/replay/BmpFile.h"
+#include "tools/bmp/BmpFile.h"
 #include "tools/replay/ReplaySession.h"
 
 ReplayCommandDefinition PaintCommand(bool& failed) {

@@ -1,4 +1,4 @@
-#include "tools/replay/BmpFile.h"
+#include "tools/bmp/BmpFile.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -6,10 +6,6 @@
 
 using namespace staff;
 
-BOOL CStaffControl::OnEraseBkgnd(CDC* pDC) {
-    return CWnd::OnEraseBkgnd(pDC);
-}
-
 // The fixed bounds first, then the owner's limits, which win over them.
 CPoint CStaffControl::ClampPoint(CPoint point) const {
     point.x = std::clamp<LONG>(point.x, kClampLeft, kClampRight);

@@ -68,6 +68,11 @@ void PaintNote(CWnd* window, int x, int y, CBitmap& mask, CBitmap& glyph) {
 
 }  // namespace
 
+// The background is erased as any window's is.
+BOOL CStaffControl::OnEraseBkgnd(CDC* pDC) {
+    return CWnd::OnEraseBkgnd(pDC);
+}
+
 void CStaffControl::OnPaint() {
     CPaintDC dc(this);
     CDC memory;

@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include <array>
+#include <cstddef>
 
 #include "midi/LibraryLog.h"
 #include "midi/alsa/AlsaMessages.h"
@@ -33,8 +34,13 @@ constexpr std::array<DeviceEntry, 4> kDevices{{
     {"null", []() -> std::unique_ptr<MidiDevice> { return std::make_unique<NullMidiDevice>(); }},
 }};
 
-constexpr std::array<std::string_view, kDevices.size()> kNames{kDevices[0].name, kDevices[1].name,
-                                                               kDevices[2].name, kDevices[3].name};
+constexpr std::array<std::string_view, kDevices.size()> kNames = [] {
+    std::array<std::string_view, kDevices.size()> names{};
+    for (std::size_t i = 0; i < kDevices.size(); ++i) {
+        names[i] = kDevices[i].name;
+    }
+    return names;
+}();
 
 }  // namespace
 

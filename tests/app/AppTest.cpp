@@ -242,24 +242,9 @@ TEST(DragIcon, IsTheProgramIcon) {
     EXPECT_EQ(reinterpret_cast<HICON>(answer), LoadIconResource(IDR_MAINFRAME));
 }
 
-TEST(MidiFailure, WithoutADeviceOnlyTheFirstMessageShowsAndTheStaffStillWorks) {
-    AppDriver app;
-    app.midi.SetCapsResult(MMSYSERR_NODRIVER);
-    std::string caption;
-    app.Run([&](MainDialogUser& user) {
-        user.Press(300, 81);
-        user.Drag(300, 95);
-        user.Release(300, 95);
-        user.Click(IDC_POSITION);
-        caption = user.Caption();
-    });
-    EXPECT_EQ(MessageBoxTexts(app.log), std::vector<std::string>{"初始化Midi设备失败!"});
-    EXPECT_EQ(app.midi.CountOf(MidiCall::Open), 0);
-    EXPECT_TRUE(app.midi.Messages().empty());
-    EXPECT_EQ(caption, "5");
-}
-
-TEST(MidiFailure, FailedOpenIsReportedAndTheDialogRunsSilently) {
+// Which message each MIDI fault gives is the staff's (tests/faults); here the dialog asks
+// for the device as it starts and runs on without sound when it fails.
+TEST(MidiFailure, AFailedOpenIsReportedAndTheDialogRunsSilently) {
     AppDriver app;
     app.midi.SetOpenResult(MMSYSERR_ALLOCATED);
     std::string caption;

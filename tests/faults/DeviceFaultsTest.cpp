@@ -72,6 +72,11 @@ TEST_P(DeviceFaults, GiveTheirMessageAndTheStaffKeepsWorking) {
     }
     EXPECT_EQ(rig.Staff().InitMidi(), fault.initResult);
     EXPECT_EQ(rig.MessageBoxes(), fault.messages);
+    for (const LoggedCall& call : rig.log.Calls()) {
+        if (call.kind == LoggedCall::Kind::MessageBox) {
+            EXPECT_EQ(call.value, static_cast<int>(MB_OK)) << call.text;
+        }
+    }
     if (!fault.initResult) {
         EXPECT_EQ(device.CountOf(Calls::Open), 0) << "no open after a failed query";
     }
@@ -108,25 +113,53 @@ TEST(DeviceFaultsSequence, AFailedCloseStillLeavesTheOutputClosed) {
     EXPECT_EQ(device.CountOf(Calls::Close), 0) << "a closed output is not closed twice";
 }
 
-TEST(DeviceFaultsSequence, AReopenThatFailsClosesTheOldDeviceAndGoesSilent) {
+// A second InitMidi while the device is open, failing at one call or the other.
+struct ReinitCase {
+    const char* name;
+    std::function<void(TestMidiDevice&)> fault;
+    bool initResult;
+    std::vector<TestMidiDevice::Call> calls;
+    std::string message;
+    int sounding;  // notes the drag afterwards sounds
+};
+
+const ReinitCase kReinits[] = {
+    {"AFailedReopenClosesTheOldDeviceAndGoesSilent",
+     [](TestMidiDevice& d) { d.SetOpenResult(MMSYSERR_ALLOCATED); },
+     true,
+     {{Calls::GetCaps, 0, MMSYSERR_NOERROR},
+      {Calls::Close, 0, MMSYSERR_NOERROR},
+      {Calls::Open, 0, MMSYSERR_ALLOCATED}},
+     kOpenFailed,
+     0},
+    {"AFailedQueryLeavesTheOpenDeviceOpen",
+     [](TestMidiDevice& d) { d.SetCapsResult(MMSYSERR_ERROR); },
+     false,
+     {{Calls::GetCaps, 0, MMSYSERR_ERROR}},
+     kInitFailed,
+     StaffRig::kSoundingMoves},
+};
+
+class DeviceFaultsOnReinit : public ::testing::TestWithParam<ReinitCase> {};
+
+TEST_P(DeviceFaultsOnReinit, ReportTheirMessageAndLeaveTheDeviceAsItSays) {
+    const ReinitCase& c = GetParam();
     TestMidiDevice device;
     StaffRig rig(&device);
     ASSERT_TRUE(rig.Staff().InitMidi());
-    device.SetOpenResult(MMSYSERR_ALLOCATED);
+    c.fault(device);
     device.ClearRecord();
-    EXPECT_TRUE(rig.Staff().InitMidi());
-    const std::vector<TestMidiDevice::Call> reopen = {
-        {Calls::GetCaps, 0, MMSYSERR_NOERROR},
-        {Calls::Close, 0, MMSYSERR_NOERROR},
-        {Calls::Open, 0, MMSYSERR_ALLOCATED},
-    };
-    EXPECT_EQ(device.Calls(), reopen);
-    EXPECT_EQ(rig.MessageBoxes(), std::vector<std::string>{kOpenFailed});
+    EXPECT_EQ(rig.Staff().InitMidi(), c.initResult);
+    EXPECT_EQ(device.Calls(), c.calls);
+    EXPECT_EQ(rig.MessageBoxes(), std::vector<std::string>{c.message});
     device.ClearRecord();
     rig.DragAcrossTheStaff();
-    EXPECT_EQ(device.CountOf(Calls::ShortMsg), 0);
+    EXPECT_EQ(static_cast<int>(device.Messages().size()), c.sounding);
     EXPECT_EQ(rig.FirstStep(), 2);
 }
+
+INSTANTIATE_TEST_SUITE_P(Midi, DeviceFaultsOnReinit, ::testing::ValuesIn(kReinits),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DeviceFaultsSequence, AMapperThatIsGoneFailsTheQuery) {
     StaffRig rig(nullptr);

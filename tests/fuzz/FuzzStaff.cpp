@@ -8,13 +8,7 @@
 #include <set>
 
 #include "ByteStream.h"
-#include "StaffProbe.h"
-#include "midi/MidiMapper.h"
-#include "midi/test/TestMidiDevice.h"
-#include "platform/Backend.h"
-#include "platform/headless/CallLog.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "platform/headless/HeadlessWindow.h"
+#include "staff/test/HeadlessStaff.h"
 
 namespace {
 
@@ -33,7 +27,7 @@ class Invariants {
     // checked against the capacity in force when it was placed.
     void Before() {
         m_countBefore = m_staff.NoteCount();
-        m_capacityBefore = m_staff.MaxNotes();
+        m_capacityBefore = m_staff.State().m_nMaxNotes;
         m_selectedBefore = m_staff.SelectedNote();
     }
 
@@ -67,8 +61,8 @@ class Invariants {
 
   private:
     void Remember() {
-        m_limits.insert(m_staff.LeftLimit());
-        m_limits.insert(m_staff.RightLimit());
+        m_limits.insert(m_staff.State().m_nLeftLimit);
+        m_limits.insert(m_staff.State().m_nRightLimit);
     }
 
     const StaffProbe& m_staff;
@@ -90,102 +84,94 @@ CPoint AnyPoint(ByteStream& in, bool wide) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    CallLog log;
-    HeadlessBackend backend(log);
-    SetCurrentBackend(&backend);
-    TestMidiDevice device;
-    SetMidiMapperDevice(&device);
-    {
-        HeadlessWindow window(log, 600, 160);
-        StaffProbe staff;
-        staff.Attach(&window);
-        staff.SetClef(true);
-        staff.InitMidi();
-        Invariants invariants(staff);
-        ByteStream in(data, size);
-        int steps = 0;
-        while (!in.Empty() && steps++ < 4096) {
-            const std::uint8_t op = in.Byte();
-            invariants.Before();
-            bool release = false;
-            switch (op % 14) {
-                case 0:
-                    staff.SetMaxNotes(in.Int());
-                    break;
-                case 1:
-                    staff.SetClef((in.Byte() & 1) != 0);
-                    break;
-                case 2: {
-                    const int column = in.Int();
-                    const int step = in.Int();
-                    staff.SetFixedNote(column, step, in.Int());
-                    break;
-                }
-                case 3: {
-                    const int left = in.Int();
-                    staff.SetRange(left, in.Int());
-                    break;
-                }
-                case 4: {
-                    int steps5[CStaffControl::kMaxNoteSlots];
-                    int count = -1;
-                    staff.GetNotes(steps5, count);
-                    Check(count == staff.NoteCount(), "GetNotes reports the count");
-                    for (int i = 0; i < count; ++i) {
-                        Check(steps5[i] >= 1 && steps5[i] <= 13, "reported steps lie in 1..13");
-                    }
-                    break;
-                }
-                case 5: {
-                    const CPoint point = AnyPoint(in, false);
-                    window.Deliver(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
-                    break;
-                }
-                case 6: {
-                    const CPoint point = AnyPoint(in, false);
-                    window.Deliver(WM_MOUSEMOVE, in.Byte() & 1, MAKELPARAM(point.x, point.y));
-                    break;
-                }
-                case 7: {
-                    const CPoint point = AnyPoint(in, false);
-                    window.Deliver(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
-                    release = true;
-                    break;
-                }
-                case 8:
-                    staff.Press(MK_LBUTTON, AnyPoint(in, true));
-                    break;
-                case 9:
-                    staff.Move(MK_LBUTTON, AnyPoint(in, true));
-                    break;
-                case 10:
-                    staff.Release(0, AnyPoint(in, true));
-                    release = true;
-                    break;
-                case 11: {
-                    // A part of the window, anywhere, even partly or wholly off it.
-                    const int left = in.Int16();
-                    const int top = in.Int16();
-                    const CRect part(left, top, left + in.Byte() * 4, top + in.Byte());
-                    window.Invalidate(&part, FALSE);
-                    window.RunPendingPaint();
-                    break;
-                }
-                case 12:
-                    staff.InvalidateRect(nullptr, FALSE);
-                    window.RunPendingPaint();
-                    break;
-                default:
-                    // The device comes and goes: an open that fails, or a fresh one.
-                    device.SetOpenResult((in.Byte() & 1) != 0 ? MMSYSERR_ERROR : MMSYSERR_NOERROR);
-                    staff.InitMidi();
-                    break;
+    HeadlessStaff rig;
+    HeadlessWindow& window = rig.window;
+    TestMidiDevice& device = rig.midi;
+    StaffProbe& staff = rig.Staff();
+    staff.SetClef(true);
+    staff.InitMidi();
+    Invariants invariants(staff);
+    ByteStream in(data, size);
+    int steps = 0;
+    while (!in.Empty() && steps++ < 4096) {
+        const std::uint8_t op = in.Byte();
+        invariants.Before();
+        bool release = false;
+        switch (op % 14) {
+            case 0:
+                staff.SetMaxNotes(in.Int());
+                break;
+            case 1:
+                staff.SetClef((in.Byte() & 1) != 0);
+                break;
+            case 2: {
+                const int column = in.Int();
+                const int step = in.Int();
+                staff.SetFixedNote(column, step, in.Int());
+                break;
             }
-            invariants.After(release);
+            case 3: {
+                const int left = in.Int();
+                staff.SetRange(left, in.Int());
+                break;
+            }
+            case 4: {
+                int steps5[CStaffControl::kMaxNoteSlots];
+                int count = -1;
+                staff.GetNotes(steps5, count);
+                Check(count == staff.NoteCount(), "GetNotes reports the count");
+                for (int i = 0; i < count; ++i) {
+                    Check(steps5[i] >= 1 && steps5[i] <= 13, "reported steps lie in 1..13");
+                }
+                break;
+            }
+            case 5: {
+                const CPoint point = AnyPoint(in, false);
+                window.Deliver(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+                break;
+            }
+            case 6: {
+                const CPoint point = AnyPoint(in, false);
+                window.Deliver(WM_MOUSEMOVE, in.Byte() & 1, MAKELPARAM(point.x, point.y));
+                break;
+            }
+            case 7: {
+                const CPoint point = AnyPoint(in, false);
+                window.Deliver(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+                release = true;
+                break;
+            }
+            case 8:
+                staff.Press(MK_LBUTTON, AnyPoint(in, true));
+                break;
+            case 9:
+                staff.Move(MK_LBUTTON, AnyPoint(in, true));
+                break;
+            case 10:
+                staff.Release(0, AnyPoint(in, true));
+                release = true;
+                break;
+            case 11: {
+                // A part of the window, anywhere, even partly or wholly off it.
+                const int left = in.Int16();
+                const int top = in.Int16();
+                const CRect part(left, top, left + in.Byte() * 4, top + in.Byte());
+                window.Invalidate(&part, FALSE);
+                window.RunPendingPaint();
+                break;
+            }
+            case 12:
+                staff.InvalidateRect(nullptr, FALSE);
+                window.RunPendingPaint();
+                break;
+            default:
+                // The device comes and goes: an open that fails, or a fresh one.
+                device.SetOpenResult((in.Byte() & 1) != 0 ? MMSYSERR_ERROR : MMSYSERR_NOERROR);
+                staff.InitMidi();
+                break;
         }
-        window.RunPendingPaint();
+        invariants.After(release);
     }
-    SetMidiMapperDevice(nullptr);
-    SetCurrentBackend(nullptr);
+    window.RunPendingPaint();
     return 0;
 }

@@ -2,7 +2,10 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <future>
+#include <thread>
 
 #include "midi/fluidsynth/BoundedCall.h"
 
@@ -54,6 +57,21 @@ TEST(BoundedCall, ReleasesAnObjectWhoseTeardownHangsWithoutWaitingForIt) {
     EXPECT_EQ(done.wait_for(0s), std::future_status::timeout);  // still stuck, yet we're back
     unstick.set_value();
     done.wait();
+}
+
+// At the program's end a worker that gave up is waited for up to its bound: one that
+// finishes by then is done before the process ends, one stuck for good does not hold it.
+TEST(BoundedCallDeathTest, TheProgramsEndWaitsForALateJobOnlyWithinItsBound) {
+    const auto exitAfterGivingUpOn = [](std::chrono::milliseconds jobTime) {
+        RunWithin<int>(500ms, [jobTime] {
+            std::this_thread::sleep_for(jobTime);
+            std::fputs("job finished\n", stderr);
+            return std::make_unique<int>(1);
+        });
+        std::exit(0);
+    };
+    EXPECT_EXIT(exitAfterGivingUpOn(600ms), ::testing::ExitedWithCode(0), "job finished");
+    EXPECT_EXIT(exitAfterGivingUpOn(1h), ::testing::ExitedWithCode(0), "^$");
 }
 
 }  // namespace

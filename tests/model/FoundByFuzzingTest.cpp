@@ -3,22 +3,18 @@
 
 #include <climits>
 
-#include "StaffProbe.h"
-#include "platform/headless/CallLog.h"
-#include "platform/headless/HeadlessWindow.h"
+#include "staff/test/HeadlessStaff.h"
 
 namespace {
 
 // A column far to the right puts the limit, and a note's centre, at the end of the int
 // range. The hit box around it must still work, instead of overflowing past INT_MAX.
 TEST(FoundByFuzzing, ANoteAtTheEndOfTheIntRangeCanStillBeHit) {
-    CallLog log;
-    HeadlessWindow window(log, 600, 160);
-    StaffProbe staff;
-    staff.Attach(&window);
+    HeadlessStaff h;
+    StaffProbe& staff = h.Staff();
     staff.SetFixedNote(0, -1, 1);
     staff.SetRange(INT_MAX / 2, -1);
-    ASSERT_EQ(staff.LeftLimit(), INT_MAX);
+    ASSERT_EQ(staff.State().m_nLeftLimit, INT_MAX);
     staff.Press(MK_LBUTTON, CPoint(300, 90));
     staff.Release(0, CPoint(300, 90));
     ASSERT_EQ(staff.NoteCentre(0).x, INT_MAX);

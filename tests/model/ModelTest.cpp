@@ -13,13 +13,7 @@
 
 #include "EventSource.h"
 #include "ReferenceStaff.h"
-#include "StaffProbe.h"
-#include "midi/MidiMapper.h"
-#include "midi/test/TestMidiDevice.h"
-#include "platform/Backend.h"
-#include "platform/headless/CallLog.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "platform/headless/HeadlessWindow.h"
+#include "staff/test/HeadlessStaff.h"
 
 namespace {
 
@@ -94,51 +88,43 @@ std::string Describe(const RefState& state) {
     return out.str();
 }
 
-// The control under test with its window, its backend and the MIDI device, and what they
-// report, merged into one sequence in the order it happened.
+// The control under test on the headless staff, and what the window system and the MIDI
+// device report, merged into one sequence in the order it happened.
 class Rig {
   public:
-    Rig() : m_backend(m_log), m_window(m_log, 600, 160) {
-        SetCurrentBackend(&m_backend);
-        SetMidiMapperDevice(&m_device);
-        m_log.SetListener([this](const LoggedCall& call) { m_seen.push_back(Translate(call)); });
-        m_device.SetMessageListener([this](DWORD message) {
+    Rig() {
+        m_staff.log.SetListener(
+            [this](const LoggedCall& call) { m_seen.push_back(Translate(call)); });
+        m_staff.midi.SetMessageListener([this](DWORD message) {
             m_seen.push_back({RefCall::Kind::NoteOn, message, 0, {}});
         });
         Renew();
     }
 
-    ~Rig() {
-        m_control.reset();
-        SetMidiMapperDevice(nullptr);
-        SetCurrentBackend(nullptr);
-    }
-
     void Renew() {
-        m_control.reset();
-        m_control = std::make_unique<StaffProbe>();
-        m_control->Attach(&m_window);
-        m_control->InitMidi();
+        m_staff.Renew();
+        Control().InitMidi();
         Forget();
     }
 
-    StaffProbe& Control() { return *m_control; }
-    HeadlessWindow& Window() { return m_window; }
+    StaffProbe& Control() { return m_staff.Staff(); }
+    HeadlessWindow& Window() { return m_staff.window; }
 
     void Forget() {
         m_seen.clear();
-        m_log.Clear();
-        m_device.ClearRecord();
+        m_staff.log.Clear();
+        m_staff.midi.ClearRecord();
     }
 
     const std::vector<RefCall>& Seen() const { return m_seen; }
 
     RefState State() const {
         RefState state;
-        state.noteCount = m_control->NoteCount();
-        state.selected = m_control->SelectedNote();
+        const StaffProbe& control = m_staff.Staff();
+        state.noteCount = control.NoteCount();
+        state.selected = control.SelectedNote();
         for (int i = 0; i < ReferenceStaff::kSlots; ++i) {
-            const CPoint centre = m_control->NoteCentre(i);
+            const CPoint centre = control.NoteCentre(i);
             state.notes[i] = {centre.x, centre.y};
         }
         return state;
@@ -160,12 +146,8 @@ class Rig {
         return {RefCall::Kind::Default, 0xFFFF'0000u | static_cast<unsigned>(call.kind), 0, {}};
     }
 
-    CallLog m_log;
-    HeadlessBackend m_backend;
-    HeadlessWindow m_window;
-    TestMidiDevice m_device;
-    std::unique_ptr<StaffProbe> m_control;
     std::vector<RefCall> m_seen;
+    HeadlessStaff m_staff;
 };
 
 UINT MessageOf(ModelEvent::Kind kind) {

@@ -4,15 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "PixelCheck.h"
-#include "StaffCanvas.h"
 #include "StaffReference.h"
+#include "staff/test/HeadlessStaff.h"
 
 namespace {
 
 using paint_test::ExpectedFrame;
 using paint_test::LoadStaffPictures;
 using paint_test::SameSurface;
-using paint_test::StaffCanvas;
 using paint_test::StaffPictures;
 
 struct EditStep {
@@ -42,11 +41,12 @@ const EditStep kEdit[] = {
 };
 
 TEST(EditReplay, EveryPaintedFrameMatchesTheExpectedPixels) {
-    StaffCanvas canvas;
+    HeadlessStaff canvas;
+    canvas.Staff().SetClef(true);
     const StaffPictures pictures = LoadStaffPictures(true);
     ASSERT_FALSE(pictures.staff.IsEmpty());
-    canvas.staff.SetMaxNotes(1);
-    canvas.staff.InitMidi();
+    canvas.Staff().SetMaxNotes(1);
+    canvas.Staff().InitMidi();
     canvas.Repaint();
     ASSERT_TRUE(SameSurface(canvas.Screen(), pictures.staff));
 
@@ -58,8 +58,8 @@ TEST(EditReplay, EveryPaintedFrameMatchesTheExpectedPixels) {
         canvas.window.Deliver(step.message, step.message == WM_LBUTTONUP ? 0 : MK_LBUTTON,
                               MAKELPARAM(step.x, step.y));
         ASSERT_TRUE(canvas.window.RunPendingPaint()) << "every step asks for a repaint";
-        ASSERT_EQ(canvas.staff.NoteCount(), 1);
-        ASSERT_EQ(canvas.staff.NoteCentre(0), CPoint(step.noteX, step.noteY));
+        ASSERT_EQ(canvas.Staff().NoteCount(), 1);
+        ASSERT_EQ(canvas.Staff().NoteCentre(0), CPoint(step.noteX, step.noteY));
         EXPECT_TRUE(SameSurface(canvas.Screen(),
                                 ExpectedFrame(pictures, {{step.noteX, step.noteY, step.dragged}})));
         EXPECT_FALSE(canvas.window.IsPaintPending());

@@ -16,7 +16,7 @@
 #include "PixelCheck.h"
 #include "StaffReference.h"
 #include "platform/Surface.h"
-#include "tools/replay/BmpFile.h"
+#include "tools/bmp/BmpFile.h"
 
 namespace {
 

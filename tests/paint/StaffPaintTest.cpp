@@ -5,8 +5,8 @@
 #include <climits>
 
 #include "PixelCheck.h"
-#include "StaffCanvas.h"
 #include "StaffReference.h"
+#include "staff/test/HeadlessStaff.h"
 
 namespace {
 
@@ -17,7 +17,6 @@ using paint_test::LedgerRows;
 using paint_test::LoadStaffPictures;
 using paint_test::PatternSurface;
 using paint_test::SameSurface;
-using paint_test::StaffCanvas;
 using paint_test::StaffPictures;
 
 constexpr std::uint32_t kStaffLine = 0x242424;
@@ -27,11 +26,12 @@ constexpr std::uint32_t kRed = 0xFF0000;
 class StaffPaint : public ::testing::Test {
   protected:
     void SetUp() override {
+        canvas.Staff().SetClef(true);
         ASSERT_EQ(pictures.staff.Width(), 600) << "the staff picture did not load";
         ASSERT_EQ(pictures.note.Width(), 25) << "the note pictures did not load";
     }
 
-    StaffCanvas canvas;
+    HeadlessStaff canvas;
     const StaffPictures pictures = LoadStaffPictures(true);
 };
 
@@ -44,7 +44,7 @@ TEST_F(StaffPaint, WithoutNotesShowsThePictureAlone) {
 
 TEST_F(StaffPaint, BassClefShowsItsPictureFromTheNextRepaint) {
     canvas.Repaint();
-    canvas.staff.SetClef(false);
+    canvas.Staff().SetClef(false);
     EXPECT_TRUE(SameSurface(canvas.Screen(), pictures.staff)) << "SetClef does not repaint";
     canvas.Repaint();
     EXPECT_TRUE(SameSurface(canvas.Screen(), LoadStaffPictures(false).staff));
@@ -55,7 +55,7 @@ class MiddleLineNote : public StaffPaint, public ::testing::WithParamInterface<b
 
 TEST_P(MiddleLineNote, RingCoversTheStaffHollowShowsItEdgesBlendWithWhite) {
     const bool red = GetParam();
-    canvas.SetNotes({{300, 81}}, red ? 0 : -1);
+    canvas.Staff().SetNotes({{300, 81}}, red ? 0 : -1);
     canvas.Repaint();
     const Surface& screen = canvas.Screen();
     EXPECT_TRUE(SameSurface(screen, ExpectedFrame(pictures, {{300, 81, red}})));
@@ -96,7 +96,7 @@ class FixedNoteLedgers : public StaffPaint, public ::testing::WithParamInterface
 
 TEST_P(FixedNoteLedgers, DrawTheLinesOfTheTable) {
     const LedgerCase& c = GetParam();
-    canvas.staff.SetFixedNote(0, c.step, 1);  // one column: centre x = 330
+    canvas.Staff().SetFixedNote(0, c.step, 1);  // one column: centre x = 330
     canvas.Repaint();
 
     Surface expected = pictures.staff;
@@ -135,7 +135,7 @@ class PlacedNoteLedgers : public StaffPaint, public ::testing::WithParamInterfac
 
 TEST_P(PlacedNoteLedgers, AppearOnlyOnTheOuterRows) {
     const PlacedCase& c = GetParam();
-    canvas.SetNotes({{200, c.y}});
+    canvas.Staff().SetNotes({{200, c.y}});
     canvas.Repaint();
     Surface expected = pictures.staff;
     DrawExpectedNote(expected, pictures, {200, c.y, false}, c.rows);
@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, PlacedNoteLedgers,
 // --- Order ------------------------------------------------------------------------------
 
 TEST_F(StaffPaint, TheDraggedNoteKeepsItsPlaceInTheOrder) {
-    canvas.SetNotes({{300, 81}, {310, 81}}, 0);
+    canvas.Staff().SetNotes({{300, 81}, {310, 81}}, 0);
     canvas.Repaint();
     EXPECT_TRUE(
         SameSurface(canvas.Screen(), ExpectedFrame(pictures, {{300, 81, true}, {310, 81, false}})));
@@ -162,16 +162,16 @@ TEST_F(StaffPaint, TheDraggedNoteKeepsItsPlaceInTheOrder) {
 }
 
 TEST_F(StaffPaint, FixedNotesComeFirstPlacedNotesOverThem) {
-    canvas.staff.SetFixedNote(0, 7, 1);  // (330, 81)
-    canvas.staff.SetFixedNote(1, 9, 1);  // far right, off the control: nothing shows
-    canvas.SetNotes({{334, 83}}, 0);
+    canvas.Staff().SetFixedNote(0, 7, 1);  // (330, 81)
+    canvas.Staff().SetFixedNote(1, 9, 1);  // far right, off the control: nothing shows
+    canvas.Staff().SetNotes({{334, 83}}, 0);
     canvas.Repaint();
     EXPECT_TRUE(
         SameSurface(canvas.Screen(), ExpectedFrame(pictures, {{330, 81, false}, {334, 83, true}})));
 }
 
 TEST_F(StaffPaint, ALedgerLineLiesOverEarlierNotesAndUnderItsOwnRing) {
-    canvas.SetNotes({{300, 120}, {330, 123}}, 0);
+    canvas.Staff().SetNotes({{300, 120}, {330, 123}}, 0);
     canvas.Repaint();
     const Surface& screen = canvas.Screen();
     EXPECT_TRUE(
@@ -180,7 +180,7 @@ TEST_F(StaffPaint, ALedgerLineLiesOverEarlierNotesAndUnderItsOwnRing) {
     // covered by the later note's ledger line.
     EXPECT_EQ(screen.Pixel(307, 123), kInk);
 
-    canvas.SetNotes({{300, 123}}, 0);
+    canvas.Staff().SetNotes({{300, 123}}, 0);
     canvas.Repaint();
     // Over the black line the ring keeps red NOT mask, and the mask is near black there.
     EXPECT_GE(screen.Pixel(290, 123) >> 16, 0xCDu) << "own ring on top of the line";
@@ -191,19 +191,19 @@ TEST_F(StaffPaint, ALedgerLineLiesOverEarlierNotesAndUnderItsOwnRing) {
 // --- Repainting over what is there --------------------------------------------------------
 
 TEST_F(StaffPaint, ANoteDrawnOverItselfChangesNothing) {
-    canvas.SetNotes({{200, 123}, {205, 118}, {400, 39}}, 1);
+    canvas.Staff().SetNotes({{200, 123}, {205, 118}, {400, 39}}, 1);
     canvas.Repaint();
     const Surface once = canvas.Screen();
-    canvas.staff.DrawNote(200, 123);
-    canvas.staff.DrawSelectedNote(205, 118);
-    canvas.staff.DrawNote(400, 39);
+    canvas.Staff().DrawOneNote(200, 123, false);
+    canvas.Staff().DrawOneNote(205, 118, true);
+    canvas.Staff().DrawOneNote(400, 39, false);
     EXPECT_TRUE(SameSurface(canvas.Screen(), once));
     canvas.Repaint();
     EXPECT_TRUE(SameSurface(canvas.Screen(), once));
 }
 
 TEST_F(StaffPaint, APartlyInvalidControlRenewsThatPartOfTheStaffAndEveryNoteWhole) {
-    canvas.SetNotes({{300, 81}, {450, 123}}, 1);
+    canvas.Staff().SetNotes({{300, 81}, {450, 123}}, 1);
     Surface stale = PatternSurface(600, 160, 21);
     canvas.Screen() = stale;
     const CRect part(250, 60, 320, 100);
@@ -235,7 +235,7 @@ class NotesAtTheEdge : public StaffPaint, public ::testing::WithParamInterface<E
 
 TEST_P(NotesAtTheEdge, AreClippedByTheControl) {
     const EdgeCase& c = GetParam();
-    canvas.staff.SetFixedNote(c.column, c.step, c.columns);
+    canvas.Staff().SetFixedNote(c.column, c.step, c.columns);
     canvas.Repaint();
     Surface expected = pictures.staff;
     DrawExpectedNote(expected, pictures, {c.x, 130 - 7LL * c.step, false});
@@ -259,7 +259,7 @@ INSTANTIATE_TEST_SUITE_P(Places, NotesAtTheEdge,
 // --- Before the pictures are loaded ------------------------------------------------------
 
 TEST(StaffPaintWithoutPictures, ShowsWhiteInTheInvalidPart) {
-    StaffCanvas canvas(false);
+    HeadlessStaff canvas;
     Surface stale = PatternSurface(600, 160, 22);
     canvas.Screen() = stale;
     const CRect part(10, 20, 110, 70);

@@ -28,10 +28,10 @@ class HeadlessBackendTest : public ::testing::Test {
 };
 
 TEST_F(HeadlessBackendTest, MessageBoxesAreLoggedWithTextAndType) {
-    EXPECT_EQ(AfxMessageBox("打开Midi设备失败", MB_OK, 0), IDOK);
+    EXPECT_EQ(AfxMessageBox("消息 message", MB_OK, 0), IDOK);
     ASSERT_EQ(log.Calls().size(), 1u);
     EXPECT_EQ(log.Calls()[0].kind, LoggedCall::Kind::MessageBox);
-    EXPECT_EQ(log.Calls()[0].text, "打开Midi设备失败");
+    EXPECT_EQ(log.Calls()[0].text, "消息 message");
     EXPECT_EQ(log.Calls()[0].value, static_cast<int>(MB_OK));
 }
 

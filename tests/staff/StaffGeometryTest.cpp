@@ -64,8 +64,10 @@ TEST(StaffRows, StepToYInvertsYToStepOnTheStaff) {
 TEST(StaffRows, ExtremeArgumentsSaturateInsteadOfOverflowing) {
     EXPECT_EQ(StepToY(INT_MIN), INT_MAX);
     EXPECT_EQ(StepToY(INT_MAX), INT_MIN);
-    EXPECT_EQ(YToStep(INT_MIN), (INT_MIN + 0LL - 81) / 7 * -1 + 7);
-    EXPECT_EQ(LineOffset(INT_MIN), static_cast<int>((INT_MIN - 81LL) / 7));
+    // The exact values: -2147483648 lies 2147483729 pixels, 306783389 whole rows, above
+    // the middle line.
+    EXPECT_EQ(LineOffset(INT_MIN), -306783389);
+    EXPECT_EQ(YToStep(INT_MIN), 306783396);
 }
 
 struct ColumnCase {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "StaffHarness.h"
+#include "staff/test/HeadlessStaff.h"
 
 namespace {
 
@@ -14,30 +14,31 @@ using Trail = std::vector<std::string>;
 class StaffMouse : public ::testing::Test {
   protected:
     StaffMouse() {
-        h.staff.SetMaxNotes(1);
-        h.staff.InitMidi();
-        h.TakeTrail();
+        h.KeepTranscript();
+        h.Staff().SetMaxNotes(1);
+        h.Staff().InitMidi();
+        h.TakeTranscript();
     }
-    CPoint Note(int i) const { return h.staff.m_ptNotes[i]; }
+    CPoint Note(int i) const { return h.Staff().State().m_ptNotes[i]; }
 
-    StaffHarness h;
+    HeadlessStaff h;
 };
 
 TEST_F(StaffMouse, PressPlacesAtTheClampedPointThenRedrawsThenDefaults) {
     h.Down(300, 90);
-    EXPECT_EQ(h.TakeTrail(), (Trail{"invalidate", "default down 1 300 90"}));
+    EXPECT_EQ(h.TakeTranscript(), (Trail{"invalidate", "default down 300 90"}));
     EXPECT_EQ(Note(0), CPoint(300, 90));
-    EXPECT_EQ(h.staff.m_nNoteCount, 1);
-    EXPECT_EQ(h.staff.m_nSelected, 0);
+    EXPECT_EQ(h.Staff().State().m_nNoteCount, 1);
+    EXPECT_EQ(h.Staff().State().m_nSelected, 0);
 }
 
 TEST_F(StaffMouse, ReleaseSnapsTowardTheMiddleWhereverItHappens) {
     h.Down(300, 90);
-    h.TakeTrail();
+    h.TakeTranscript();
     h.Up(5, 5);
-    EXPECT_EQ(h.TakeTrail(), (Trail{"invalidate", "default up 0 5 5"}));
+    EXPECT_EQ(h.TakeTranscript(), (Trail{"invalidate", "default up 5 5"}));
     EXPECT_EQ(Note(0), CPoint(300, 88));
-    EXPECT_EQ(h.staff.m_nSelected, -1);
+    EXPECT_EQ(h.Staff().State().m_nSelected, -1);
 }
 
 TEST_F(StaffMouse, DefaultProcessingGetsTheFlagsAndPointAsReceived) {
@@ -46,10 +47,17 @@ TEST_F(StaffMouse, DefaultProcessingGetsTheFlagsAndPointAsReceived) {
     h.Down(80, 45, 0x5);
     h.Move(79, 140, 0x21);
     h.Up(-20, 400, 0x4);
-    EXPECT_EQ(h.TakeTrail(),
-              (Trail{"invalidate", "default down 9 5 5", "invalidate", "invalidate",
-                     "default down 5 80 45", "midi 00503c90", "invalidate",
-                     "default move 33 79 140", "invalidate", "default up 4 -20 400"}));
+    EXPECT_EQ(h.TakeTranscript(),
+              (Trail{"invalidate", "default down 5 5", "invalidate", "invalidate",
+                     "default down 80 45", "midi 00503c90", "invalidate", "default move 79 140",
+                     "invalidate", "default up -20 400"}));
+    std::vector<WPARAM> flags;
+    for (const LoggedCall& call : h.log.Calls()) {
+        if (call.kind == LoggedCall::Kind::DefaultProcessing) {
+            flags.push_back(call.wParam);
+        }
+    }
+    EXPECT_EQ(flags, (std::vector<WPARAM>{0x9, 0x5, 0x21, 0x4}));
 }
 
 TEST_F(StaffMouse, PressClampsIntoThePlacementBounds) {
@@ -58,9 +66,9 @@ TEST_F(StaffMouse, PressClampsIntoThePlacementBounds) {
         {{568, 123}, {568, 123}},    {{79, 38}, {80, 39}},     {{569, 124}, {568, 123}},
         {{-30000, 30000}, {80, 123}}};
     for (const auto& [pressed, stored] : cases) {
-        StaffHarness fresh;
+        HeadlessStaff fresh;
         fresh.Down(pressed.x, pressed.y);
-        EXPECT_EQ(fresh.staff.m_ptNotes[0], stored) << pressed.x << "," << pressed.y;
+        EXPECT_EQ(fresh.Staff().State().m_ptNotes[0], stored) << pressed.x << "," << pressed.y;
     }
 }
 
@@ -74,16 +82,16 @@ class HitBox : public StaffMouse, public ::testing::WithParamInterface<HitCase> 
 // A full staff with one note at (300, 88): a hit moves the note, a miss does nothing at all.
 TEST_P(HitBox, LeftAndTopEdgesInsideRightAndBottomOutside) {
     const HitCase& c = GetParam();
-    h.Place({{300, 88}});
+    h.Staff().AddNotes({{300, 88}});
     h.Down(c.press.x, c.press.y);
     if (c.hits) {
-        EXPECT_EQ(h.staff.m_nSelected, 0);
-        EXPECT_EQ(Note(0), h.staff.ClampPoint(c.press));
-        EXPECT_EQ(h.TakeTrail().size(), 2u);
+        EXPECT_EQ(h.Staff().State().m_nSelected, 0);
+        EXPECT_EQ(Note(0), h.Staff().Clamp(c.press));
+        EXPECT_EQ(h.TakeTranscript().size(), 2u);
     } else {
-        EXPECT_EQ(h.staff.m_nSelected, -1);
+        EXPECT_EQ(h.Staff().State().m_nSelected, -1);
         EXPECT_EQ(Note(0), CPoint(300, 88));
-        EXPECT_TRUE(h.TakeTrail().empty());
+        EXPECT_TRUE(h.TakeTranscript().empty());
     }
 }
 
@@ -94,46 +102,46 @@ INSTANTIATE_TEST_SUITE_P(Staff, HitBox,
                                            HitCase{{300, 95}, false}));
 
 TEST_F(StaffMouse, HitTestUsesTheUnclampedPoint) {
-    h.Place({{80, 88}});
+    h.Staff().AddNotes({{80, 88}});
     h.Down(70, 88);
-    EXPECT_EQ(h.staff.m_nSelected, 0);
+    EXPECT_EQ(h.Staff().State().m_nSelected, 0);
     EXPECT_EQ(Note(0), CPoint(80, 88));
 }
 
 TEST_F(StaffMouse, HitTestIgnoresTheClampAndTheLimits) {
-    h.Place({{80, 39}});
+    h.Staff().AddNotes({{80, 39}});
     h.Down(75, 20);  // clamped to the note's centre, but the pointer is above its box
-    EXPECT_EQ(h.staff.m_nSelected, -1);
-    h.staff.m_nLeftLimit = 330;
+    EXPECT_EQ(h.Staff().State().m_nSelected, -1);
+    h.Staff().SetLimits(330, -1);
     h.Down(75, 40);  // on the note, although the limit moves the clamped point away from it
-    EXPECT_EQ(h.staff.m_nSelected, 0);
+    EXPECT_EQ(h.Staff().State().m_nSelected, 0);
     EXPECT_EQ(Note(0), CPoint(330, 40));
 }
 
 TEST_F(StaffMouse, LowestSlotWinsWhereHitBoxesOverlap) {
-    h.staff.SetMaxNotes(3);
-    h.Place({{300, 81}, {305, 84}, {302, 83}});
+    h.Staff().SetMaxNotes(3);
+    h.Staff().AddNotes({{300, 81}, {305, 84}, {302, 83}});
     h.Down(303, 83);
-    EXPECT_EQ(h.staff.m_nSelected, 0);
-    EXPECT_EQ(h.staff.m_nNoteCount, 3);
+    EXPECT_EQ(h.Staff().State().m_nSelected, 0);
+    EXPECT_EQ(h.Staff().State().m_nNoteCount, 3);
 }
 
 TEST_F(StaffMouse, FullStaffStillPicksUpItsNotes) {
-    h.staff.SetMaxNotes(0);
-    h.Place({{200, 81}});
+    h.Staff().SetMaxNotes(0);
+    h.Staff().AddNotes({{200, 81}});
     h.Down(205, 85);
-    EXPECT_EQ(h.staff.m_nSelected, 0);
+    EXPECT_EQ(h.Staff().State().m_nSelected, 0);
     h.Down(400, 85);
-    EXPECT_EQ(h.staff.m_nNoteCount, 1);
+    EXPECT_EQ(h.Staff().State().m_nNoteCount, 1);
 }
 
 TEST_F(StaffMouse, CapacityAboveFiveNeverWritesASixthSlot) {
-    h.staff.SetMaxNotes(99);
+    h.Staff().SetMaxNotes(99);
     for (int i = 0; i < 8; ++i) {
         h.Down(100 + 50 * i, 81);
         h.Up(100 + 50 * i, 81);
     }
-    EXPECT_EQ(h.staff.m_nNoteCount, 5);
+    EXPECT_EQ(h.Staff().State().m_nNoteCount, 5);
     EXPECT_EQ(Note(4), CPoint(300, 81));
 }
 
@@ -148,14 +156,14 @@ class DragSound : public StaffMouse, public ::testing::WithParamInterface<DragCa
 
 TEST_P(DragSound, MoveSoundsOnlyWhenTheLineOffsetChanges) {
     const DragCase& c = GetParam();
-    h.staff.SetClef(c.treble);
+    h.Staff().SetClef(c.treble);
     h.Down(300, c.fromY);
-    h.TakeTrail();
+    h.TakeTranscript();
     h.Move(310, c.toY);
     Trail expected = c.sound;
-    expected.insert(expected.end(), {"invalidate", "default move 1 310 " + std::to_string(c.toY)});
-    EXPECT_EQ(h.TakeTrail(), expected);
-    EXPECT_EQ(Note(0), h.staff.ClampPoint({310, c.toY}));
+    expected.insert(expected.end(), {"invalidate", "default move 310 " + std::to_string(c.toY)});
+    EXPECT_EQ(h.TakeTranscript(), expected);
+    EXPECT_EQ(Note(0), h.Staff().Clamp({310, c.toY}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Staff, DragSound,
@@ -192,18 +200,18 @@ class DragArea : public StaffMouse, public ::testing::WithParamInterface<LeaveCa
 TEST_P(DragArea, MovingOutCancelsTheDragWithoutSnapping) {
     const LeaveCase& c = GetParam();
     h.Down(300, 90);
-    h.TakeTrail();
+    h.TakeTranscript();
     h.Move(c.to.x, c.to.y);
     if (c.leaves) {
-        EXPECT_EQ(h.TakeTrail(), (Trail{"invalidate"}));
-        EXPECT_EQ(h.staff.m_nSelected, -1);
+        EXPECT_EQ(h.TakeTranscript(), (Trail{"invalidate"}));
+        EXPECT_EQ(h.Staff().State().m_nSelected, -1);
         EXPECT_EQ(Note(0), CPoint(300, 90));
         h.Up(300, 90);
-        EXPECT_TRUE(h.TakeTrail().empty());
+        EXPECT_TRUE(h.TakeTranscript().empty());
         EXPECT_EQ(Note(0), CPoint(300, 90));
     } else {
-        EXPECT_EQ(h.staff.m_nSelected, 0);
-        EXPECT_EQ(Note(0), h.staff.ClampPoint(c.to));
+        EXPECT_EQ(h.Staff().State().m_nSelected, 0);
+        EXPECT_EQ(Note(0), h.Staff().Clamp(c.to));
     }
 }
 
@@ -216,10 +224,10 @@ INSTANTIATE_TEST_SUITE_P(Staff, DragArea,
 TEST_F(StaffMouse, IdleMovesAndReleasesDoNothing) {
     h.Move(300, 90);
     h.Up(300, 90);
-    h.Place({{300, 90}});
+    h.Staff().AddNotes({{300, 90}});
     h.Move(300, 60);
     h.Up(300, 60);
-    EXPECT_TRUE(h.TakeTrail().empty());
+    EXPECT_TRUE(h.TakeTranscript().empty());
     EXPECT_EQ(Note(0), CPoint(300, 90));
 }
 
@@ -227,37 +235,34 @@ TEST_F(StaffMouse, ReleaseSnapsEveryStoredRowOfTheTable) {
     const std::pair<int, int> cases[] = {{87, 81}, {75, 81}, {74, 74}, {122, 116}, {123, 123},
                                          {39, 39}, {40, 46}, {94, 88}, {68, 74}};
     for (const auto& [stored, snapped] : cases) {
-        StaffHarness fresh;
+        HeadlessStaff fresh;
         fresh.Down(300, stored);
         fresh.Up(0, 0);
-        EXPECT_EQ(fresh.staff.m_ptNotes[0], CPoint(300, snapped)) << stored;
+        EXPECT_EQ(fresh.Staff().State().m_ptNotes[0], CPoint(300, snapped)) << stored;
     }
 }
 
 TEST_F(StaffMouse, LimitsWinOverTheBoundsButNeverTouchY) {
-    h.staff.m_nLeftLimit = 200;
-    h.staff.m_nRightLimit = 300;
+    h.Staff().SetLimits(200, 300);
     h.Down(100, 90);
     EXPECT_EQ(Note(0), CPoint(200, 90));
     h.Move(400, 90);
     EXPECT_EQ(Note(0), CPoint(300, 90));
-    h.staff.m_nLeftLimit = 300;
-    h.staff.m_nRightLimit = 200;
+    h.Staff().SetLimits(300, 200);
     for (int x : {70, 250, 580}) {
         h.Move(x, 100);
         EXPECT_EQ(Note(0), CPoint(200, 100)) << x;
     }
-    h.staff.m_nLeftLimit = 20;
-    h.staff.m_nRightLimit = 590;
+    h.Staff().SetLimits(20, 590);
     h.Move(75, 60);
     EXPECT_EQ(Note(0), CPoint(80, 60));
 }
 
 TEST_F(StaffMouse, PressDuringALostDragSwitchesNotesUnsnapped) {
-    h.staff.SetMaxNotes(2);
+    h.Staff().SetMaxNotes(2);
     h.Down(200, 90);
     h.Down(400, 100);
-    EXPECT_EQ(h.staff.m_nSelected, 1);
+    EXPECT_EQ(h.Staff().State().m_nSelected, 1);
     EXPECT_EQ(Note(0), CPoint(200, 90));
     h.Up(400, 100);
     EXPECT_EQ(Note(1), CPoint(400, 95));

@@ -3,7 +3,8 @@
 #include <iostream>
 #include <string>
 
-#include "tools/replay/BmpFile.h"
+#include "tools/bmp/BmpFile.h"
+#include "tools/replay/OutputFile.h"
 #include "tools/replay/PrintableText.h"
 #include "tools/replay/ReplaySession.h"
 
@@ -16,7 +17,8 @@ ReplayCommandDefinition PaintCommand(bool& failed, const long& lineNumber) {
                 // The transcript so far comes first when the picture goes to standard output.
                 session.Out().flush();
                 std::string error;
-                if (!WriteBmp24(session.Window().ClientSurface(), command.words[0], error)) {
+                if (!WriteOutputFile(command.words[0],
+                                     EncodeBmp24(session.Window().ClientSurface()), error)) {
                     std::cerr << "error " << lineNumber << ": cannot write "
                               << PrintableToken(command.words[0]) << ": " << error << '\n';
                     failed = true;

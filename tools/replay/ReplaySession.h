@@ -5,28 +5,17 @@
 
 #include <ostream>
 
-#include "midi/test/TestMidiDevice.h"
-#include "platform/headless/CallLog.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "platform/headless/HeadlessWindow.h"
-#include "staff/StaffControl.h"
+#include "staff/test/HeadlessStaff.h"
 
 class ReplaySession {
   public:
     explicit ReplaySession(std::ostream& out);
-    ~ReplaySession();
-    ReplaySession(const ReplaySession&) = delete;
-    ReplaySession& operator=(const ReplaySession&) = delete;
 
-    CStaffControl& Staff() { return m_staff; }
-    HeadlessWindow& Window() { return m_window; }
+    CStaffControl& Staff() { return m_staff.Staff(); }
+    HeadlessWindow& Window() { return m_staff.window; }
     std::ostream& Out() { return m_out; }
 
   private:
     std::ostream& m_out;
-    CallLog m_log;
-    HeadlessBackend m_backend{m_log};
-    HeadlessWindow m_window{m_log, 600, 160};
-    TestMidiDevice m_midi;
-    CStaffControl m_staff;
+    HeadlessStaff m_staff;
 };

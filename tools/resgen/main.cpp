@@ -6,7 +6,7 @@
 #include <fstream>
 #include <string>
 
-#include "tools/resgen/BmpFile.h"
+#include "tools/bmp/BmpFile.h"
 #include "tools/resgen/IcoFile.h"
 #include "tools/resgen/IconPicture.h"
 #include "tools/resgen/NoteBitmaps.h"

@@ -1,7 +1,6 @@
-#include "tools/replay/BmpFile.h"
+#include "tools/bmp/BmpFile.h"
 
 #include "platform/Surface.h"
-#include "tools/replay/OutputFile.h"
 
 namespace {
 
@@ -58,8 +57,4 @@ std::vector<std::uint8_t> EncodeBmp24(const Surface& surface) {
         out.resize(out.size() + (stride - width * 3), 0);
     }
     return out;
-}
-
-bool WriteBmp24(const Surface& surface, const std::string& path, std::string& error) {
-    return WriteOutputFile(path, EncodeBmp24(surface), error);
 }

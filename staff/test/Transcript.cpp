@@ -1,4 +1,4 @@
-#include "tools/replay/ReplayTranscript.h"
+#include "staff/test/Transcript.h"
 
 #include <cstdio>
 

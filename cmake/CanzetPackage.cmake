@@ -24,14 +24,17 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Canzet maintainers <${CANZET_BUG_ADDRESS}>")
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_PACKAGE_DESCRIPTION
-    "Canzet shows one five-line music staff. Press the mouse button on the staff to place a "
-    "note, drag it up and down to hear each pitch as it crosses a line or a space, and let "
-    "go to drop it onto the staff; a button then tells the note's staff step.\n"
-    "Notes sound through a built-in General MIDI synthesizer (FluidSynth), or through any "
-    "synthesizer connected to Canzet's ALSA sequencer port. The program's texts are "
-    "Chinese.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+# Lines as the package's description shows them: under 80 characters, a blank line
+# between paragraphs.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Canzet shows one five-line music staff. Press the mouse button on the staff"
+    "to place a note, drag it up and down to hear each pitch as it crosses a line"
+    "or a space, and let go to drop it onto the staff; a button then tells the"
+    "note's staff step."
+    ""
+    "Notes sound through a built-in General MIDI synthesizer (FluidSynth), or"
+    "through any synthesizer connected to Canzet's ALSA sequencer port. The"
+    "program's texts are Chinese.")
 # The libraries come from dpkg-shlibdeps. Besides them the program needs Qt's display
 # plugins, which it loads at run time, and the General MIDI soundfont it plays; its
 # Chinese captions want a Chinese font.

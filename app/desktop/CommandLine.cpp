@@ -218,9 +218,12 @@ std::string HelpText() {
         "Show a music staff: place a note on it with the mouse, drag it and hear its pitch.\n"
         "\nOptions:\n";
     for (const OptionSpec& option : kOptions) {
-        std::string left = "  " + std::string(option.name);
+        // Appended piece by piece: g++ 12 at -O3 falsely reports -Wrestrict on " " + name.
+        std::string left = "  ";
+        left += option.name;
         if (!option.valueName.empty()) {
-            left += " " + std::string(option.valueName);
+            left += ' ';
+            left += option.valueName;
         }
         left.resize(std::max<size_t>(left.size() + 2, 30), ' ');
         text += left + std::string(option.help) + "\n";

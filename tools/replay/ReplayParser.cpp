@@ -32,7 +32,9 @@ bool LooksLikeInteger(std::string_view text) {
 }
 
 std::string Quoted(std::string_view text) {
-    return "'" + PrintableToken(text) + "'";
+    std::string quoted = "'";
+    quoted += PrintableToken(text);
+    return quoted += '\'';
 }
 
 std::string Join(const std::vector<std::string>& choices) {

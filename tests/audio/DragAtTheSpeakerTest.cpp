@@ -115,8 +115,20 @@ class DragAtTheSpeaker : public testing::Test {
         const std::string window =
             Shell("timeout 30 xdotool search --sync --onlyvisible --name '五线谱Demo' | head -1");
         ASSERT_FALSE(window.empty()) << "the main dialog did not show";
-        std::istringstream geometry(
-            Shell("xdotool getwindowgeometry --shell " + window + " | grep '^[XY]='"));
+        // The dialog is shown first and centred after: its place counts once two readings
+        // agree.
+        std::string place =
+            Shell("xdotool getwindowgeometry --shell " + window + " | grep '^[XY]='");
+        for (int wait = 0; wait < 50; ++wait) {
+            std::this_thread::sleep_for(100ms);
+            const std::string again =
+                Shell("xdotool getwindowgeometry --shell " + window + " | grep '^[XY]='");
+            if (again == place) {
+                break;
+            }
+            place = again;
+        }
+        std::istringstream geometry(place);
         std::string line;
         while (std::getline(geometry, line)) {
             (line[0] == 'X' ? m_staffX : m_staffY) = std::stoi(line.substr(2));

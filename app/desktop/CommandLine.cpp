@@ -102,7 +102,7 @@ constexpr auto kOptions = std::to_array<OptionSpec>({
     {"--audio-driver", "pulseaudio|alsa|jack|pipewire", "the built-in synth's audio output",
      SetAudioDriver},
     {"--midi-out", "auto|synth|port|none",
-     "where notes go; auto: port Canzet:Canzet while connected, else the synth", SetMidiOut},
+     "where notes go; auto: the port while connected, else the synth", SetMidiOut},
     {"--instrument", "1-128", "General MIDI program to select on channel 1 at start-up",
      SetInstrument},
     {"--verbose", "", "pass the sound libraries' own messages to standard error",
@@ -225,8 +225,17 @@ std::string HelpText() {
             left += ' ';
             left += option.valueName;
         }
-        left.resize(std::max<size_t>(left.size() + 2, 30), ' ');
-        text += left + std::string(option.help) + "\n";
+        // An option too long for the column has its help on a line of its own.
+        constexpr size_t kHelpColumn = 30;
+        if (left.size() + 2 > kHelpColumn) {
+            left += '\n';
+            left.append(kHelpColumn, ' ');
+        } else {
+            left.resize(kHelpColumn, ' ');
+        }
+        text += left;
+        text += option.help;
+        text += '\n';
     }
     text +=
         "\nQt's own options, such as -platform NAME, -display DISPLAY and -style STYLE, are\n"

@@ -671,9 +671,10 @@ def main():
         check_about(session)
         check_exit(session, client, controls)
         check_other_exits(session)
-        check_english(session)
         check_keyboard(session)
         check_staff_menu(session)
+        # Last: Wine stays in English from here on.
+        check_english(session)
     except CheckFailed as failure:
         print(f"FAILED: {failure}\nscreenshots in {shots}")
         return 1

@@ -13,10 +13,10 @@
 #include <fstream>
 #include <thread>
 
-#include "PrivateSoundServer.h"
 #include "TempFolder.h"
 #include "midi/fluidsynth/FluidSynthDevice.h"
 #include "midi/system/MidiDevices.h"
+#include "tools/nullsink/NullSinkServer.h"
 
 namespace {
 
@@ -115,7 +115,7 @@ TEST_F(FluidSynthDeviceTest, OpenDevicePlaysNotesUntilClosed) {
 
 // The program's own device, as it starts on a desktop: the notes reach the speakers.
 TEST_F(FluidSynthDeviceTest, SystemDevicePlaysThroughTheDesktopSoundServer) {
-    const PrivateSoundServer server;
+    const NullSinkServer server;
     if (!server.Running()) {
         GTEST_SKIP() << "PulseAudio is not installed";
     }
@@ -123,7 +123,7 @@ TEST_F(FluidSynthDeviceTest, SystemDevicePlaysThroughTheDesktopSoundServer) {
     ASSERT_EQ(device->Open(), MMSYSERR_NOERROR);
     // Two seconds of what the sound server plays, as 16-bit mono.
     FILE* recording = popen(
-        "parec -d canzet_test.monitor --raw --format=s16le --channels=1 "
+        "parec -d canzet_sink.monitor --raw --format=s16le --channels=1 "
         "--rate=48000 | head -c 192000",
         "r");
     ASSERT_NE(recording, nullptr);

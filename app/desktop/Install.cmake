@@ -13,7 +13,8 @@ install(FILES ${desktop_source}/${CANZET_APPSTREAM_ID}.metainfo.xml
 # The menu icon is the program's own, exported from its embedded resources at every size
 # the icon holds.
 add_executable(canzet_export_icon ${desktop_source}/ExportIcon.cpp)
-target_link_libraries(canzet_export_icon PRIVATE canzet_platform_qt canzet_res_data)
+target_link_libraries(canzet_export_icon PRIVATE canzet_platform_qt canzet_res_data canzet_res_ids
+                                                 canzet_app_choices)
 set(icon_theme ${desktop_binary}/hicolor)
 add_custom_command(OUTPUT ${icon_theme}/32x32/apps/canzet.png
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${icon_theme}

@@ -1,11 +1,10 @@
 #include "platform/res/DibReader.h"
 
+#include "platform/res/BitmapInfoHeader.h"
 #include "platform/res/ByteReader.h"
 
 namespace {
 
-constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::uint32_t kBiRgb = 0;
 // Far beyond any picture the program carries; keeps a corrupted size from asking for
 // gigabytes before the byte count check could fail.
 constexpr std::int32_t kMaxSide = 16384;
@@ -14,18 +13,13 @@ constexpr std::int32_t kMaxSide = 16384;
 
 std::optional<Surface> DecodeDib24(std::span<const std::uint8_t> bytes) {
     ByteReader in(bytes);
-    const std::uint32_t headerSize = in.U32();
-    const std::int32_t width = in.I32();
-    const std::int32_t height = in.I32();
-    const std::uint16_t planes = in.U16();
-    const std::uint16_t bitsPerPixel = in.U16();
-    const std::uint32_t compression = in.U32();
-    in.Skip(4 * 3);  // image size, resolution
-    const std::uint32_t coloursUsed = in.U32();
-    in.Skip(4);  // important colours
-    if (!in.Ok() || headerSize != kInfoHeaderSize || planes != 1 || bitsPerPixel != 24 ||
-        compression != kBiRgb || width <= 0 || width > kMaxSide || height == 0 ||
-        height > kMaxSide || height < -kMaxSide || coloursUsed > 256) {
+    const auto header = ReadBitmapInfoHeader(in);
+    if (!header) {
+        return std::nullopt;
+    }
+    const auto [width, height, bitsPerPixel, coloursUsed] = *header;
+    if (bitsPerPixel != 24 || width <= 0 || width > kMaxSide || height == 0 || height > kMaxSide ||
+        height < -kMaxSide || coloursUsed > 256) {
         return std::nullopt;
     }
     // A 24-bit picture may still carry an optional colour table; its pixels follow it.

@@ -1,10 +1,10 @@
 #include "platform/res/IconImageReader.h"
 
+#include "platform/res/BitmapInfoHeader.h"
 #include "platform/res/ByteReader.h"
 
 namespace {
 
-constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::int32_t kMaxSide = 256;
 
 std::size_t RowBytes(int width, int bitsPerPixel) {
@@ -22,18 +22,13 @@ std::uint32_t PaletteIndex(const std::uint8_t* row, int x, int bitsPerPixel) {
 
 std::optional<IconImageData> DecodeIconImage(std::span<const std::uint8_t> bytes) {
     ByteReader in(bytes);
-    const std::uint32_t headerSize = in.U32();
-    const std::int32_t width = in.I32();
-    const std::int32_t doubledHeight = in.I32();
-    const std::uint16_t planes = in.U16();
-    const std::uint16_t bits = in.U16();
-    const std::uint32_t compression = in.U32();
-    in.Skip(12);
-    const std::uint32_t coloursUsed = in.U32();
-    in.Skip(4);
+    const auto header = ReadBitmapInfoHeader(in);
+    if (!header) {
+        return std::nullopt;
+    }
+    const auto [width, doubledHeight, bits, coloursUsed] = *header;
     const bool paletted = bits == 1 || bits == 4 || bits == 8;
-    if (!in.Ok() || headerSize != kInfoHeaderSize || planes != 1 || compression != 0 ||
-        !(paletted || bits == 24 || bits == 32) || width <= 0 || width > kMaxSide ||
+    if (!(paletted || bits == 24 || bits == 32) || width <= 0 || width > kMaxSide ||
         doubledHeight <= 0 || doubledHeight % 2 != 0 || doubledHeight / 2 > kMaxSide) {
         return std::nullopt;
     }

@@ -9,22 +9,25 @@ namespace {
 // gigabytes before the byte count check could fail.
 constexpr std::int32_t kMaxSide = 16384;
 
+bool IsDib24(const BitmapInfoHeader& header) {
+    return header.bitCount == 24 && header.width > 0 && header.width <= kMaxSide &&
+           header.height != 0 && header.height <= kMaxSide && header.height >= -kMaxSide &&
+           header.coloursUsed <= 256;
+}
+
 }  // namespace
 
 std::optional<Surface> DecodeDib24(std::span<const std::uint8_t> bytes) {
     ByteReader in(bytes);
-    const auto header = ReadBitmapInfoHeader(in);
-    if (!header) {
-        return std::nullopt;
-    }
-    const auto [width, height, bitsPerPixel, coloursUsed] = *header;
-    if (bitsPerPixel != 24 || width <= 0 || width > kMaxSide || height == 0 || height > kMaxSide ||
-        height < -kMaxSide || coloursUsed > 256) {
+    const std::optional<BitmapInfoHeader> header = ReadBitmapInfoHeader(in);
+    if (!header || !IsDib24(*header)) {
         return std::nullopt;
     }
     // A 24-bit picture may still carry an optional colour table; its pixels follow it.
-    in.Skip(static_cast<std::size_t>(coloursUsed) * 4);
+    in.Skip(static_cast<std::size_t>(header->coloursUsed) * 4);
 
+    const int width = header->width;
+    const int height = header->height;
     const bool bottomUp = height > 0;
     const int rows = bottomUp ? height : -height;
     const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};

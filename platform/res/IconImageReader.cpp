@@ -18,26 +18,35 @@ std::uint32_t PaletteIndex(const std::uint8_t* row, int x, int bitsPerPixel) {
     return (byte >> shift) & ((1u << bitsPerPixel) - 1);
 }
 
+bool IsPaletted(int bitCount) {
+    return bitCount == 1 || bitCount == 4 || bitCount == 8;
+}
+
+// The colour rows and the AND mask's rows are counted together in the height.
+bool IsIconImage(const BitmapInfoHeader& header) {
+    const int bits = header.bitCount;
+    return (IsPaletted(bits) || bits == 24 || bits == 32) && header.width > 0 &&
+           header.width <= kMaxSide && header.height > 0 && header.height % 2 == 0 &&
+           header.height / 2 <= kMaxSide;
+}
+
 }  // namespace
 
 std::optional<IconImageData> DecodeIconImage(std::span<const std::uint8_t> bytes) {
     ByteReader in(bytes);
-    const auto header = ReadBitmapInfoHeader(in);
-    if (!header) {
+    const std::optional<BitmapInfoHeader> header = ReadBitmapInfoHeader(in);
+    if (!header || !IsIconImage(*header)) {
         return std::nullopt;
     }
-    const auto [width, doubledHeight, bits, coloursUsed] = *header;
-    const bool paletted = bits == 1 || bits == 4 || bits == 8;
-    if (!(paletted || bits == 24 || bits == 32) || width <= 0 || width > kMaxSide ||
-        doubledHeight <= 0 || doubledHeight % 2 != 0 || doubledHeight / 2 > kMaxSide) {
-        return std::nullopt;
-    }
-    const int height = doubledHeight / 2;
+    const int width = header->width;
+    const int height = header->height / 2;
+    const int bits = header->bitCount;
+    const bool paletted = IsPaletted(bits);
 
     IconImageData image;
     image.bitCount = bits;
     if (paletted) {
-        const std::uint32_t entries = coloursUsed != 0 ? coloursUsed : 1u << bits;
+        const std::uint32_t entries = header->coloursUsed != 0 ? header->coloursUsed : 1u << bits;
         if (entries > (1u << bits)) {
             return std::nullopt;
         }

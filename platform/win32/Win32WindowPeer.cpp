@@ -7,7 +7,7 @@
 
 namespace {
 // The window property that holds a window's peer.
-constexpr wchar_t kPeerProperty[] = L"Canzet.WindowPeer";
+constexpr wchar_t kPeerProperty[] = L"Win32WindowPeer";
 }  // namespace
 
 Win32WindowPeer::Win32WindowPeer(HWND hwnd)

@@ -5,9 +5,7 @@
 // bench/run:
 //     canzet_bench_sound [NOTES]
 #include <fcntl.h>
-#include <signal.h>
 #include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -22,6 +21,7 @@
 #include "midi/MidiMapper.h"
 #include "midi/MidiOut.h"
 #include "midi/system/MidiDevices.h"
+#include "tools/nullsink/ChildProcess.h"
 #include "tools/nullsink/NullSinkServer.h"
 #include "tools/nullsink/SinkRecorder.h"
 
@@ -102,15 +102,8 @@ class FluidSynthProgram {
         posix_spawn_file_actions_addclose(&actions, fds[1]);
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-        std::vector<std::string> args = {"fluidsynth", "-a", "pulseaudio", soundfont};
-        std::vector<char*> argv;
-        for (std::string& arg : args) {
-            argv.push_back(arg.data());
-        }
-        argv.push_back(nullptr);
-        if (posix_spawnp(&m_pid, "fluidsynth", &actions, nullptr, argv.data(), environ) != 0) {
-            m_pid = -1;
-        }
+        m_program = std::make_unique<ChildProcess>(
+            std::vector<std::string>{"fluidsynth", "-a", "pulseaudio", soundfont}, &actions);
         posix_spawn_file_actions_destroy(&actions);
         close(fds[0]);
         m_shell = fds[1];
@@ -118,22 +111,16 @@ class FluidSynthProgram {
     ~FluidSynthProgram() {
         Say("quit");
         close(m_shell);
-        if (m_pid > 0) {
-            kill(m_pid, SIGTERM);
-            waitpid(m_pid, nullptr, 0);
-        }
     }
-    FluidSynthProgram(const FluidSynthProgram&) = delete;
-    FluidSynthProgram& operator=(const FluidSynthProgram&) = delete;
 
-    bool Started() const { return m_pid > 0; }
+    bool Started() const { return m_program != nullptr && m_program->Started(); }
     void Say(const std::string& command) {
         const std::string line = command + "\n";
         (void)!write(m_shell, line.data(), line.size());
     }
 
   private:
-    pid_t m_pid = -1;
+    std::unique_ptr<ChildProcess> m_program;
     int m_shell = -1;
 };
 

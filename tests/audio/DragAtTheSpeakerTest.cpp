@@ -4,9 +4,7 @@
 // its notes go, with nothing of the libraries' own.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -14,12 +12,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "PitchEstimator.h"
+#include "tools/nullsink/ChildProcess.h"
 #include "tools/nullsink/NullSinkServer.h"
 #include "tools/nullsink/SinkRecorder.h"
 
@@ -30,38 +30,6 @@ namespace fs = std::filesystem;
 
 constexpr int kRate = SinkRecorder::kRate;
 constexpr float kHeard = 0.01F;
-
-std::vector<char*> Pointers(std::vector<std::string>& strings) {
-    std::vector<char*> pointers;
-    for (std::string& string : strings) {
-        pointers.push_back(string.data());
-    }
-    pointers.push_back(nullptr);
-    return pointers;
-}
-
-// A child process, killed when the test is done with it.
-class Child {
-  public:
-    Child(std::vector<std::string> args, posix_spawn_file_actions_t* actions = nullptr) {
-        if (posix_spawnp(&m_pid, args[0].c_str(), actions, nullptr, Pointers(args).data(),
-                         environ) != 0) {
-            m_pid = -1;
-        }
-    }
-    ~Child() {
-        if (m_pid > 0) {
-            kill(m_pid, SIGTERM);
-            waitpid(m_pid, nullptr, 0);
-        }
-    }
-    Child(const Child&) = delete;
-    Child& operator=(const Child&) = delete;
-    bool Started() const { return m_pid > 0; }
-
-  private:
-    pid_t m_pid = -1;
-};
 
 std::string Shell(const std::string& command) {
     std::string output;
@@ -90,7 +58,7 @@ class DragAtTheSpeaker : public testing::Test {
         // Xvfb picks a free display and writes its number to the pipe.
         int fds[2];
         ASSERT_EQ(pipe(fds), 0);
-        m_xvfb = std::make_unique<Child>(
+        m_xvfb = std::make_unique<ChildProcess>(
             std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
                                      "1024x768x24", "-nolisten", "tcp"});
         close(fds[1]);
@@ -109,7 +77,8 @@ class DragAtTheSpeaker : public testing::Test {
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, m_log.c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        m_program = std::make_unique<Child>(std::vector<std::string>{CANZET_PROGRAM}, &actions);
+        m_program =
+            std::make_unique<ChildProcess>(std::vector<std::string>{CANZET_PROGRAM}, &actions);
         posix_spawn_file_actions_destroy(&actions);
         ASSERT_TRUE(m_program->Started());
         const std::string window =
@@ -176,9 +145,9 @@ class DragAtTheSpeaker : public testing::Test {
     }
 
     NullSinkServer m_server;
-    std::unique_ptr<Child> m_xvfb;
+    std::unique_ptr<ChildProcess> m_xvfb;
     std::unique_ptr<SinkRecorder> m_recorder;
-    std::unique_ptr<Child> m_program;
+    std::unique_ptr<ChildProcess> m_program;
     fs::path m_log;
     int m_staffX = 0;
     int m_staffY = 0;

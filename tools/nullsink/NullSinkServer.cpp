@@ -1,27 +1,11 @@
 #include "tools/nullsink/NullSinkServer.h"
 
-#include <signal.h>
-#include <spawn.h>
 #include <stdlib.h>
-#include <sys/wait.h>
 
 #include <chrono>
 #include <filesystem>
 #include <thread>
 #include <vector>
-
-namespace {
-
-std::vector<char*> Pointers(std::vector<std::string>& strings) {
-    std::vector<char*> pointers;
-    for (std::string& string : strings) {
-        pointers.push_back(string.data());
-    }
-    pointers.push_back(nullptr);
-    return pointers;
-}
-
-}  // namespace
 
 NullSinkServer::NullSinkServer() {
     std::string pattern = std::filesystem::temp_directory_path() / "canzet-sink-XXXXXX";
@@ -43,9 +27,8 @@ NullSinkServer::NullSinkServer() {
     // Its own home and runtime folder, so nothing of a real session is touched.
     std::vector<std::string> environment = {"HOME=" + m_folder, "PULSE_RUNTIME_PATH=" + m_folder,
                                             "PATH=/usr/bin:/bin"};
-    if (posix_spawnp(&m_pid, "pulseaudio", nullptr, nullptr, Pointers(args).data(),
-                     Pointers(environment).data()) != 0) {
-        m_pid = -1;
+    m_server = std::make_unique<ChildProcess>(std::move(args), nullptr, std::move(environment));
+    if (!m_server->Started()) {
         return;
     }
     for (int attempt = 0; attempt < 100 && !std::filesystem::exists(socket); ++attempt) {
@@ -57,10 +40,8 @@ NullSinkServer::NullSinkServer() {
 
 NullSinkServer::~NullSinkServer() {
     unsetenv("PULSE_SERVER");
-    if (m_pid > 0) {
-        kill(m_pid, SIGTERM);
-        waitpid(m_pid, nullptr, 0);
-    }
+    // Ended before its folder goes.
+    m_server.reset();
     if (!m_folder.empty()) {
         std::error_code ignored;
         std::filesystem::remove_all(m_folder, ignored);
@@ -68,5 +49,6 @@ NullSinkServer::~NullSinkServer() {
 }
 
 bool NullSinkServer::Running() const {
-    return m_pid > 0 && std::filesystem::exists(m_folder + "/native");
+    return m_server != nullptr && m_server->Started() &&
+           std::filesystem::exists(m_folder + "/native");
 }

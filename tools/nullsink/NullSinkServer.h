@@ -4,9 +4,10 @@
 // programs it starts) connect to it through PULSE_SERVER.
 #pragma once
 
-#include <sys/types.h>
-
+#include <memory>
 #include <string>
+
+#include "tools/nullsink/ChildProcess.h"
 
 class NullSinkServer {
   public:
@@ -14,8 +15,6 @@ class NullSinkServer {
 
     NullSinkServer();
     ~NullSinkServer();
-    NullSinkServer(const NullSinkServer&) = delete;
-    NullSinkServer& operator=(const NullSinkServer&) = delete;
 
     bool Running() const;
     // "unix:/.../native", the value PULSE_SERVER is set to.
@@ -24,5 +23,5 @@ class NullSinkServer {
   private:
     std::string m_folder;
     std::string m_address;
-    pid_t m_pid = -1;
+    std::unique_ptr<ChildProcess> m_server;
 };

@@ -6,13 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "FailureMessages.h"
 #include "StaffRig.h"
 #include "midi/test/TestMidiDevice.h"
 
 namespace {
-
-const std::string kInitFailed = "初始化Midi设备失败!";
-const std::string kOpenFailed = "打开Midi设备失败";
 
 using Calls = TestMidiDevice::CallKind;
 

@@ -12,21 +12,19 @@
 #include <string>
 #include <vector>
 
+#include "FailureMessages.h"
 #include "HangGuard.h"
-#include "PausableSoundServer.h"
 #include "SilentSoundServer.h"
 #include "StaffRig.h"
+#include "WithSoundfont.h"
 #include "midi/fluidsynth/FluidSynthDevice.h"
 #include "midi/system/MidiDevices.h"
+#include "tools/nullsink/NullSinkServer.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-const std::string kInitFailed = "初始化Midi设备失败!";
-const std::string kOpenFailed = "打开Midi设备失败";
-const fs::path kSoundfont = "/usr/share/sounds/sf2/default-GM.sf2";
 
 // Far beyond any bound the devices set themselves; only a real hang reaches it.
 constexpr auto kHang = 60s;
@@ -45,6 +43,11 @@ class ScratchFolder {
 
   private:
     fs::path m_path;
+};
+
+class RealDevice : public WithSoundfont {
+  protected:
+    ScratchFolder scratch;
 };
 
 std::vector<char> ReadAll(const fs::path& path) {
@@ -92,13 +95,9 @@ const SoundfontCase kSoundfonts[] = {
      {kOpenFailed}},
 };
 
-class BrokenSoundfont : public ::testing::TestWithParam<SoundfontCase> {};
+class BrokenSoundfont : public RealDevice, public testing::WithParamInterface<SoundfontCase> {};
 
 TEST_P(BrokenSoundfont, GivesItsMessageAndTheStaffKeepsWorking) {
-    if (!fs::exists(kSoundfont)) {
-        GTEST_SKIP() << "no General MIDI soundfont installed";
-    }
-    ScratchFolder scratch;
     const fs::path soundfont = scratch / "broken.sf2";
     GetParam().make(soundfont, ReadAll(kSoundfont));
     FluidSynthDevice device(soundfont.string(), {"pulseaudio", "alsa"}, 2000ms);
@@ -114,11 +113,9 @@ TEST_P(BrokenSoundfont, GivesItsMessageAndTheStaffKeepsWorking) {
 INSTANTIATE_TEST_SUITE_P(FluidSynth, BrokenSoundfont, ::testing::ValuesIn(kSoundfonts),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(HungSoundServer, OpeningGivesUpWithinItsBoundAndReportsTheFailure) {
-    if (!fs::exists(kSoundfont)) {
-        GTEST_SKIP() << "no General MIDI soundfont installed";
-    }
-    ScratchFolder scratch;
+using HungSoundServer = RealDevice;
+
+TEST_F(HungSoundServer, OpeningGivesUpWithinItsBoundAndReportsTheFailure) {
     SilentSoundServer server((scratch / "native").string());
     ASSERT_TRUE(server.Listening());
     FluidSynthDevice device(kSoundfont.string(), {"pulseaudio"}, 500ms);
@@ -142,17 +139,14 @@ TEST(HungSoundServer, OpeningGivesUpWithinItsBoundAndReportsTheFailure) {
 // bound), nothing is reported, and the note lands where it was dragged.
 struct ServerFault {
     const char* name;
-    void (PausableSoundServer::*fault)();
+    void (NullSinkServer::*fault)() const;
 };
 
-class SoundServerFailsWhileNotesPlay : public ::testing::TestWithParam<ServerFault> {};
+class SoundServerFailsWhileNotesPlay : public WithSoundfont,
+                                       public testing::WithParamInterface<ServerFault> {};
 
 TEST_P(SoundServerFailsWhileNotesPlay, TheWindowGoesOnSilently) {
-    if (!fs::exists(kSoundfont)) {
-        GTEST_SKIP() << "no General MIDI soundfont installed";
-    }
-    ScratchFolder scratch;
-    PausableSoundServer server((scratch / "").string());
+    const NullSinkServer server;
     ASSERT_TRUE(server.Running());
     auto device = CreateMidiDevice("system");
     StaffRig rig(device.get());
@@ -170,18 +164,16 @@ TEST_P(SoundServerFailsWhileNotesPlay, TheWindowGoesOnSilently) {
 }
 
 INSTANTIATE_TEST_SUITE_P(PulseAudio, SoundServerFailsWhileNotesPlay,
-                         ::testing::Values(ServerFault{"Freezes", &PausableSoundServer::Freeze},
-                                           ServerFault{"Dies", &PausableSoundServer::Kill}),
+                         ::testing::Values(ServerFault{"Freezes", &NullSinkServer::Freeze},
+                                           ServerFault{"Dies", &NullSinkServer::Kill}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(NoAudioOutput, TheSystemDeviceReportsTheFailedOpenAndStaysSilent) {
+using NoAudioOutput = RealDevice;
+
+TEST_F(NoAudioOutput, TheSystemDeviceReportsTheFailedOpenAndStaysSilent) {
     if (fs::exists("/dev/snd")) {
         GTEST_SKIP() << "a sound card or a sequencer exists here, so an output can open";
     }
-    if (!fs::exists(kSoundfont)) {
-        GTEST_SKIP() << "no General MIDI soundfont installed";
-    }
-    ScratchFolder scratch;
     // A sound server address where nothing listens, so the desktop's server is not used.
     setenv("PULSE_SERVER", ("unix:" + (scratch / "nobody").string()).c_str(), 1);
     auto device = CreateMidiDevice("system");

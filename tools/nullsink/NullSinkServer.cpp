@@ -1,5 +1,6 @@
 #include "tools/nullsink/NullSinkServer.h"
 
+#include <signal.h>
 #include <stdlib.h>
 
 #include <chrono>
@@ -51,4 +52,22 @@ NullSinkServer::~NullSinkServer() {
 bool NullSinkServer::Running() const {
     return m_server != nullptr && m_server->Started() &&
            std::filesystem::exists(m_folder + "/native");
+}
+
+void NullSinkServer::Freeze() const {
+    Signal(SIGSTOP);
+}
+
+void NullSinkServer::Thaw() const {
+    Signal(SIGCONT);
+}
+
+void NullSinkServer::Kill() const {
+    Signal(SIGKILL);
+}
+
+void NullSinkServer::Signal(int signal) const {
+    if (m_server != nullptr) {
+        m_server->Signal(signal);
+    }
 }

@@ -20,7 +20,15 @@ class NullSinkServer {
     // "unix:/.../native", the value PULSE_SERVER is set to.
     const std::string& Address() const { return m_address; }
 
+    // A desktop's sound server that hangs with every connection left open, comes back, or
+    // is gone at once without closing anything.
+    void Freeze() const;
+    void Thaw() const;
+    void Kill() const;
+
   private:
+    void Signal(int signal) const;
+
     std::string m_folder;
     std::string m_address;
     std::unique_ptr<ChildProcess> m_server;

@@ -15,8 +15,6 @@ class SoundTarget {
   public:
     SoundTarget();
     ~SoundTarget();
-    SoundTarget(const SoundTarget&) = delete;
-    SoundTarget& operator=(const SoundTarget&) = delete;
 
     bool HasAudioOutput() const { return m_unheard == nullptr; }
     std::string Describe() const;

@@ -22,8 +22,6 @@ class StaffScene {
   public:
     StaffScene();
     ~StaffScene();
-    StaffScene(const StaffScene&) = delete;
-    StaffScene& operator=(const StaffScene&) = delete;
 
     // Invalidates the whole control and delivers the WM_PAINT that follows.
     void Repaint();

@@ -13,44 +13,18 @@ export LC_ALL=C.UTF-8
 program=$1
 source=$2
 shots=$3
+# shellcheck source-path=SCRIPTDIR source=lib/program_on_display.sh
+. "$(dirname "$0")/lib/program_on_display.sh"
 
 if [ "${4:-}" != "--on-display" ]; then
     mkdir -p "$shots"
     # No key repeat: on a busy machine a key's release can come late enough for the server
     # to repeat it, and a second Return would reach the dialog's default button.
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -r -ardelay 60000" "$0" "$program" "$source" \
-        "$shots" --on-display
+    run_on_display "-r -ardelay 60000" "$program" "$source" "$shots"
 fi
 
-work=$(mktemp -d)
-printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$work/asound.conf"
-export ALSA_CONFIG_PATH=$work/asound.conf XDG_RUNTIME_DIR=$work
-unset QT_QPA_PLATFORM
-
-"$program" --clef bass --notes 3 >"$work/program.log" 2>&1 &
-pid=$!
-cleanup() {
-    kill "$pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    if ! kill -0 "$pid" 2>/dev/null; then
-        local status=0
-        wait "$pid" || status=$?
-        echo "the program had ended with status $status"
-    fi
-    cat "$work/program.log"
-    exit 1
-}
-
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '五线谱Demo' | head -1) ||
-    fail "the main dialog did not show"
-eval "$(xdotool getwindowgeometry --shell "$window")"
-staffX=$((X + 10))
-staffY=$((Y + 40))
+start_program "$program" --clef bass --notes 3
+find_main_dialog
 # With no window manager the keyboard follows the pointer: it rests on an empty corner of
 # the dialog, away from the staff and from where the system menu opens.
 rest() { xdotool mousemove $((X + WIDTH - 20)) $((Y + HEIGHT - 20)); }
@@ -176,11 +150,5 @@ read -r w h _ < <(echo "$tick" | tr 'x+' '  ')
     fail "in the menu at $area, $pixels pixels in $tick differ between bass and treble"
 echo "ok: the check mark goes ($pixels pixels in $tick of the menu at $area)"
 
-xdotool key Escape
-for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end on Esc"
-wait "$pid" || fail "the program ended with status $?"
+expect_end_on_escape
 echo "PASS"

@@ -14,6 +14,8 @@ export LC_ALL=C.UTF-8
 
 build=$1
 shots=$2
+# shellcheck source-path=SCRIPTDIR source=lib/program_on_display.sh
+. "$(dirname "$0")/lib/program_on_display.sh"
 
 if [ "${3:-}" != "--on-display" ]; then
     if [ -f "$build" ]; then
@@ -44,34 +46,11 @@ if [ "${3:-}" != "--on-display" ]; then
     [ "$(printf '%s\n' "$message" | wc -l)" -eq 1 ] || { echo "dead display: $message"; exit 1; }
 
     mkdir -p "$shots"
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$prefix/bin/canzet" "$shots" --on-display
+    run_on_display "" "$prefix/bin/canzet" "$shots"
 fi
 
-program=$build
-work=$(mktemp -d)
-printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$work/asound.conf"
-export ALSA_CONFIG_PATH=$work/asound.conf XDG_RUNTIME_DIR=$work
-unset QT_QPA_PLATFORM
-
-"$program" >"$work/program.log" 2>&1 &
-pid=$!
-cleanup() {
-    kill "$pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    cat "$work/program.log"
-    exit 1
-}
-
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '五线谱Demo' | head -1) ||
-    fail "the main dialog did not show"
-eval "$(xdotool getwindowgeometry --shell "$window")"
-staffX=$((X + 10))
-staffY=$((Y + 40))
+start_program "$build"
+find_main_dialog
 
 # r g b of a screen pixel in a screenshot.
 pixel() {
@@ -113,13 +92,6 @@ before=$(convert "$shots/released.png" -crop 54x39+$((X + 347))+$((Y + 222)) +re
 after=$(convert "$shots/clicked.png" -crop 54x39+$((X + 347))+$((Y + 222)) +repage rgb:- | md5sum)
 [ "$before" != "$after" ] || fail "the position button's caption did not change"
 
-# Esc ends the dialog and with it the program. With no window manager the keyboard
-# follows the pointer, which rests on the dialog.
-xdotool key Escape
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end on Esc"
-wait "$pid" || fail "the program ended with status $?"
+# The pointer rests on the dialog, where the keyboard follows it.
+expect_end_on_escape
 echo "PASS"

@@ -6,20 +6,17 @@ set -euo pipefail
 # xdotool matches the Chinese window title only in a UTF-8 locale.
 export LC_ALL=C.UTF-8
 entry=${1:-/usr/share/applications/canzet.desktop}
+# shellcheck source-path=SCRIPTDIR source=../desktop/lib/program_on_display.sh
+. "$(dirname "$0")/../desktop/lib/program_on_display.sh"
 if [ "${2:-}" != --on-display ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$entry" --on-display
+    run_on_display "" "$entry"
 fi
 
 icon=$(sed -n 's/^Icon=//p' "$entry")
 ls /usr/share/icons/hicolor/*/apps/"$icon".png >/dev/null ||
     { echo "FAIL: no icon $icon in the hicolor theme"; exit 1; }
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# Sound goes to ALSA's null output, so the synthesizer opens on a machine without a card.
-printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$work/asound.conf"
-export ALSA_CONFIG_PATH=$work/asound.conf XDG_RUNTIME_DIR=$work
-unset QT_QPA_PLATFORM
+start_silent_session
 
 gio launch "$entry"
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '五线谱Demo' | head -1) ||

@@ -10,28 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "midi/MidiMapper.h"
 #include "midi/test/TestMidiDevice.h"
-#include "platform/Backend.h"
 #include "platform/headless/CallLog.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/headless/HeadlessWindow.h"
+#include "staff/test/ScopedCurrent.h"
 #include "staff/test/StaffProbe.h"
-
-// Sets a process-wide pointer for as long as the guard lives, then puts back the one before.
-template <typename T, T* (*Current)(), void (*SetCurrent)(T*)>
-class ScopedCurrent {
-  public:
-    explicit ScopedCurrent(T* value) : m_previous(Current()) { SetCurrent(value); }
-    ~ScopedCurrent() { SetCurrent(m_previous); }
-    ScopedCurrent(const ScopedCurrent&) = delete;
-    ScopedCurrent& operator=(const ScopedCurrent&) = delete;
-
-  private:
-    T* m_previous;
-};
-using ScopedBackend = ScopedCurrent<Backend, CurrentBackend, SetCurrentBackend>;
-using ScopedMidiMapperDevice = ScopedCurrent<MidiDevice, MidiMapperDevice, SetMidiMapperDevice>;
 
 class HeadlessStaff {
   public:

@@ -1,6 +1,5 @@
 #include "tests/app/AppDriver.h"
 
-#include "midi/MidiMapper.h"
 #include "platform/CDialog.h"
 #include "platform/CWinApp.h"
 #include "res/resource.h"
@@ -42,16 +41,6 @@ void MainDialogUser::SystemCommand(UINT id) {
 
 std::string MainDialogUser::Caption() {
     return PositionButton().Text();
-}
-
-AppDriver::AppDriver() {
-    SetCurrentBackend(&m_backend);
-    SetMidiMapperDevice(&midi);
-}
-
-AppDriver::~AppDriver() {
-    SetMidiMapperDevice(nullptr);
-    SetCurrentBackend(nullptr);
 }
 
 int AppDriver::Run(const std::function<void(MainDialogUser&)>& script) {

@@ -10,6 +10,7 @@
 #include "platform/headless/CallLog.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/headless/HeadlessWindow.h"
+#include "staff/test/ScopedCurrent.h"
 
 // The main dialog's window and controls, as a user reaches them.
 class MainDialogUser {
@@ -38,11 +39,6 @@ class MainDialogUser {
 
 class AppDriver {
   public:
-    AppDriver();
-    ~AppDriver();
-    AppDriver(const AppDriver&) = delete;
-    AppDriver& operator=(const AppDriver&) = delete;
-
     // Runs the program; a main dialog that the script leaves open is closed with "退出".
     // Returns the program's exit code.
     int Run(const std::function<void(MainDialogUser&)>& script);
@@ -54,4 +50,6 @@ class AppDriver {
 
   private:
     HeadlessBackend m_backend{log};
+    ScopedBackend m_currentBackend{&m_backend};
+    ScopedMidiMapperDevice m_mapperDevice{&midi};
 };

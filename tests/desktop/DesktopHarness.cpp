@@ -6,7 +6,6 @@
 #include <QWindow>
 #include <QtTest/QTest>
 
-#include "midi/MidiMapper.h"
 #include "platform/CWinApp.h"
 #include "res/resource.h"
 
@@ -60,16 +59,6 @@ void WhenShown(const std::function<bool(QWidget&)>& matches,
         }
     });
     timer->start(5);
-}
-
-DesktopHarness::DesktopHarness() {
-    SetCurrentBackend(&m_backend);
-    SetMidiMapperDevice(&midi);
-}
-
-DesktopHarness::~DesktopHarness() {
-    SetMidiMapperDevice(nullptr);
-    SetCurrentBackend(nullptr);
 }
 
 int DesktopHarness::Run(const std::function<void(MainWindowUser&)>& script) {

@@ -12,6 +12,7 @@
 #include "midi/test/TestMidiDevice.h"
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtDialogPeer.h"
+#include "staff/test/ScopedCurrent.h"
 
 // The main dialog as a user reaches it. Mouse input goes through the window system's
 // path (the dialog's QWindow), so Qt's grab of a held button applies.
@@ -43,11 +44,6 @@ void WhenShown(const std::function<bool(QWidget&)>& matches,
 
 class DesktopHarness {
   public:
-    DesktopHarness();
-    ~DesktopHarness();
-    DesktopHarness(const DesktopHarness&) = delete;
-    DesktopHarness& operator=(const DesktopHarness&) = delete;
-
     // Runs the program; a main dialog that the script leaves open is closed with "退出".
     int Run(const std::function<void(MainWindowUser&)>& script);
 
@@ -56,4 +52,6 @@ class DesktopHarness {
 
   private:
     QtBackend m_backend{"Canzet", "关闭"};
+    ScopedBackend m_currentBackend{&m_backend};
+    ScopedMidiMapperDevice m_mapperDevice{&midi};
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <string_view>
 
 #include "platform/Resources.h"
@@ -44,6 +45,21 @@ Surface Load(UINT id) {
     return picture;
 }
 
+// Calls `check` with the grey level of each cell of a note picture, row by row, once the
+// cell is found to be grey; stops at the first that is not.
+void ForEachGreyCell(const Surface& picture,
+                     const std::function<void(int x, int y, int grey)>& check) {
+    for (int y = 0; y < 15; ++y) {
+        for (int x = 0; x < 25; ++x) {
+            SCOPED_TRACE(testing::Message() << "(" << x << ", " << y << ")");
+            const std::uint32_t p = picture.Pixel(x, y);
+            ASSERT_EQ(Red(p), Green(p));
+            ASSERT_EQ(Green(p), Blue(p));
+            check(x, y, Red(p));
+        }
+    }
+}
+
 }  // namespace
 
 struct BitmapFormat {
@@ -83,29 +99,21 @@ INSTANTIATE_TEST_SUITE_P(AllPictures, BitmapHeader,
                                          BitmapFormat{IDB_STAFF_BASS, 600, 160, 1800}));
 
 TEST(NoteBitmaps, GlyphFollowsTheGridWithAPureBlackCoreOf141) {
-    const Surface glyph = Load(IDB_NOTE);
     int core = 0;
-    for (int y = 0; y < 15; ++y) {
-        for (int x = 0; x < 25; ++x) {
-            SCOPED_TRACE(testing::Message() << "(" << x << ", " << y << ")");
-            const std::uint32_t p = glyph.Pixel(x, y);
-            ASSERT_EQ(Red(p), Green(p));
-            ASSERT_EQ(Green(p), Blue(p));
-            const int grey = Red(p);
-            switch (kGlyph[y][x]) {
-                case 'X':
-                    EXPECT_LE(grey, 127);
-                    core += grey == 0;
-                    break;
-                case 'o':
-                    EXPECT_GE(grey, 128);
-                    EXPECT_LE(grey, 254);
-                    break;
-                default:
-                    EXPECT_EQ(grey, 255);
-            }
+    ForEachGreyCell(Load(IDB_NOTE), [&](int x, int y, int grey) {
+        switch (kGlyph[y][x]) {
+            case 'X':
+                EXPECT_LE(grey, 127);
+                core += grey == 0;
+                break;
+            case 'o':
+                EXPECT_GE(grey, 128);
+                EXPECT_LE(grey, 254);
+                break;
+            default:
+                EXPECT_EQ(grey, 255);
         }
-    }
+    });
     EXPECT_EQ(core, 141);
 }
 
@@ -113,21 +121,15 @@ TEST(NoteBitmaps, MaskFollowsTheGridWith212PureBlackOf258) {
     const Surface mask = Load(IDB_NOTE_MASK);
     int dark = 0;
     int black = 0;
-    for (int y = 0; y < 15; ++y) {
-        for (int x = 0; x < 25; ++x) {
-            SCOPED_TRACE(testing::Message() << "(" << x << ", " << y << ")");
-            const std::uint32_t p = mask.Pixel(x, y);
-            ASSERT_EQ(Red(p), Green(p));
-            ASSERT_EQ(Green(p), Blue(p));
-            if (kMask[y][x] == 'X') {
-                EXPECT_LE(Red(p), 50);
-                ++dark;
-                black += p == 0;
-            } else {
-                EXPECT_EQ(Red(p), 255);
-            }
+    ForEachGreyCell(mask, [&](int x, int y, int grey) {
+        if (kMask[y][x] == 'X') {
+            EXPECT_LE(grey, 50);
+            ++dark;
+            black += grey == 0;
+        } else {
+            EXPECT_EQ(grey, 255);
         }
-    }
+    });
     EXPECT_EQ(dark, 258);
     EXPECT_EQ(black, 212);
     EXPECT_EQ(mask.Pixel(12, 7), 0xFFFFFFu);  // the middle of the hollow

@@ -46,26 +46,46 @@ void ExpectControls(const DialogTemplate& dialog, const std::vector<ExpectedCont
     }
 }
 
+struct ExpectedHeader {
+    bool extended;
+    std::uint32_t style;
+    std::uint32_t exStyle;
+    int cx, cy;
+    const char* caption;
+};
+
+// Both dialogs are placed by the program, have no menu and no window class of their own, and
+// use 9-point 宋体; only an extended template names the font's weight, italic and charset.
+void ExpectHeader(const DialogTemplate& dialog, const ExpectedHeader& e) {
+    EXPECT_EQ(dialog.extended, e.extended);
+    EXPECT_EQ(dialog.style, e.style);
+    EXPECT_EQ(dialog.exStyle, e.exStyle);
+    EXPECT_EQ(dialog.helpId, 0u);
+    EXPECT_EQ(dialog.x, 0);
+    EXPECT_EQ(dialog.y, 0);
+    EXPECT_EQ(dialog.cx, e.cx);
+    EXPECT_EQ(dialog.cy, e.cy);
+    EXPECT_FALSE(dialog.menu.isNumber);
+    EXPECT_TRUE(dialog.menu.text.empty());
+    EXPECT_FALSE(dialog.windowClass.isNumber);
+    EXPECT_TRUE(dialog.windowClass.text.empty());
+    EXPECT_EQ(dialog.caption, e.caption);
+    ASSERT_TRUE(dialog.hasFont);
+    EXPECT_EQ(dialog.font.pointSize, 9);
+    EXPECT_EQ(dialog.font.face, "宋体");
+    if (e.extended) {
+        EXPECT_EQ(dialog.font.weight, 0);
+        EXPECT_FALSE(dialog.font.italic);
+        EXPECT_EQ(dialog.font.charset, 1);
+    }
+}
+
 }  // namespace
 
 TEST(DialogTemplates, AboutBoxIsAClassicTemplate) {
     const auto dialog = LoadDialogTemplateResource(IDD_ABOUTBOX);
     ASSERT_TRUE(dialog.has_value());
-    EXPECT_FALSE(dialog->extended);
-    EXPECT_EQ(dialog->style, 0x80C800C0u);
-    EXPECT_EQ(dialog->exStyle, 0u);
-    EXPECT_EQ(dialog->x, 0);
-    EXPECT_EQ(dialog->y, 0);
-    EXPECT_EQ(dialog->cx, 235);
-    EXPECT_EQ(dialog->cy, 55);
-    EXPECT_FALSE(dialog->menu.isNumber);
-    EXPECT_TRUE(dialog->menu.text.empty());
-    EXPECT_FALSE(dialog->windowClass.isNumber);
-    EXPECT_TRUE(dialog->windowClass.text.empty());
-    EXPECT_EQ(dialog->caption, "关于 Canzet");
-    ASSERT_TRUE(dialog->hasFont);
-    EXPECT_EQ(dialog->font.pointSize, 9);
-    EXPECT_EQ(dialog->font.face, "宋体");
+    ExpectHeader(*dialog, {false, 0x80C800C0u, 0u, 235, 55, "关于 Canzet"});
     ExpectControls(
         *dialog,
         {
@@ -79,23 +99,7 @@ TEST(DialogTemplates, AboutBoxIsAClassicTemplate) {
 TEST(DialogTemplates, MainDialogIsAnExtendedTemplate) {
     const auto dialog = LoadDialogTemplateResource(IDD_CANZET_DIALOG);
     ASSERT_TRUE(dialog.has_value());
-    EXPECT_TRUE(dialog->extended);
-    EXPECT_EQ(dialog->style, 0x90C800C0u);
-    EXPECT_EQ(dialog->exStyle, 0x00040000u);
-    EXPECT_EQ(dialog->helpId, 0u);
-    EXPECT_EQ(dialog->x, 0);
-    EXPECT_EQ(dialog->y, 0);
-    EXPECT_EQ(dialog->cx, 513);
-    EXPECT_EQ(dialog->cy, 200);
-    EXPECT_TRUE(dialog->menu.text.empty());
-    EXPECT_FALSE(dialog->menu.isNumber);
-    EXPECT_EQ(dialog->caption, "五线谱Demo");
-    ASSERT_TRUE(dialog->hasFont);
-    EXPECT_EQ(dialog->font.pointSize, 9);
-    EXPECT_EQ(dialog->font.weight, 0);
-    EXPECT_FALSE(dialog->font.italic);
-    EXPECT_EQ(dialog->font.charset, 1);
-    EXPECT_EQ(dialog->font.face, "宋体");
+    ExpectHeader(*dialog, {true, 0x90C800C0u, 0x00040000u, 513, 200, "五线谱Demo"});
     ExpectControls(
         *dialog, {
                      {"button", 0x80, 1, false, 0, "退出", 0x50010001, 443, 15, 50, 14},

@@ -1,7 +1,5 @@
 #include "EventSource.h"
 
-#include <iterator>
-
 namespace {
 
 // Both sides of every boundary the rules draw: drag area, placement bounds, the control.
@@ -14,33 +12,24 @@ constexpr int kEdgeY[] = {-32768, -1,  0,   17,  18,  19,  38,  39,  40,   46,
 
 }  // namespace
 
-int EventSource::PickX(const std::vector<RefPoint>& notes) {
+int EventSource::PickCoordinate(const std::vector<RefPoint>& notes, int RefPoint::*axis,
+                                std::span<const int> edges, Interval besideNote,
+                                Interval anywhere) {
     const int choice = Pick(0, 9);
     if (choice < 3 && !notes.empty()) {
-        // On or just beside a hit box's left or right edge.
-        const int x = notes[Pick(0, static_cast<int>(notes.size()) - 1)].x;
-        return x + Pick(-13, 12);
+        const int centre = notes[Pick(0, static_cast<int>(notes.size()) - 1)].*axis;
+        return centre + Pick(besideNote.low, besideNote.high);
     }
     if (choice < 5) {
-        return kEdgeX[Pick(0, static_cast<int>(std::size(kEdgeX)) - 1)];
+        return edges[Pick(0, static_cast<int>(edges.size()) - 1)];
     }
-    return Pick(-40, 640);
-}
-
-int EventSource::PickY(const std::vector<RefPoint>& notes) {
-    const int choice = Pick(0, 9);
-    if (choice < 3 && !notes.empty()) {
-        const int y = notes[Pick(0, static_cast<int>(notes.size()) - 1)].y;
-        return y + Pick(-8, 7);
-    }
-    if (choice < 5) {
-        return kEdgeY[Pick(0, static_cast<int>(std::size(kEdgeY)) - 1)];
-    }
-    return Pick(-20, 180);
+    return Pick(anywhere.low, anywhere.high);
 }
 
 RefPoint EventSource::PickPoint(const std::vector<RefPoint>& notes) {
-    return {PickX(notes), PickY(notes)};
+    // The offsets from a note reach just past the edges of its hit box.
+    return {PickCoordinate(notes, &RefPoint::x, kEdgeX, {-13, 12}, {-40, 640}),
+            PickCoordinate(notes, &RefPoint::y, kEdgeY, {-8, 7}, {-20, 180})};
 }
 
 std::vector<ModelEvent> EventSource::Setup() {

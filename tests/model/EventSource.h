@@ -4,6 +4,7 @@
 #pragma once
 
 #include <random>
+#include <span>
 #include <vector>
 
 #include "ReferenceStaff.h"
@@ -29,8 +30,15 @@ class EventSource {
 
   private:
     int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
-    int PickX(const std::vector<RefPoint>& notes);
-    int PickY(const std::vector<RefPoint>& notes);
+    struct Interval {
+        int low;
+        int high;
+    };
+    // One coordinate (`axis`) of a point: three times in ten a note's own plus an offset from
+    // `besideNote`, on or just beside its hit box; twice one of `edges`; otherwise any in
+    // `anywhere`.
+    int PickCoordinate(const std::vector<RefPoint>& notes, int RefPoint::*axis,
+                       std::span<const int> edges, Interval besideNote, Interval anywhere);
     RefPoint PickPoint(const std::vector<RefPoint>& notes);
 
     std::mt19937 m_random;

@@ -13,6 +13,7 @@ Run it inside a private session bus and X server, as its ctest entry does:
 """
 
 import argparse
+import collections
 import os
 import subprocess
 import sys
@@ -21,25 +22,15 @@ import time
 
 import pyatspi
 
+# What the program shows in each language: the message box's text and button, the main
+# dialog's caption and buttons, the About box's caption, texts and button.
+Texts = collections.namedtuple(
+    "Texts", "message message_button main main_buttons about about_texts about_button")
 LANGUAGES = {
-    "en_US.UTF-8": {
-        "message": "Failed to open the MIDI device",
-        "message_button": "OK",
-        "main": "Staff Demo",
-        "main_buttons": ["Exit", "Position"],
-        "about": "About Canzet",
-        "about_texts": ["Canzet Version 1.0", "Copyright (C) 2026"],
-        "about_button": "OK",
-    },
-    "zh_CN.UTF-8": {
-        "message": "打开Midi设备失败",
-        "message_button": "确定",
-        "main": "五线谱Demo",
-        "main_buttons": ["退出", "位置"],
-        "about": "关于 Canzet",
-        "about_texts": ["Canzet 1.0 版", "版权所有 (C) 2026"],
-        "about_button": "确定",
-    },
+    "en_US.UTF-8": Texts("Failed to open the MIDI device", "OK", "Staff Demo", ["Exit", "Position"],
+                         "About Canzet", ["Canzet Version 1.0", "Copyright (C) 2026"], "OK"),
+    "zh_CN.UTF-8": Texts("打开Midi设备失败", "确定", "五线谱Demo", ["退出", "位置"],
+                         "关于 Canzet", ["Canzet 1.0 版", "版权所有 (C) 2026"], "确定"),
 }
 WAIT = 30
 
@@ -125,14 +116,14 @@ def run_language(program, locale, texts, shots, work):
             print(f"{locale}: a sound device exists here; the failure message is not checked")
         else:
             box = wait_for_window(process.pid, "Canzet", "the message box")
-            expect(names(box, pyatspi.ROLE_LABEL), [texts["message"]], "message text")
-            expect(names(box, pyatspi.ROLE_PUSH_BUTTON), [texts["message_button"]],
+            expect(names(box, pyatspi.ROLE_LABEL), [texts.message], "message text")
+            expect(names(box, pyatspi.ROLE_PUSH_BUTTON), [texts.message_button],
                    "message box button")
             shoot(shots, f"message-{locale}")
             press_over(box, "Return")
 
-        main = wait_for_window(process.pid, texts["main"], "the main dialog")
-        expect(names(main, pyatspi.ROLE_PUSH_BUTTON), texts["main_buttons"], "main buttons")
+        main = wait_for_window(process.pid, texts.main, "the main dialog")
+        expect(names(main, pyatspi.ROLE_PUSH_BUTTON), texts.main_buttons, "main buttons")
         shoot(shots, f"main-{locale}")
 
         # The system menu opens on a right click; the About box is its third item from the
@@ -147,10 +138,10 @@ def run_language(program, locale, texts, shots, work):
             time.sleep(0.2)
         shoot(shots, f"menu-{locale}")
         xdotool("key", "Up", "Up", "Up", "Return")
-        about = wait_for_window(process.pid, texts["about"], "the About box")
-        expect(names(about, pyatspi.ROLE_LABEL), texts["about_texts"],
+        about = wait_for_window(process.pid, texts.about, "the About box")
+        expect(names(about, pyatspi.ROLE_LABEL), texts.about_texts,
                "About box texts")
-        expect(names(about, pyatspi.ROLE_PUSH_BUTTON), [texts["about_button"]],
+        expect(names(about, pyatspi.ROLE_PUSH_BUTTON), [texts.about_button],
                "About box button")
         shoot(shots, f"about-{locale}")
         press_over(about, "Return")

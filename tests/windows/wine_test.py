@@ -268,6 +268,14 @@ class Session:
             shot = self.screenshot(name)
         return shot
 
+    def exit_code(self, timeout=30):
+        """The program's exit code once it has ended; None while it still runs after
+        `timeout` seconds."""
+        try:
+            return self.program.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
     def stop(self):
         if self.program is not None and self.program.poll() is None:
             self.program.kill()
@@ -496,10 +504,7 @@ def check_exit(session, client, controls):
           "editing without MIDI showed no further message")
     _, _, _, x, y, w, h = controls[IDOK]
     session.xdotool("mousemove", client[0] + x + w // 2, client[1] + y + h // 2, "click", 1)
-    try:
-        code = session.program.wait(timeout=30)
-    except subprocess.TimeoutExpired:
-        code = None
+    code = session.exit_code()
     check(code == 0, f'"退出" ends the program (exit code {code})')
 
 
@@ -511,10 +516,7 @@ def check_other_exits(session):
         dismiss_midi_message(session)
         check(session.wait_window(MAIN_CAPTION), "the main dialog shows")
         session.xdotool("key", keys)
-        try:
-            code = session.program.wait(timeout=30)
-        except subprocess.TimeoutExpired:
-            code = None
+        code = session.exit_code()
         check(code == 0, f"{keys} ends the program (exit code {code})")
 
 
@@ -558,10 +560,7 @@ def check_keyboard(session):
     check(session.wait_trace(r'set_window_text L"9"'), 'Tab, Up three times and "位置" show "9"')
     session.screenshot("13-keyboard-edit")
     session.xdotool("key", "Escape")
-    try:
-        code = session.program.wait(timeout=30)
-    except subprocess.TimeoutExpired:
-        code = None
+    code = session.exit_code()
     check(code == 0, f"Esc ends the program (exit code {code})")
 
 
@@ -632,14 +631,11 @@ def check_staff_menu(session):
           f'"低音谱号" shows a check mark in bass only ({len(tick)} pixels differ in the menu)')
     # The first Esc after the menu leaves the menu mode of the title bar, a later one the
     # dialog.
-    code = None
     for _ in range(3):
         session.xdotool("key", "Escape")
-        try:
-            code = session.program.wait(timeout=10)
+        code = session.exit_code(timeout=10)
+        if code is not None:
             break
-        except subprocess.TimeoutExpired:
-            pass
     check(code == 0, f"Esc ends the program (exit code {code})")
 
 

@@ -1,12 +1,12 @@
 # Compiles PROBE, a file that includes HEADER, with the include folders DIRS ('|' between
-# them). EXPECT=compiles wants it to compile; EXPECT=missing wants the header not found,
+# them). EXPECT=REACHES wants it to compile; EXPECT=MISSES wants the header not found,
 # and for no other reason, so that a broken probe cannot pass.
 string(REPLACE "|" ";" dirs "${DIRS}")
 list(TRANSFORM dirs PREPEND -I)
 file(WRITE ${PROBE} "#include \"${HEADER}\"\n")
 execute_process(COMMAND ${COMPILER} -std=c++20 -fsyntax-only ${dirs} ${PROBE}
                 RESULT_VARIABLE result ERROR_VARIABLE errors)
-if(EXPECT STREQUAL "compiles")
+if(EXPECT STREQUAL "REACHES")
     if(NOT result EQUAL 0)
         message(FATAL_ERROR "${HEADER} should compile here:\n${errors}")
     endif()

@@ -1,0 +1,31 @@
+// The main dialog's window and controls, as a user reaches them.
+#pragma once
+
+#include <string>
+
+#include "platform/WinTypes.h"
+#include "platform/headless/HeadlessWindow.h"
+
+class MainDialogUser {
+  public:
+    explicit MainDialogUser(HeadlessWindow& dialog) : m_dialog(dialog) {}
+
+    HeadlessWindow& Dialog() { return m_dialog; }
+    HeadlessWindow& Staff();
+    HeadlessWindow& PositionButton();
+
+    // Mouse on the staff, in staff pixels; each message is followed by the repaint it asks.
+    void Press(int x, int y);
+    void Drag(int x, int y);
+    void Release(int x, int y);
+    void Place(int x, int y);  // press and release at one point
+
+    void Click(int controlId);
+    void SystemCommand(UINT id);
+    std::string Caption();
+
+  private:
+    void Mouse(UINT message, UINT flags, int x, int y);
+
+    HeadlessWindow& m_dialog;
+};

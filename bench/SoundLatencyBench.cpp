@@ -21,7 +21,7 @@
 #include "midi/MidiMapper.h"
 #include "midi/MidiOut.h"
 #include "midi/system/MidiDevices.h"
-#include "tools/nullsink/ChildProcess.h"
+#include "tools/process/ChildProcess.h"
 #include "tools/nullsink/NullSinkServer.h"
 #include "tools/nullsink/SinkRecorder.h"
 

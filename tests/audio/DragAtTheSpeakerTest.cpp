@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "PitchEstimator.h"
-#include "tools/nullsink/ChildProcess.h"
+#include "tools/process/ChildProcess.h"
 #include "tools/nullsink/NullSinkServer.h"
 #include "tools/nullsink/SinkRecorder.h"
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "tools/nullsink/ChildProcess.h"
+#include "tools/process/ChildProcess.h"
 
 class NullSinkServer {
   public:

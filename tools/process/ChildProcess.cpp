@@ -1,4 +1,4 @@
-#include "tools/nullsink/ChildProcess.h"
+#include "tools/process/ChildProcess.h"
 
 #include <signal.h>
 #include <sys/wait.h>

@@ -94,6 +94,9 @@ void CStaffControl::ClearNotes() {
     std::fill(std::begin(m_ptNotes), std::end(m_ptNotes), CPoint(-1, -1));
     m_nNoteCount = 0;
     m_nSelected = -1;
+    // The keyboard's note went with the others.
+    m_nCurrent = -1;
+    UpdateAccessibleText();
 }
 
 int CStaffControl::YToStep(int y) const {

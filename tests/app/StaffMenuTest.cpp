@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 #include "app/Canzet.h"
 #include "platform/CMenu.h"
@@ -90,6 +91,7 @@ TEST_F(StaffMenu, ClearRemovesEveryNoteSilentlyAndMakesRoomAgain) {
     bool silent = false;
     bool repainted = false;
     bool passedOn = true;
+    std::string described;
     app.Run([&](MainDialogUser& user) {
         user.Place(200, 81);
         user.Press(300, 95);  // still held when the menu clears it
@@ -103,6 +105,10 @@ TEST_F(StaffMenu, ClearRemovesEveryNoteSilentlyAndMakesRoomAgain) {
             std::any_of(app.log.Calls().begin(), app.log.Calls().end(), [](const LoggedCall& call) {
                 return call.kind == Kind::DefaultProcessing && call.message == WM_SYSCOMMAND;
             });
+        described = user.Staff().AccessibleDescription();
+        // The keyboard's note went too: Delete has nothing left to remove.
+        user.Staff().Deliver(WM_KEYDOWN, VK_DELETE, 0);
+        afterClear = std::max(afterClear, StaffOf(user).NoteCount());
         user.Drag(300, 110);
         user.Release(300, 110);
         silent = silent && app.midi.Calls().empty();
@@ -112,6 +118,7 @@ TEST_F(StaffMenu, ClearRemovesEveryNoteSilentlyAndMakesRoomAgain) {
         afterPlace = StaffOf(user).NoteCount();
     });
     EXPECT_EQ(afterClear, 0);
+    EXPECT_EQ(described, "没有音符");
     EXPECT_TRUE(silent) << "neither the clear nor the rest of the held drag sounds";
     EXPECT_TRUE(repainted);
     EXPECT_FALSE(passedOn);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "midi/MidiOut.h"
 #include "platform/CBitmap.h"
@@ -74,6 +75,10 @@ class CStaffControl : public CStatic {
 
     CPoint ClampPoint(CPoint point) const;
     bool FindNoteAt(CPoint point);
+    // The slot of the note whose box holds the point, or -1.
+    int NoteAt(CPoint point) const;
+    // Slots of the notes from left to right; notes at the same x keep their slot order.
+    std::vector<int> LeftToRight() const;
     void DrawNote(int x, int y);
     void DrawSelectedNote(int x, int y);
     void DrawFixedNote(int column, int step);

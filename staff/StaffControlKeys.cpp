@@ -11,26 +11,25 @@ using namespace staff;
 
 namespace {
 
-constexpr int kHighestStep = 13;
 constexpr int kLowestStep = 1;
-constexpr int kMiddleStep = 7;
+constexpr int kHighestStep = kPositionCount;
+constexpr int kMiddleStep = (kLowestStep + kHighestStep) / 2;
 constexpr int kOctave = 7;
 // A note placed from the keyboard starts here, on the middle line.
-constexpr int kPlacedX = 324;
+constexpr int kPlacedX = (kClampLeft + kClampRight) / 2;
 constexpr int kStepAcross = 8;
 
-// Slots of the notes from left to right; notes at the same x keep their slot order.
-std::vector<int> LeftToRight(const CPoint* notes, int count) {
-    std::vector<int> order(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
+}  // namespace
+
+std::vector<int> CStaffControl::LeftToRight() const {
+    std::vector<int> order(static_cast<std::size_t>(m_nNoteCount));
+    for (int i = 0; i < m_nNoteCount; ++i) {
         order[static_cast<std::size_t>(i)] = i;
     }
     std::stable_sort(order.begin(), order.end(),
-                     [notes](int a, int b) { return notes[a].x < notes[b].x; });
+                     [this](int a, int b) { return m_ptNotes[a].x < m_ptNotes[b].x; });
     return order;
 }
-
-}  // namespace
 
 void CStaffControl::PreSubclassWindow() {
     ModifyStyle(0, WS_TABSTOP);
@@ -92,9 +91,8 @@ void CStaffControl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
             break;
         }
         case VK_SPACE:
-            if (m_nNoteCount < m_nMaxNotes) {
-                changed = PlaceNoteFromKeyboard();
-            } else if (hasCurrent) {
+            changed = PlaceNoteFromKeyboard();
+            if (!changed && hasCurrent) {
                 PlayNote(StepToKey(LineOffset(m_ptNotes[m_nCurrent].y)));
             }
             break;
@@ -113,7 +111,7 @@ void CStaffControl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
 }
 
 bool CStaffControl::PlaceNoteFromKeyboard() {
-    if (m_nNoteCount >= m_nMaxNotes || m_nNoteCount >= kMaxNoteSlots) {
+    if (m_nNoteCount >= m_nMaxNotes) {
         return false;
     }
     const CPoint placed = ClampPoint(CPoint(kPlacedX, StepToY(kMiddleStep)));
@@ -151,7 +149,7 @@ bool CStaffControl::MoveCurrentAcross(int dx) {
 }
 
 bool CStaffControl::ChooseNeighbour(int direction) {
-    const std::vector<int> order = LeftToRight(m_ptNotes, m_nNoteCount);
+    const std::vector<int> order = LeftToRight();
     const auto at = std::find(order.begin(), order.end(), m_nCurrent);
     if (at == order.end()) {
         return false;

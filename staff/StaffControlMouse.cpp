@@ -19,7 +19,7 @@ CPoint CStaffControl::ClampPoint(CPoint point) const {
     return point;
 }
 
-bool CStaffControl::FindNoteAt(CPoint point) {
+int CStaffControl::NoteAt(CPoint point) const {
     for (int i = 0; i < m_nNoteCount; ++i) {
         // The PtInRect rule (left and top edges in, right and bottom out), in 64 bits: an
         // owner's limit can put a centre at the end of the int range, where the box edges
@@ -28,11 +28,19 @@ bool CStaffControl::FindNoteAt(CPoint point) {
         const std::int64_t y = m_ptNotes[i].y;
         if (point.x >= x - kNoteHalfWidth && point.x < x + kNoteHalfWidth &&
             point.y >= y - kNoteHalfHeight && point.y < y + kNoteHalfHeight) {
-            m_nSelected = i;
-            return true;
+            return i;
         }
     }
-    return false;
+    return -1;
+}
+
+bool CStaffControl::FindNoteAt(CPoint point) {
+    const int found = NoteAt(point);
+    if (found == -1) {
+        return false;
+    }
+    m_nSelected = found;
+    return true;
 }
 
 void CStaffControl::OnLButtonDown(UINT nFlags, CPoint point) {

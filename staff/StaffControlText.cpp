@@ -43,36 +43,25 @@ std::string CStaffControl::NotesText() const {
     if (m_nNoteCount == 0) {
         return LoadText(IDS_STAFF_NO_NOTE);
     }
-    bool taken[kMaxNoteSlots] = {};
+    const std::string separator = LoadText(IDS_STAFF_NOTE_SEPARATOR);
     std::string text;
-    // Left to right; notes at the same x in slot order.
-    for (int n = 0; n < m_nNoteCount; ++n) {
-        int next = -1;
-        for (int i = 0; i < m_nNoteCount; ++i) {
-            if (!taken[i] && (next == -1 || m_ptNotes[i].x < m_ptNotes[next].x)) {
-                next = i;
-            }
-        }
-        taken[next] = true;
-        text += (n == 0 ? "" : LoadText(IDS_STAFF_NOTE_SEPARATOR)) + NoteText(next);
+    for (const int slot : LeftToRight()) {
+        text += (text.empty() ? "" : separator) + NoteText(slot);
     }
     return text;
 }
 
 std::string CStaffControl::GetToolTipText(CPoint point, CRect& area) const {
-    for (int i = 0; i < m_nNoteCount; ++i) {
-        // The hit box of a press, in 64 bits as there: a limit can put a centre anywhere.
-        const std::int64_t x = m_ptNotes[i].x;
-        const std::int64_t y = m_ptNotes[i].y;
-        if (point.x >= x - kNoteHalfWidth && point.x < x + kNoteHalfWidth &&
-            point.y >= y - kNoteHalfHeight && point.y < y + kNoteHalfHeight) {
-            area =
-                CRect(static_cast<int>(x - kNoteHalfWidth), static_cast<int>(y - kNoteHalfHeight),
-                      static_cast<int>(x + kNoteHalfWidth), static_cast<int>(y + kNoteHalfHeight));
-            return NoteText(i);
-        }
+    const int slot = NoteAt(point);
+    if (slot == -1) {
+        return {};
     }
-    return {};
+    // In 64 bits as the hit test: a limit can put a centre anywhere.
+    const std::int64_t x = m_ptNotes[slot].x;
+    const std::int64_t y = m_ptNotes[slot].y;
+    area = CRect(static_cast<int>(x - kNoteHalfWidth), static_cast<int>(y - kNoteHalfHeight),
+                 static_cast<int>(x + kNoteHalfWidth), static_cast<int>(y + kNoteHalfHeight));
+    return NoteText(slot);
 }
 
 void CStaffControl::UpdateAccessibleText() {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <utility>
 
 #include "midi/LibraryLog.h"
@@ -83,8 +84,10 @@ MMRESULT FluidSynthDevice::Open() {
     if (!CheckSoundfont()) {
         return MMSYSERR_NODRIVER;
     }
-    // The driver being tried, so that an open given up on can name what did not answer.
-    auto trying = std::make_shared<std::atomic<size_t>>(0);
+    // The driver being tried, so that an open given up on can name what did not answer;
+    // none while the soundfont still loads.
+    constexpr size_t kLoadingSoundfont = std::numeric_limits<size_t>::max();
+    auto trying = std::make_shared<std::atomic<size_t>>(kLoadingSoundfont);
     std::unique_ptr<Opening> opening =
         RunWithin<Opening>(m_bound, [path = m_soundfontPath, drivers = m_audioDrivers, trying] {
             auto opened = std::make_unique<Opening>();
@@ -110,6 +113,11 @@ MMRESULT FluidSynthDevice::Open() {
             return opened;
         });
     m_remedy = kNoAudioRemedy;
+    if (opening == nullptr && *trying == kLoadingSoundfont) {
+        m_status = m_soundfontPath + " did not load within " + Seconds(m_bound);
+        m_remedy = kNoSoundfontRemedy;
+        return MMSYSERR_ERROR;
+    }
     if (opening == nullptr) {
         const size_t hung = *trying;
         m_status = "no audio output (" +

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <vector>
 
-#include "midi/LibraryLog.h"
 #include "midi/ShortMessage.h"
 #include "midi/alsa/SequencerEvent.h"
 
@@ -16,7 +15,6 @@ constexpr const char* kName = "Canzet";
 constexpr int kAllNotesOff = 123;
 
 snd_seq_t* OpenSequencer(std::string* whyNot) {
-    library_log::Listener listener;
     snd_seq_t* sequencer = nullptr;
     // Non-blocking: a full output queue drops a note rather than stall the window. Duplex,
     // so that the sequencer's announcements of subscriptions can be read.

@@ -45,8 +45,11 @@ void SinkRecorder::Record() {
         const Clock::time_point arrived = Clock::now();
         std::lock_guard lock(m_mutex);
         for (size_t i = 0; i < frames.size(); i += 2) {
-            m_samples.push_back(std::max(std::abs(frames[i]), std::abs(frames[i + 1])) *
-                                (frames[i] < 0 ? -1.0F : 1.0F));
+            // The louder channel as it is: a sign taken from the other would add zero
+            // crossings that no channel has.
+            const float left = frames[i];
+            const float right = frames[i + 1];
+            m_samples.push_back(std::abs(left) >= std::abs(right) ? left : right);
         }
         m_arrivals.emplace_back(m_samples.size(), arrived);
     }

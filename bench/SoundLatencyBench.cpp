@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -21,9 +22,9 @@
 #include "midi/MidiMapper.h"
 #include "midi/MidiOut.h"
 #include "midi/system/MidiDevices.h"
-#include "tools/process/ChildProcess.h"
 #include "tools/nullsink/NullSinkServer.h"
 #include "tools/nullsink/SinkRecorder.h"
+#include "tools/process/ChildProcess.h"
 
 namespace {
 
@@ -45,8 +46,10 @@ Figures Summarise(std::vector<double> values) {
     if (values.empty()) {
         return {};
     }
+    // Nearest rank: the smallest value with at least `fraction` of them at or below it.
     const auto at = [&](double fraction) {
-        return values[std::min(values.size() - 1, static_cast<size_t>(fraction * values.size()))];
+        const auto rank = static_cast<size_t>(std::ceil(fraction * values.size()));
+        return values[std::clamp<size_t>(rank, 1, values.size()) - 1];
     };
     return {values.size() % 2 == 1
                 ? values[values.size() / 2]
@@ -109,7 +112,10 @@ class FluidSynthProgram {
         m_shell = fds[1];
     }
     ~FluidSynthProgram() {
-        Say("quit");
+        // A program that never started has no reader on the pipe: a write would be SIGPIPE.
+        if (Started()) {
+            Say("quit");
+        }
         close(m_shell);
     }
 

@@ -34,7 +34,7 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     ""
     "Notes sound through a built-in General MIDI synthesizer (FluidSynth), or"
     "through any synthesizer connected to Canzet's ALSA sequencer port. The"
-    "program's texts are Chinese.")
+    "program speaks Chinese and English, after the desktop's language.")
 # The libraries come from dpkg-shlibdeps. Besides them the program needs Qt's display
 # plugins, which it loads at run time, and the General MIDI soundfont it plays; its
 # Chinese captions want a Chinese font.

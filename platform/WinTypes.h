@@ -108,7 +108,6 @@ constexpr int VK_DELETE = 0x2E;
 
 // What a control asks of the dialog's keyboard handling (WM_GETDLGCODE).
 constexpr UINT DLGC_WANTARROWS = 0x0001;
-constexpr UINT DLGC_WANTCHARS = 0x0080;
 
 // Mouse-message flags.
 constexpr UINT MK_LBUTTON = 0x0001;

@@ -36,6 +36,7 @@ class StaffProbe : public CStaffControl {
     // Replaces the notes; `selected` is the index of the dragged one, -1 for none.
     void SetNotes(std::initializer_list<CPoint> centres, int selected = -1) {
         m_nNoteCount = 0;
+        m_nCurrent = -1;
         AddNotes(centres);
         Select(selected);
     }

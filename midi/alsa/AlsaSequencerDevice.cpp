@@ -78,6 +78,7 @@ MMRESULT AlsaSequencerDevice::Open() {
                    ")";
         m_listeners.clear();
     }
+    m_programChange = 0;
     if (!StartWatching()) {
         Release();
         return MMSYSERR_ERROR;
@@ -92,6 +93,9 @@ MMRESULT AlsaSequencerDevice::ShortMsg(DWORD message) {
     const auto decoded = DecodeShortMessage(message);
     if (!decoded) {
         return MMSYSERR_NOERROR;  // not a channel message: nothing for a synth to hear
+    }
+    if (decoded->kind == ChannelMessageKind::ProgramChange) {
+        m_programChange = message;
     }
     snd_seq_event_t event = ToSequencerEvent(*decoded, m_port);
     return snd_seq_event_output_direct(m_sequencer, &event) < 0 ? MMSYSERR_ERROR : MMSYSERR_NOERROR;
@@ -171,13 +175,9 @@ void AlsaSequencerDevice::Subscription(const snd_seq_event_t& event) {
     const snd_seq_addr_t& listener = event.data.connect.dest;
     if (event.type == SND_SEQ_EVENT_PORT_UNSUBSCRIBED) {
         // It no longer hears the port, so it is told directly.
-        snd_seq_event_t notesOff;
-        snd_seq_ev_clear(&notesOff);
-        snd_seq_ev_set_source(&notesOff, m_port);
-        snd_seq_ev_set_dest(&notesOff, listener.client, listener.port);
-        snd_seq_ev_set_direct(&notesOff);
-        snd_seq_ev_set_controller(&notesOff, 0, kAllNotesOff, 0);
-        snd_seq_event_output_direct(m_sequencer, &notesOff);
+        TellDirectly(listener, {ChannelMessageKind::ControlChange, 0, kAllNotesOff, 0});
+    } else if (const auto program = DecodeShortMessage(m_programChange)) {
+        TellDirectly(listener, *program);
     }
     // Everyone still connected, as a patchbay names them.
     std::string names;
@@ -199,6 +199,13 @@ void AlsaSequencerDevice::Subscription(const snd_seq_event_t& event) {
     if (m_listener) {
         m_listener();
     }
+}
+
+void AlsaSequencerDevice::TellDirectly(const snd_seq_addr_t& subscriber,
+                                       const ChannelMessage& message) {
+    snd_seq_event_t event = ToSequencerEvent(message, m_port);
+    snd_seq_ev_set_dest(&event, subscriber.client, subscriber.port);
+    snd_seq_event_output_direct(m_sequencer, &event);
 }
 
 std::string AlsaSequencerDevice::NameOf(const snd_seq_addr_t& address) {

@@ -1,16 +1,19 @@
 // An ALSA sequencer client "Canzet" with one output port "Canzet". A hardware synth or
 // another program connected to it (aconnect, any patchbay) receives the notes directly.
 // While open, a thread of the device's own follows the port's subscriptions: a subscriber
-// that leaves is sent All Notes Off, so nothing it was playing keeps ringing.
+// that leaves is sent All Notes Off, so nothing it was playing keeps ringing, and one that
+// comes is sent the instrument already chosen.
 #pragma once
 
 #include <alsa/asoundlib.h>
 
+#include <atomic>
 #include <mutex>
 #include <string>
 #include <thread>
 
 #include "midi/MidiPort.h"
+#include "midi/ShortMessage.h"
 
 class AlsaSequencerDevice : public MidiPort {
   public:
@@ -42,6 +45,8 @@ class AlsaSequencerDevice : public MidiPort {
     bool StartWatching();
     void Watch();
     void Subscription(const snd_seq_event_t& event);
+    // Sends `message` to one subscriber only, at once.
+    void TellDirectly(const snd_seq_addr_t& subscriber, const ChannelMessage& message);
     std::string NameOf(const snd_seq_addr_t& address);
 
     snd_seq_t* m_sequencer = nullptr;
@@ -50,6 +55,9 @@ class AlsaSequencerDevice : public MidiPort {
     int m_wakePipe[2] = {-1, -1};
     std::thread m_watcher;
     std::function<void()> m_listener;
+    // The last program change sent, which a synth that connects later must hear too to
+    // play the same instrument; 0 for none.
+    std::atomic<DWORD> m_programChange{0};
 
     mutable std::mutex m_statusMutex;
     std::string m_status;

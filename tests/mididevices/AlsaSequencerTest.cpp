@@ -86,6 +86,18 @@ TEST_F(AlsaSequencerTest, ASubscriberThatLeavesIsToldAllNotesOff) {
     ExpectAllNotesOff(m_listener.Receive());
 }
 
+TEST_F(AlsaSequencerTest, ASubscriberThatComesLaterIsToldTheInstrument) {
+    AlsaSequencerDevice device;
+    ASSERT_EQ(device.Open(), MMSYSERR_NOERROR);
+    device.ShortMsg(0x0BC0);  // program 12, chosen before anyone listened
+    ASSERT_TRUE(m_listener.Subscribe(device.ClientId(), device.PortId()));
+    const auto event = m_listener.Receive();
+    ASSERT_TRUE(event.has_value());
+    EXPECT_EQ(event->type, SND_SEQ_EVENT_PGMCHANGE);
+    EXPECT_EQ(event->data.control.channel, 0);
+    EXPECT_EQ(event->data.control.value, 11);
+}
+
 TEST_F(AlsaSequencerTest, ClosingTellsTheSubscribersAllNotesOff) {
     auto port = std::make_unique<AlsaSequencerDevice>();
     AlsaSequencerDevice* published = port.get();

@@ -21,10 +21,7 @@ SystemMidiDevice::SystemMidiDevice(std::unique_ptr<MidiDevice> synth,
       m_report(std::move(report)),
       m_program(program) {
     if (m_port != nullptr) {
-        m_port->SetSubscriptionListener([this] {
-            m_bListened = m_port->HasSubscribers();
-            Report();
-        });
+        m_port->SetSubscriptionListener([this] { Report(); });
     }
 }
 
@@ -105,7 +102,8 @@ std::string SystemMidiDevice::Status() const {
         synth = {true, m_bSynthOpen, false, m_synth->Status(), m_synth->Remedy()};
     }
     if (m_port != nullptr) {
-        port = {true, m_bPortOpen, m_bPortOpen && m_bListened, m_port->Status(), m_port->Remedy()};
+        port = {true, m_bPortOpen, m_bPortOpen && m_port->HasSubscribers(), m_port->Status(),
+                m_port->Remedy()};
     }
     return SoundLine(synth, port);
 }

@@ -6,7 +6,6 @@
 // keeps sounding; the device says in one line where the notes go whenever that changes.
 #pragma once
 
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -46,7 +45,6 @@ class SystemMidiDevice : public MidiDevice {
     int m_program;
     bool m_bSynthOpen = false;
     bool m_bPortOpen = false;
-    std::atomic<bool> m_bListened = false;  // as the port last told of its subscribers
 
     mutable std::mutex m_reportMutex;  // the port's thread reports too
     std::string m_lastReport;

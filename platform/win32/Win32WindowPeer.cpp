@@ -42,16 +42,17 @@ LRESULT CALLBACK Win32WindowPeer::SubclassProc(HWND hwnd, UINT message, WPARAM w
 }
 
 LRESULT Win32WindowPeer::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
-    // A control in the tab order takes the focus when clicked, as buttons do; a static
-    // would not on its own.
-    const LONG_PTR style = GetWindowLongPtrW(m_hwnd, GWL_STYLE);
-    if (message == WM_LBUTTONDOWN && (style & WS_CHILD) != 0 && (style & WS_TABSTOP) != 0 &&
-        GetFocus() != m_hwnd) {
-        SetFocus(m_hwnd);
-    }
-    if ((style & WS_CHILD) != 0 &&
-        (message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN || message == WM_LBUTTONUP)) {
-        UpdateToolTip(message, wParam, lParam);
+    if (message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) {
+        const LONG_PTR style = GetWindowLongPtrW(m_hwnd, GWL_STYLE);
+        // A control in the tab order takes the focus when clicked, as buttons do; a static
+        // would not on its own.
+        if (message == WM_LBUTTONDOWN && (style & WS_CHILD) != 0 && (style & WS_TABSTOP) != 0 &&
+            GetFocus() != m_hwnd) {
+            SetFocus(m_hwnd);
+        }
+        if ((style & WS_CHILD) != 0) {
+            UpdateToolTip(message, wParam, lParam);
+        }
     }
     CWnd* owner = GetOwner();
     const LRESULT result = owner != nullptr ? owner->WindowProc(message, wParam, lParam)
@@ -215,10 +216,8 @@ void Win32WindowPeer::ModifyStyle(DWORD remove, DWORD add) {
     SetWindowLongPtrW(m_hwnd, GWL_STYLE, static_cast<LONG_PTR>((style & ~remove) | add));
 }
 
+// Called only when the description has changed.
 void Win32WindowPeer::SetAccessibleText(const std::string&, const std::string& description) {
-    if (Text() == description) {
-        return;
-    }
     SetText(description);
     // Said outright, so that a screen reader hears the change whatever the control's own
     // text handling announces.
@@ -226,13 +225,24 @@ void Win32WindowPeer::SetAccessibleText(const std::string&, const std::string& d
 }
 
 void Win32WindowPeer::UpdateToolTip(UINT message, WPARAM wParam, LPARAM lParam) {
+    // While the button is held the pointer drags a note and the tip stays hidden: naming
+    // the note under it on every move would be wasted work on the busiest path.
+    if ((wParam & MK_LBUTTON) == 0) {
+        SetToolTipFor(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+    }
+    if (m_toolTip != nullptr) {
+        MSG relayed{m_hwnd, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+        SendMessageW(m_toolTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    }
+}
+
+void Win32WindowPeer::SetToolTipFor(CPoint point) {
     CWnd* owner = GetOwner();
     if (owner == nullptr) {
         return;
     }
     CRect area;
-    const std::wstring text = Utf8ToUtf16(
-        owner->GetToolTipText(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)), area));
+    const std::wstring text = Utf8ToUtf16(owner->GetToolTipText(point, area));
     if (m_toolTip == nullptr && !text.empty()) {
         const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
         InitCommonControlsEx(&classes);
@@ -259,6 +269,4 @@ void Win32WindowPeer::UpdateToolTip(UINT message, WPARAM wParam, LPARAM lParam) 
             SendMessageW(m_toolTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
-    MSG relayed{m_hwnd, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
-    SendMessageW(m_toolTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }

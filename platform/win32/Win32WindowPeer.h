@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/CMenu.h"
+#include "platform/CPoint.h"
 #include "platform/Surface.h"
 #include "platform/WindowPeer.h"
 
@@ -57,6 +58,8 @@ class Win32WindowPeer : public WindowPeer {
     // The owner's tip for the point under the pointer, shown by a tooltip control that
     // this window's mouse messages are relayed to.
     void UpdateToolTip(UINT message, WPARAM wParam, LPARAM lParam);
+    // Names what lies under the point in the tip, making the tip when first needed.
+    void SetToolTipFor(CPoint point);
 
     HWND m_hwnd;
     WNDPROC m_originalProc;

@@ -48,7 +48,6 @@ class StaffProbe : public CStaffControl {
         m_nRightLimit = right;
     }
 
-    CPoint Clamp(CPoint point) const { return ClampPoint(point); }
     void Press(UINT flags, CPoint point) { OnLButtonDown(flags, point); }
     void Move(UINT flags, CPoint point) { OnMouseMove(flags, point); }
     void Release(UINT flags, CPoint point) { OnLButtonUp(flags, point); }

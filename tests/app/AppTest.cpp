@@ -1,12 +1,11 @@
 // The whole program on the headless backend: start-up, the position readout, the system
-// menu, the minimised paint, MIDI failures and the way out.
+// commands, the minimised paint, MIDI failures and the way out.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <optional>
 
 #include "app/Canzet.h"
-#include "platform/CMenu.h"
 #include "platform/Icon.h"
 #include "res/resource.h"
 #include "tests/app/AppDriver.h"
@@ -36,7 +35,6 @@ bool HasDefaultProcessing(const CallLog& log, const WindowPeer& window, UINT mes
 TEST(AppStartUp, SetsTheDialogUpAndOpensTheMidiDevice) {
     AppDriver app;
     std::optional<LoggedCall> staffMove;
-    std::vector<CMenu::Item> menu;
     HICON bigIcon = nullptr;
     HICON smallIcon = nullptr;
     app.Run([&](MainDialogUser& user) {
@@ -45,7 +43,6 @@ TEST(AppStartUp, SetsTheDialogUpAndOpensTheMidiDevice) {
                 staffMove = call;
             }
         }
-        menu = user.Dialog().SystemMenu(FALSE)->Items();
         bigIcon = user.Dialog().Icon(true);
         smallIcon = user.Dialog().Icon(false);
         EXPECT_EQ(user.Staff().ClientRect(), CRect(0, 0, 600, 160));
@@ -55,12 +52,6 @@ TEST(AppStartUp, SetsTheDialogUpAndOpensTheMidiDevice) {
     ASSERT_TRUE(staffMove.has_value());
     EXPECT_EQ(staffMove->rect, CRect(10, 40, 610, 200));
     EXPECT_EQ(staffMove->flag, FALSE) << "the move asks for no repaint";
-
-    ASSERT_GE(menu.size(), 2u) << "a separator, then the About item";
-    EXPECT_EQ(menu[0].flags, MF_SEPARATOR);
-    EXPECT_EQ(menu[1].flags, MF_STRING);
-    EXPECT_EQ(menu[1].id, static_cast<UINT_PTR>(IDM_ABOUTBOX));
-    EXPECT_EQ(menu[1].text, "关于 Canzet(&A)...");
 
     EXPECT_NE(bigIcon, nullptr);
     EXPECT_EQ(bigIcon, LoadIconResource(IDR_MAINFRAME));

@@ -1,5 +1,5 @@
 // The staff the program starts with (clef and capacity from the app object's setup) and
-// the system menu's bass-clef and clear items.
+// the system menu: its About item, then its bass-clef and clear items.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -47,7 +47,10 @@ TEST_F(StaffMenu, MenuHasTheClefAndClearItemsAfterTheAboutItem) {
     std::vector<CMenu::Item> menu;
     app.Run([&](MainDialogUser& user) { menu = user.Dialog().SystemMenu(FALSE)->Items(); });
     ASSERT_EQ(menu.size(), 5u);
+    EXPECT_EQ(menu[0].flags, MF_SEPARATOR);
     EXPECT_EQ(menu[1].id, static_cast<UINT_PTR>(IDM_ABOUTBOX));
+    EXPECT_EQ(menu[1].text, "关于 Canzet(&A)...");
+    EXPECT_EQ(menu[1].flags, MF_STRING);
     EXPECT_EQ(menu[2].flags, MF_SEPARATOR);
     EXPECT_EQ(menu[3].id, static_cast<UINT_PTR>(IDM_BASSCLEF));
     EXPECT_EQ(menu[3].text, "低音谱号");

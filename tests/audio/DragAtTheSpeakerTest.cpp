@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "PitchEstimator.h"
-#include "tools/process/ChildProcess.h"
 #include "tools/nullsink/NullSinkServer.h"
 #include "tools/nullsink/SinkRecorder.h"
+#include "tools/process/ChildProcess.h"
 
 namespace {
 
@@ -30,6 +30,7 @@ namespace fs = std::filesystem;
 
 constexpr int kRate = SinkRecorder::kRate;
 constexpr float kHeard = 0.01F;
+constexpr float kQuiet = 0.0005F;  // -66 dBFS
 
 std::string Shell(const std::string& command) {
     std::string output;
@@ -104,12 +105,15 @@ class DragAtTheSpeaker : public testing::Test {
         }
         m_staffX += 10;  // the staff control's place in the dialog
         m_staffY += 40;
-        // The sound is set up once the program has said where its notes go.
-        for (int wait = 0; wait < 100 && ProgramLog().find("canzet:") == std::string::npos;
-             ++wait) {
+        // The sound is set up once the program has said where its notes go, and the
+        // synthesizer has gone quiet after opening.
+        bool said = false;
+        for (int wait = 0; wait < 100 && !said; ++wait) {
             std::this_thread::sleep_for(100ms);
+            said = ProgramLog().find("canzet:") != std::string::npos;
         }
-        std::this_thread::sleep_for(500ms);
+        ASSERT_TRUE(said) << "the program did not say where its notes go: " << ProgramLog();
+        ASSERT_TRUE(m_recorder->WaitForQuiet(kQuiet, 200ms, 5s));
     }
     void TearDown() override {
         m_program.reset();
@@ -124,18 +128,24 @@ class DragAtTheSpeaker : public testing::Test {
               std::to_string(m_staffY + y) + " " + action);
     }
 
-    // The pitch heard from the first sample at or above kHeard after `from`.
-    std::optional<double> PitchAfter(size_t from) {
+    // The pitch of a note struck when the recording held `from` samples and held for a
+    // second: measured late in that second, for a quarter of it, well past the attack and
+    // the note before, and well before the next. Null if nothing was heard by then.
+    std::optional<double> PitchOfTheNoteHeldFrom(size_t from) {
+        const size_t start = from + kRate / 2;
+        const size_t length = kRate / 4;
+        for (int wait = 0; wait < 50 && m_recorder->SampleCount() < start + length; ++wait) {
+            std::this_thread::sleep_for(100ms);
+        }
         const auto onset = m_recorder->FirstAbove(from, kHeard);
-        if (!onset) {
+        if (!onset || *onset >= start) {
             return std::nullopt;
         }
         const std::vector<float> samples = m_recorder->Samples();
-        const size_t start = *onset + kRate / 8;  // past the attack
-        if (samples.size() < start + kRate / 4) {
+        if (samples.size() < start + length) {
             return std::nullopt;
         }
-        return EstimatePitch(std::span<const float>(samples).subspan(start, kRate / 4),
+        return EstimatePitch(std::span<const float>(samples).subspan(start, length),
                              PitchSearch{kRate, 60.0, 1200.0, 4096});
     }
 
@@ -168,13 +178,13 @@ TEST_F(DragAtTheSpeaker, SoundsTheLinesCrossedAndStaysShortOfFullScale) {
         double hz;
     } heard[] = {{beforeHigh, 659.26}, {beforeLow, 349.23}};
     for (const auto& note : heard) {
-        const auto hz = PitchAfter(note.from);
+        const auto hz = PitchOfTheNoteHeldFrom(note.from);
         ASSERT_TRUE(hz.has_value()) << note.hz << " Hz was not heard";
         EXPECT_NEAR(*hz, note.hz, note.hz * 0.01);
     }
 
-    // A fast drag over all thirteen positions, bottom to top and back.
-    std::this_thread::sleep_for(2s);
+    // A fast drag over all thirteen positions, bottom to top and back, once all is quiet.
+    ASSERT_TRUE(m_recorder->WaitForQuiet(kQuiet, 200ms, 10s));
     const size_t beforeFast = m_recorder->SampleCount();
     Pointer("mousedown 1", 300, 102);
     for (int y = 123; y >= 39; y -= 7) {

@@ -52,22 +52,14 @@ fi
 start_program "$build"
 find_main_dialog
 
-# r g b of a screen pixel in a screenshot.
-pixel() {
-    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:
-}
-shoot() {
-    xdotool sync 2>/dev/null || true
-    sleep 0.5
-    import -window root "$shots/$1.png"
-}
+# Screenshots NAME until staff pixel (X, Y) is R G B; fails with what it last was.
+#   expect_pixel NAME X Y "R G B"
+staff_pixel_is() { [ "$(pixel "$work/$1-staff.png" "$2" "$3")" = "$4" ]; }
 expect_pixel() {
-    local got
-    got=$(pixel "$shots/$1.png" $(($2 + staffX)) $(($3 + staffY)))
-    [ "$got" = "$4" ] || fail "$1: staff pixel ($2, $3) is $got, expected $4"
+    shoot_until "$1" staff_pixel_is "${@:2}" ||
+        fail "$1: staff pixel ($2, $3) is $(pixel "$work/$1-staff.png" "$2" "$3"), expected $4"
 }
 
-shoot start
 expect_pixel start 300 81 "36 36 36"
 
 # Press on the middle line, drag down across three steps and on to y 98, which is held
@@ -76,21 +68,18 @@ xdotool mousemove $((staffX + 300)) $((staffY + 81)) mousedown 1
 for y in 84 88 91 95 98; do
     xdotool mousemove $((staffX + 300)) $((staffY + y))
 done
-shoot held
 expect_pixel held 292 98 "255 0 0"
 
 xdotool mouseup 1
-shoot released
 expect_pixel released 292 95 "0 0 0"
 
 # The position button, at its template place in pixels with the setup's font.
-buttonX=$((X + 347 + 27))
-buttonY=$((Y + 222 + 19))
-xdotool mousemove "$buttonX" "$buttonY" click 1
-shoot clicked
-before=$(convert "$shots/released.png" -crop 54x39+$((X + 347))+$((Y + 222)) +repage rgb:- | md5sum)
-after=$(convert "$shots/clicked.png" -crop 54x39+$((X + 347))+$((Y + 222)) +repage rgb:- | md5sum)
-[ "$before" != "$after" ] || fail "the position button's caption did not change"
+button="54x39+$((X + 347))+$((Y + 222))"
+caption() { convert "$shots/$1.png" -crop "$button" +repage rgb:- | md5sum; }
+before=$(caption released)
+caption_changed() { [ "$(caption "$1")" != "$before" ]; }
+xdotool mousemove $((X + 347 + 27)) $((Y + 222 + 19)) click 1
+shoot_until clicked caption_changed || fail "the position button's caption did not change"
 
 # The pointer rests on the dialog, where the keyboard follows it.
 expect_end_on_escape

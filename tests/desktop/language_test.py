@@ -54,18 +54,27 @@ def program_node(pid):
     return None
 
 
-def wait_for_window(pid, name, what):
-    """The top-level window of that name, once it shows."""
+def showing_window(pid, name):
+    """The program's top-level window of that name if it shows, else None."""
+    app = program_node(pid)
+    for window in ([] if app is None else [app.getChildAtIndex(i)
+                                           for i in range(app.childCount)]):
+        if window is not None and window.name == name and \
+                window.getState().contains(pyatspi.STATE_SHOWING):
+            return window
+    return None
+
+
+def wait_for_window(pid, name, what, present=True):
+    """The top-level window of that name, once it shows; with present=False, None once
+    no such window shows any more."""
     deadline = time.monotonic() + WAIT
     while time.monotonic() < deadline:
-        app = program_node(pid)
-        for window in ([] if app is None else [app.getChildAtIndex(i)
-                                               for i in range(app.childCount)]):
-            if window is not None and window.name == name and \
-                    window.getState().contains(pyatspi.STATE_SHOWING):
-                return window
+        window = showing_window(pid, name)
+        if (window is not None) == present:
+            return window
         time.sleep(0.2)
-    raise CheckFailed(f"{what} {name!r} did not show")
+    raise CheckFailed(f"{what} {name!r} did not {'show' if present else 'close'}")
 
 
 def names(window, role):
@@ -145,10 +154,14 @@ def run_language(program, locale, texts, shots, work):
                "About box button")
         shoot(shots, f"about-{locale}")
         press_over(about, "Return")
-        time.sleep(0.5)
+        wait_for_window(process.pid, texts.about, "the About box", present=False)
         press_over(main, "Escape")
-        if process.wait(timeout=WAIT) != 0:
-            raise CheckFailed(f"the program ended with status {process.returncode}")
+        try:
+            status = process.wait(timeout=WAIT)
+        except subprocess.TimeoutExpired:
+            raise CheckFailed(f"the program did not end on Escape within {WAIT} s") from None
+        if status != 0:
+            raise CheckFailed(f"the program ended with status {status}")
     except CheckFailed as failure:
         shoot(shots, f"failed-{locale}")
         log.flush()

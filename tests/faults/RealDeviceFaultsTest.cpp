@@ -3,7 +3,6 @@
 // hangs or dies while notes play, and no audio output at all. Each gives the program's message, or
 // none, without hanging the user-interface thread, and the staff goes on working silently.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -14,9 +13,9 @@
 
 #include "FailureMessages.h"
 #include "HangGuard.h"
+#include "RealDevice.h"
 #include "SilentSoundServer.h"
 #include "StaffRig.h"
-#include "WithSoundfont.h"
 #include "midi/fluidsynth/FluidSynthDevice.h"
 #include "midi/system/MidiDevices.h"
 #include "tools/nullsink/NullSinkServer.h"
@@ -28,27 +27,6 @@ using namespace std::chrono_literals;
 
 // Far beyond any bound the devices set themselves; only a real hang reaches it.
 constexpr auto kHang = 60s;
-
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        m_path = fs::temp_directory_path() / ("canzet-faults-" + std::to_string(getpid()));
-        fs::create_directories(m_path);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    fs::path operator/(const std::string& name) const { return m_path / name; }
-
-  private:
-    fs::path m_path;
-};
-
-class RealDevice : public WithSoundfont {
-  protected:
-    ScratchFolder scratch;
-};
 
 std::vector<char> ReadAll(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);

@@ -12,9 +12,9 @@
 
 #include "FailureMessages.h"
 #include "HangGuard.h"
+#include "RealDevice.h"
 #include "SilentSoundServer.h"
 #include "StaffRig.h"
-#include "WithSoundfont.h"
 #include "midi/alsa/AlsaSequencerDevice.h"
 #include "midi/system/MidiDevices.h"
 #include "tools/nullsink/NullSinkServer.h"
@@ -117,16 +117,14 @@ const StartupCase kCases[] = {
      {}},
 };
 
-class StartupLine : public WithSoundfont, public testing::WithParamInterface<StartupCase> {};
+class StartupLine : public RealDevice, public testing::WithParamInterface<StartupCase> {};
 
 TEST_P(StartupLine, IsOneLineInTheProgramsOwnWords) {
     const StartupCase& c = GetParam();
     if (c.needsSequencer != SequencerExists()) {
         GTEST_SKIP() << (c.needsSequencer ? "no ALSA sequencer here" : "an ALSA sequencer here");
     }
-    Scene scene{fs::temp_directory_path() / ("canzet-line-" + std::to_string(getpid())),
-                kSoundfont.string()};
-    fs::create_directories(scene.folder);
+    Scene scene{scratch.Path(), kSoundfont.string()};
     std::vector<std::string> lines;
     {
         const std::shared_ptr<void> arranged = c.arrange(scene);
@@ -145,7 +143,6 @@ TEST_P(StartupLine, IsOneLineInTheProgramsOwnWords) {
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "no library line";
         EXPECT_EQ(rig.MessageBoxes(), c.messageBoxes);
     }
-    fs::remove_all(scene.folder);
     ASSERT_EQ(lines.size(), 1U);
     if (c.needsSequencer) {
         EXPECT_TRUE(lines[0].starts_with(c.line(scene))) << lines[0];

@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # Sourced by the shell tests that drive the real program on a virtual X server: the server,
 # a session whose sound goes nowhere, the program started in it and its main dialog found,
-# and its end on Esc.
+# screenshots taken until they show what is expected, and its end on Esc.
 
 # Runs the calling script again on a virtual X server of its own, 1024 x 768, with
 # "--on-display" after ARGS. XVFB_OPTIONS are added to the server's command line.
@@ -53,6 +53,35 @@ find_main_dialog() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
     staffX=$((X + 10))
     staffY=$((Y + 40))
+}
+
+# The staff's 600 x 160 pixels of screenshot $shots/NAME.png, as $work/NAME-staff.png.
+# $shots is the calling script's folder of screenshots.
+#   staff_of NAME
+# shellcheck disable=SC2154
+staff_of() { convert "$shots/$1.png" -crop "600x160+$staffX+$staffY" +repage "$work/$1-staff.png"; }
+
+# r g b of a pixel of a picture file.
+#   pixel FILE X Y
+pixel() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# Screenshots $shots/NAME.png, its staff as staff_of leaves it, until `TEST NAME ARGS...`
+# holds, for at most 30 s: a repaint follows the input when the busy machine gets to it.
+# The last screenshot stays for the failure report.
+#   shoot_until NAME TEST ARGS...
+shoot_until() {
+    local name=$1
+    shift
+    local deadline=$((SECONDS + 30))
+    while :; do
+        import -window root "$shots/$name.png"
+        staff_of "$name"
+        "$1" "$name" "${@:2}" && return 0
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.2
+    done
 }
 
 # Esc ends the dialog and with it the program, within 10 s and with status 0. With no

@@ -103,7 +103,7 @@ MMRESULT FluidSynthDevice::Open() {
             std::string whyNot;
             for (size_t i = 0; i < drivers.size(); ++i) {
                 *trying = i;
-                if (opened->engine->StartAudio({drivers[i]}, &whyNot)) {
+                if (opened->engine->StartAudio(drivers[i], &whyNot)) {
                     return opened;
                 }
                 opened->whyNot += (opened->whyNot.empty() ? "" : "; ") + whyNot;

@@ -56,21 +56,16 @@ FluidSynthEngine::~FluidSynthEngine() {
     }
 }
 
-bool FluidSynthEngine::StartAudio(const std::vector<std::string>& drivers, std::string* whyNot) {
-    std::string failures;
+bool FluidSynthEngine::StartAudio(const std::string& driver, std::string* whyNot) {
     library_log::Listener listener;
-    for (const std::string& driver : drivers) {
-        fluid_settings_setstr(m_settings, "audio.driver", driver.c_str());
-        m_audio = new_fluid_audio_driver(m_settings, m_synth);
-        if (m_audio != nullptr) {
-            m_audioTitle = AudioDriverTitle(driver);
-            return true;
-        }
-        failures += (failures.empty() ? "" : "; ") + AudioDriverTitle(driver) + ": " +
-                    ExplainAudioFailure(listener.Take());
+    fluid_settings_setstr(m_settings, "audio.driver", driver.c_str());
+    m_audio = new_fluid_audio_driver(m_settings, m_synth);
+    if (m_audio != nullptr) {
+        m_audioTitle = AudioDriverTitle(driver);
+        return true;
     }
     if (whyNot != nullptr) {
-        *whyNot = failures.empty() ? "no driver to try" : failures;
+        *whyNot = AudioDriverTitle(driver) + ": " + ExplainAudioFailure(listener.Take());
     }
     return false;
 }

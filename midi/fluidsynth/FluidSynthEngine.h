@@ -19,9 +19,9 @@ class FluidSynthEngine {
     FluidSynthEngine(const FluidSynthEngine&) = delete;
     FluidSynthEngine& operator=(const FluidSynthEngine&) = delete;
 
-    // Tries the drivers in order and keeps the first that opens; false when none does, and
-    // then `whyNot` says for each driver why, e.g. "PulseAudio: connection refused".
-    bool StartAudio(const std::vector<std::string>& drivers, std::string* whyNot = nullptr);
+    // Opens the audio driver; false when it does not open, and then `whyNot` says why, e.g.
+    // "PulseAudio: connection refused".
+    bool StartAudio(const std::string& driver, std::string* whyNot = nullptr);
     bool HasAudio() const { return m_audio != nullptr; }
     // The driver that opened, as its users know it ("PulseAudio").
     const std::string& AudioTitle() const { return m_audioTitle; }

@@ -118,9 +118,9 @@ class StaffText : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(StaffText, NamesTheNotesLeftToRight) {
     Replay(GetParam().script, [](ReplaySession& session) {
-        EXPECT_EQ(session.Window().AccessibleName(), "五线谱");
-        EXPECT_EQ(session.Window().AccessibleDescription(), GetParam().description);
-        EXPECT_EQ(session.Window().AccessibleChanges(), GetParam().changes);
+        EXPECT_EQ(session.Headless().window.AccessibleName(), "五线谱");
+        EXPECT_EQ(session.Headless().window.AccessibleDescription(), GetParam().description);
+        EXPECT_EQ(session.Headless().window.AccessibleChanges(), GetParam().changes);
     });
 }
 
@@ -153,10 +153,10 @@ TEST(StaffFocus, TabStopArrowsAndADottedRectangleOnlyWhileFocused) {
     CBitmap picture;
     ASSERT_TRUE(picture.LoadBitmap(IDB_STAFF_TREBLE));
     const std::string transcript = Replay("", [&](ReplaySession& session) {
-        EXPECT_NE(session.Window().Style() & WS_TABSTOP, 0u);
+        EXPECT_NE(session.Headless().window.Style() & WS_TABSTOP, 0u);
         EXPECT_EQ(session.Staff().SendMessage(WM_GETDLGCODE),
                   static_cast<LRESULT>(DLGC_WANTARROWS));
-        const Surface& screen = session.Window().ClientSurface();
+        const Surface& screen = session.Headless().window.ClientSurface();
         const auto differing = [&] {
             int count = 0;
             for (int y = 0; y < 160; ++y) {
@@ -171,10 +171,10 @@ TEST(StaffFocus, TabStopArrowsAndADottedRectangleOnlyWhileFocused) {
             return count;
         };
         session.Staff().SendMessage(WM_SETFOCUS);
-        session.Window().RunPendingPaint();
+        session.Headless().window.RunPendingPaint();
         EXPECT_EQ(differing(), 0) << "every other edge pixel inverted";
         session.Staff().SendMessage(WM_KILLFOCUS);
-        session.Window().RunPendingPaint();
+        session.Headless().window.RunPendingPaint();
         EXPECT_EQ(differing(), 2 * (600 + 158) / 2) << "the picture alone again";
     });
     EXPECT_EQ(transcript,

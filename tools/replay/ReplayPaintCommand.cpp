@@ -12,13 +12,12 @@ ReplayCommandDefinition PaintCommand(bool& failed, const long& lineNumber) {
     return {"paint",
             {{ArgumentKind::Word, "FILE"}},
             [&failed, &lineNumber](ReplaySession& session, const ReplayCommand& command) {
-                session.Staff().InvalidateRect(nullptr, FALSE);
-                session.Window().RunPendingPaint();
+                session.Headless().Repaint();
                 // The transcript so far comes first when the picture goes to standard output.
                 session.Out().flush();
                 std::string error;
-                if (!WriteOutputFile(command.words[0],
-                                     EncodeBmp24(session.Window().ClientSurface()), error)) {
+                if (!WriteOutputFile(command.words[0], EncodeBmp24(session.Headless().Screen()),
+                                     error)) {
                     std::cerr << "error " << lineNumber << ": cannot write "
                               << PrintableToken(command.words[0]) << ": " << error << '\n';
                     failed = true;

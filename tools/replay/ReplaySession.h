@@ -12,7 +12,7 @@ class ReplaySession {
     explicit ReplaySession(std::ostream& out);
 
     CStaffControl& Staff() { return m_staff.Staff(); }
-    HeadlessWindow& Window() { return m_staff.window; }
+    HeadlessStaff& Headless() { return m_staff; }
     std::ostream& Out() { return m_out; }
 
   private:

@@ -52,10 +52,10 @@ void PressKey(ReplaySession& session, const ReplayCommand& c) {
     name.remove_prefix(ctrl ? kCtrl.size() : 0);
     const auto* key = std::find_if(std::begin(kKeys), std::end(kKeys),
                                    [name](const NamedKey& k) { return name == k.name; });
-    auto* keyboard = dynamic_cast<HeadlessBackend*>(CurrentBackend());
-    keyboard->SetKeyDown(VK_CONTROL, ctrl);
+    HeadlessBackend& keyboard = session.Headless().backend;
+    keyboard.SetKeyDown(VK_CONTROL, ctrl);
     session.Staff().WindowProc(WM_KEYDOWN, static_cast<WPARAM>(key->virtualKey), 1);
-    keyboard->SetKeyDown(VK_CONTROL, false);
+    keyboard.SetKeyDown(VK_CONTROL, false);
 }
 
 void PrintNotes(ReplaySession& session, const ReplayCommand&) {

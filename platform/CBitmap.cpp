@@ -9,10 +9,33 @@ BOOL CBitmap::LoadBitmap(UINT nIDResource) {
     return LoadBitmapResource(nIDResource, m_surface) ? TRUE : FALSE;
 }
 
+BOOL CBitmap::LoadDoubleBitmap(UINT nIDResource) {
+    if (m_surface.IsEmpty() || !m_double.IsEmpty()) {
+        return FALSE;
+    }
+    return LoadBitmapResource(nIDResource, m_double) ? TRUE : FALSE;
+}
+
 BOOL CBitmap::DeleteObject() {
     if (m_surface.IsEmpty()) {
         return FALSE;
     }
     m_surface = Surface();
+    m_double = Surface();
     return TRUE;
+}
+
+const Surface& CBitmap::PixelsAt(int scale) {
+    if (scale != 2 || m_surface.IsEmpty()) {
+        return m_surface;
+    }
+    if (m_double.IsEmpty()) {
+        m_double.Reset(m_surface.Width() * 2, m_surface.Height() * 2);
+        for (int y = 0; y < m_double.Height(); ++y) {
+            for (int x = 0; x < m_double.Width(); ++x) {
+                m_double.SetPixel(x, y, m_surface.Pixel(x / 2, y / 2));
+            }
+        }
+    }
+    return m_double;
 }

@@ -1,5 +1,6 @@
 // A picture that a drawing context can select: a resource bitmap held as 32-bit pixels,
-// converted once when it is loaded.
+// converted once when it is loaded, and optionally the same picture drawn at twice the size
+// for contexts that paint two surface pixels to the pixel.
 #pragma once
 
 #include "platform/Surface.h"
@@ -10,12 +11,18 @@ class CBitmap {
     // Replaces nothing: loading into a bitmap that holds a picture fails, as it does in
     // the window system; release it with DeleteObject first.
     BOOL LoadBitmap(UINT nIDResource);
-    // Releases the picture; does nothing on an empty bitmap.
+    // Adds the twice-size picture; fails without a picture, or with one already added.
+    BOOL LoadDoubleBitmap(UINT nIDResource);
+    // Releases both pictures; does nothing on an empty bitmap.
     BOOL DeleteObject();
 
     bool IsEmpty() const { return m_surface.IsEmpty(); }
     const Surface& Pixels() const { return m_surface; }
+    // The picture at 1 or 2 surface pixels to the pixel; at 2 without a twice-size
+    // picture, the picture with each pixel doubled.
+    const Surface& PixelsAt(int scale);
 
   private:
     Surface m_surface;
+    Surface m_double;
 };

@@ -1,6 +1,7 @@
 #include "platform/CDC.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 #include "platform/Backend.h"
@@ -37,11 +38,12 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
     if (m_target == nullptr || pSrcDC == nullptr || !IsSupportedRop(dwRop)) {
         return FALSE;
     }
-    const Surface* source = pSrcDC->Source();
+    const Surface* source = pSrcDC->Source(m_scale);
     if (source == nullptr || source->IsEmpty()) {
         return FALSE;
     }
-    BlitArea area{x, y, nWidth, nHeight, xSrc, ySrc};
+    const int s = m_scale;
+    BlitArea area{x * s, y * s, nWidth * s, nHeight * s, xSrc * s, ySrc * s};
     if (ClipBlitArea(area, DrawableArea(), source->Width(), source->Height())) {
         RunBlit(*m_target, *source, area, dwRop);
     }
@@ -53,8 +55,9 @@ BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) {
         return FALSE;
     }
     // A block transfer from a source as large as the block itself clips the same way.
-    BlitArea area{x, y, nWidth, nHeight, 0, 0};
-    if (ClipBlitArea(area, DrawableArea(), nWidth, nHeight)) {
+    const int s = m_scale;
+    BlitArea area{x * s, y * s, nWidth * s, nHeight * s, 0, 0};
+    if (ClipBlitArea(area, DrawableArea(), nWidth * s, nHeight * s)) {
         FillArea(*m_target, CRect(area.x, area.y, area.x + area.width, area.y + area.height),
                  Surface::kWhite);
     }
@@ -70,7 +73,49 @@ BOOL CDC::LineTo(int x, int y) {
     if (m_target == nullptr) {
         return FALSE;
     }
+    if (m_scale != 1) {
+        return ScaledLineTo(from, m_position);
+    }
     return DrawLine(*m_target, DrawableArea(), from, m_position, kPenColour) ? TRUE : FALSE;
+}
+
+// The pen is as wide as a client pixel. A level or upright line covers exactly the target
+// pixels of the client pixels it would cover; a slanted one is drawn once from each
+// corner of its end pixels.
+BOOL CDC::ScaledLineTo(CPoint from, CPoint to) {
+    const int s = m_scale;
+    if (std::abs(static_cast<long long>(from.x)) >= kLineCoordinateLimit / s ||
+        std::abs(static_cast<long long>(from.y)) >= kLineCoordinateLimit / s ||
+        std::abs(static_cast<long long>(to.x)) >= kLineCoordinateLimit / s ||
+        std::abs(static_cast<long long>(to.y)) >= kLineCoordinateLimit / s) {
+        return FALSE;
+    }
+    if (from == to) {
+        return TRUE;
+    }
+    if (from.x == to.x || from.y == to.y) {
+        // The client pixels from `from` toward `to`, the end point left out.
+        const auto span = [](LONG a, LONG b) {
+            return b > a ? std::pair(a, b) : b < a ? std::pair(b + 1, a + 1) : std::pair(a, a + 1);
+        };
+        const auto [left, right] = span(from.x, to.x);
+        const auto [top, bottom] = span(from.y, to.y);
+        const CRect line = Scaled(CRect(left, top, right, bottom));
+        const CRect area = DrawableArea();
+        const CRect fill(std::max(line.left, area.left), std::max(line.top, area.top),
+                         std::min(line.right, area.right), std::min(line.bottom, area.bottom));
+        if (!fill.IsRectEmpty()) {
+            FillArea(*m_target, fill, kPenColour);
+        }
+        return TRUE;
+    }
+    for (int dy = 0; dy < s; ++dy) {
+        for (int dx = 0; dx < s; ++dx) {
+            DrawLine(*m_target, DrawableArea(), CPoint(from.x * s + dx, from.y * s + dy),
+                     CPoint(to.x * s + dx, to.y * s + dy), kPenColour);
+        }
+    }
+    return TRUE;
 }
 
 void CDC::DrawFocusRect(LPCRECT lpRect) {
@@ -80,10 +125,17 @@ void CDC::DrawFocusRect(LPCRECT lpRect) {
     const CRect rect(*lpRect);
     const CRect area = DrawableArea();
     const auto invert = [&](LONG x, LONG y) {
-        // The dots keep their places on the surface, whatever the rectangle's origin.
-        if ((x + y) % 2 == 0 && x >= area.left && x < area.right && y >= area.top &&
-            y < area.bottom) {
-            m_target->SetPixel(x, y, m_target->Pixel(x, y) ^ 0x00FFFFFFu);
+        // The dots keep their places on the surface, whatever the rectangle's origin; each
+        // is a client pixel.
+        if ((x + y) % 2 != 0) {
+            return;
+        }
+        for (LONG ty = y * m_scale; ty < (y + 1) * m_scale; ++ty) {
+            for (LONG tx = x * m_scale; tx < (x + 1) * m_scale; ++tx) {
+                if (tx >= area.left && tx < area.right && ty >= area.top && ty < area.bottom) {
+                    m_target->SetPixel(tx, ty, m_target->Pixel(tx, ty) ^ 0x00FFFFFFu);
+                }
+            }
         }
     };
     if (rect.IsRectEmpty()) {
@@ -113,7 +165,7 @@ BOOL CDC::DrawIcon(int x, int y, HICON hIcon) {
     if (image == nullptr) {
         return FALSE;
     }
-    DrawIconImage(*m_target, DrawableArea(), x, y, *image, size);
+    DrawIconImage(*m_target, DrawableArea(), x * m_scale, y * m_scale, *image, size * m_scale);
     return TRUE;
 }
 
@@ -124,16 +176,22 @@ HDC CDC::GetSafeHdc() const {
     return reinterpret_cast<HDC>(const_cast<CDC*>(this));
 }
 
-void CDC::SetTarget(Surface* target, const CRect& clip) {
+void CDC::SetTarget(Surface* target, const CRect& clip, int scale) {
     m_target = target;
-    m_clip = clip;
+    m_scale = scale > 1 ? scale : 1;
+    m_clip = Scaled(clip);
 }
 
-const Surface* CDC::Source() const {
+const Surface* CDC::Source(int scale) const {
     if (m_memory) {
-        return m_selected != nullptr ? &m_selected->Pixels() : nullptr;
+        return m_selected != nullptr ? &m_selected->PixelsAt(scale) : nullptr;
     }
     return m_target;
+}
+
+CRect CDC::Scaled(const CRect& rect) const {
+    return CRect(rect.left * m_scale, rect.top * m_scale, rect.right * m_scale,
+                 rect.bottom * m_scale);
 }
 
 CRect CDC::DrawableArea() const {

@@ -42,19 +42,25 @@ class CDC {
     HDC GetSafeHdc() const;
 
   protected:
-    // Where this context draws, and the part of it that drawing may touch.
-    void SetTarget(Surface* target, const CRect& clip);
+    // Where this context draws, and the part of it that drawing may touch, in client
+    // pixels; `scale` target pixels make one client pixel along each axis.
+    void SetTarget(Surface* target, const CRect& clip, int scale = 1);
 
   private:
-    const Surface* Source() const;
-    // The clip rectangle within the target's current size.
+    // The picture a block transfer from this context reads, at the target's scale.
+    const Surface* Source(int scale) const;
+    // The clip rectangle in target pixels, within the target's current size.
     CRect DrawableArea() const;
+    // Target pixels of a client rectangle.
+    CRect Scaled(const CRect& rect) const;
+    BOOL ScaledLineTo(CPoint from, CPoint to);
 
     Surface* m_target = nullptr;
     CRect m_clip;
     CBitmap* m_selected = nullptr;
     bool m_memory = false;
     CPoint m_position;
+    int m_scale = 1;
 };
 
 // The context of one WM_PAINT: clipped to the invalid part of the window, which it

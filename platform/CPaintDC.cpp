@@ -6,7 +6,7 @@ CPaintDC::CPaintDC(CWnd* pWnd) : m_peer(pWnd != nullptr ? pWnd->GetPeer() : null
         return;
     }
     m_paintRect = m_peer->BeginPaint();
-    SetTarget(&m_peer->ClientSurface(), m_paintRect);
+    SetTarget(&m_peer->ClientSurface(), m_paintRect, m_peer->PaintScale());
 }
 
 CPaintDC::~CPaintDC() {

@@ -37,6 +37,10 @@ class WindowPeer {
     virtual void EndPaint() = 0;
 
     virtual CRect ClientRect() const = 0;
+    // Surface pixels to a client pixel along each axis: 2 on screens of 1.5 or more device
+    // pixels to the pixel, else 1. The client surface is that many times the client area;
+    // everything else, positions and input alike, stays in client pixels.
+    virtual int PaintScale() const { return 1; }
     virtual void Move(int x, int y, int width, int height, BOOL repaint) = 0;
     virtual void SetText(const std::string& utf8) = 0;
     virtual std::string Text() const = 0;

@@ -11,6 +11,12 @@
 #define IDB_NOTE_SELECTED 131
 #define IDB_NOTE_MASK 132
 #define IDB_STAFF_BASS 133
+// The same pictures drawn at twice the size, for screens of two device pixels to the pixel.
+#define IDB_STAFF_TREBLE_2X 140
+#define IDB_NOTE_2X 141
+#define IDB_NOTE_SELECTED_2X 142
+#define IDB_NOTE_MASK_2X 143
+#define IDB_STAFF_BASS_2X 144
 #define IDS_MIDI_INIT_FAILED 200
 #define IDS_MIDI_OPEN_FAILED 201
 // What a screen reader says of the staff: its name, one note ("%s" its pitch, "%d" its

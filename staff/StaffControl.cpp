@@ -1,6 +1,7 @@
 #include "staff/StaffControl.h"
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 #include "res/resource.h"
@@ -34,15 +35,17 @@ void CStaffControl::SetMaxNotes(int nMaxNotes) {
 
 void CStaffControl::SetClef(bool bTreble) {
     m_bTreble = bTreble;
-    const std::pair<CBitmap*, UINT> pictures[] = {
-        {&m_bmpStaff, bTreble ? IDB_STAFF_TREBLE : IDB_STAFF_BASS},
-        {&m_bmpNote, IDB_NOTE},
-        {&m_bmpNoteSelected, IDB_NOTE_SELECTED},
-        {&m_bmpNoteMask, IDB_NOTE_MASK},
+    const std::tuple<CBitmap*, UINT, UINT> pictures[] = {
+        {&m_bmpStaff, bTreble ? IDB_STAFF_TREBLE : IDB_STAFF_BASS,
+         bTreble ? IDB_STAFF_TREBLE_2X : IDB_STAFF_BASS_2X},
+        {&m_bmpNote, IDB_NOTE, IDB_NOTE_2X},
+        {&m_bmpNoteSelected, IDB_NOTE_SELECTED, IDB_NOTE_SELECTED_2X},
+        {&m_bmpNoteMask, IDB_NOTE_MASK, IDB_NOTE_MASK_2X},
     };
-    for (const auto& [bitmap, id] : pictures) {
+    for (const auto& [bitmap, id, doubleId] : pictures) {
         bitmap->DeleteObject();
         bitmap->LoadBitmap(id);
+        bitmap->LoadDoubleBitmap(doubleId);
     }
     // The pitch names follow the clef.
     UpdateAccessibleText();

@@ -94,9 +94,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    // Whole device pixel ratios keep every picture pixel an exact square of screen pixels.
+    // The screen's own ratio, fractions too: the staff paints its finer pictures from 1.5
+    // on and Qt smooths what is between.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     const QtMessageHandler qtHandler = qInstallMessageHandler(HoldStartupMessage);
     QApplication application(toolkitArgc, toolkitArgv.data());
     qInstallMessageHandler(qtHandler);

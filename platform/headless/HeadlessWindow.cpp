@@ -70,7 +70,14 @@ void HeadlessWindow::EndPaint() {
 }
 
 CRect HeadlessWindow::ClientRect() const {
-    return CRect(0, 0, m_surface.Width(), m_surface.Height());
+    return CRect(0, 0, m_surface.Width() / m_scale, m_surface.Height() / m_scale);
+}
+
+void HeadlessWindow::SetPaintScale(int scale) {
+    const CRect client = ClientRect();
+    m_scale = scale > 1 ? scale : 1;
+    m_surface.Reset(client.Width() * m_scale, client.Height() * m_scale);
+    m_invalid = ClientRect();
 }
 
 void HeadlessWindow::Move(int x, int y, int width, int height, BOOL repaint) {
@@ -78,8 +85,8 @@ void HeadlessWindow::Move(int x, int y, int width, int height, BOOL repaint) {
          .rect = CRect(x, y, x + width, y + height),
          .flag = repaint});
     m_position = CPoint(x, y);
-    if (width != m_surface.Width() || height != m_surface.Height()) {
-        m_surface.Reset(width, height);
+    if (width != ClientRect().Width() || height != ClientRect().Height()) {
+        m_surface.Reset(width * m_scale, height * m_scale);
         m_invalid = Intersection(m_invalid, ClientRect());
     }
     if (repaint) {

@@ -22,6 +22,7 @@ class HeadlessWindow : public WindowPeer {
     CRect BeginPaint() override;
     void EndPaint() override;
     CRect ClientRect() const override;
+    int PaintScale() const override { return m_scale; }
     void Move(int x, int y, int width, int height, BOOL repaint) override;
     void SetText(const std::string& utf8) override;
     std::string Text() const override { return m_text; }
@@ -46,6 +47,9 @@ class HeadlessWindow : public WindowPeer {
     // Dialog windows: the controls that Control(id) finds.
     void AddControl(int id, HeadlessWindow& control) { m_controls[id] = &control; }
     void SetIconic(bool iconic) { m_iconic = iconic; }
+    // Paints at `scale` surface pixels to the client pixel from now on (1 or 2), as on a
+    // screen of that many device pixels to the pixel.
+    void SetPaintScale(int scale);
     void SetHasSystemMenu(bool has) { m_hasSystemMenu = has; }
     CPoint Position() const { return m_position; }
     HICON Icon(bool big) const { return big ? m_bigIcon : m_smallIcon; }
@@ -61,6 +65,7 @@ class HeadlessWindow : public WindowPeer {
 
     CallLog& m_log;
     Surface m_surface;
+    int m_scale = 1;
     CRect m_invalid;
     CPoint m_position;
     std::string m_text;

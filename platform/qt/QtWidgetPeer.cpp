@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/CWnd.h"
@@ -34,10 +35,16 @@ void QtWidgetPeer::Invalidate(const RECT* rect, BOOL) {
 }
 
 Surface& QtWidgetPeer::ClientSurface() {
-    if (m_surface.Width() != m_widget.width() || m_surface.Height() != m_widget.height()) {
-        m_surface.Reset(m_widget.width(), m_widget.height());
+    const int scale = PaintScale();
+    if (m_surface.Width() != m_widget.width() * scale ||
+        m_surface.Height() != m_widget.height() * scale) {
+        m_surface.Reset(m_widget.width() * scale, m_widget.height() * scale);
     }
     return m_surface;
+}
+
+int QtWidgetPeer::PaintScale() const {
+    return m_widget.devicePixelRatioF() >= 1.5 ? 2 : 1;
 }
 
 CRect QtWidgetPeer::BeginPaint() {
@@ -118,7 +125,16 @@ void QtWidgetPeer::PresentSurface(QPainter& painter, const QRect& rect) const {
         return;
     }
     // 0x00RRGGBB is Format_RGB32's layout: Qt ignores the top byte, so no copy is made.
-    const QImage image(reinterpret_cast<const uchar*>(m_surface.Row(0)), m_surface.Width(),
-                       m_surface.Height(), m_surface.Width() * 4, QImage::Format_RGB32);
-    painter.drawImage(rect, image, rect);
+    QImage image(reinterpret_cast<const uchar*>(m_surface.Row(0)), m_surface.Width(),
+                 m_surface.Height(), m_surface.Width() * 4, QImage::Format_RGB32);
+    const int scale = m_surface.Width() / std::max(m_widget.width(), 1);
+    if (scale == 1 && m_widget.devicePixelRatioF() == 1.0) {
+        painter.drawImage(rect, image, rect);
+        return;
+    }
+    image.setDevicePixelRatio(scale);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(
+        QRectF(rect), image,
+        QRectF(rect.x() * scale, rect.y() * scale, rect.width() * scale, rect.height() * scale));
 }

@@ -2,8 +2,9 @@
 // requests, and the client surface that the owner paints in WM_PAINT and that is then
 // presented on the widget.
 //
-// Control pixels are Qt's logical pixels. The application rounds the device pixel ratio
-// to a whole number, so a surface is shown at an integer scale, pixel for pixel.
+// Control pixels are Qt's logical pixels. At a device pixel ratio of 1.5 or more the
+// surface holds two pixels to the control pixel; Qt scales it smoothly to the screen's own
+// ratio where the two differ, and shows it pixel for pixel where they agree.
 #pragma once
 
 #include <QPoint>
@@ -33,6 +34,7 @@ class QtWidgetPeer : public WindowPeer {
     CRect BeginPaint() override;
     void EndPaint() override;
     CRect ClientRect() const override;
+    int PaintScale() const override;
     void Move(int x, int y, int width, int height, BOOL repaint) override;
     BOOL IsIconic() const override;
     HICON SetIcon(HICON icon, BOOL big) override;

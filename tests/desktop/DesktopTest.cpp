@@ -65,6 +65,7 @@ TEST(DesktopLayout, ControlsStandWhereTheTemplatePutsThem) {
 TEST(DesktopStaff, ShowsTheStaffPictureUnconverted) {
     CBitmap picture;
     ASSERT_TRUE(picture.LoadBitmap(IDB_STAFF_TREBLE));
+    ASSERT_TRUE(picture.LoadDoubleBitmap(IDB_STAFF_TREBLE_2X));
     DesktopHarness program;
     program.Run([&](MainWindowUser& user) {
         const QImage frame = user.GrabStaff();
@@ -74,7 +75,7 @@ TEST(DesktopStaff, ShowsTheStaffPictureUnconverted) {
         int differing = 0;
         for (int y = 0; y < frame.height(); ++y) {
             for (int x = 0; x < frame.width(); ++x) {
-                const QRgb expected = 0xFF000000 | picture.Pixels().Pixel(x / scale, y / scale);
+                const QRgb expected = 0xFF000000 | picture.PixelsAt(scale).Pixel(x, y);
                 differing += (frame.pixel(x, y) | 0xFF000000) != expected ? 1 : 0;
             }
         }
@@ -259,11 +260,12 @@ TEST(DesktopSystemMenu, AltSpaceOpensItAndCloseEndsTheProgram) {
     EXPECT_EQ(result, IDCANCEL);
 }
 
-// Whether every staff pixel of the frame shows the picture's pixel.
-bool ShowsPicture(const QImage& frame, const CBitmap& picture) {
-    for (int y = 0; y < 160; ++y) {
-        for (int x = 0; x < 600; ++x) {
-            if (StaffPixel(frame, x, y) != (0xFF000000 | picture.Pixels().Pixel(x, y))) {
+// Whether every pixel of the frame shows the picture's pixel at the frame's scale.
+bool ShowsPicture(const QImage& frame, CBitmap& picture) {
+    const Surface& pixels = picture.PixelsAt(static_cast<int>(frame.devicePixelRatio()));
+    for (int y = 0; y < frame.height(); ++y) {
+        for (int x = 0; x < frame.width(); ++x) {
+            if ((frame.pixel(x, y) | 0xFF000000) != (0xFF000000 | pixels.Pixel(x, y))) {
                 return false;
             }
         }
@@ -277,6 +279,8 @@ TEST(DesktopSystemMenu, BassClefAndClearItemsChangeTheStaffAtOnce) {
     CBitmap bass;
     ASSERT_TRUE(treble.LoadBitmap(IDB_STAFF_TREBLE));
     ASSERT_TRUE(bass.LoadBitmap(IDB_STAFF_BASS));
+    ASSERT_TRUE(treble.LoadDoubleBitmap(IDB_STAFF_TREBLE_2X));
+    ASSERT_TRUE(bass.LoadDoubleBitmap(IDB_STAFF_BASS_2X));
     theApp.m_staffSetup = StaffSetup{false, 3};
     DesktopHarness program;
     std::vector<std::pair<bool, bool>> checkableChecked;

@@ -12,13 +12,17 @@ Surface Load(UINT id) {
     return bitmap.Pixels();
 }
 
-bool Inside(long long x, long long y) {
-    return x >= 0 && x < kControlWidth && y >= 0 && y < kControlHeight;
+bool Inside(long long x, long long y, int scale) {
+    return x >= 0 && x < kControlWidth * scale && y >= 0 && y < kControlHeight * scale;
 }
 
 }  // namespace
 
-StaffPictures LoadStaffPictures(bool treble) {
+StaffPictures LoadStaffPictures(bool treble, int scale) {
+    if (scale == 2) {
+        return {Load(treble ? IDB_STAFF_TREBLE_2X : IDB_STAFF_BASS_2X), Load(IDB_NOTE_2X),
+                Load(IDB_NOTE_SELECTED_2X), Load(IDB_NOTE_MASK_2X), 2};
+    }
     return {Load(treble ? IDB_STAFF_TREBLE : IDB_STAFF_BASS), Load(IDB_NOTE),
             Load(IDB_NOTE_SELECTED), Load(IDB_NOTE_MASK)};
 }
@@ -41,10 +45,13 @@ std::vector<int> LedgerRows(long long y) {
 
 void DrawExpectedNote(Surface& frame, const StaffPictures& pictures, const ExpectedNote& note,
                       const std::vector<int>& ledgerRows) {
+    const int s = pictures.scale;
     for (int row : ledgerRows) {
-        for (long long x = note.x - 24; x < note.x + 24; ++x) {
-            if (Inside(x, row)) {
-                frame.SetPixel(static_cast<int>(x), row, kInk);
+        for (long long x = (note.x - 24) * s; x < (note.x + 24) * s; ++x) {
+            for (long long y = row * s; y < (row + 1) * s; ++y) {
+                if (Inside(x, y, s)) {
+                    frame.SetPixel(static_cast<int>(x), static_cast<int>(y), kInk);
+                }
             }
         }
     }
@@ -52,11 +59,11 @@ void DrawExpectedNote(Surface& frame, const StaffPictures& pictures, const Expec
     if (glyph.IsEmpty() || pictures.mask.IsEmpty()) {
         return;
     }
-    for (int row = 0; row < 15; ++row) {
-        for (int column = 0; column < 25; ++column) {
-            const long long x = note.x - 12 + column;
-            const long long y = note.y - 7 + row;
-            if (!Inside(x, y)) {
+    for (int row = 0; row < 15 * s; ++row) {
+        for (int column = 0; column < 25 * s; ++column) {
+            const long long x = (note.x - 12) * s + column;
+            const long long y = (note.y - 7) * s + row;
+            if (!Inside(x, y, s)) {
                 continue;
             }
             const std::uint32_t g = glyph.Pixel(column, row);

@@ -18,10 +18,13 @@ struct StaffPictures {
     Surface note;
     Surface selected;
     Surface mask;
+    // Frame pixels to a control pixel: the pictures are drawn this many times larger.
+    int scale = 1;
 };
 
-// The real pictures of the program's resources; empty surfaces where a load fails.
-StaffPictures LoadStaffPictures(bool treble);
+// The real pictures of the program's resources; empty surfaces where a load fails. At
+// `scale` 2 the twice-size ones.
+StaffPictures LoadStaffPictures(bool treble, int scale = 1);
 
 // Centres in 64 bits, so that notes far off the control can be described exactly.
 struct ExpectedNote {
@@ -37,7 +40,8 @@ struct ExpectedNote {
 std::vector<int> LedgerRows(long long y);
 
 // Black ledger lines from x − 24 to x + 23 on each row, then the note's box at
-// (x − 12, y − 7): every channel becomes glyph AND (NOT mask OR screen).
+// (x − 12, y − 7): every channel becomes glyph AND (NOT mask OR screen). Positions and
+// line widths are multiplied by the pictures' scale.
 void DrawExpectedNote(Surface& frame, const StaffPictures& pictures, const ExpectedNote& note,
                       const std::vector<int>& ledgerRows);
 void DrawExpectedNote(Surface& frame, const StaffPictures& pictures, const ExpectedNote& note);

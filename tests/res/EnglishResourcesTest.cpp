@@ -26,13 +26,13 @@ std::string String(std::uint16_t id, WORD language) {
         .value_or("(none)");
 }
 
-// Every field of a template but its texts.
+// Every field of a template but its texts and its font's size and face.
 std::string Layout(const DialogTemplate& d) {
     std::ostringstream out;
     out << d.extended << ' ' << d.style << ' ' << d.exStyle << ' ' << d.helpId << ' ' << d.x << ' '
         << d.y << ' ' << d.cx << ' ' << d.cy << ' ' << d.menu.text << ' ' << d.windowClass.text
-        << ' ' << d.hasFont << ' ' << d.font.pointSize << ' ' << d.font.weight << ' '
-        << d.font.italic << ' ' << d.font.charset << ' ' << d.font.face;
+        << ' ' << d.hasFont << ' ' << d.font.weight << ' ' << d.font.italic << ' '
+        << d.font.charset;
     for (const DialogControl& c : d.controls) {
         out << " | " << c.className << ' ' << c.classAtom << ' ' << c.id << ' ' << c.text.isNumber
             << ' ' << c.text.number << ' ' << c.style << ' ' << c.exStyle << ' ' << c.helpId << ' '
@@ -75,6 +75,9 @@ TEST(EnglishResources, DialogsHaveTheEnglishTextsAndTheChineseLayout) {
         const DialogTemplate english = Dialog(c.id, kEnglishResources);
         EXPECT_EQ(Texts(english), c.texts);
         EXPECT_EQ(Layout(english), Layout(Dialog(c.id, kChineseResources)));
+        // Latin letters in the font English dialogs use, not the Chinese face's.
+        EXPECT_EQ(english.font.face, "MS Shell Dlg");
+        EXPECT_EQ(english.font.pointSize, 8);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "tools/resgen/IconPicture.h"
 
+#include <algorithm>
+
 #include "tools/resgen/InkCanvas.h"
 
 namespace {
@@ -37,9 +39,11 @@ struct IconLayout {
     int stemTop;
 };
 
+constexpr IconLayout kLayout32{6, 5, 13.5, 5.0, 3.4, 2, 3};
+constexpr IconLayout kLayout16{2, 3, 6.5, 3.1, 2.1, 1, 1};
+
 IndexedImage DrawIconImage(int size) {
-    const IconLayout layout =
-        size == 32 ? IconLayout{6, 5, 13.5, 5.0, 3.4, 2, 3} : IconLayout{2, 3, 6.5, 3.1, 2.1, 1, 1};
+    const IconLayout layout = size == 32 ? kLayout32 : kLayout16;
     IndexedImage image{size,
                        std::vector<std::uint8_t>(static_cast<std::size_t>(size) * size, kWhite)};
     auto at = [&](int x, int y) -> std::uint8_t& {
@@ -73,4 +77,58 @@ IndexedImage DrawIconImage(int size) {
         }
     }
     return image;
+}
+
+namespace {
+
+unsigned Blend(unsigned base, unsigned ink, int coverage) {
+    return (base * (255 - coverage) + ink * coverage + 127) / 255;
+}
+
+void InkPixel(Surface& picture, int x, int y, std::uint32_t ink, int coverage) {
+    const std::uint32_t base = picture.Pixel(x, y);
+    picture.SetPixel(x, y,
+                     RgbPixel(Blend((base >> 16) & 0xFF, (ink >> 16) & 0xFF, coverage),
+                              Blend((base >> 8) & 0xFF, (ink >> 8) & 0xFF, coverage),
+                              Blend(base & 0xFF, ink & 0xFF, coverage)));
+}
+
+void FillBlock(Surface& picture, int left, int top, int right, int bottom, std::uint32_t rgb) {
+    for (int y = std::max(top, 0); y < std::min(bottom, picture.Height()); ++y) {
+        for (int x = std::max(left, 0); x < std::min(right, picture.Width()); ++x) {
+            picture.SetPixel(x, y, rgb);
+        }
+    }
+}
+
+}  // namespace
+
+Surface DrawLargeIcon(int size) {
+    const IconLayout& layout = kLayout32;
+    // Whole icon pixels: every line, the frame and the stem stay crisp.
+    const int unit = size / 32;
+    Surface picture(size, size, kStandardPalette[kWhite]);
+    const std::uint32_t navy = kStandardPalette[kNavy];
+    FillBlock(picture, 0, 0, size, unit, navy);
+    FillBlock(picture, 0, size - unit, size, size, navy);
+    FillBlock(picture, 0, 0, unit, size, navy);
+    FillBlock(picture, size - unit, 0, size, size, navy);
+    for (int k = 0; k < 5; ++k) {
+        const int row = (layout.firstLine + k * layout.lineGap) * size / 32;
+        FillBlock(picture, 2 * unit, row, size - 2 * unit, row + unit, kStandardPalette[kGrey]);
+    }
+    const int middleLine = layout.firstLine + 2 * layout.lineGap;
+    InkCanvas ink(size, size, 8);
+    const double scale = size / 32.0;
+    ink.Ellipse(layout.headX * scale, (middleLine + 0.5) * scale, layout.headRx * scale,
+                layout.headRy * scale, -25.0);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            InkPixel(picture, x, y, kStandardPalette[kBlack], ink.Coverage(x, y));
+        }
+    }
+    const int stemRight = static_cast<int>((layout.headX + layout.headRx) * scale);
+    FillBlock(picture, stemRight - layout.stemWidth * size / 32, layout.stemTop * size / 32,
+              stemRight, middleLine * size / 32 + unit, kStandardPalette[kBlack]);
+    return picture;
 }

@@ -4,10 +4,11 @@
 #include <cmath>
 #include <numbers>
 
-InkCanvas::InkCanvas(int width, int height, int samples)
+InkCanvas::InkCanvas(int width, int height, int samples, int scale)
     : m_width(width),
       m_height(height),
       m_samples(samples),
+      m_scale(scale),
       m_fine(static_cast<std::size_t>(width) * samples * height * samples, 0) {}
 
 void InkCanvas::SetSamplesWhere(double left, double top, double right, double bottom,
@@ -30,6 +31,9 @@ void InkCanvas::SetSamplesWhere(double left, double top, double right, double bo
 }
 
 void InkCanvas::Disc(double cx, double cy, double radius) {
+    cx *= m_scale;
+    cy *= m_scale;
+    radius *= m_scale;
     const double r2 = radius * radius;
     SetSamplesWhere(cx - radius, cy - radius, cx + radius, cy + radius, 1, [&](double x, double y) {
         return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= r2;
@@ -46,6 +50,10 @@ void InkCanvas::ClearEllipse(double cx, double cy, double rx, double ry, double 
 
 void InkCanvas::EllipseSamples(double cx, double cy, double rx, double ry, double degrees,
                                unsigned char value) {
+    cx *= m_scale;
+    cy *= m_scale;
+    rx *= m_scale;
+    ry *= m_scale;
     const double turn = degrees * std::numbers::pi / 180.0;
     const double c = std::cos(turn);
     const double s = std::sin(turn);
@@ -72,7 +80,7 @@ void InkCanvas::Stroke(const std::vector<Knot>& knots) {
         const double length = std::hypot(p2.x - p1.x, p2.y - p1.y) +
                               std::hypot(b1x - p1.x, b1y - p1.y) +
                               std::hypot(b2x - p2.x, b2y - p2.y);
-        const int steps = std::max(8, static_cast<int>(length * 12));
+        const int steps = std::max(8, static_cast<int>(length * 12 * m_scale));
         for (int k = 0; k <= steps; ++k) {
             const double t = static_cast<double>(k) / steps;
             const double u = 1.0 - t;

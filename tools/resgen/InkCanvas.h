@@ -7,10 +7,12 @@
 
 class InkCanvas {
   public:
-    // `samples` fine samples along each axis of every pixel.
-    InkCanvas(int width, int height, int samples);
+    // `samples` fine samples along each axis of every pixel. Every position and width
+    // given below is multiplied by `scale`, so the same strokes draw a larger picture.
+    InkCanvas(int width, int height, int samples, int scale = 1);
 
-    // Pen positions are in pixel units; pixel (x, y) covers [x, x+1) × [y, y+1).
+    // Pen positions are in pixel units of the unscaled picture; pixel (x, y) covers [x, x+1) × [y,
+    // y+1).
     void Disc(double cx, double cy, double radius);
     // An ellipse with half-axes rx, ry, its rx axis turned by `degrees` (clockwise on screen).
     void Ellipse(double cx, double cy, double rx, double ry, double degrees);
@@ -38,5 +40,6 @@ class InkCanvas {
     int m_width;
     int m_height;
     int m_samples;
+    double m_scale;
     std::vector<unsigned char> m_fine;
 };

@@ -48,13 +48,17 @@ std::uint32_t Grey(int value) {
     return RgbPixel(value, value, value);
 }
 
+// A whole note: a wide ring around an oval hollow tilted from upper left to lower right.
+void InkWholeNote(InkCanvas& ink) {
+    ink.Ellipse(12.5, 7.0, 12.9, 7.2, 0.0);
+    ink.ClearEllipse(12.6, 7.1, 4.6, 2.9, 38.0);
+}
+
 }  // namespace
 
 NoteBitmaps DrawNoteBitmaps() {
-    // A whole note: a wide ring around an oval hollow tilted from upper left to lower right.
     InkCanvas ink(kWidth, kHeight, 16);
-    ink.Ellipse(12.5, 7.0, 12.9, 7.2, 0.0);
-    ink.ClearEllipse(12.6, 7.1, 4.6, 2.9, 38.0);
+    InkWholeNote(ink);
 
     struct Dark {
         int coverage;
@@ -96,6 +100,30 @@ NoteBitmaps DrawNoteBitmaps() {
                 notes.mask.SetPixel(x, y, Grey(shade));
             }
             notes.selected.SetPixel(x, y, RgbPixel(255, grey, grey));
+        }
+    }
+    return notes;
+}
+
+NoteBitmaps DrawDoubleNoteBitmaps() {
+    constexpr int kScale = 2;
+    const int width = kWidth * kScale;
+    const int height = kHeight * kScale;
+    InkCanvas ink(width, height, 16, kScale);
+    InkWholeNote(ink);
+    NoteBitmaps notes{Surface(width, height), Surface(width, height), Surface(width, height)};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int coverage = ink.Coverage(x, y);
+            if (coverage == 0) {
+                continue;
+            }
+            // The mask clears every inked pixel to white, so that the glyph's edge shades
+            // show on white as they do in the smaller picture.
+            const int grey = 255 - coverage;
+            notes.glyph.SetPixel(x, y, Grey(grey));
+            notes.selected.SetPixel(x, y, RgbPixel(255, grey, grey));
+            notes.mask.SetPixel(x, y, Grey(0));
         }
     }
     return notes;

@@ -10,3 +10,6 @@ struct NoteBitmaps {
 };
 
 NoteBitmaps DrawNoteBitmaps();
+// The same three at twice the size, 50 × 30, straight from the drawn ring: for screens
+// of two device pixels to the pixel.
+NoteBitmaps DrawDoubleNoteBitmaps();

@@ -28,15 +28,17 @@ unsigned Mix(unsigned base, unsigned ink, int coverage) {
 
 }  // namespace
 
-Surface DrawStaffPicture(Clef clef) {
-    Surface picture(kWidth, kHeight);
+Surface DrawStaffPicture(Clef clef, int scale) {
+    Surface picture(kWidth * scale, kHeight * scale);
     for (int row : kLineRows) {
-        for (int x = kLineLeft; x <= kLineRight; ++x) {
-            picture.SetPixel(x, row, kLineColour);
+        for (int y = row * scale; y < (row + 1) * scale; ++y) {
+            for (int x = kLineLeft * scale; x < (kLineRight + 1) * scale; ++x) {
+                picture.SetPixel(x, y, kLineColour);
+            }
         }
     }
 
-    InkCanvas ink(64, kHeight, 16);
+    InkCanvas ink(64 * scale, kHeight * scale, 16, scale);
     Box box{};
     if (clef == Clef::kTreble) {
         InkTrebleClef(ink);
@@ -46,8 +48,8 @@ Surface DrawStaffPicture(Clef clef) {
         box = {16, 52, 56, 97};
     }
     // The clef stays inside its box; over a line its shades replace the line's.
-    for (int y = box.top; y <= box.bottom; ++y) {
-        for (int x = box.left; x <= box.right; ++x) {
+    for (int y = box.top * scale; y < (box.bottom + 1) * scale; ++y) {
+        for (int x = box.left * scale; x < (box.right + 1) * scale; ++x) {
             const int coverage = ink.Coverage(x, y);
             const std::uint32_t base = picture.Pixel(x, y);
             picture.SetPixel(x, y,

@@ -42,12 +42,23 @@ int main(int argc, char** argv) {
         return 1;
     }
     const NoteBitmaps notes = DrawNoteBitmaps();
-    const bool ok =
+    const NoteBitmaps doubleNotes = DrawDoubleNoteBitmaps();
+    bool ok =
         WriteFile(dir / "StaffTreble.bmp", EncodeBmp24(DrawStaffPicture(Clef::kTreble))) &&
         WriteFile(dir / "StaffBass.bmp", EncodeBmp24(DrawStaffPicture(Clef::kBass))) &&
         WriteFile(dir / "Note.bmp", EncodeBmp24(notes.glyph)) &&
         WriteFile(dir / "NoteSelected.bmp", EncodeBmp24(notes.selected)) &&
         WriteFile(dir / "NoteMask.bmp", EncodeBmp24(notes.mask)) &&
-        WriteFile(dir / "Canzet.ico", EncodeIco16({DrawIconImage(32), DrawIconImage(16)}));
+        WriteFile(dir / "Canzet.ico", EncodeIco16({DrawIconImage(32), DrawIconImage(16)})) &&
+        WriteFile(dir / "StaffTreble@2x.bmp", EncodeBmp24(DrawStaffPicture(Clef::kTreble, 2))) &&
+        WriteFile(dir / "StaffBass@2x.bmp", EncodeBmp24(DrawStaffPicture(Clef::kBass, 2))) &&
+        WriteFile(dir / "Note@2x.bmp", EncodeBmp24(doubleNotes.glyph)) &&
+        WriteFile(dir / "NoteSelected@2x.bmp", EncodeBmp24(doubleNotes.selected)) &&
+        WriteFile(dir / "NoteMask@2x.bmp", EncodeBmp24(doubleNotes.mask));
+    // The desktop's icon theme wants larger sizes than the program's own icon holds.
+    for (int size : kLargeIconSizes) {
+        ok = ok && WriteFile(dir / ("Canzet-" + std::to_string(size) + ".bmp"),
+                             EncodeBmp24(DrawLargeIcon(size)));
+    }
     return ok ? 0 : 1;
 }

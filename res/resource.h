@@ -27,6 +27,28 @@
 #define IDS_STAFF_NOTE_SEPARATOR 213
 #define IDS_BASSCLEF 220
 #define IDS_CLEAR 221
+// The command line's texts: the usage and each option's line of --help, Qt's options and
+// where to report bugs (%s the address), then its error lines (%s the option, what it
+// takes, the value given).
+#define IDS_USAGE 500
+#define IDS_HELP_HELP 501
+#define IDS_HELP_VERSION 502
+#define IDS_HELP_LANGUAGE 503
+#define IDS_HELP_CLEF 504
+#define IDS_HELP_NOTES 505
+#define IDS_HELP_SOUNDFONT 506
+#define IDS_HELP_AUDIO_DRIVER 507
+#define IDS_HELP_MIDI_OUT 508
+#define IDS_HELP_INSTRUMENT 509
+#define IDS_HELP_VERBOSE 510
+#define IDS_HELP_TOOLKIT 511
+#define IDS_HELP_BUGS 512
+#define IDS_ERR_NO_VALUE_TAKEN 520
+#define IDS_ERR_VALUE_NEEDED 521
+#define IDS_ERR_BAD_VALUE 522
+#define IDS_ERR_BAD_AUDIO_DRIVER 523
+#define IDS_ERR_UNKNOWN_OPTION 524
+#define IDS_ERR_UNKNOWN_ARGUMENT 525
 #define IDC_STAFF 1001
 #define IDC_POSITION 1002
 

@@ -6,20 +6,29 @@
 #include <string_view>
 
 #include "midi/fluidsynth/FluidSynthEngine.h"
+#include "res/resource.h"
 
 namespace {
 
-// An option of the program's own. Each one is a row here: its name, what it takes, the
-// line --help gives it and how its value is stored; a false return means a bad value, which
-// the row may explain itself in line.error.
-struct OptionSpec {
-    std::string_view name;
-    std::string_view valueName;  // empty for an option that takes no value
-    std::string_view help;
-    bool (*apply)(CommandLine& line, std::string_view value);
-};
+constexpr auto kSoundOptions = std::to_array<OptionSpec>({
+    {"--soundfont", "FILE", IDS_HELP_SOUNDFONT},
+    {"--audio-driver", "pulseaudio|alsa|jack|pipewire", IDS_HELP_AUDIO_DRIVER},
+    {"--midi-out", "auto|synth|port|none", IDS_HELP_MIDI_OUT},
+    {"--instrument", "1-128", IDS_HELP_INSTRUMENT},
+    {"--verbose", "", IDS_HELP_VERBOSE},
+});
 
-bool SetAudioDriver(CommandLine& line, std::string_view value) {
+// The options --help lists, in its order: those of every build, then the sound's.
+const std::vector<OptionSpec>& Options() {
+    static const std::vector<OptionSpec> options = [] {
+        std::vector<OptionSpec> all(CommonOptions().begin(), CommonOptions().end());
+        all.insert(all.end(), kSoundOptions.begin(), kSoundOptions.end());
+        return all;
+    }();
+    return options;
+}
+
+bool SetAudioDriver(CommandLine& line, std::string_view value, std::string& error) {
     const std::vector<std::string> available = AvailableAudioDrivers();
     if (std::find(available.begin(), available.end(), value) != available.end()) {
         line.sound.audioDriver = value;
@@ -29,8 +38,7 @@ bool SetAudioDriver(CommandLine& line, std::string_view value) {
     for (const std::string& name : available) {
         names += (names.empty() ? "" : "|") + name;
     }
-    line.error = "canzet: --audio-driver takes " + names + " here, not '" + std::string(value) +
-                 "'; see 'canzet --help'";
+    error = FillIn(IDS_ERR_BAD_AUDIO_DRIVER, {names, value});
     return false;
 }
 
@@ -59,187 +67,49 @@ bool SetInstrument(CommandLine& line, std::string_view value) {
     return true;
 }
 
-constexpr auto kOptions = std::to_array<OptionSpec>({
-    {"--help", "", "show this help and exit",
-     [](CommandLine& line, std::string_view) {
-         line.action = CommandLine::Action::Help;
-         return true;
-     }},
-    {"--version", "", "show the version and exit",
-     [](CommandLine& line, std::string_view) {
-         line.action = CommandLine::Action::Version;
-         return true;
-     }},
-    {"--language", "zh|en", "show Chinese (zh) or English (en) texts, whatever the locale",
-     [](CommandLine& line, std::string_view value) {
-         if (value != "zh" && value != "en") {
-             return false;
-         }
-         line.language = value == "zh" ? Language::Chinese : Language::English;
-         return true;
-     }},
-    {"--clef", "treble|bass", "the staff's clef at start (default treble)",
-     [](CommandLine& line, std::string_view value) {
-         if (value != "treble" && value != "bass") {
-             return false;
-         }
-         line.staff.treble = value == "treble";
-         return true;
-     }},
-    {"--notes", "1-5", "how many notes the staff holds (default 1)",
-     [](CommandLine& line, std::string_view value) {
-         if (value.size() != 1 || value[0] < '1' || value[0] > '5') {
-             return false;
-         }
-         line.staff.maxNotes = value[0] - '0';
-         return true;
-     }},
-    {"--soundfont", "FILE", "the built-in synth's soundfont",
-     [](CommandLine& line, std::string_view value) {
-         line.sound.soundfont = value;
-         return !value.empty();
-     }},
-    {"--audio-driver", "pulseaudio|alsa|jack|pipewire", "the built-in synth's audio output",
-     SetAudioDriver},
-    {"--midi-out", "auto|synth|port|none",
-     "where notes go; auto: the port while connected, else the synth", SetMidiOut},
-    {"--instrument", "1-128", "General MIDI program to select on channel 1 at start-up",
-     SetInstrument},
-    {"--verbose", "", "pass the sound libraries' own messages to standard error",
-     [](CommandLine& line, std::string_view) {
-         line.sound.libraryMessages = true;
-         return true;
-     }},
-});
-
-// The toolkit's documented options (QGuiApplication, QApplication and the X11 platform):
-// they stay on the line it is given, with their values.
-struct ToolkitOption {
-    std::string_view name;
-    bool takesValue;
-};
-constexpr std::array<ToolkitOption, 17> kToolkitOptions{{
-    {"platform", true},
-    {"platformpluginpath", true},
-    {"platformtheme", true},
-    {"plugin", true},
-    {"qwindowgeometry", true},
-    {"qwindowicon", true},
-    {"qwindowtitle", true},
-    {"reverse", false},
-    {"session", true},
-    {"display", true},
-    {"geometry", true},
-    {"style", true},
-    {"stylesheet", true},
-    {"widgetcount", false},
-    {"nograb", false},
-    {"dograb", false},
-    {"qmljsdebugger", true},
-}};
-
-const ToolkitOption* FindToolkitOption(std::string_view argument) {
-    // The toolkit reads "-name" and "--name" alike, and "-name=value" for some.
-    if (argument.starts_with("--")) {
-        argument.remove_prefix(2);
-    } else {
-        argument.remove_prefix(1);
+bool TakeSoundOption(CommandLine& line, std::string_view name, std::string_view value,
+                     std::string& error) {
+    if (name == "--soundfont") {
+        line.sound.soundfont = value;
+        return !value.empty();
     }
-    argument = argument.substr(0, argument.find('='));
-    const auto found = std::find_if(kToolkitOptions.begin(), kToolkitOptions.end(),
-                                    [&](const ToolkitOption& o) { return o.name == argument; });
-    return found == kToolkitOptions.end() ? nullptr : &*found;
-}
-
-CommandLine Fail(std::string error) {
-    CommandLine line;
-    line.action = CommandLine::Action::Error;
-    line.error = std::move(error);
-    return line;
+    if (name == "--audio-driver") {
+        return SetAudioDriver(line, value, error);
+    }
+    if (name == "--midi-out") {
+        return SetMidiOut(line, value);
+    }
+    if (name == "--instrument") {
+        return SetInstrument(line, value);
+    }
+    line.sound.libraryMessages = true;
+    return true;
 }
 
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     CommandLine line;
-    if (!args.empty()) {
-        line.toolkitArguments.push_back(args[0]);
-    }
-    for (size_t i = 1; i < args.size(); ++i) {
-        const std::string_view argument = args[i];
-        const size_t equals = argument.find('=');
-        const std::string_view name = argument.substr(0, equals);
-        const auto own = std::find_if(kOptions.begin(), kOptions.end(),
-                                      [&](const OptionSpec& o) { return o.name == name; });
-        if (own != kOptions.end()) {
-            std::string_view value;
-            if (own->valueName.empty()) {
-                if (equals != std::string_view::npos) {
-                    return Fail("canzet: " + std::string(name) +
-                                " takes no value; see 'canzet --help'");
-                }
-            } else if (equals != std::string_view::npos) {
-                value = argument.substr(equals + 1);
-            } else if (i + 1 < args.size()) {
-                value = args[++i];
-            } else {
-                return Fail("canzet: " + std::string(name) + " needs a value (" +
-                            std::string(own->valueName) + "); see 'canzet --help'");
-            }
-            if (!own->apply(line, value)) {
-                if (!line.error.empty()) {
-                    return Fail(line.error);
-                }
-                return Fail("canzet: " + std::string(name) + " takes " +
-                            std::string(own->valueName) + ", not '" + std::string(value) +
-                            "'; see 'canzet --help'");
-            }
-            continue;
-        }
-        const ToolkitOption* toolkit = argument.starts_with('-') && argument.size() > 1
-                                           ? FindToolkitOption(argument)
-                                           : nullptr;
-        if (toolkit == nullptr) {
-            return Fail("canzet: unknown " +
-                        std::string(argument.starts_with('-') ? "option " : "argument ") +
-                        std::string(argument) + "; see 'canzet --help'");
-        }
-        line.toolkitArguments.push_back(args[i]);
-        if (toolkit->takesValue && equals == std::string_view::npos && i + 1 < args.size()) {
-            line.toolkitArguments.push_back(args[++i]);
-        }
+    const std::string error = ScanOptions(
+        args, Options(),
+        [&](const OptionSpec& option, std::string_view value, std::string& optionError) {
+            const bool common =
+                std::any_of(CommonOptions().begin(), CommonOptions().end(),
+                            [&](const OptionSpec& o) { return o.name == option.name; });
+            return common ? TakeCommonOption(option, value, line)
+                          : TakeSoundOption(line, option.name, value, optionError);
+        },
+        line.toolkitArguments);
+    if (!error.empty()) {
+        CommandLine failed;
+        failed.action = CommandLine::Action::Error;
+        failed.error = error;
+        return failed;
     }
     return line;
 }
 
 std::string HelpText() {
-    std::string text =
-        "Usage: canzet [OPTION]...\n"
-        "Show a music staff: place a note on it with the mouse, drag it and hear its pitch.\n"
-        "\nOptions:\n";
-    for (const OptionSpec& option : kOptions) {
-        // Appended piece by piece: g++ 12 at -O3 falsely reports -Wrestrict on " " + name.
-        std::string left = "  ";
-        left += option.name;
-        if (!option.valueName.empty()) {
-            left += ' ';
-            left += option.valueName;
-        }
-        // An option too long for the column has its help on a line of its own.
-        constexpr size_t kHelpColumn = 30;
-        if (left.size() + 2 > kHelpColumn) {
-            left += '\n';
-            left.append(kHelpColumn, ' ');
-        } else {
-            left.resize(kHelpColumn, ' ');
-        }
-        text += left;
-        text += option.help;
-        text += '\n';
-    }
-    text +=
-        "\nQt's own options, such as -platform NAME, -display DISPLAY and -style STYLE, are\n"
-        "passed on to Qt.\n"
-        "\nReport bugs to: " CANZET_BUG_ADDRESS "\n";
-    return text;
+    return OptionsHelp(Options(),
+                       FillIn(IDS_HELP_TOOLKIT) + FillIn(IDS_HELP_BUGS, {CANZET_BUG_ADDRESS}));
 }

@@ -2,26 +2,13 @@
 // the toolkit's own options, passed on untouched.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "app/Language.h"
-#include "app/StaffSetup.h"
+#include "app/CommandLineScan.h"
 #include "midi/system/SoundSettings.h"
 
-struct CommandLine {
-    enum class Action { Run, Help, Version, Error };
-
-    Action action = Action::Run;
-    // For Action::Error: the one line that says what is wrong.
-    std::string error;
-
-    // --language: the language to show, whatever the locale asks for.
-    std::optional<Language> language;
-    // --clef and --notes.
-    StaffSetup staff;
-
+struct CommandLine : StartChoices {
     // argv[0] and the toolkit's own options, in their order, for QApplication.
     std::vector<std::string> toolkitArguments;
 
@@ -29,8 +16,8 @@ struct CommandLine {
     SoundSettings sound;
 };
 
-// args holds argv whole, argv[0] first.
+// args holds argv whole, argv[0] first. Its lines are in the language resources are read in.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
-// What --help prints.
+// What --help prints, in the language resources are read in.
 std::string HelpText();

@@ -64,8 +64,13 @@ void InstallToolkitTranslation(Language language, QTranslator& translator) {
 
 int main(int argc, char* argv[]) {
     // The command line is read before the toolkit starts, so that --help and a bad option
-    // answer with or without a display.
-    const CommandLine commandLine = ParseCommandLine(std::vector<std::string>(argv, argv + argc));
+    // answer with or without a display, in the language the line or the locale asks for.
+    const std::vector<std::string> args(argv, argv + argc);
+    const Language language =
+        LanguageOnCommandLine(args).value_or(LanguageOfLocale(EnvironmentLocale()));
+    SetResourceBytes(EmbeddedResourceBytes());
+    UseLanguage(language);
+    const CommandLine commandLine = ParseCommandLine(args);
     switch (commandLine.action) {
         case CommandLine::Action::Help:
             std::fputs(HelpText().c_str(), stdout);
@@ -103,9 +108,6 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(qtHandler);
     PassOnStartupMessages();
 
-    const Language language = commandLine.language.value_or(LanguageOfLocale(EnvironmentLocale()));
-    SetResourceBytes(EmbeddedResourceBytes());
-    UseLanguage(language);
     QTranslator toolkitTranslation;
     InstallToolkitTranslation(language, toolkitTranslation);
 

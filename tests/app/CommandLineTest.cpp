@@ -1,18 +1,33 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/desktop/CommandLine.h"
 #include "app/desktop/ProgramVersion.h"
+#include "platform/Resources.h"
 #include "platform/res/ResourceFile.h"
 #include "platform/res/VersionInfoReader.h"
 #include "res/EmbeddedResources.h"
 
 namespace {
 
+// Reads the program's resources in one language while it lives.
+class ResourcesIn {
+  public:
+    explicit ResourcesIn(Language language) {
+        SetResourceLanguage(ResourceLanguageOf(language), kChineseResources);
+    }
+    ~ResourcesIn() { SetResourceLanguage(kChineseResources, kChineseResources); }
+    ResourcesIn(const ResourcesIn&) = delete;
+    ResourcesIn& operator=(const ResourcesIn&) = delete;
+};
+
 struct LineCase {
     std::vector<std::string> args;
     CommandLine::Action action;
     std::string errorOrToolkit;  // the error line, or the toolkit's arguments joined by ' '
     std::optional<Language> language = std::nullopt;
+    Language messages = Language::English;  // the language the lines are read in
 };
 
 std::string Joined(const std::vector<std::string>& words) {
@@ -29,6 +44,7 @@ TEST_P(CommandLineCases, ParsesAsExpected) {
     const LineCase& c = GetParam();
     std::vector<std::string> args{"canzet"};
     args.insert(args.end(), c.args.begin(), c.args.end());
+    const ResourcesIn messages(c.messages);
     const CommandLine line = ParseCommandLine(args);
     EXPECT_EQ(line.action, c.action);
     EXPECT_EQ(c.action == CommandLine::Action::Error ? line.error : Joined(line.toolkitArguments),
@@ -44,10 +60,13 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{{"--version"}, A::Version, "canzet"},
         LineCase{
             {"--version=2"}, A::Error, "canzet: --version takes no value; see 'canzet --help'"},
-        // The toolkit's own options, with one or two dashes and their values, pass through.
-        LineCase{{"-platform", "offscreen", "--style=fusion", "-reverse"},
+        // Every single-dash option is the toolkit's, with the word after it as its value.
+        LineCase{{"-platform", "offscreen", "-style=fusion", "-reverse", "-nosuch", "x"},
                  A::Run,
-                 "canzet -platform offscreen --style=fusion -reverse"},
+                 "canzet -platform offscreen -style=fusion -reverse -nosuch x"},
+        LineCase{{"--style=fusion"},
+                 A::Error,
+                 "canzet: unknown option --style=fusion; see 'canzet --help'"},
         LineCase{
             {"--frobnicate"}, A::Error, "canzet: unknown option --frobnicate; see 'canzet --help'"},
         LineCase{
@@ -74,7 +93,54 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{{"--notes"}, A::Error, "canzet: --notes needs a value (1-5); see 'canzet --help'"},
         LineCase{{"--clef", "bass", "-platform", "offscreen", "--notes=3"},
                  A::Run,
-                 "canzet -platform offscreen"}));
+                 "canzet -platform offscreen"},
+        // The same lines in Chinese.
+        LineCase{{"--version=2"},
+                 A::Error,
+                 "canzet: --version 不带值；参见“canzet --help”",
+                 std::nullopt,
+                 Language::Chinese},
+        LineCase{{"--frobnicate"},
+                 A::Error,
+                 "canzet: 未知选项 --frobnicate；参见“canzet --help”",
+                 std::nullopt,
+                 Language::Chinese},
+        LineCase{{"score.xml"},
+                 A::Error,
+                 "canzet: 未知参数 score.xml；参见“canzet --help”",
+                 std::nullopt,
+                 Language::Chinese},
+        LineCase{{"--clef", "alto"},
+                 A::Error,
+                 "canzet: --clef 的值应为 treble|bass，而不是“alto”；参见“canzet --help”",
+                 std::nullopt,
+                 Language::Chinese},
+        LineCase{{"--notes"},
+                 A::Error,
+                 "canzet: --notes 需要一个值（1-5）；参见“canzet --help”",
+                 std::nullopt,
+                 Language::Chinese}));
+
+struct LanguageCase {
+    std::vector<std::string> args;
+    std::optional<Language> language;
+};
+
+class LanguageOnTheLine : public testing::TestWithParam<LanguageCase> {};
+
+// A mistake is told in the language the line asks for, wherever on the line it does.
+TEST_P(LanguageOnTheLine, IsTheLastGoodOne) {
+    std::vector<std::string> args{"canzet"};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    EXPECT_EQ(LanguageOnCommandLine(args), GetParam().language);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LanguageOnTheLine,
+    testing::Values(LanguageCase{{"--notes", "9"}, std::nullopt},
+                    LanguageCase{{"--notes", "9", "--language", "zh"}, Language::Chinese},
+                    LanguageCase{{"--language=en", "--language", "fr"}, Language::English},
+                    LanguageCase{{"--language", "zh", "--language=en"}, Language::English}));
 
 struct StaffCase {
     std::vector<std::string> args;
@@ -103,12 +169,16 @@ INSTANTIATE_TEST_SUITE_P(Table, StaffOptions,
                                                    true,
                                                    4}));
 
-TEST(CommandLineHelp, NamesEveryOption) {
-    const std::string help = HelpText();
-    for (const char* part :
-         {"Usage: canzet [OPTION]...\n", "  --help ", "  --version ", "  --language zh|en ",
-          "  --clef treble|bass ", "  --notes 1-5 ", "\nReport bugs to: "}) {
-        EXPECT_NE(help.find(part), std::string::npos) << part;
+TEST(CommandLineHelp, NamesEveryOptionInEitherLanguage) {
+    for (const auto& [language, usage, bugs] :
+         {std::tuple{Language::English, "Usage: canzet [OPTION]...\n", "\nReport bugs to: "},
+          std::tuple{Language::Chinese, "用法：canzet [选项]...\n", "\n报告问题请寄往："}}) {
+        const ResourcesIn messages(language);
+        const std::string help = HelpText();
+        for (const char* part : {usage, "  --help ", "  --version ", "  --language zh|en ",
+                                 "  --clef treble|bass ", "  --notes 1-5 ", bugs}) {
+            EXPECT_NE(help.find(part), std::string::npos) << part;
+        }
     }
 }
 
@@ -150,6 +220,7 @@ class SoundOptionCases : public testing::TestWithParam<SoundCase> {};
 TEST_P(SoundOptionCases, ParseIntoTheSoundSettings) {
     std::vector<std::string> args{"canzet"};
     args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    const ResourcesIn messages(Language::English);
     const CommandLine line = ParseCommandLine(args);
     EXPECT_EQ(line.action == CommandLine::Action::Error ? line.error : Describe(line.sound),
               GetParam().errorOrSettings);
@@ -186,6 +257,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "--help'"}));
 
 TEST(CommandLineHelp, NamesEverySoundOption) {
+    const ResourcesIn messages(Language::English);
     for (const char* option :
          {"--soundfont FILE", "--audio-driver pulseaudio|alsa|jack|pipewire",
           "--midi-out auto|synth|port|none", "--instrument 1-128", "--verbose"}) {

@@ -27,11 +27,25 @@ done
 dpkg-deb -x "$package" "$work/root"
 root=$work/root/usr
 for file in bin/canzet share/applications/canzet.desktop \
-    share/icons/hicolor/16x16/apps/canzet.png share/icons/hicolor/32x32/apps/canzet.png \
     share/metainfo/org.canzet.Canzet.metainfo.xml share/man/man1/canzet.1.gz \
     share/doc/canzet/copyright share/doc/canzet/changelog.gz; do
     [ -f "$root/$file" ] || fail "not packaged: /usr/$file"
 done
+
+# The icon theme holds the menu sizes and those of docks and software centres, each PNG
+# as large as its folder says; the software-centre metadata names the icon.
+found=()
+for size in 16 32 48 64 128 256; do
+    icon=$root/share/icons/hicolor/${size}x${size}/apps/canzet.png
+    if [ "$(identify -format '%m %wx%h' "$icon" 2>/dev/null)" = "PNG ${size}x${size}" ]; then
+        found+=("$size")
+    else
+        fail "no ${size}x${size} PNG icon"
+    fi
+done
+echo "icon sizes: ${found[*]}"
+grep -q '<icon type="stock">canzet</icon>' "$root/share/metainfo/org.canzet.Canzet.metainfo.xml" ||
+    fail "the metainfo names no icon"
 
 # The validators: any error fails, and so does a desktop-file warning.
 desktop-file-validate "$root/share/applications/canzet.desktop" >"$work/desktop.log" 2>&1 ||
@@ -54,8 +68,12 @@ done
 program=$root/bin/canzet
 run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@"; }
 [ "$(run --version)" = "canzet $version" ] || fail "--version: $(run --version)"
-run --help >"$work/help.txt" || fail "--help: status $?"
+run --language en --help >"$work/help.txt" || fail "--help: status $?"
 head -1 "$work/help.txt" | grep -q '^Usage: canzet' || fail "--help: $(head -1 "$work/help.txt")"
+# Under a Chinese locale the help is Chinese.
+LC_ALL=zh_CN.UTF-8 run --help >"$work/help-zh.txt" || fail "--help in Chinese: status $?"
+head -1 "$work/help-zh.txt" | grep -q '^用法：canzet' || fail "--help in Chinese: $(head -1 "$work/help-zh.txt")"
+echo "canzet --help under zh_CN.UTF-8: $(head -2 "$work/help-zh.txt" | tr '\n' ' ')"
 status=0
 run --no-such-option 2>"$work/bad.txt" >/dev/null || status=$?
 [ "$status" -eq 2 ] && [ "$(wc -l <"$work/bad.txt")" -eq 1 ] ||

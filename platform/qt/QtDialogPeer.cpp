@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QShortcut>
 
 #include "platform/Icon.h"
@@ -78,7 +79,17 @@ void QtDialogPeer::CreateControl(const DialogControl& control, const DialogBaseU
 }
 
 int QtDialogPeer::RunModal() {
-    return m_ended ? result() : exec();
+    if (m_ended) {
+        return result();
+    }
+    // Qt centres a dialog; one larger than the screen's free area would then hang off its
+    // edges, so it starts at the area's top left instead, its top left controls in view.
+    const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
+    if (!available.isEmpty() && (width() > available.width() || height() > available.height())) {
+        move(available.topLeft());
+    }
+    return exec();
 }
 
 void QtDialogPeer::ShowSystemMenu(const QPoint& globalPosition, LPARAM lParam) {

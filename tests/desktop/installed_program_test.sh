@@ -14,6 +14,7 @@ export LC_ALL=C.UTF-8
 
 build=$1
 shots=$2
+source=$(cd "$(dirname "$0")/../.." && pwd)
 # shellcheck source-path=SCRIPTDIR source=lib/program_on_display.sh
 . "$(dirname "$0")/lib/program_on_display.sh"
 
@@ -82,5 +83,49 @@ xdotool mousemove $((X + 347 + 27)) $((Y + 222 + 19)) click 1
 shoot_until clicked caption_changed || fail "the position button's caption did not change"
 
 # The pointer rests on the dialog, where the keyboard follows it.
+expect_end_on_escape
+
+# At scale factor 2 the dialog (1540 x 600 screen pixels) is wider than the screen and
+# starts at its top left. The staff shows the twice-size pictures: its clef, inside the
+# focus rectangle the click draws, is the picture's very pixels, and the note's ring black.
+fine=$source/res/StaffTreble@2x.bmp
+rm -rf "$work"
+QT_SCALE_FACTOR=2 start_program "$build"
+find_main_dialog
+[ "$X $Y" = "0 0" ] || fail "at scale 2 the dialog is at $X $Y, not the screen's top left"
+staff2="1200x320+$((X + 20))+$((Y + 80))"
+xdotool mousemove $((X + 20 + 600)) $((Y + 80 + 134)) click 1
+xdotool mousemove $((X + 1000)) $((Y + 580))
+fine_staff() {
+    convert "$shots/$1.png" -crop "$staff2" +repage "$work/$1-fine.png"
+    [ "$(pixel "$work/$1-fine.png" 584 134)" = "0 0 0" ] &&
+        [ "$(compare -metric AE "$work/$1-fine.png[100x300+10+10]" "$fine[100x300+10+10]" \
+            null: 2>&1)" = 0 ]
+}
+shoot_until scale-2 fine_staff || fail "at scale 2 the clef and the note are not the fine pictures"
+echo "ok: at scale 2 the clef is the twice-size picture, the note's ring is black"
+expect_end_on_escape
+
+# At 1.5 the finer pictures are scaled down smoothly: the clef is nearer the twice-size
+# picture smoothed to 1.5 than the usual picture blown up pixel by pixel.
+rm -rf "$work"
+QT_SCALE_FACTOR=1.5 start_program "$build"
+find_main_dialog
+xdotool mousemove $((X + 1000)) $((Y + 430))
+clef_distance() {
+    compare -metric RMSE "$work/scale-1.5-clef.png" "$1" null: 2>&1 | sed 's/.*(\(.*\))/\1/'
+}
+smooth_clef() {
+    # The clef's part of the staff inside the focus rectangle: x and y from 4 to 56 or 156.
+    convert "$shots/$1.png" -crop "78x228+$((X + 21))+$((Y + 66))" +repage "$work/$1-clef.png"
+    convert "$fine" -crop 104x304+8+8 +repage -filter Triangle -resize 78x228! "$work/smooth.png"
+    convert "$source/res/StaffTreble.bmp" -crop 52x152+4+4 +repage -sample 78x228! "$work/blocky.png"
+    smooth=$(clef_distance "$work/smooth.png")
+    blocky=$(clef_distance "$work/blocky.png")
+    awk -v s="$smooth" -v b="$blocky" 'BEGIN { exit !(s < b / 2) }'
+}
+shoot_until scale-1.5 smooth_clef ||
+    fail "at scale 1.5 the clef is $smooth from the smoothed fine picture, $blocky from the blocky one"
+echo "ok: at scale 1.5 the clef is $smooth (RMSE) from the smoothed fine picture, $blocky from the blocky one"
 expect_end_on_escape
 echo "PASS"

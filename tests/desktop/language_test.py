@@ -4,7 +4,7 @@ and reads what it shows from its accessibility tree (AT-SPI), as a screen reader
 
 Checks, in each language: the message box that reports the missing audio output (its text
 and Qt's own button text), the main dialog's caption and buttons, and the About box opened
-from the system menu. Screenshots of the message box, the main dialog, the menu and the
+from the system menu; in English, each button's caption clear of its frame. Screenshots of the message box, the main dialog, the menu and the
 About box are kept in the folder given by --shots.
 
 Usage: language_test.py [--shots DIR] path/to/canzet
@@ -111,6 +111,28 @@ def shoot(shots, name):
                    check=True)
 
 
+def caption_margins(shots, name, node):
+    """Left, top, right and bottom margins, in pixels, between a button's drawn caption and
+    the inside of its frame (3 pixels in from its edge) in screenshot NAME."""
+    x, y, width, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    inside = f"{width - 6}x{height - 6}+{x + 3}+{y + 3}"
+    box = subprocess.run(["convert", os.path.join(shots, name + ".png"), "-crop", inside,
+                          "+repage", "-fuzz", "25%", "-trim", "-format", "%w %h %X %Y", "info:"],
+                         capture_output=True, text=True, check=True).stdout.split()
+    w, h, left, top = (int(value) for value in box)
+    return left, top, width - 6 - left - w, height - 6 - top - h
+
+
+def expect_captions_fit(shots, name, window):
+    """Every button's caption stands clear of its frame on every side."""
+    for node in walk(window):
+        if node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
+            margins = caption_margins(shots, name, node)
+            if min(margins) < 2:
+                raise CheckFailed(f'"{node.name}" fills its button: margins {margins}')
+            print(f'  "{node.name}" fits its button: margins {margins} (left, top, right, bottom)')
+
+
 def run_language(program, locale, texts, shots, work):
     env = {k: v for k, v in os.environ.items()
            if k not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES", "QT_QPA_PLATFORM")}
@@ -134,6 +156,8 @@ def run_language(program, locale, texts, shots, work):
         main = wait_for_window(process.pid, texts.main, "the main dialog")
         expect(names(main, pyatspi.ROLE_PUSH_BUTTON), texts.main_buttons, "main buttons")
         shoot(shots, f"main-{locale}")
+        if locale.startswith("en"):
+            expect_captions_fit(shots, f"main-{locale}", main)
 
         # The system menu opens on a right click; the About box is its third item from the
         # bottom, above the bass-clef and clear items.
@@ -153,6 +177,8 @@ def run_language(program, locale, texts, shots, work):
         expect(names(about, pyatspi.ROLE_PUSH_BUTTON), [texts.about_button],
                "About box button")
         shoot(shots, f"about-{locale}")
+        if locale.startswith("en"):
+            expect_captions_fit(shots, f"about-{locale}", about)
         press_over(about, "Return")
         wait_for_window(process.pid, texts.about, "the About box", present=False)
         press_over(main, "Escape")

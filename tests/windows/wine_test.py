@@ -7,8 +7,8 @@ the bitmap's very pixels, a press-drag-release that shows the note red while hel
 on the staff grid after, the position button's caption, picking the note up again, the
 About box from the system menu, and a clean exit through "退出", Esc and Alt+F4; all this
 with Wine in Chinese (LANG=zh_CN.UTF-8), then the English texts with Wine in English. In runs
-of their own: the staff from the keyboard, and the system menu's "低音谱号" (checked in bass)
-and "清除" items.
+of their own: the staff from the keyboard started with --clef bass --notes 3, the system
+menu's "低音谱号" (checked in bass) and "清除" items, and a bad value's message box.
 
 Control texts and message-box texts are read from Wine's own traces of the window calls;
 pictures from screenshots. Screenshots are kept in the folder given by --shots.
@@ -210,13 +210,13 @@ class Session:
             raise CheckFailed(f"regedit could not take the settings ({regedit.returncode})")
         return True
 
-    def start_program(self, channels="+msgbox,+win"):
+    def start_program(self, channels="+msgbox,+win", args=()):
         # msgbox: the texts of message boxes; win: window creation and SetWindowText.
         env = dict(self.env, WINEDEBUG="-all," + channels)
         if self.log is not None:
             self.log.close()
         self.log = open(self.log_path, "w")
-        self.program = subprocess.Popen(["wine", self.exe], env=env, stdout=self.log,
+        self.program = subprocess.Popen(["wine", self.exe, *args], env=env, stdout=self.log,
                                         stderr=subprocess.STDOUT)
 
     def trace(self):
@@ -550,12 +550,21 @@ def check_english(session):
 
 
 def check_keyboard(session):
-    """Tab reaches the staff, Up three times places a note and lifts it two steps, and
-    "位置" (Tab, Space) then shows step 9."""
-    print("Keyboard")
-    session.start_program()
+    """Started with --clef bass --notes 3, the bass staff shows; Tab reaches the staff, Up
+    three times places a note and lifts it two steps, and "位置" (Tab, Space) then shows
+    step 9."""
+    print("Keyboard, started with --clef bass --notes 3")
+    session.start_program(args=("--clef", "bass", "--notes", "3"))
     dismiss_midi_message(session)
     check(session.wait_window(MAIN_CAPTION), "the main dialog shows")
+    bass = read_bmp(BASS_STAFF_BMP)
+
+    def shows_bass(image):
+        origin = find_staff(image)
+        return origin is not None and image.crop(*origin, origin[0] + 600, origin[1] + 160) == bass
+
+    check(shows_bass(session.screenshot_when("13-bass-start", shows_bass)),
+          "--clef bass: the staff is the bass picture")
     session.xdotool("key", "--delay", "200", "Tab", "Up", "Up", "Up", "Tab", "space")
     check(session.wait_trace(r'set_window_text L"9"'), 'Tab, Up three times and "位置" show "9"')
     session.screenshot("13-keyboard-edit")
@@ -566,6 +575,21 @@ def check_keyboard(session):
 
 BASS_STAFF_BMP = os.path.join(os.path.dirname(TREBLE_STAFF_BMP), "StaffBass.bmp")
 IDM_BASSCLEF, IDM_CLEAR = 0x0020, 0x0030
+BAD_VALUE_LINE = "canzet: --notes takes 1-5, not '9'; see 'canzet --help'"
+
+
+def check_bad_value(session):
+    """A bad value is told in a message box in the language --language asks for, and the
+    program ends with status 2 once the box is closed."""
+    print("A bad value on the command line")
+    session.start_program(args=("--notes", "9", "--language", "en"))
+    check(session.wait_window(MESSAGE_BOX_CAPTION), "a message box shows")
+    check(session.wait_trace(re.escape(wine_string(BAD_VALUE_LINE))), f'it says "{BAD_VALUE_LINE}"')
+    session.screenshot("21-bad-value")
+    check(session.exit_code(timeout=2) is None, "the program waits for the box")
+    session.xdotool("key", "Return")
+    code = session.exit_code()
+    check(code == 2, f"closing it ends the program with status 2 (exit code {code})")
 
 
 def check_staff_menu(session):
@@ -672,6 +696,7 @@ def main():
         check_other_exits(session)
         check_keyboard(session)
         check_staff_menu(session)
+        check_bad_value(session)
         # Last: Wine stays in English from here on.
         check_english(session)
     except CheckFailed as failure:

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -107,6 +108,9 @@ int main(int argc, char* argv[]) {
     QApplication application(toolkitArgc, toolkitArgv.data());
     qInstallMessageHandler(qtHandler);
     PassOnStartupMessages();
+    // Qt has taken the user's locale for the whole process; the sound line is English, so
+    // the system's reasons in it (strerror, the sound server's) must be English too.
+    std::setlocale(LC_MESSAGES, "C");
 
     QTranslator toolkitTranslation;
     InstallToolkitTranslation(language, toolkitTranslation);

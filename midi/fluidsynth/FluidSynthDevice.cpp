@@ -1,7 +1,7 @@
 #include "midi/fluidsynth/FluidSynthDevice.h"
 
 #include <atomic>
-#include <cstdio>
+#include <charconv>
 #include <cstring>
 #include <filesystem>
 #include <limits>
@@ -22,16 +22,20 @@ std::string FileName(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
 
+// Numbers in the line are written with a dot whatever LC_NUMERIC says: to_chars, unlike
+// printf, does not read the locale.
 std::string Milliseconds(int microseconds) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.1f ms", microseconds / 1000.0);
-    return text;
+    const auto written =
+        std::to_chars(text, text + sizeof text, microseconds / 1000.0, std::chars_format::fixed, 1);
+    return std::string(text, written.ptr) + " ms";
 }
 
 std::string Seconds(std::chrono::milliseconds duration) {
     char text[32];
-    std::snprintf(text, sizeof text, "%g s", static_cast<double>(duration.count()) / 1000.0);
-    return text;
+    const auto written =
+        std::to_chars(text, text + sizeof text, static_cast<double>(duration.count()) / 1000.0);
+    return std::string(text, written.ptr) + " s";
 }
 
 }  // namespace

@@ -64,13 +64,18 @@ ENGLISH = {
     "about_caption": "About Canzet",
 }
 
-# Wine's reg file: a CJK font for the templates' "宋体" and the system font, and windows
-# drawn by Wine itself (caption, system menu), as there is no window manager.
+# Wine's reg file: a CJK font for the templates' "宋体" and the system font, the English
+# templates' "MS Shell Dlg" as English Windows has it (Wine's Chinese set-up would make it
+# the CJK face), and windows drawn by Wine itself (caption, system menu), as there is no
+# window manager.
 WINE_SETTINGS = """Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
 "宋体"="AR PL UMing CN"
 "SimSun"="AR PL UMing CN"
+
+[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]
+"MS Shell Dlg"="Tahoma"
 
 [HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]
 "Tahoma"="uming.ttc,AR PL UMing CN"
@@ -386,6 +391,18 @@ def check_layout(session):
     return (sx - STAFF_ORIGIN[0], sy - STAFF_ORIGIN[1]), controls
 
 
+def caption_margins(png, box):
+    """Left, top, right and bottom margins, in pixels, between the caption drawn in a
+    button at box (left, top, width, height) and the inside of its frame, 3 pixels in."""
+    left, top, width, height = box
+    inside = f"{width - 6}x{height - 6}+{left + 3}+{top + 3}"
+    found = subprocess.run(["convert", png, "-crop", inside, "+repage", "-fuzz", "25%", "-trim",
+                            "-format", "%w %h %X %Y", "info:"],
+                           capture_output=True, text=True, check=True).stdout.split()
+    w, h, x, y = (int(value) for value in found)
+    return x, y, width - 6 - x - w, height - 6 - y - h
+
+
 def read_bmp(path):
     """The pixels of a 24-bit bottom-up BMP file, rows from the top."""
     with open(path, "rb") as bmp:
@@ -536,7 +553,15 @@ def check_english(session):
     controls = created_controls(session.trace())
     for control_id, text in ENGLISH["controls"].items():
         check(controls[control_id][0] == wine_string(text), f'control {control_id} reads "{text}"')
-    session.screenshot_when("10-english-main-dialog", lambda image: find_staff(image) is not None)
+    shot = session.screenshot_when("10-english-main-dialog",
+                                   lambda image: find_staff(image) is not None)
+    staff = find_staff(shot)
+    check(staff is not None, "the staff is on screen")
+    for control_id, text in ENGLISH["controls"].items():
+        _, _, _, x, y, w, h = controls[control_id]
+        box = (staff[0] - STAFF_ORIGIN[0] + x, staff[1] - STAFF_ORIGIN[1] + y, w, h)
+        margins = caption_margins(os.path.join(session.shots, "10-english-main-dialog.png"), box)
+        check(min(margins) >= 2, f'"{text}" stands clear of its frame: margins {margins}')
     session.xdotool("key", "alt+space")
     time.sleep(0.5)
     session.screenshot("11-english-system-menu")

@@ -70,8 +70,10 @@ run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@"; }
 [ "$(run --version)" = "canzet $version" ] || fail "--version: $(run --version)"
 run --language en --help >"$work/help.txt" || fail "--help: status $?"
 head -1 "$work/help.txt" | grep -q '^Usage: canzet' || fail "--help: $(head -1 "$work/help.txt")"
-# Under a Chinese locale the help is Chinese.
-LC_ALL=zh_CN.UTF-8 run --help >"$work/help-zh.txt" || fail "--help in Chinese: status $?"
+# Under a Chinese locale the help is Chinese (env sets the locale for the program alone:
+# the shell may have no such locale to switch to).
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=zh_CN.UTF-8 "$program" --help \
+    >"$work/help-zh.txt" || fail "--help in Chinese: status $?"
 head -1 "$work/help-zh.txt" | grep -q '^用法：canzet' || fail "--help in Chinese: $(head -1 "$work/help-zh.txt")"
 echo "canzet --help under zh_CN.UTF-8: $(head -2 "$work/help-zh.txt" | tr '\n' ' ')"
 status=0

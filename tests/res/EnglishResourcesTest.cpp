@@ -26,13 +26,12 @@ std::string String(std::uint16_t id, WORD language) {
         .value_or("(none)");
 }
 
-// Every field of a template but its texts and its font's size and face.
+// Every field of a template but its texts and its font's size, face and character set.
 std::string Layout(const DialogTemplate& d) {
     std::ostringstream out;
     out << d.extended << ' ' << d.style << ' ' << d.exStyle << ' ' << d.helpId << ' ' << d.x << ' '
         << d.y << ' ' << d.cx << ' ' << d.cy << ' ' << d.menu.text << ' ' << d.windowClass.text
-        << ' ' << d.hasFont << ' ' << d.font.weight << ' ' << d.font.italic << ' '
-        << d.font.charset;
+        << ' ' << d.hasFont << ' ' << d.font.weight << ' ' << d.font.italic;
     for (const DialogControl& c : d.controls) {
         out << " | " << c.className << ' ' << c.classAtom << ' ' << c.id << ' ' << c.text.isNumber
             << ' ' << c.text.number << ' ' << c.style << ' ' << c.exStyle << ' ' << c.helpId << ' '
@@ -78,6 +77,7 @@ TEST(EnglishResources, DialogsHaveTheEnglishTextsAndTheChineseLayout) {
         // Latin letters in the font English dialogs use, not the Chinese face's.
         EXPECT_EQ(english.font.face, "MS Shell Dlg");
         EXPECT_EQ(english.font.pointSize, 8);
+        EXPECT_EQ(english.font.charset, english.extended ? 0 : 1) << "Western where it is named";
     }
 }
 

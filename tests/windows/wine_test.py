@@ -64,18 +64,15 @@ ENGLISH = {
     "about_caption": "About Canzet",
 }
 
-# Wine's reg file: a CJK font for the templates' "宋体" and the system font, the English
-# templates' "MS Shell Dlg" as English Windows has it (Wine's Chinese set-up would make it
-# the CJK face), and windows drawn by Wine itself (caption, system menu), as there is no
-# window manager.
+# Wine's reg file: a CJK font for the templates' "宋体" and the system font, a Latin sans
+# face for Tahoma, which this Wine does not find among its own fonts, and windows drawn by
+# Wine itself (caption, system menu), as there is no window manager.
 WINE_SETTINGS = """Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
 "宋体"="AR PL UMing CN"
 "SimSun"="AR PL UMing CN"
-
-[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]
-"MS Shell Dlg"="Tahoma"
+"Tahoma"="DejaVu Sans"
 
 [HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]
 "Tahoma"="uming.ttc,AR PL UMing CN"
@@ -393,14 +390,15 @@ def check_layout(session):
 
 def caption_margins(png, box):
     """Left, top, right and bottom margins, in pixels, between the caption drawn in a
-    button at box (left, top, width, height) and the inside of its frame, 3 pixels in."""
+    button at box (left, top, width, height) and the inside of its focus rectangle, 5
+    pixels in."""
     left, top, width, height = box
-    inside = f"{width - 6}x{height - 6}+{left + 3}+{top + 3}"
-    found = subprocess.run(["convert", png, "-crop", inside, "+repage", "-fuzz", "25%", "-trim",
+    inside = f"{width - 10}x{height - 10}+{left + 5}+{top + 5}"
+    found = subprocess.run(["convert", png, "-crop", inside, "+repage", "-fuzz", "10%", "-trim",
                             "-format", "%w %h %X %Y", "info:"],
                            capture_output=True, text=True, check=True).stdout.split()
     w, h, x, y = (int(value) for value in found)
-    return x, y, width - 6 - x - w, height - 6 - y - h
+    return x, y, width - 10 - x - w, height - 10 - y - h
 
 
 def read_bmp(path):
@@ -541,6 +539,12 @@ def check_english(session):
     """The program again with Wine in English: every text it shows is the English one."""
     print(f"English ({ENGLISH_LOCALE})")
     session.set_locale(ENGLISH_LOCALE)
+    # The prefix was made in Chinese, where "MS Shell Dlg" is the CJK face; here it is the
+    # Latin dialog face it is on English Windows.
+    subprocess.run(["wine", "reg", "add",
+                    "HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes",
+                    "/v", "MS Shell Dlg", "/d", "Tahoma", "/f"], env=session.env, timeout=120,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
     session.start_program()
     caption = ENGLISH["main_caption"]
     check(session.wait_trace("trace:msgbox:MSGBOX_OnInit", timeout=60),
@@ -561,7 +565,7 @@ def check_english(session):
         _, _, _, x, y, w, h = controls[control_id]
         box = (staff[0] - STAFF_ORIGIN[0] + x, staff[1] - STAFF_ORIGIN[1] + y, w, h)
         margins = caption_margins(os.path.join(session.shots, "10-english-main-dialog.png"), box)
-        check(min(margins) >= 2, f'"{text}" stands clear of its frame: margins {margins}')
+        check(min(margins) >= 1, f'"{text}" stands clear of its frame: margins {margins}')
     session.xdotool("key", "alt+space")
     time.sleep(0.5)
     session.screenshot("11-english-system-menu")

@@ -28,6 +28,8 @@ add_custom_command(OUTPUT ${icon_theme}/32x32/apps/canzet.png
     VERBATIM)
 add_custom_target(canzet_menu_icon ALL DEPENDS ${icon_theme}/32x32/apps/canzet.png)
 install(DIRECTORY ${icon_theme} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+install(FILES ${PROJECT_SOURCE_DIR}/res/Canzet.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME canzet.svg)
 
 # The manual page is made from the program's own --help and --version in English, so that
 # it lists the options the program takes; canzet.h2m adds what --help does not say.

@@ -43,6 +43,13 @@ for size in 16 32 48 64 128 256; do
         fail "no ${size}x${size} PNG icon"
     fi
 done
+scalable=$root/share/icons/hicolor/scalable/apps/canzet.svg
+if python3 -c 'import sys, xml.dom.minidom as m; sys.exit(m.parse(sys.argv[1]).documentElement.tagName != "svg")' \
+    "$scalable" 2>/dev/null; then
+    found+=(scalable)
+else
+    fail "no scalable SVG icon"
+fi
 echo "icon sizes: ${found[*]}"
 grep -q '<icon type="stock">canzet</icon>' "$root/share/metainfo/org.canzet.Canzet.metainfo.xml" ||
     fail "the metainfo names no icon"

@@ -132,3 +132,32 @@ Surface DrawLargeIcon(int size) {
               stemRight, middleLine * size / 32 + unit, kStandardPalette[kBlack]);
     return picture;
 }
+
+std::string IconSvg() {
+    const IconLayout& layout = kLayout32;
+    const int middleLine = layout.firstLine + 2 * layout.lineGap;
+    const int stemRight = static_cast<int>(layout.headX + layout.headRx);
+    std::string svg =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" "
+        "viewBox=\"0 0 32 32\">\n"
+        "  <rect x=\"0.5\" y=\"0.5\" width=\"31\" height=\"31\" fill=\"#ffffff\" "
+        "stroke=\"#000080\"/>\n";
+    for (int k = 0; k < 5; ++k) {
+        svg += "  <rect x=\"2\" y=\"" + std::to_string(layout.firstLine + k * layout.lineGap) +
+               "\" width=\"28\" height=\"1\" fill=\"#808080\"/>\n";
+    }
+    // The head's centre and radii are quarters and tenths: written to one decimal place.
+    const auto decimal = [](double value) {
+        const int tenths = static_cast<int>(value * 10 + 0.5);
+        return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+    };
+    svg += "  <ellipse cx=\"" + decimal(layout.headX) + "\" cy=\"" + decimal(middleLine + 0.5) +
+           "\" rx=\"" + decimal(layout.headRx) + "\" ry=\"" + decimal(layout.headRy) +
+           "\" transform=\"rotate(-25 " + decimal(layout.headX) + " " + decimal(middleLine + 0.5) +
+           ")\"/>\n";
+    svg += "  <rect x=\"" + std::to_string(stemRight - layout.stemWidth) + "\" y=\"" +
+           std::to_string(layout.stemTop) + "\" width=\"" + std::to_string(layout.stemWidth) +
+           "\" height=\"" + std::to_string(middleLine + 1 - layout.stemTop) + "\"/>\n</svg>\n";
+    return svg;
+}

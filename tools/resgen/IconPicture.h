@@ -1,6 +1,8 @@
 // The program's icon: a note on a staff, in the standard 16 colours.
 #pragma once
 
+#include <string>
+
 #include "platform/Surface.h"
 #include "tools/resgen/IcoFile.h"
 
@@ -12,3 +14,5 @@ inline constexpr int kLargeIconSizes[] = {48, 64, 128, 256};
 // The 32 × 32 picture drawn again at `size`, everything scaled alike, in full colour with
 // smooth edges.
 Surface DrawLargeIcon(int size);
+// The same picture as an SVG document on a 32 × 32 canvas, for any size.
+std::string IconSvg();

@@ -60,5 +60,7 @@ int main(int argc, char** argv) {
         ok = ok && WriteFile(dir / ("Canzet-" + std::to_string(size) + ".bmp"),
                              EncodeBmp24(DrawLargeIcon(size)));
     }
+    const std::string svg = IconSvg();
+    ok = ok && WriteFile(dir / "Canzet.svg", std::vector<std::uint8_t>(svg.begin(), svg.end()));
     return ok ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "platform/CDC.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <utility>
 
@@ -15,6 +16,12 @@ namespace {
 
 constexpr std::uint32_t kPenColour = 0x00000000;
 constexpr int kDefaultIconSize = 32;
+
+// A client coordinate in target pixels; one far outside any surface stays far outside
+// instead of overflowing.
+int Times(int value, int scale) {
+    return std::clamp(value, INT_MIN / scale, INT_MAX / scale) * scale;
+}
 
 }  // namespace
 
@@ -43,7 +50,8 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
         return FALSE;
     }
     const int s = m_scale;
-    BlitArea area{x * s, y * s, nWidth * s, nHeight * s, xSrc * s, ySrc * s};
+    BlitArea area{Times(x, s),       Times(y, s),    Times(nWidth, s),
+                  Times(nHeight, s), Times(xSrc, s), Times(ySrc, s)};
     if (ClipBlitArea(area, DrawableArea(), source->Width(), source->Height())) {
         RunBlit(*m_target, *source, area, dwRop);
     }
@@ -56,8 +64,8 @@ BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) {
     }
     // A block transfer from a source as large as the block itself clips the same way.
     const int s = m_scale;
-    BlitArea area{x * s, y * s, nWidth * s, nHeight * s, 0, 0};
-    if (ClipBlitArea(area, DrawableArea(), nWidth * s, nHeight * s)) {
+    BlitArea area{Times(x, s), Times(y, s), Times(nWidth, s), Times(nHeight, s), 0, 0};
+    if (ClipBlitArea(area, DrawableArea(), area.width, area.height)) {
         FillArea(*m_target, CRect(area.x, area.y, area.x + area.width, area.y + area.height),
                  Surface::kWhite);
     }
@@ -165,7 +173,8 @@ BOOL CDC::DrawIcon(int x, int y, HICON hIcon) {
     if (image == nullptr) {
         return FALSE;
     }
-    DrawIconImage(*m_target, DrawableArea(), x * m_scale, y * m_scale, *image, size * m_scale);
+    DrawIconImage(*m_target, DrawableArea(), Times(x, m_scale), Times(y, m_scale), *image,
+                  size * m_scale);
     return TRUE;
 }
 
@@ -190,8 +199,8 @@ const Surface* CDC::Source(int scale) const {
 }
 
 CRect CDC::Scaled(const CRect& rect) const {
-    return CRect(rect.left * m_scale, rect.top * m_scale, rect.right * m_scale,
-                 rect.bottom * m_scale);
+    return CRect(Times(rect.left, m_scale), Times(rect.top, m_scale), Times(rect.right, m_scale),
+                 Times(rect.bottom, m_scale));
 }
 
 CRect CDC::DrawableArea() const {

@@ -37,10 +37,8 @@ bool IsStep(std::int64_t step, int lowest) {
 
 std::string ToJsonLine(const AnswerRecord& answer) {
     nlohmann::ordered_json line = {
-        {"v", kFormatVersion},
-        {"time", IsoUtc(answer.utcMs)},
-        {"drill", NameOf(answer.drill)},
-        {"clef", NameOf(answer.clef)},
+        {"v", kFormatVersion},           {"time", IsoUtc(answer.utcMs)},
+        {"drill", NameOf(answer.drill)}, {"clef", NameOf(answer.clef)},
         {"asked", answer.asked},
     };
     if (answer.drill == Drill::Read) {
@@ -97,8 +95,8 @@ std::optional<AnswerRecord> FromJsonLine(std::string_view text) {
 void WriteCsv(const std::vector<AnswerRecord>& answers, std::ostream& out) {
     out << "time,drill,clef,asked,given,right,ms\r\n";
     for (const AnswerRecord& a : answers) {
-        out << IsoUtc(a.utcMs) << ',' << NameOf(a.drill) << ',' << NameOf(a.clef) << ','
-            << a.asked << ',';
+        out << IsoUtc(a.utcMs) << ',' << NameOf(a.drill) << ',' << NameOf(a.clef) << ',' << a.asked
+            << ',';
         if (a.drill == Drill::Read) {
             out << a.givenLetter;
         } else {

@@ -119,13 +119,12 @@ std::vector<std::string> LoadMessages(const LoadReport& report) {
     const std::string file = report.file.string();
     std::vector<std::string> lines;
     if (!report.unreadable.empty()) {
-        lines.push_back(report.notMoved.empty()
-                            ? file + ": cannot be read (" + report.unreadable +
-                                  "); moved aside to " + report.movedAside.string() +
-                                  " and a new file begun"
-                            : file + ": cannot be read (" + report.unreadable +
-                                  ") nor moved aside (" + report.notMoved +
-                                  "); answers will not be saved");
+        lines.push_back(
+            report.notMoved.empty()
+                ? file + ": cannot be read (" + report.unreadable + "); moved aside to " +
+                      report.movedAside.string() + " and a new file begun"
+                : file + ": cannot be read (" + report.unreadable + ") nor moved aside (" +
+                      report.notMoved + "); answers will not be saved");
     }
     if (report.tornLastLine) {
         lines.push_back(file + ": the last line was cut off in the middle; it is left as it is " +

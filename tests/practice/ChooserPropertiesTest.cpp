@@ -52,10 +52,10 @@ struct Table {
 };
 
 const Table kTable[] = {
-    {Drill::Read, ClefChoice::Treble, 1, 13}, {Drill::Place, ClefChoice::Bass, 1, 13},
-    {Drill::Hear, ClefChoice::Both, 1, 13},   {Drill::Read, ClefChoice::Both, 3, 10},
+    {Drill::Read, ClefChoice::Treble, 1, 13},  {Drill::Place, ClefChoice::Bass, 1, 13},
+    {Drill::Hear, ClefChoice::Both, 1, 13},    {Drill::Read, ClefChoice::Both, 3, 10},
     {Drill::Place, ClefChoice::Treble, 4, 11}, {Drill::Hear, ClefChoice::Bass, 2, 9},
-    {Drill::Read, ClefChoice::Treble, 6, 8},  {Drill::Hear, ClefChoice::Both, 7, 7},
+    {Drill::Read, ClefChoice::Treble, 6, 8},   {Drill::Hear, ClefChoice::Both, 7, 7},
     {Drill::Place, ClefChoice::Treble, 5, 5},
 };
 constexpr std::uint64_t kSeeds = 200;
@@ -133,9 +133,10 @@ TEST_P(Chooser, AsksAMissedStepOftenUntilItIsLearnt) {
     EXPECT_LE(most, 1.5 * uniform);
     RecordProperty("fewest_missed_in_60", fewest);
     RecordProperty("most_learnt_in_60", most);
-    std::printf("%d questions: missed step at least %d in 60 (3 x uniform %.1f); learnt at "
-                "most %d in 60 (1.5 x uniform %.1f)\n",
-                Questions(t), fewest, 3 * uniform, most, 1.5 * uniform);
+    std::printf(
+        "%d questions: missed step at least %d in 60 (3 x uniform %.1f); learnt at "
+        "most %d in 60 (1.5 x uniform %.1f)\n",
+        Questions(t), fewest, 3 * uniform, most, 1.5 * uniform);
 }
 
 // 5: what a learner did in one drill and clef leaves the questions of another as they are.
@@ -148,7 +149,8 @@ TEST_P(Chooser, KeepsEachDrillAndClefApart) {
         Simulation otherDrill({.drill = other, .clef = ClefChoice::Both, .seed = seed}, {});
         for (const Question& q :
              otherDrill.Run(300, [](const Question& q) { return q.step % 4 != 0; })) {
-            history.Add({.drill = q.drill, .clef = q.clef, .asked = q.step, .right = q.step % 4 != 0});
+            history.Add(
+                {.drill = q.drill, .clef = q.clef, .asked = q.step, .right = q.step % 4 != 0});
         }
         if (t.clef != ClefChoice::Both) {
             const Clef away = t.clef == ClefChoice::Treble ? Clef::Bass : Clef::Treble;
@@ -160,8 +162,7 @@ TEST_P(Chooser, KeepsEachDrillAndClefApart) {
         const std::vector<Question> fresh = Simulation(SettingsOf(t, seed)).Run(80, learner);
         const std::vector<Question> after =
             Simulation(SettingsOf(t, seed), history).Run(80, learner);
-        ASSERT_TRUE(std::equal(fresh.begin(), fresh.end(), after.begin(), Same))
-            << "seed " << seed;
+        ASSERT_TRUE(std::equal(fresh.begin(), fresh.end(), after.begin(), Same)) << "seed " << seed;
     }
 }
 

@@ -6,9 +6,9 @@
 // Loading runs in a process of its own, so that nothing before it lends it memory.
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>

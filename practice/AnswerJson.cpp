@@ -16,16 +16,22 @@ class AnswerFields : public nlohmann::json_sax<nlohmann::json> {
     std::string time, drill, clef, givenLetter;
     int right = -1;  // -1: missing
 
-    bool null() override { return false; }
+    // A value of a field it does not know is passed over; one of the wrong kind for a field
+    // it knows makes the line no answer.
+    bool null() override { return m_key == Key::Unknown; }
     bool boolean(bool value) override {
-        return m_key == Key::Right ? (right = value ? 1 : 0, true) : false;
+        if (m_key == Key::Right) {
+            right = value ? 1 : 0;
+        }
+        return m_key == Key::Right || m_key == Key::Unknown;
     }
     bool number_integer(number_integer_t value) override { return Integer(value); }
     bool number_unsigned(number_unsigned_t value) override {
-        return value <= static_cast<number_unsigned_t>(std::numeric_limits<int>::max()) &&
-               Integer(static_cast<std::int64_t>(value));
+        return m_key == Key::Unknown ||
+               (value <= static_cast<number_unsigned_t>(std::numeric_limits<int>::max()) &&
+                Integer(static_cast<std::int64_t>(value)));
     }
-    bool number_float(number_float_t, const string_t&) override { return false; }
+    bool number_float(number_float_t, const string_t&) override { return m_key == Key::Unknown; }
     bool string(string_t& value) override {
         switch (m_key) {
             case Key::Time:
@@ -39,6 +45,8 @@ class AnswerFields : public nlohmann::json_sax<nlohmann::json> {
                 return true;
             case Key::Given:
                 givenLetter = std::move(value);
+                return true;
+            case Key::Unknown:
                 return true;
             default:
                 return false;
@@ -57,7 +65,7 @@ class AnswerFields : public nlohmann::json_sax<nlohmann::json> {
                 m_key = key;
             }
         }
-        // Later versions may add fields; this one's are all it needs.
+        // Fields this version does not know are passed over: its own are all it needs.
         return true;
     }
     bool end_object() override { return --m_depth == 0; }
@@ -83,6 +91,8 @@ class AnswerFields : public nlohmann::json_sax<nlohmann::json> {
                 return true;
             case Key::Ms:
                 ms = value;
+                return true;
+            case Key::Unknown:
                 return true;
             default:
                 return false;

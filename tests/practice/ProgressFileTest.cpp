@@ -182,6 +182,11 @@ TEST(ProgressFile, RoundTripsEveryFieldAndExportsCsv) {
         ASSERT_TRUE(back.has_value());
         EXPECT_TRUE(Equal(*back, answer));
     }
+    // Fields it does not know are passed over.
+    std::string withMore = kReadLine;
+    withMore.insert(withMore.size() - 1,
+                    R"(,"pitch":"G4","hint":null,"score":1.5,"n":99999999999)");
+    EXPECT_TRUE(FromJsonLine(withMore).has_value());
     std::ostringstream csv;
     WriteCsv({kRead, kPlace}, csv);
     EXPECT_EQ(csv.str(),

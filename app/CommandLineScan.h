@@ -24,7 +24,8 @@ struct OptionSpec {
 
 // The choices every build of the program takes.
 struct StartChoices {
-    enum class Action { Run, Help, Version, Error };
+    // ExportProgress: the desktop's --export-progress.
+    enum class Action { Run, Help, Version, Error, ExportProgress };
 
     Action action = Action::Run;
     // For Action::Error: the one line that says what is wrong.

@@ -10,19 +10,21 @@
 
 namespace {
 
-constexpr auto kSoundOptions = std::to_array<OptionSpec>({
+constexpr auto kDesktopOptions = std::to_array<OptionSpec>({
     {"--soundfont", "FILE", IDS_HELP_SOUNDFONT},
     {"--audio-driver", "pulseaudio|alsa|jack|pipewire", IDS_HELP_AUDIO_DRIVER},
     {"--midi-out", "auto|synth|port|none", IDS_HELP_MIDI_OUT},
     {"--instrument", "1-128", IDS_HELP_INSTRUMENT},
+    {"--progress-file", "FILE", IDS_HELP_PROGRESS_FILE},
+    {"--export-progress", "FILE.csv", IDS_HELP_EXPORT_PROGRESS},
     {"--verbose", "", IDS_HELP_VERBOSE},
 });
 
-// The options --help lists, in its order: those of every build, then the sound's.
+// The options --help lists, in its order: those of every build, then the desktop's.
 const std::vector<OptionSpec>& Options() {
     static const std::vector<OptionSpec> options = [] {
         std::vector<OptionSpec> all(CommonOptions().begin(), CommonOptions().end());
-        all.insert(all.end(), kSoundOptions.begin(), kSoundOptions.end());
+        all.insert(all.end(), kDesktopOptions.begin(), kDesktopOptions.end());
         return all;
     }();
     return options;
@@ -67,8 +69,17 @@ bool SetInstrument(CommandLine& line, std::string_view value) {
     return true;
 }
 
-bool TakeSoundOption(CommandLine& line, std::string_view name, std::string_view value,
-                     std::string& error) {
+bool TakeDesktopOption(CommandLine& line, std::string_view name, std::string_view value,
+                       std::string& error) {
+    if (name == "--progress-file") {
+        line.progressFile = value;
+        return !value.empty();
+    }
+    if (name == "--export-progress") {
+        line.action = CommandLine::Action::ExportProgress;
+        line.exportFile = value;
+        return !value.empty();
+    }
     if (name == "--soundfont") {
         line.sound.soundfont = value;
         return !value.empty();
@@ -97,7 +108,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
                 std::any_of(CommonOptions().begin(), CommonOptions().end(),
                             [&](const OptionSpec& o) { return o.name == option.name; });
             return common ? TakeCommonOption(option, value, line)
-                          : TakeSoundOption(line, option.name, value, optionError);
+                          : TakeDesktopOption(line, option.name, value, optionError);
         },
         line.toolkitArguments);
     if (!error.empty()) {

@@ -14,6 +14,11 @@ struct CommandLine : StartChoices {
 
     // --soundfont, --audio-driver, --midi-out, --instrument, --verbose.
     SoundSettings sound;
+
+    // --progress-file: the practice progress file instead of the one in the data folder.
+    std::string progressFile;
+    // --export-progress (Action::ExportProgress): the CSV file to write.
+    std::string exportFile;
 };
 
 // args holds argv whole, argv[0] first. Its lines are in the language resources are read in.

@@ -73,13 +73,17 @@ sys.excepthook = crashed
 
 
 def compositor_user():
-    """A system user of our own for the compositor, removed when the run ends; None when
-    not root, and the compositor runs as the caller."""
+    """A system user for the compositor, removed when the run ends (one a run killed before
+    its end left behind is taken again); None when not root, and the compositor runs as the
+    caller."""
     if os.geteuid() != 0:
         return None
-    name = f"canzet-wl-{os.getpid()}"
-    subprocess.run(["useradd", "--system", "--no-create-home", "--user-group",
-                    "--shell", "/usr/sbin/nologin", name], check=True)
+    name = "canzet-wayland"
+    try:
+        pwd.getpwnam(name)
+    except KeyError:
+        subprocess.run(["useradd", "--system", "--no-create-home", "--user-group",
+                        "--shell", "/usr/sbin/nologin", name], check=True)
     cleanups.append(lambda: subprocess.run(["userdel", name], check=False))
     return pwd.getpwnam(name)
 
@@ -109,7 +113,7 @@ def start_sway():
     except FileNotFoundError:
         print("SKIP: sway is not installed (tools/setup installs it)")
         finish(SKIPPED)
-    cleanups.append(lambda: (sway.kill(), sway.wait()))
+    cleanups.append(lambda: (os.killpg(sway.pid, 9), sway.wait()))
     deadline = time.monotonic() + 30
     while time.monotonic() < deadline and sway.poll() is None:
         ipc = glob.glob(os.path.join(folder, "sway-ipc.*.sock"))

@@ -1,19 +1,40 @@
 #include "platform/CBitmap.h"
 
+#include "platform/Backend.h"
 #include "platform/Resources.h"
+
+namespace {
+
+// A picture takes the surfaces' top byte of the toolkit it is drawn for.
+void MatchBackend(Surface& picture) {
+    const Backend* backend = CurrentBackend();
+    if (backend != nullptr && backend->OpaqueSurfaces()) {
+        picture.MakeOpaque();
+    }
+}
+
+}  // namespace
 
 BOOL CBitmap::LoadBitmap(UINT nIDResource) {
     if (!m_surface.IsEmpty()) {
         return FALSE;
     }
-    return LoadBitmapResource(nIDResource, m_surface) ? TRUE : FALSE;
+    if (!LoadBitmapResource(nIDResource, m_surface)) {
+        return FALSE;
+    }
+    MatchBackend(m_surface);
+    return TRUE;
 }
 
 BOOL CBitmap::LoadDoubleBitmap(UINT nIDResource) {
     if (m_surface.IsEmpty() || !m_double.IsEmpty()) {
         return FALSE;
     }
-    return LoadBitmapResource(nIDResource, m_double) ? TRUE : FALSE;
+    if (!LoadBitmapResource(nIDResource, m_double)) {
+        return FALSE;
+    }
+    MatchBackend(m_double);
+    return TRUE;
 }
 
 BOOL CBitmap::DeleteObject() {
@@ -31,6 +52,9 @@ const Surface& CBitmap::PixelsAt(int scale) {
     }
     if (m_double.IsEmpty()) {
         m_double.Reset(m_surface.Width() * 2, m_surface.Height() * 2);
+        if (m_surface.Alpha() != 0) {
+            m_double.MakeOpaque();
+        }
         for (int y = 0; y < m_double.Height(); ++y) {
             for (int x = 0; x < m_double.Width(); ++x) {
                 m_double.SetPixel(x, y, m_surface.Pixel(x / 2, y / 2));

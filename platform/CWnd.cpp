@@ -89,6 +89,12 @@ void CWnd::SetAccessibleText(LPCSTR name, LPCSTR description) {
     }
 }
 
+void CWnd::NotifyParent(UINT nCode) {
+    if (m_peer != nullptr) {
+        m_peer->NotifyParent(nCode);
+    }
+}
+
 std::string CWnd::GetToolTipText(CPoint, CRect&) const {
     return {};
 }
@@ -129,6 +135,6 @@ void CWnd::OnKillFocus(CWnd*) {
     DefWindowProc(WM_KILLFOCUS, 0, 0);
 }
 
-UINT CWnd::OnGetDlgCode() {
-    return static_cast<UINT>(DefWindowProc(WM_GETDLGCODE, 0, 0));
+UINT CWnd::OnGetDlgCode(UINT nChar) {
+    return static_cast<UINT>(DefWindowProc(WM_GETDLGCODE, nChar, 0));
 }

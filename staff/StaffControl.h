@@ -13,6 +13,12 @@
 
 class CDC;
 
+// Notifications the staff sends its parent in WM_COMMAND: the code in the high word of
+// wParam, the staff's control id in the low word, its window in lParam. Above the codes
+// that a static control sends of itself (STN_*), so an owner's map can tell them apart.
+// Enter was pressed while the staff had the focus; each owner gives it its own meaning.
+inline constexpr UINT STAFFN_RETURN = 0x0100;
+
 class CStaffControl : public CStatic {
   public:
     static constexpr int kMaxNoteSlots = 5;
@@ -71,7 +77,7 @@ class CStaffControl : public CStatic {
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnSetFocus(CWnd* pOldWnd);
     void OnKillFocus(CWnd* pNewWnd);
-    UINT OnGetDlgCode();
+    UINT OnGetDlgCode(UINT nChar);
 
     CPoint ClampPoint(CPoint point) const;
     bool FindNoteAt(CPoint point);

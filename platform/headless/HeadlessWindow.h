@@ -34,6 +34,8 @@ class HeadlessWindow : public WindowPeer {
     // what the window system is asked to draw and do.
     void ModifyStyle(DWORD remove, DWORD add) override { m_style = (m_style & ~remove) | add; }
     void SetAccessibleText(const std::string& name, const std::string& description) override;
+    // Logged, then delivered to the dialog that holds this control, if any.
+    void NotifyParent(UINT code) override;
 
     // What the window system does when it delivers a message: the owner's window
     // procedure, or the window's own processing when nothing owns it.
@@ -44,7 +46,7 @@ class HeadlessWindow : public WindowPeer {
     bool IsPaintPending() const { return !m_invalid.IsRectEmpty(); }
 
     // Dialog windows: the controls that Control(id) finds.
-    void AddControl(int id, HeadlessWindow& control) { m_controls[id] = &control; }
+    void AddControl(int id, HeadlessWindow& control);
     void SetIconic(bool iconic) { m_iconic = iconic; }
     void SetHasSystemMenu(bool has) { m_hasSystemMenu = has; }
     CPoint Position() const { return m_position; }
@@ -70,6 +72,8 @@ class HeadlessWindow : public WindowPeer {
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
     std::map<int, HeadlessWindow*> m_controls;
+    HeadlessWindow* m_parent = nullptr;
+    int m_id = 0;
     std::optional<int> m_modalResult;
     DWORD m_style = 0;
     std::string m_accessibleName;

@@ -89,6 +89,12 @@ void CWnd::SetAccessibleText(LPCSTR name, LPCSTR description) {
     }
 }
 
+void CWnd::SetAccessibleList(const AccessibleList& list, int told) {
+    if (m_peer != nullptr) {
+        m_peer->SetAccessibleList(list, told);
+    }
+}
+
 void CWnd::NotifyParent(UINT nCode) {
     if (m_peer != nullptr) {
         m_peer->NotifyParent(nCode);

@@ -40,6 +40,7 @@ class CWnd : public CCmdTarget {
     CMenu* GetSystemMenu(BOOL revert);
     BOOL ModifyStyle(DWORD remove, DWORD add);
     void SetAccessibleText(LPCSTR name, LPCSTR description);
+    void SetAccessibleList(const AccessibleList& list, int told);
     // Tells the parent window of a notification: WM_COMMAND with this control's id and
     // `nCode`, as a control tells its dialog.
     void NotifyParent(UINT nCode);

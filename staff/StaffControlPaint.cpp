@@ -90,8 +90,10 @@ void CStaffControl::OnPaint() {
         }
     }
     const int noteCount = std::min(m_nNoteCount, kMaxNoteSlots);
+    // With several notes the keyboard's one is marked while the keys work on it.
+    const int marked = m_bFocused && noteCount > 1 ? m_nCurrent : -1;
     for (int i = 0; i < noteCount; ++i) {
-        if (i == m_nSelected) {
+        if (i == m_nSelected || i == marked) {
             DrawSelectedNote(m_ptNotes[i].x, m_ptNotes[i].y);
         } else {
             DrawNote(m_ptNotes[i].x, m_ptNotes[i].y);

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/CMenu.h"
 #include "platform/CPoint.h"
@@ -34,6 +35,7 @@ class HeadlessWindow : public WindowPeer {
     // what the window system is asked to draw and do.
     void ModifyStyle(DWORD remove, DWORD add) override { m_style = (m_style & ~remove) | add; }
     void SetAccessibleText(const std::string& name, const std::string& description) override;
+    void SetAccessibleList(const AccessibleList& list, int told) override;
     // Logged, then delivered to the dialog that holds this control, if any.
     void NotifyParent(UINT code) override;
 
@@ -57,6 +59,9 @@ class HeadlessWindow : public WindowPeer {
     const std::string& AccessibleDescription() const { return m_accessibleDescription; }
     // How many times assistive technologies were told of a change.
     int AccessibleChanges() const { return m_accessibleChanges; }
+    const AccessibleList& Accessible() const { return m_accessibleList; }
+    // What each change told: the told item's description, or the whole text.
+    const std::vector<std::string>& AccessibleTold() const { return m_accessibleTold; }
 
   private:
     void Log(LoggedCall call);
@@ -79,4 +84,6 @@ class HeadlessWindow : public WindowPeer {
     std::string m_accessibleName;
     std::string m_accessibleDescription;
     int m_accessibleChanges = 0;
+    AccessibleList m_accessibleList;
+    std::vector<std::string> m_accessibleTold;
 };

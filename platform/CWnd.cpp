@@ -95,6 +95,10 @@ void CWnd::SetAccessibleList(const AccessibleList& list, int told) {
     }
 }
 
+BOOL CWnd::FocusCuesHidden() const {
+    return m_peer != nullptr && m_peer->FocusCuesHidden() ? TRUE : FALSE;
+}
+
 void CWnd::NotifyParent(UINT nCode) {
     if (m_peer != nullptr) {
         m_peer->NotifyParent(nCode);

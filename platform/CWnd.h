@@ -44,6 +44,7 @@ class CWnd : public CCmdTarget {
     // Tells the parent window of a notification: WM_COMMAND with this control's id and
     // `nCode`, as a control tells its dialog.
     void NotifyParent(UINT nCode);
+    BOOL FocusCuesHidden() const;
 
     // The tip to show while the pointer rests at `point`, and the part of the client area
     // where that tip holds; an empty text shows none.

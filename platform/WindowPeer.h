@@ -55,6 +55,9 @@ class WindowPeer {
     // them that the list's text changed as a whole.
     virtual void SetAccessibleList(const AccessibleList&, int) {}
 
+    // Whether focus rectangles stay hidden because the keyboard has not been used in the
+    // window yet (UISF_HIDEFOCUS); the window is sent WM_UPDATEUISTATE when that changes.
+    virtual bool FocusCuesHidden() const { return false; }
     // Sends the parent window WM_COMMAND with this control's id in the low word of wParam,
     // `code` in the high word and this window in lParam. A window without a parent drops it.
     virtual void NotifyParent(UINT code) = 0;

@@ -82,6 +82,8 @@ class CStaffControl : public CStatic {
     void OnSetFocus(CWnd* pOldWnd);
     void OnKillFocus(CWnd* pNewWnd);
     UINT OnGetDlgCode(UINT nChar);
+    // The focus rectangle shows once the keyboard has been used in the dialog.
+    void OnUpdateUIState(WPARAM wParam, LPARAM lParam);
 
     CPoint ClampPoint(CPoint point) const;
     bool FindNoteAt(CPoint point);

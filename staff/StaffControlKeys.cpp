@@ -57,6 +57,13 @@ void CStaffControl::OnKillFocus(CWnd* pNewWnd) {
     CWnd::OnKillFocus(pNewWnd);
 }
 
+void CStaffControl::OnUpdateUIState(WPARAM wParam, LPARAM lParam) {
+    DefWindowProc(WM_UPDATEUISTATE, wParam, lParam);
+    if (m_bFocused) {
+        CWnd::InvalidateRect(nullptr, FALSE);
+    }
+}
+
 void CStaffControl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     const bool ctrl = GetKeyState(VK_CONTROL) < 0;
     const bool hasCurrent = m_nCurrent != -1;

@@ -99,7 +99,7 @@ void CStaffControl::OnPaint() {
             DrawNote(m_ptNotes[i].x, m_ptNotes[i].y);
         }
     }
-    if (m_bFocused) {
+    if (m_bFocused && !FocusCuesHidden()) {
         CRect client;
         GetClientRect(&client);
         dc.DrawFocusRect(&client);

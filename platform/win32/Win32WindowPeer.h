@@ -44,6 +44,9 @@ class Win32WindowPeer : public WindowPeer {
     void EndModal(int result) override;
     void ModifyStyle(DWORD remove, DWORD add) override;
     void NotifyParent(UINT code) override;
+    bool FocusCuesHidden() const override {
+        return (SendMessageW(m_hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
+    }
     void SetAccessibleText(const std::string& name, const std::string& description) override {
         m_accessible.SetText(name, description);
     }

@@ -44,6 +44,22 @@ TEST(DesktopKeyboard, TheToolTipNamesTheNoteUnderThePointer) {
     EXPECT_EQ(tip, QStringLiteral("B4，第7位"));
 }
 
+// A click gives the staff the focus but no dotted rectangle, as in a Windows dialog opened
+// with the mouse; the first key pressed in the dialog shows it.
+TEST(DesktopKeyboard, TheFocusRectangleWaitsForTheKeyboard) {
+    DesktopHarness program;
+    std::vector<QRgb> corners;
+    program.Run([&](MainWindowUser& user) {
+        Activate(user.Dialog());
+        user.Press(300, 81);
+        user.Release(300, 81);
+        corners.push_back(user.GrabStaff().pixel(0, 0) | 0xFF000000);
+        Press(user.Dialog(), Qt::Key_Up);
+        corners.push_back(user.GrabStaff().pixel(0, 0) | 0xFF000000);
+    });
+    EXPECT_EQ(corners, (std::vector<QRgb>{0xFFFFFFFF, 0xFF000000}));
+}
+
 // Enter on the staff reaches it instead of the default button "退出"; Escape stays the
 // dialog's.
 TEST(DesktopKeyboard, EnterOnTheStaffShowsThePositionAndEscapeCancels) {

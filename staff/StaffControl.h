@@ -46,7 +46,7 @@ class CStaffControl : public CStatic {
     CPoint NoteCentre(int index) const { return m_ptNotes[index]; }
     // The note that the keyboard works on: the last one placed, picked up or chosen with
     // Ctrl+Left or Ctrl+Right; -1 = none. While the staff has the focus and holds more than
-    // one note it is drawn as a dragged note is.
+    // one note it is drawn as a dragged note is, once the keyboard has been used there.
     int CurrentNote() const { return m_nCurrent; }
 
     // What a screen reader and a tooltip say of the notes: "E5，第10位" for one note,

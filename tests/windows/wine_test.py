@@ -562,8 +562,8 @@ def check_keyboard(session):
     staff, Up three times places a note and lifts it to D5, Space twice places two more
     beside it, Ctrl+Left twice goes back to D5. The MSAA client reads the staff as a list
     named "五线谱" with one child per note and the current one focused, before and after a
-    Ctrl+Right. Enter on the staff shows the current note's step, 7, on "位置" and ends
-    nothing; Esc ends the program."""
+    Ctrl+Right. Enter on the staff shows the current note's step, 7, on "位置", described
+    "位置：7" to MSAA, and ends nothing; Esc ends the program."""
     print("Keyboard and MSAA")
     session.start_program(args=["--notes", "3"])
     dismiss_midi_message(session)
@@ -589,6 +589,9 @@ def check_keyboard(session):
     session.xdotool("key", "Return")
     check(session.wait_trace(r'set_window_text L"7"'), 'Enter on the staff shows "7" on 位置')
     check(session.program.poll() is None, "and the program runs on")
+    button = session.read_accessible(IDC_POSITION)
+    check("name: 7\n" in button and "description: 位置：7\n" in button,
+          f'the button reads "7", described "位置：7" ({button.strip()!r})')
     session.xdotool("key", "Escape")
     code = session.exit_code()
     check(code == 0, f"Esc ends the program (exit code {code})")

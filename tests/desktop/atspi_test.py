@@ -41,7 +41,8 @@ if started is None:
     sys.exit(1)
 
 import pyatspi  # noqa: E402  (the buses must exist first)
-from atspi_tree import application, find, focused, fresh, pixel, poll, walk  # noqa: E402
+from atspi_tree import application, find, focused, fresh, pixel, poll, pump, walk  # noqa: E402
+from gi.repository import GLib  # noqa: E402
 
 told = []
 # Popup menus are no children of the application: a screen reader meets them when they show.

@@ -3,7 +3,7 @@
 // With no console to write to, --help, --version and a mistake on the command line are
 // told in a message box.
 #include <windows.h>
-
+// After windows.h, which it needs.
 #include <shellapi.h>
 
 #include <string>

@@ -30,6 +30,7 @@ TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEn
         {kRtString, 101 / 16 + 1},
         {kRtString, 200 / 16 + 1},
         {kRtString, IDS_STAFF_NAME / 16 + 1},
+        {kRtString, IDS_POSITION / 16 + 1},
         {kRtString, IDS_USAGE / 16 + 1},
         {kRtString, IDS_ERR_NO_VALUE_TAKEN / 16 + 1},
     };

@@ -8,7 +8,8 @@ on the staff grid after, the position button's caption, picking the note up agai
 About box from the system menu, and a clean exit through "退出", Esc and Alt+F4; all this
 with Wine in Chinese (LANG=zh_CN.UTF-8), then the English texts with Wine in English. In runs
 of their own: the staff from the keyboard started with --clef bass --notes 3, the system
-menu's "低音谱号" (checked in bass) and "清除" items, and a bad value's message box.
+menu's "低音谱号" (checked in bass) and "清除" items, and the staff options with a bad value's
+message box.
 
 Control texts and message-box texts are read from Wine's own traces of the window calls;
 pictures from screenshots. Screenshots are kept in the folder given by --shots.
@@ -52,6 +53,7 @@ STAFF_ORIGIN = (10, 40)
 STAFF_LINE_ROWS = (53, 67, 81, 95, 109)
 STAFF_LINE = (36, 36, 36)
 RED, BLACK, WHITE = (255, 0, 0), (0, 0, 0), (255, 255, 255)
+MSAA_CLIENT = None  # beside the program's build: tools/msaa/canzet-msaa.exe
 TREBLE_STAFF_BMP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res",
                                 "StaffTreble.bmp")
 
@@ -220,6 +222,13 @@ class Session:
         self.log = open(self.log_path, "w")
         self.program = subprocess.Popen(["wine", self.exe, *args], env=env, stdout=self.log,
                                         stderr=subprocess.STDOUT)
+
+    def read_accessible(self, control):
+        """What the MSAA client, run beside the program, reads of one of its controls."""
+        read = subprocess.run(["wine", MSAA_CLIENT, MAIN_CAPTION, str(control)],
+                              env=dict(self.env, WINEDEBUG="-all"), capture_output=True,
+                              timeout=60)
+        return read.stdout.decode("utf-8", "replace").replace("\r", "")
 
     def trace(self):
         with open(self.log_path, errors="replace") as log:
@@ -579,24 +588,40 @@ def check_english(session):
 
 
 def check_keyboard(session):
-    """Started with --clef bass --notes 3, the bass staff shows; Tab reaches the staff, Up
-    three times places a note and lifts it two steps, and "位置" (Tab, Space) then shows
-    step 9."""
-    print("Keyboard, started with --clef bass --notes 3")
-    session.start_program(args=("--clef", "bass", "--notes", "3"))
+    """With three notes (--notes 3), through the dialog manager's keyboard: Tab reaches the
+    staff, Up three times places a note and lifts it to D5, Space twice places two more
+    beside it, Ctrl+Left twice goes back to D5. The MSAA client reads the staff as a list
+    named "五线谱" with one child per note and the current one focused, before and after a
+    Ctrl+Right. Enter on the staff shows the current note's step, 7, on "位置", described
+    "位置：7" to MSAA, and ends nothing; Esc ends the program."""
+    print("Keyboard and MSAA")
+    session.start_program(args=["--notes", "3"])
     dismiss_midi_message(session)
     check(session.wait_window(MAIN_CAPTION), "the main dialog shows")
-    bass = read_bmp(BASS_STAFF_BMP)
-
-    def shows_bass(image):
-        origin = find_staff(image)
-        return origin is not None and image.crop(*origin, origin[0] + 600, origin[1] + 160) == bass
-
-    check(shows_bass(session.screenshot_when("13-bass-start", shows_bass)),
-          "--clef bass: the staff is the bass picture")
-    session.xdotool("key", "--delay", "200", "Tab", "Up", "Up", "Up", "Tab", "space")
-    check(session.wait_trace(r'set_window_text L"9"'), 'Tab, Up three times and "位置" show "9"')
+    session.xdotool("key", "--delay", "200", "Tab", "Up", "Up", "Up", "space", "space",
+                    "ctrl+Left", "ctrl+Left")
+    time.sleep(1)
+    before = session.read_accessible(IDC_STAFF)
+    print("  MSAA before Ctrl+Right:\n    " + before.strip().replace("\n", "\n    "))
+    check(before.startswith("name: 五线谱\nrole: 33\n"), "the staff is a list named 五线谱")
+    check("children: 3\n" in before and "value: D5，第9位；B4，第7位；B4，第7位\n" in before,
+          "with three notes, all of them in its value")
+    check("child 1: D5，第9位 | 第1个，共3个：D5，第9位 | focused selected\n" in before,
+          "the current note is the focused child")
+    session.xdotool("key", "ctrl+Right")
+    time.sleep(1)
+    after = session.read_accessible(IDC_STAFF)
+    print("  MSAA after Ctrl+Right:\n    " + after.strip().replace("\n", "\n    "))
+    check("child 2: B4，第7位 | 第2个，共3个：B4，第7位 | focused selected\n" in after and
+          "child 1: D5，第9位 | 第1个，共3个：D5，第9位 |\n" in after,
+          "Ctrl+Right moves the focus to the second note")
     session.screenshot("13-keyboard-edit")
+    session.xdotool("key", "Return")
+    check(session.wait_trace(r'set_window_text L"7"'), 'Enter on the staff shows "7" on 位置')
+    check(session.program.poll() is None, "and the program runs on")
+    button = session.read_accessible(IDC_POSITION)
+    check("name: 7\n" in button and "description: 位置：7\n" in button,
+          f'the button reads "7", described "位置：7" ({button.strip()!r})')
     session.xdotool("key", "Escape")
     code = session.exit_code()
     check(code == 0, f"Esc ends the program (exit code {code})")
@@ -607,14 +632,31 @@ IDM_BASSCLEF, IDM_CLEAR = 0x0020, 0x0030
 BAD_VALUE_LINE = "canzet: --notes takes 1-5, not '9'; see 'canzet --help'"
 
 
-def check_bad_value(session):
-    """A bad value is told in a message box in the language --language asks for, and the
-    program ends with status 2 once the box is closed."""
+def check_options(session):
+    """--clef bass --notes 3 start the bass staff; a bad value is told in a message box in
+    the language --language asks for, and the program ends with status 2 once the box is
+    closed."""
+    print("Started with --clef bass --notes 3")
+    session.start_program(args=("--clef", "bass", "--notes", "3"))
+    dismiss_midi_message(session)
+    check(session.wait_window(MAIN_CAPTION), "the main dialog shows")
+    bass = read_bmp(BASS_STAFF_BMP)
+
+    def shows_bass(image):
+        origin = find_staff(image)
+        return origin is not None and image.crop(*origin, origin[0] + 600, origin[1] + 160) == bass
+
+    check(shows_bass(session.screenshot_when("21-bass-start", shows_bass)),
+          "the staff is the bass picture")
+    session.xdotool("key", "Escape")
+    code = session.exit_code()
+    check(code == 0, f"Esc ends the program (exit code {code})")
+
     print("A bad value on the command line")
     session.start_program(args=("--notes", "9", "--language", "en"))
     check(session.wait_window(MESSAGE_BOX_CAPTION), "a message box shows")
     check(session.wait_trace(re.escape(wine_string(BAD_VALUE_LINE))), f'it says "{BAD_VALUE_LINE}"')
-    session.screenshot("21-bad-value")
+    session.screenshot("22-bad-value")
     check(session.exit_code(timeout=2) is None, "the program waits for the box")
     session.xdotool("key", "Return")
     code = session.exit_code()
@@ -702,6 +744,9 @@ def main():
         print("SKIPPED: wine is not installed, the Windows program cannot run here")
         return 0
     exe = os.path.abspath(args.exe)
+    global MSAA_CLIENT
+    MSAA_CLIENT = os.path.join(os.path.dirname(os.path.dirname(exe)), "tools", "msaa",
+                               "canzet-msaa.exe")
     shots = os.path.abspath(args.shots or os.path.join(os.path.dirname(exe), "wine-shots"))
     os.makedirs(shots, exist_ok=True)
 
@@ -725,7 +770,7 @@ def main():
         check_other_exits(session)
         check_keyboard(session)
         check_staff_menu(session)
-        check_bad_value(session)
+        check_options(session)
         # Last: Wine stays in English from here on.
         check_english(session)
     except CheckFailed as failure:

@@ -2,8 +2,8 @@
 """Runs the real program on a virtual X server once in each language, chosen by LANG alone,
 and reads what it shows from its accessibility tree (AT-SPI), as a screen reader would.
 
-Checks, in each language: the message box that reports the missing audio output (its text
-and Qt's own button text), the main dialog's caption and buttons, and the About box opened
+Checks, in each language: the message box that reports an audio output that could not be
+opened, here a sound server that never answers (its text and Qt's own button text), the main dialog's caption and buttons, and the About box opened
 from the system menu. Screenshots of the message box, the main dialog, the menu and the
 About box are kept in the folder given by --shots.
 
@@ -15,6 +15,7 @@ Run it inside a private session bus and X server, as its ctest entry does:
 import argparse
 import collections
 import os
+import socket
 import subprocess
 import sys
 import tempfile
@@ -114,12 +115,17 @@ def shoot(shots, name):
 def run_language(program, locale, texts, shots, work):
     env = {k: v for k, v in os.environ.items()
            if k not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES", "QT_QPA_PLATFORM")}
+    # A sound server that takes the connection and never answers: the open gives up. (One
+    # that is not there at all is waited for, without a message.)
+    silent = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    silent.bind(os.path.join(work, f"silent-{locale}"))
+    silent.listen(8)
     env.update(LANG=locale, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-               # No audio output: no sound server answers and ALSA has no device.
-               PULSE_SERVER="unix:" + os.path.join(work, "nobody"),
+               PULSE_SERVER="unix:" + os.path.join(work, f"silent-{locale}"),
                ALSA_CONFIG_PATH=os.path.join(work, "asound.conf"), XDG_RUNTIME_DIR=work)
     log = open(os.path.join(work, f"program-{locale}.log"), "w")
-    process = subprocess.Popen([program], env=env, stdout=log, stderr=log)
+    process = subprocess.Popen([program, "--audio-driver", "pulseaudio"], env=env, stdout=log,
+                               stderr=log)
     try:
         if os.path.exists("/dev/snd"):
             print(f"{locale}: a sound device exists here; the failure message is not checked")
@@ -172,6 +178,7 @@ def run_language(program, locale, texts, shots, work):
             process.kill()
             process.wait()
         log.close()
+        silent.close()
 
 
 def main():

@@ -29,17 +29,15 @@ struct StartupMessage {
     QString text;
 };
 std::vector<StartupMessage> g_startupMessages;
+DisplayChoice g_displayChoice;
 
 // Qt explains a display it cannot open over several lines and then aborts. Hold its
-// messages back while it starts: on that failure say so in one line and leave with status
-// 1, without a core dump; otherwise pass them on once it has started.
+// messages back while it starts: on that failure say so briefly and leave with status 1,
+// without a core dump; otherwise pass them on once it has started.
 void HoldStartupMessage(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (type == QtFatalMsg) {
-        std::fprintf(
-            stderr, "%s\n",
-            CannotOpenDisplayMessage(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
-                                     std::getenv("QT_QPA_PLATFORM"))
-                .c_str());
+        const std::string lastLine = text.trimmed().section(u'\n', -1).toStdString();
+        std::fprintf(stderr, "%s\n", CannotOpenDisplayMessage(g_displayChoice, lastLine).c_str());
         std::_Exit(1);
     }
     g_startupMessages.push_back({type, text});
@@ -91,8 +89,9 @@ int main(int argc, char* argv[]) {
     toolkitArgv.push_back(nullptr);
     int toolkitArgc = static_cast<int>(toolkitArguments.size());
 
-    if (!HasDisplay(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
-                    std::getenv("QT_QPA_PLATFORM"))) {
+    g_displayChoice = {std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
+                       std::getenv("QT_QPA_PLATFORM"), commandLine.toolkitArguments};
+    if (!HasDisplay(g_displayChoice)) {
         std::fprintf(stderr, "%s\n", kNoDisplayMessage);
         return 1;
     }

@@ -15,6 +15,7 @@
 #include "app/desktop/DisplayCheck.h"
 #include "app/desktop/LocaleLanguage.h"
 #include "app/desktop/ProgramVersion.h"
+#include "app/desktop/ProgressExport.h"
 #include "midi/MidiMapper.h"
 #include "midi/system/MidiDevices.h"
 #include "platform/CWinApp.h"
@@ -77,6 +78,8 @@ int main(int argc, char* argv[]) {
         case CommandLine::Action::Error:
             std::fprintf(stderr, "%s\n", commandLine.error.c_str());
             return 2;
+        case CommandLine::Action::ExportProgress:
+            return ExportProgress(commandLine.progressFile, commandLine.exportFile);
         case CommandLine::Action::Run:
             break;
     }

@@ -32,6 +32,8 @@ ON_WM_SYSCOMMAND()
 ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
 ON_BN_CLICKED(IDC_POSITION, OnPositionClicked)
+// Enter on the staff shows the position, as the button would.
+ON_CONTROL(STAFFN_RETURN, IDC_STAFF, OnPositionClicked)
 END_MESSAGE_MAP()
 
 BOOL CCanzetDlg::OnInitDialog() {
@@ -81,6 +83,11 @@ void CCanzetDlg::OnSysCommand(UINT nID, LPARAM lParam) {
     } else if (command == IDM_CLEAR) {
         m_staff.ClearNotes();
         m_staff.InvalidateRect(nullptr, FALSE);
+        // No note, no step: the button reads as it did at the start.
+        CString caption;
+        caption.LoadString(IDS_POSITION);
+        SetDlgItemText(IDC_POSITION, caption);
+        m_btnPosition.SetAccessibleText("", "");
     } else {
         CDialog::OnSysCommand(nID, lParam);
     }
@@ -115,9 +122,19 @@ void CCanzetDlg::OnPositionClicked() {
     if (count < 1) {
         return;
     }
+    // With room for several notes the step is the keyboard's note's; the indices of the
+    // steps are the notes' slots, which GetNotes may just have exchanged.
+    const int current = m_staff.CurrentNote();
+    const int step = m_setup.maxNotes > 1 && current != -1 ? steps[current] : steps[0];
     CString text;
-    text.Format("%d", steps[0]);
+    text.Format("%d", step);
     SetDlgItemText(IDC_POSITION, text);
+    // A bare number says nothing to a screen reader that reads the button alone.
+    CString format;
+    format.LoadString(IDS_POSITION_STEP);
+    CString description;
+    description.Format(format, step);
+    m_btnPosition.SetAccessibleText("", description);
 }
 
 // The bass-clef item is checked while the staff shows the bass clef.

@@ -89,6 +89,22 @@ void CWnd::SetAccessibleText(LPCSTR name, LPCSTR description) {
     }
 }
 
+void CWnd::SetAccessibleList(const AccessibleList& list, int told) {
+    if (m_peer != nullptr) {
+        m_peer->SetAccessibleList(list, told);
+    }
+}
+
+BOOL CWnd::FocusCuesHidden() const {
+    return m_peer != nullptr && m_peer->FocusCuesHidden() ? TRUE : FALSE;
+}
+
+void CWnd::NotifyParent(UINT nCode) {
+    if (m_peer != nullptr) {
+        m_peer->NotifyParent(nCode);
+    }
+}
+
 std::string CWnd::GetToolTipText(CPoint, CRect&) const {
     return {};
 }
@@ -129,6 +145,6 @@ void CWnd::OnKillFocus(CWnd*) {
     DefWindowProc(WM_KILLFOCUS, 0, 0);
 }
 
-UINT CWnd::OnGetDlgCode() {
-    return static_cast<UINT>(DefWindowProc(WM_GETDLGCODE, 0, 0));
+UINT CWnd::OnGetDlgCode(UINT nChar) {
+    return static_cast<UINT>(DefWindowProc(WM_GETDLGCODE, nChar, 0));
 }

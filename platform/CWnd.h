@@ -40,6 +40,11 @@ class CWnd : public CCmdTarget {
     CMenu* GetSystemMenu(BOOL revert);
     BOOL ModifyStyle(DWORD remove, DWORD add);
     void SetAccessibleText(LPCSTR name, LPCSTR description);
+    void SetAccessibleList(const AccessibleList& list, int told);
+    // Tells the parent window of a notification: WM_COMMAND with this control's id and
+    // `nCode`, as a control tells its dialog.
+    void NotifyParent(UINT nCode);
+    BOOL FocusCuesHidden() const;
 
     // The tip to show while the pointer rests at `point`, and the part of the client area
     // where that tip holds; an empty text shows none.
@@ -56,7 +61,7 @@ class CWnd : public CCmdTarget {
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnSetFocus(CWnd* pOldWnd);
     void OnKillFocus(CWnd* pNewWnd);
-    UINT OnGetDlgCode();
+    UINT OnGetDlgCode(UINT nChar);
 
   private:
     WindowPeer* m_peer = nullptr;

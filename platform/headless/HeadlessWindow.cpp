@@ -98,10 +98,34 @@ void HeadlessWindow::SetAccessibleText(const std::string& name, const std::strin
     ++m_accessibleChanges;
 }
 
+void HeadlessWindow::SetAccessibleList(const AccessibleList& list, int told) {
+    m_accessibleList = list;
+    m_accessibleName = list.name;
+    m_accessibleDescription = list.text;
+    ++m_accessibleChanges;
+    m_accessibleTold.push_back(told >= 0 && told < static_cast<int>(list.items.size())
+                                   ? list.items[static_cast<std::size_t>(told)].description
+                                   : list.text);
+}
+
 HICON HeadlessWindow::SetIcon(HICON icon, BOOL big) {
     Log({.kind = LoggedCall::Kind::SetIcon, .flag = big, .icon = icon});
     HICON& slot = big ? m_bigIcon : m_smallIcon;
     return std::exchange(slot, icon);
+}
+
+void HeadlessWindow::AddControl(int id, HeadlessWindow& control) {
+    m_controls[id] = &control;
+    control.m_parent = this;
+    control.m_id = id;
+}
+
+void HeadlessWindow::NotifyParent(UINT code) {
+    Log({.kind = LoggedCall::Kind::Notify, .value = static_cast<int>(code)});
+    if (m_parent != nullptr) {
+        m_parent->Deliver(WM_COMMAND, MAKEWPARAM(m_id, code),
+                          reinterpret_cast<LPARAM>(static_cast<WindowPeer*>(this)));
+    }
 }
 
 WindowPeer* HeadlessWindow::Control(int id) {

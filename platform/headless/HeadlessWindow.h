@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/CMenu.h"
 #include "platform/CPoint.h"
@@ -34,6 +35,9 @@ class HeadlessWindow : public WindowPeer {
     // what the window system is asked to draw and do.
     void ModifyStyle(DWORD remove, DWORD add) override { m_style = (m_style & ~remove) | add; }
     void SetAccessibleText(const std::string& name, const std::string& description) override;
+    void SetAccessibleList(const AccessibleList& list, int told) override;
+    // Logged, then delivered to the dialog that holds this control, if any.
+    void NotifyParent(UINT code) override;
 
     // What the window system does when it delivers a message: the owner's window
     // procedure, or the window's own processing when nothing owns it.
@@ -44,7 +48,7 @@ class HeadlessWindow : public WindowPeer {
     bool IsPaintPending() const { return !m_invalid.IsRectEmpty(); }
 
     // Dialog windows: the controls that Control(id) finds.
-    void AddControl(int id, HeadlessWindow& control) { m_controls[id] = &control; }
+    void AddControl(int id, HeadlessWindow& control);
     void SetIconic(bool iconic) { m_iconic = iconic; }
     void SetHasSystemMenu(bool has) { m_hasSystemMenu = has; }
     CPoint Position() const { return m_position; }
@@ -55,6 +59,9 @@ class HeadlessWindow : public WindowPeer {
     const std::string& AccessibleDescription() const { return m_accessibleDescription; }
     // How many times assistive technologies were told of a change.
     int AccessibleChanges() const { return m_accessibleChanges; }
+    const AccessibleList& Accessible() const { return m_accessibleList; }
+    // What each change told: the told item's description, or the whole text.
+    const std::vector<std::string>& AccessibleTold() const { return m_accessibleTold; }
 
   private:
     void Log(LoggedCall call);
@@ -70,9 +77,13 @@ class HeadlessWindow : public WindowPeer {
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
     std::map<int, HeadlessWindow*> m_controls;
+    HeadlessWindow* m_parent = nullptr;
+    int m_id = 0;
     std::optional<int> m_modalResult;
     DWORD m_style = 0;
     std::string m_accessibleName;
     std::string m_accessibleDescription;
     int m_accessibleChanges = 0;
+    AccessibleList m_accessibleList;
+    std::vector<std::string> m_accessibleTold;
 };

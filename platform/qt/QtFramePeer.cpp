@@ -1,11 +1,13 @@
 #include "platform/qt/QtFramePeer.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 
 #include "platform/CWnd.h"
+#include "platform/qt/QtAccessibleList.h"
 
 namespace {
 
@@ -15,7 +17,8 @@ int VirtualKey(int key) {
         {Qt::Key_Up, VK_UP},         {Qt::Key_Down, VK_DOWN},      {Qt::Key_Left, VK_LEFT},
         {Qt::Key_Right, VK_RIGHT},   {Qt::Key_PageUp, VK_PRIOR},   {Qt::Key_PageDown, VK_NEXT},
         {Qt::Key_Home, VK_HOME},     {Qt::Key_End, VK_END},        {Qt::Key_Space, VK_SPACE},
-        {Qt::Key_Delete, VK_DELETE}, {Qt::Key_Backspace, VK_BACK},
+        {Qt::Key_Delete, VK_DELETE}, {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Return, VK_RETURN},
+        {Qt::Key_Enter, VK_RETURN},
     };
     for (const auto& [qtKey, virtualKey] : kKeys) {
         if (qtKey == key) {
@@ -25,8 +28,13 @@ int VirtualKey(int key) {
     return 0;
 }
 
-bool IsArrow(int virtualKey) {
-    return virtualKey >= VK_LEFT && virtualKey <= VK_DOWN;
+// What a control must answer to WM_GETDLGCODE to have a key the dialog would otherwise use;
+// 0 for keys that always reach it.
+UINT DialogCodeNeeded(int virtualKey) {
+    if (virtualKey >= VK_LEFT && virtualKey <= VK_DOWN) {
+        return DLGC_WANTARROWS;
+    }
+    return virtualKey == VK_RETURN ? DLGC_WANTMESSAGE : 0;
 }
 
 }  // namespace
@@ -103,11 +111,13 @@ LRESULT QtFramePeer::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // Alt and Meta make a key the window's (the system menu, the dialog's shortcuts), as
-// WM_SYSKEYDOWN does; arrows reach the owner only when it asks for them (WM_GETDLGCODE).
+// WM_SYSKEYDOWN does; arrows and Enter reach the owner only when it asks for them
+// (WM_GETDLGCODE), else they stay the dialog's.
 void QtFramePeer::keyPressEvent(QKeyEvent* event) {
     const int virtualKey = VirtualKey(event->key());
+    const UINT needed = DialogCodeNeeded(virtualKey);
     if (virtualKey == 0 || (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) != 0 ||
-        (IsArrow(virtualKey) && (Send(WM_GETDLGCODE, 0, 0) & DLGC_WANTARROWS) == 0)) {
+        (needed != 0 && (Send(WM_GETDLGCODE, static_cast<WPARAM>(virtualKey), 0) & needed) == 0)) {
         event->ignore();
         return;
     }
@@ -122,6 +132,41 @@ void QtFramePeer::focusInEvent(QFocusEvent*) {
 
 void QtFramePeer::focusOutEvent(QFocusEvent*) {
     Send(WM_KILLFOCUS, 0, 0);
+}
+
+// A new current item (or a list of another length) moves the focus; otherwise the told
+// item has a new name, or at least a new place to say.
+void QtFramePeer::SetAccessibleList(const AccessibleList& list, int told) {
+    QtAccessibleList::Install();
+    const AccessibleList before = std::exchange(m_list, list);
+    m_holdsList = true;
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QAccessibleInterface* self = QAccessible::queryAccessibleInterface(this);
+    if (dynamic_cast<QtAccessibleList*>(self) == nullptr) {
+        // Asked for before the frame held a list: Qt's own interface goes for the list's.
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(self));
+        self = QAccessible::queryAccessibleInterface(this);
+    }
+    QAccessibleInterface* item = told >= 0 ? self->child(told) : nullptr;
+    if (item == nullptr) {
+        if (list.text != before.text) {
+            QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&changed);
+        }
+        return;
+    }
+    const bool moved = told != before.current || list.items.size() != before.items.size();
+    if (moved && hasFocus()) {
+        QAccessibleEvent focus(item, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    } else {
+        QAccessibleEvent named(item, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+        QAccessibleEvent described(item, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
+    }
 }
 
 bool QtFramePeer::event(QEvent* event) {

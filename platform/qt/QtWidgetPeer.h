@@ -17,7 +17,7 @@ class QPainter;
 
 class QtWidgetPeer : public WindowPeer {
   public:
-    explicit QtWidgetPeer(QWidget* widget) : m_widget(*widget) {}
+    explicit QtWidgetPeer(QWidget* widget) : m_widget(*widget) { m_surface.MakeOpaque(); }
     QtWidgetPeer(const QtWidgetPeer&) = delete;
     QtWidgetPeer& operator=(const QtWidgetPeer&) = delete;
 
@@ -39,6 +39,16 @@ class QtWidgetPeer : public WindowPeer {
     WindowPeer* Control(int id) override;
     CMenu* SystemMenu(BOOL revert) override;
     void EndModal(int result) override;
+    // As the dialog that made this control says.
+    bool FocusCuesHidden() const override {
+        return m_parent != nullptr && m_parent->FocusCuesHidden();
+    }
+    // WM_COMMAND to the dialog that made this control, if any.
+    void NotifyParent(UINT code) override;
+    void SetParentPeer(QtWidgetPeer* parent, int id) {
+        m_parent = parent;
+        m_id = id;
+    }
     // WS_TABSTOP: Tab, Shift+Tab and a click give the widget the focus.
     void ModifyStyle(DWORD remove, DWORD add) override;
     // The widget's accessible name and description.
@@ -51,7 +61,8 @@ class QtWidgetPeer : public WindowPeer {
     // Lets the owner paint `rect` through WM_PAINT. True when it painted into the client
     // surface, which then has to be presented.
     bool PaintThroughOwner(const QRect& rect);
-    // Draws the client surface's part `rect` onto the widget, without converting pixels.
+    // Draws the client surface's part `rect` onto the widget, without converting pixels:
+    // the surface is opaque, as Format_RGB32 has it.
     void PresentSurface(QPainter& painter, const QRect& rect) const;
 
   private:
@@ -62,4 +73,6 @@ class QtWidgetPeer : public WindowPeer {
     bool m_painted = false;
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
+    QtWidgetPeer* m_parent = nullptr;
+    int m_id = 0;
 };

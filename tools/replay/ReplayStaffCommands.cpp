@@ -30,7 +30,7 @@ struct NamedKey {
 constexpr NamedKey kKeys[] = {
     {"up", VK_UP},       {"down", VK_DOWN},     {"pageup", VK_PRIOR},   {"pagedown", VK_NEXT},
     {"home", VK_HOME},   {"end", VK_END},       {"left", VK_LEFT},      {"right", VK_RIGHT},
-    {"space", VK_SPACE}, {"delete", VK_DELETE}, {"backspace", VK_BACK},
+    {"space", VK_SPACE}, {"delete", VK_DELETE}, {"backspace", VK_BACK}, {"enter", VK_RETURN},
 };
 constexpr std::string_view kCtrl = "ctrl+";
 
@@ -79,6 +79,17 @@ void PrintState(ReplaySession& session, const ReplayCommand&) {
     session.Out() << '\n' << std::flush;
 }
 
+// The note the keys work on, by its centre.
+void PrintCurrent(ReplaySession& session, const ReplayCommand&) {
+    const CStaffControl& staff = session.Staff();
+    if (staff.CurrentNote() == -1) {
+        session.Out() << "current none\n";
+        return;
+    }
+    const CPoint centre = staff.NoteCentre(staff.CurrentNote());
+    session.Out() << "current " << centre.x << ',' << centre.y << '\n';
+}
+
 }  // namespace
 
 std::vector<ReplayCommandDefinition> StaffCommands() {
@@ -107,5 +118,6 @@ std::vector<ReplayCommandDefinition> StaffCommands() {
         {"key", {{ArgumentKind::Word, "NAME", KeyNames()}}, PressKey},
         {"notes", {}, PrintNotes},
         {"state", {}, PrintState},
+        {"current", {}, PrintCurrent},
     };
 }

@@ -31,7 +31,7 @@ class FluidSynthEngine {
     // Whether the audio driver asked for samples within the last `within` (kStartingFor
     // while it starts): the drivers say nothing when their server goes away, they just stop
     // asking.
-    static constexpr std::chrono::milliseconds kStartingFor{5000};
+    static constexpr std::chrono::milliseconds kStartingFor{10000};
     bool AudioFlowing(std::chrono::milliseconds within) const;
     // The driver that opened, as its users know it ("PulseAudio").
     const std::string& AudioTitle() const { return m_audioTitle; }

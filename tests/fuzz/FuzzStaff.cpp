@@ -1,7 +1,7 @@
 // Decodes the input into any sequence of owner calls, mouse and key events, focus changes
 // and repaints on a staff control in a headless window, and checks after every step that
-// the note record keeps its invariants. AddressSanitizer catches any write outside an array or a
-// surface.
+// the note record keeps its invariants. AddressSanitizer catches any write outside an array
+// or a surface.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

@@ -83,9 +83,9 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"BackspaceRemovesAndUpPlacesAgain",
                 "key up\nkey backspace\nnotes\nkey backspace\nkey down\n",
                 "midi 00504790\ninvalidate\ninvalidate\nnotes 0\nmidi 00504790\ninvalidate\n"},
-        // Notes at x 308 (B4), 324 (C5) and 332 (B4); Ctrl+arrows choose by x, not slot.
-        // Each note placed from the keyboard goes beside the current one; Ctrl+arrows
-        // choose by x, not slot, and repaint; with nothing to choose nothing is redrawn.
+        // Notes at x 324 (C5), 332 (B4) and 356 (B4): each placed from the keyboard goes
+        // beside the current one. Ctrl+arrows choose by x, not slot, and repaint; with
+        // nothing to choose nothing is redrawn.
         KeyCase{"DeleteWithSeveralNotes",
                 "maxnotes 3\nkey space\nkey up\nkey space\nkey left\nkey left\nkey space\n"
                 "key right\nkey delete\nstate\ncurrent\nkey ctrl+left\ncurrent\nkey delete\n"
@@ -211,8 +211,6 @@ TEST(StaffFocus, TabStopArrowsAndADottedRectangleOnlyWhileFocused) {
               "default 0x0008\nbeginpaint 0 0 600 160\nendpaint\n");
 }
 
-}  // namespace
-
 // The keyboard's note is drawn as a dragged one while the staff has the focus and holds
 // several notes; with one note the focus adds the rectangle and nothing else.
 TEST(StaffFocus, MarksTheCurrentNoteOnlyAmongSeveral) {
@@ -239,3 +237,5 @@ TEST(StaffFocus, MarksTheCurrentNoteOnlyAmongSeveral) {
                });
     }
 }
+
+}  // namespace

@@ -83,11 +83,12 @@ void PrintState(ReplaySession& session, const ReplayCommand&) {
 void PrintCurrent(ReplaySession& session, const ReplayCommand&) {
     const CStaffControl& staff = session.Staff();
     if (staff.CurrentNote() == -1) {
-        session.Out() << "current none\n";
-        return;
+        session.Out() << "current none";
+    } else {
+        const CPoint centre = staff.NoteCentre(staff.CurrentNote());
+        session.Out() << "current " << centre.x << ',' << centre.y;
     }
-    const CPoint centre = staff.NoteCentre(staff.CurrentNote());
-    session.Out() << "current " << centre.x << ',' << centre.y << '\n';
+    session.Out() << '\n' << std::flush;
 }
 
 }  // namespace

@@ -98,7 +98,9 @@ std::string ScanOptions(const std::vector<std::string>& args, std::span<const Op
         } else if (i + 1 < args.size()) {
             value = args[++i];
         } else {
-            return FillIn(IDS_ERR_VALUE_NEEDED, {name, own->valueName});
+            const std::string values =
+                own->values != nullptr ? own->values() : std::string(own->valueName);
+            return FillIn(IDS_ERR_VALUE_NEEDED, {name, values});
         }
         std::string error;
         if (!take(*own, value, error)) {
@@ -130,7 +132,7 @@ std::string OptionsHelp(std::span<const OptionSpec> options, const std::string& 
         left += option.name;
         if (!option.valueName.empty()) {
             left += ' ';
-            left += option.valueName;
+            left += option.values != nullptr ? option.values() : std::string(option.valueName);
         }
         // An option too long for the column has its help on a line of its own.
         constexpr size_t kHelpColumn = 30;

@@ -20,6 +20,8 @@ struct OptionSpec {
     std::string_view name;
     std::string_view valueName;
     UINT help;
+    // The values as this machine has them, when they vary; --help then names them.
+    std::string (*values)() = nullptr;
 };
 
 // The choices every build of the program takes.

@@ -10,9 +10,17 @@
 
 namespace {
 
+std::string AudioDriverNames() {
+    std::string names;
+    for (const std::string& name : AvailableAudioDrivers()) {
+        names += (names.empty() ? "" : "|") + name;
+    }
+    return names;
+}
+
 constexpr auto kDesktopOptions = std::to_array<OptionSpec>({
     {"--soundfont", "FILE", IDS_HELP_SOUNDFONT},
-    {"--audio-driver", "pulseaudio|alsa|jack|pipewire", IDS_HELP_AUDIO_DRIVER},
+    {"--audio-driver", "DRIVER", IDS_HELP_AUDIO_DRIVER, AudioDriverNames},
     {"--midi-out", "auto|synth|port|none", IDS_HELP_MIDI_OUT},
     {"--instrument", "1-128", IDS_HELP_INSTRUMENT},
     {"--progress-file", "FILE", IDS_HELP_PROGRESS_FILE},
@@ -36,11 +44,7 @@ bool SetAudioDriver(CommandLine& line, std::string_view value, std::string& erro
         line.sound.audioDriver = value;
         return true;
     }
-    std::string names;
-    for (const std::string& name : available) {
-        names += (names.empty() ? "" : "|") + name;
-    }
-    error = FillIn(IDS_ERR_BAD_AUDIO_DRIVER, {names, value});
+    error = FillIn(IDS_ERR_BAD_AUDIO_DRIVER, {AudioDriverNames(), value});
     return false;
 }
 
@@ -82,6 +86,7 @@ bool TakeDesktopOption(CommandLine& line, std::string_view name, std::string_vie
     }
     if (name == "--soundfont") {
         line.sound.soundfont = value;
+        line.sound.soundfontChosen = true;
         return !value.empty();
     }
     if (name == "--audio-driver") {

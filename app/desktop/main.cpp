@@ -23,6 +23,7 @@
 #include "platform/Resources.h"
 #include "platform/qt/QtBackend.h"
 #include "res/EmbeddedResources.h"
+#include "staff/StaffControl.h"
 
 namespace {
 struct StartupMessage {
@@ -71,6 +72,8 @@ int main(int argc, char* argv[]) {
     SetResourceBytes(EmbeddedResourceBytes());
     UseLanguage(language);
     const CommandLine commandLine = ParseCommandLine(args);
+    // Nothing but this thread runs yet: the libraries read the environment on theirs.
+    PrepareSoundEnvironment(commandLine.sound);
     switch (commandLine.action) {
         case CommandLine::Action::Help:
             std::fputs(HelpText().c_str(), stdout);
@@ -125,6 +128,8 @@ int main(int argc, char* argv[]) {
         [](const std::string& line) { std::fprintf(stderr, "canzet: %s\n", line.c_str()); });
     SetMidiMapperDevice(midi.get());
 
+    // A chosen instrument may sustain, so its notes are ended rather than left to ring.
+    CStaffControl::SetNotesEnd(commandLine.sound.instrument != 0);
     theApp.m_staffSetup = commandLine.staff;
     const int exitCode = AfxWinMain();
 

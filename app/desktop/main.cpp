@@ -17,6 +17,7 @@
 #include "app/desktop/LocaleLanguage.h"
 #include "app/desktop/ProgramVersion.h"
 #include "app/desktop/ProgressExport.h"
+#include "app/desktop/SoundLineWords.h"
 #include "midi/MidiMapper.h"
 #include "midi/system/MidiDevices.h"
 #include "platform/CWinApp.h"
@@ -113,8 +114,9 @@ int main(int argc, char* argv[]) {
     QApplication application(toolkitArgc, toolkitArgv.data());
     qInstallMessageHandler(qtHandler);
     PassOnStartupMessages();
-    // Qt has taken the user's locale for the whole process; the sound line is English, so
-    // the system's reasons in it (strerror, the sound server's) must be English too.
+    // Qt has taken the user's locale for the whole process; the system's reasons in the
+    // sound line (strerror, the sound server's) stay English, the words they are matched
+    // against and the only ones certain to be there.
     std::setlocale(LC_MESSAGES, "C");
 
     QTranslator toolkitTranslation;
@@ -122,10 +124,11 @@ int main(int argc, char* argv[]) {
 
     QtBackend backend(kProgramName, CloseItemText(language));
     SetCurrentBackend(&backend);
-    // One line on where the notes go, now and whenever that changes.
+    // One line on where the notes go, now and whenever that changes, in the program's language.
+    SoundSettings sound = commandLine.sound;
+    sound.words = SoundLineWords();
     const std::unique_ptr<MidiDevice> midi = CreateSystemMidiDevice(
-        commandLine.sound,
-        [](const std::string& line) { std::fprintf(stderr, "canzet: %s\n", line.c_str()); });
+        sound, [](const std::string& line) { std::fprintf(stderr, "canzet: %s\n", line.c_str()); });
     SetMidiMapperDevice(midi.get());
 
     // A chosen instrument may sustain, so its notes are ended rather than left to ring.

@@ -14,14 +14,14 @@ namespace {
 constexpr const char* kName = "Canzet";
 constexpr int kAllNotesOff = 123;
 
-snd_seq_t* OpenSequencer(std::string* whyNot) {
+snd_seq_t* OpenSequencer(std::string* whyNot, const SoundWords& words) {
     snd_seq_t* sequencer = nullptr;
     // Non-blocking: a full output queue drops a note rather than stall the window. Duplex,
     // so that the sequencer's announcements of subscriptions can be read.
     const int result = snd_seq_open(&sequencer, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK);
     if (result < 0) {
         if (whyNot != nullptr) {
-            *whyNot = result == -ENOENT ? "no ALSA sequencer" : snd_strerror(result);
+            *whyNot = result == -ENOENT ? words.noSequencer : snd_strerror(result);
         }
         return nullptr;
     }
@@ -36,10 +36,10 @@ AlsaSequencerDevice::~AlsaSequencerDevice() {
 
 MMRESULT AlsaSequencerDevice::GetCaps(MIDIOUTCAPSA& caps) {
     std::string whyNot;
-    snd_seq_t* probe = OpenSequencer(&whyNot);
+    snd_seq_t* probe = OpenSequencer(&whyNot, m_words);
     if (probe == nullptr) {
         std::lock_guard lock(m_statusMutex);
-        m_status = "no MIDI port (" + whyNot + ")";
+        m_status = SayWith(m_words.noPort, {whyNot});
         return MMSYSERR_NODRIVER;
     }
     snd_seq_close(probe);
@@ -54,10 +54,10 @@ MMRESULT AlsaSequencerDevice::Open() {
         return MMSYSERR_ALLOCATED;
     }
     std::string whyNot;
-    m_sequencer = OpenSequencer(&whyNot);
+    m_sequencer = OpenSequencer(&whyNot, m_words);
     if (m_sequencer == nullptr) {
         std::lock_guard lock(m_statusMutex);
-        m_status = "no MIDI port (" + whyNot + ")";
+        m_status = SayWith(m_words.noPort, {whyNot});
         return MMSYSERR_NODRIVER;
     }
     if (snd_seq_set_client_name(m_sequencer, kName) < 0) {
@@ -73,9 +73,9 @@ MMRESULT AlsaSequencerDevice::Open() {
     }
     {
         std::lock_guard lock(m_statusMutex);
-        m_status = "MIDI port " + std::string(kName) + ":" + kName + " (" +
-                   std::to_string(snd_seq_client_id(m_sequencer)) + ":" + std::to_string(m_port) +
-                   ")";
+        m_status = SayWith(m_words.port, {std::string(kName) + ":" + kName + " (" +
+                                          std::to_string(snd_seq_client_id(m_sequencer)) + ":" +
+                                          std::to_string(m_port) + ")"});
         m_listeners.clear();
     }
     m_programChange = 0;
@@ -123,7 +123,7 @@ bool AlsaSequencerDevice::HasSubscribers() {
 
 std::string AlsaSequencerDevice::Status() const {
     std::lock_guard lock(m_statusMutex);
-    return m_listeners.empty() ? m_status : m_status + ", connected to " + m_listeners;
+    return m_listeners.empty() ? m_status : SayWith(m_words.connectedTo, {m_status, m_listeners});
 }
 
 int AlsaSequencerDevice::ClientId() const {

@@ -11,13 +11,16 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "midi/MidiPort.h"
 #include "midi/ShortMessage.h"
+#include "midi/SoundWords.h"
 
 class AlsaSequencerDevice : public MidiPort {
   public:
-    AlsaSequencerDevice() = default;
+    // The port says of itself in `words`.
+    explicit AlsaSequencerDevice(SoundWords words = {}) : m_words(std::move(words)) {}
     ~AlsaSequencerDevice() override;
 
     AlsaSequencerDevice(const AlsaSequencerDevice&) = delete;
@@ -60,6 +63,7 @@ class AlsaSequencerDevice : public MidiPort {
     std::atomic<DWORD> m_programChange{0};
 
     mutable std::mutex m_statusMutex;
+    const SoundWords m_words;
     std::string m_status;
     std::string m_listeners;  // who is connected, for the status
 };

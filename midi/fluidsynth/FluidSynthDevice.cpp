@@ -17,33 +17,23 @@
 
 namespace {
 
-// What the device says of itself, all in one place.
-constexpr const char* kNoAudioRemedy = "start the desktop's sound server";
-constexpr const char* kNoSoundfontRemedy = "install a General MIDI soundfont (fluid-soundfont-gm)";
-constexpr const char* kLostAudio = "the audio output (%s) went away; trying again every second";
-
-std::string SoundfontProblem(const std::string& path, const SoundfontVerdict& verdict) {
+std::string SoundfontProblem(const std::string& path, const SoundfontVerdict& verdict,
+                             const SoundWords& words) {
     switch (verdict.check) {
         case SoundfontCheck::Whole:
             break;
         case SoundfontCheck::Missing:
-            return "no soundfont at " + path;
+            return SayWith(words.noSoundfont, {path});
         case SoundfontCheck::NotAFile:
-            return path + " is not a file";
+            return SayWith(words.notAFile, {path});
         case SoundfontCheck::Unreadable:
-            return "cannot read " + path + " (" + verdict.reason + ")";
+            return SayWith(words.unreadable, {path, verdict.reason});
         case SoundfontCheck::NotASoundfont:
-            return path + " is not a soundfont";
+            return SayWith(words.notASoundfont, {path});
         case SoundfontCheck::NotWhole:
-            return path + " is not a whole soundfont";
+            return SayWith(words.notWhole, {path});
     }
     return {};
-}
-
-std::string LostAudio(const std::string& title) {
-    char text[128];
-    std::snprintf(text, sizeof text, kLostAudio, title.c_str());
-    return text;
 }
 
 std::string FileName(const std::string& path) {
@@ -76,11 +66,13 @@ struct FluidSynthDevice::Opening {
 };
 
 FluidSynthDevice::FluidSynthDevice(std::string soundfontPath, std::vector<std::string> audioDrivers,
-                                   std::chrono::milliseconds bound, bool soundfontChosen)
+                                   std::chrono::milliseconds bound, bool soundfontChosen,
+                                   SoundWords words)
     : m_soundfontPath(std::move(soundfontPath)),
       m_audioDrivers(std::move(audioDrivers)),
       m_bound(bound),
-      m_bSoundfontChosen(soundfontChosen) {}
+      m_bSoundfontChosen(soundfontChosen),
+      m_words(std::move(words)) {}
 
 FluidSynthDevice::~FluidSynthDevice() {
     if (m_keeper != nullptr) {
@@ -93,16 +85,16 @@ bool FluidSynthDevice::CheckSoundfont() {
     if (verdict.check == SoundfontCheck::Whole) {
         return true;
     }
-    m_status = SoundfontProblem(m_soundfontPath, verdict);
+    m_status = SoundfontProblem(m_soundfontPath, verdict, m_words);
     // Only the soundfont the program looks for by itself comes in a package; one the user
     // named is theirs to mend.
     const bool packaged = verdict.check == SoundfontCheck::Missing && !m_bSoundfontChosen;
-    m_remedy = packaged ? kNoSoundfontRemedy : "";
+    m_remedy = packaged ? m_words.noSoundfontRemedy : "";
     return false;
 }
 
 std::string FluidSynthDevice::Remedy() const {
-    return m_keeper != nullptr && !Heard() ? kNoAudioRemedy : m_remedy;
+    return m_keeper != nullptr && !Heard() ? m_words.noAudioRemedy : m_remedy;
 }
 
 bool FluidSynthDevice::Heard() const {
@@ -119,10 +111,12 @@ std::string FluidSynthDevice::Status() const {
     }
     const AudioKeeper::Output output = m_keeper->Now();
     if (output.heard) {
-        return "built-in synth (" + FileName(m_soundfontPath) + ") on " + output.title + ", " +
-               Milliseconds(audio_settings::ConfiguredLatencyMicroseconds()) + " buffer";
+        return SayWith(m_words.synthOn,
+                       {FileName(m_soundfontPath), output.title,
+                        Milliseconds(audio_settings::ConfiguredLatencyMicroseconds())});
     }
-    return output.lost ? LostAudio(output.title) : "no audio output (" + output.whyNot + ")";
+    return SayWith(output.lost ? m_words.lostAudio : m_words.noAudio,
+                   {output.lost ? output.title : output.whyNot});
 }
 
 MMRESULT FluidSynthDevice::GetCaps(MIDIOUTCAPSA& caps) {
@@ -148,15 +142,16 @@ MMRESULT FluidSynthDevice::Open() {
     // none while the soundfont still loads.
     constexpr size_t kLoadingSoundfont = std::numeric_limits<size_t>::max();
     auto trying = std::make_shared<std::atomic<size_t>>(kLoadingSoundfont);
-    std::unique_ptr<Opening> opening =
-        RunWithin<Opening>(m_bound, [path = m_soundfontPath, drivers = m_audioDrivers, trying] {
+    std::unique_ptr<Opening> opening = RunWithin<Opening>(
+        m_bound, [path = m_soundfontPath, drivers = m_audioDrivers, trying, words = m_words] {
             auto opened = std::make_unique<Opening>();
             library_log::Listener listener;
             opened->engine = FluidSynthEngine::Load(path);
             if (opened->engine == nullptr) {
                 const auto said = listener.Take();
-                opened->whyNot =
-                    path + " does not load" + (said.empty() ? "" : " (" + said.back().text + ")");
+                opened->whyNot = said.empty()
+                                     ? SayWith(words.doesNotLoad, {path})
+                                     : SayWith(words.doesNotLoadBecause, {path, said.back().text});
                 opened->soundfontFault = true;
                 return opened;
             }
@@ -166,7 +161,7 @@ MMRESULT FluidSynthDevice::Open() {
                 if (opened->engine->StartAudio(drivers[i], &whyNot)) {
                     return opened;
                 }
-                opened->whyNot += (opened->whyNot.empty() ? "" : "; ") + whyNot;
+                opened->whyNot += (opened->whyNot.empty() ? "" : words.then) + whyNot;
             }
             // A server may come later, but a driver this FluidSynth lacks never will.
             const std::vector<std::string> available = BuiltAudioDrivers();
@@ -174,27 +169,28 @@ MMRESULT FluidSynthDevice::Open() {
                     return std::find(available.begin(), available.end(), driver) != available.end();
                 })) {
                 opened->engine.reset();
-                opened->whyNot = "no audio output (" + opened->whyNot + ")";
+                opened->whyNot = SayWith(words.noAudio, {opened->whyNot});
             }
             return opened;
         });
-    m_remedy = kNoAudioRemedy;
+    m_remedy = m_words.noAudioRemedy;
     if (opening == nullptr && *trying == kLoadingSoundfont) {
-        m_status = m_soundfontPath + " did not load within " + Seconds(m_bound);
+        m_status = SayWith(m_words.loadTooLong, {m_soundfontPath, Seconds(m_bound)});
         m_remedy.clear();
         return MMSYSERR_ERROR;
     }
     if (opening == nullptr) {
         const size_t hung = *trying;
-        m_status = "no audio output (" +
-                   (hung < m_audioDrivers.size() ? AudioDriverTitle(m_audioDrivers[hung]) + ": "
-                                                 : std::string()) +
-                   "no answer within " + Seconds(m_bound) + ")";
+        const std::string noAnswer = SayWith(m_words.noAnswer, {Seconds(m_bound)});
+        m_status =
+            SayWith(m_words.noAudio, {hung < m_audioDrivers.size()
+                                          ? AudioDriverTitle(m_audioDrivers[hung]) + ": " + noAnswer
+                                          : noAnswer});
         return MMSYSERR_ERROR;
     }
     if (opening->engine == nullptr) {
         m_status = opening->whyNot;
-        m_remedy = opening->soundfontFault ? "" : kNoAudioRemedy;
+        m_remedy = opening->soundfontFault ? "" : m_words.noAudioRemedy;
         return MMSYSERR_ERROR;
     }
     m_keeper =

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "midi/MidiDevice.h"
+#include "midi/SoundWords.h"
 #include "midi/fluidsynth/AudioSettings.h"
 
 class AudioKeeper;
@@ -25,7 +26,8 @@ class FluidSynthDevice : public MidiDevice {
     explicit FluidSynthDevice(
         std::string soundfontPath = audio_settings::kDefaultSoundfont,
         std::vector<std::string> audioDrivers = audio_settings::DefaultAudioDrivers(),
-        std::chrono::milliseconds bound = kDefaultBound, bool soundfontChosen = false);
+        std::chrono::milliseconds bound = kDefaultBound, bool soundfontChosen = false,
+        SoundWords words = {});
     ~FluidSynthDevice() override;
 
     MMRESULT GetCaps(MIDIOUTCAPSA& caps) override;
@@ -46,6 +48,7 @@ class FluidSynthDevice : public MidiDevice {
     std::vector<std::string> m_audioDrivers;
     std::chrono::milliseconds m_bound;
     bool m_bSoundfontChosen;
+    const SoundWords m_words;
     std::function<void()> m_listener;
     std::unique_ptr<AudioKeeper> m_keeper;
     std::string m_status;

@@ -76,7 +76,7 @@ std::unique_ptr<MidiDevice> CreateSystemMidiDevice(
     using Route = SoundSettings::Route;
     if (settings.route == Route::None) {
         if (report) {
-            report(SoundLine({}, {}));
+            report(SoundLine({}, {}, settings.words));
         }
         return std::make_unique<NullMidiDevice>();
     }
@@ -86,12 +86,12 @@ std::unique_ptr<MidiDevice> CreateSystemMidiDevice(
             settings.soundfont,
             settings.audioDriver.empty() ? audio_settings::DefaultAudioDrivers()
                                          : std::vector<std::string>{settings.audioDriver},
-            FluidSynthDevice::kDefaultBound, settings.soundfontChosen);
+            FluidSynthDevice::kDefaultBound, settings.soundfontChosen, settings.words);
     }
     std::unique_ptr<MidiPort> port;
     if (settings.route != Route::Synth) {
-        port = std::make_unique<AlsaSequencerDevice>();
+        port = std::make_unique<AlsaSequencerDevice>(settings.words);
     }
     return std::make_unique<SystemMidiDevice>(std::move(synth), std::move(port), std::move(report),
-                                              settings.instrument - 1);
+                                              settings.instrument - 1, settings.words);
 }

@@ -2,43 +2,43 @@
 
 namespace {
 
-std::string Either(const std::string& first, const std::string& second) {
+std::string Either(const std::string& first, const std::string& second, const SoundWords& words) {
     if (first.empty() || second.empty()) {
         return first + second;
     }
-    return first + " or " + second;
+    return first + words.either + second;
 }
 
-std::string Then(const std::string& line, const std::string& more) {
-    return more.empty() ? line : line + "; " + more;
+std::string Then(const std::string& line, const std::string& more, const SoundWords& words) {
+    return more.empty() ? line : line + words.then + more;
 }
 
 }  // namespace
 
-std::string SoundLine(const OutputFacts& synth, const OutputFacts& port) {
+std::string SoundLine(const OutputFacts& synth, const OutputFacts& port, const SoundWords& words) {
     if (!synth.present && !port.present) {
-        return "sound: off";
+        return words.off;
     }
     if (port.open && port.listened) {
-        return Then("sound: " + port.status, synth.open ? "built-in synth idle" : "");
+        return Then(SayWith(words.sound, {port.status}), synth.open ? words.synthIdle : "", words);
     }
     if (synth.open) {
-        return Then("sound: " + synth.status, port.present ? port.status : "");
+        return Then(SayWith(words.sound, {synth.status}), port.present ? port.status : "", words);
     }
     if (port.open && !synth.present) {
-        return "no sound until a synth is connected to " + port.status;
+        return SayWith(words.untilConnected, {port.status});
     }
     // Nothing sounds now: say why, then what would change that.
-    std::string line = "no sound";
-    if (synth.present) {
-        line += ": " + synth.status;
-    }
     if (port.open) {
-        return Then(line, "connect a synth to " + port.status) +
-               (synth.remedy.empty() ? "" : " or " + synth.remedy);
+        const std::string line =
+            synth.present ? SayWith(words.noSoundBecause, {synth.status}) : words.noSound;
+        return Then(line, SayWith(words.connect, {port.status}), words) +
+               (synth.remedy.empty() ? "" : words.either + synth.remedy);
     }
+    std::string why = synth.present ? synth.status : "";
     if (port.present) {
-        line += (synth.present ? "; " : ": ") + port.status;
+        why = synth.present ? why + words.then + port.status : port.status;
     }
-    return Then(line, Either(synth.remedy, port.remedy));
+    return Then(SayWith(words.noSoundBecause, {why}), Either(synth.remedy, port.remedy, words),
+                words);
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "midi/SoundWords.h"
 #include "midi/fluidsynth/AudioSettings.h"
 
 struct SoundSettings {
@@ -20,4 +21,5 @@ struct SoundSettings {
     Route route = Route::Auto;
     int instrument = 0;            // General MIDI program 1 to 128; 0 leaves the device's own
     bool libraryMessages = false;  // pass the libraries' own messages to standard error
+    SoundWords words;              // those of the lines the device reports
 };

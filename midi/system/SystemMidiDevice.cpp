@@ -15,11 +15,13 @@ constexpr DWORD kProgramChange = 0xC0;
 }  // namespace
 
 SystemMidiDevice::SystemMidiDevice(std::unique_ptr<MidiDevice> synth,
-                                   std::unique_ptr<MidiPort> port, Reporter report, int program)
+                                   std::unique_ptr<MidiPort> port, Reporter report, int program,
+                                   SoundWords words)
     : m_synth(std::move(synth)),
       m_port(std::move(port)),
       m_report(std::move(report)),
-      m_program(program) {
+      m_program(program),
+      m_words(std::move(words)) {
     if (m_port != nullptr) {
         m_port->SetSubscriptionListener([this] {
             {
@@ -153,7 +155,7 @@ std::string SystemMidiDevice::Status() const {
         port = {true, m_bPortOpen, m_bPortOpen && m_port->HasSubscribers(), m_port->Status(),
                 m_port->Remedy()};
     }
-    return SoundLine(synth, port);
+    return SoundLine(synth, port, m_words);
 }
 
 void SystemMidiDevice::SendToBoth(DWORD message) {

@@ -16,6 +16,7 @@
 
 #include "midi/MidiDevice.h"
 #include "midi/MidiPort.h"
+#include "midi/SoundWords.h"
 #include "midi/system/HeldNoteOffs.h"
 
 class SystemMidiDevice : public MidiDevice {
@@ -23,9 +24,10 @@ class SystemMidiDevice : public MidiDevice {
     using Reporter = std::function<void(const std::string& line)>;
 
     // `program`, 0 to 127, is sent to both outputs as a program change on channel 1 right
-    // after they open; -1 sends none. `report` may be called from the port's own thread.
+    // after they open; -1 sends none. `report` may be called from the port's own thread;
+    // its lines are in `words`.
     SystemMidiDevice(std::unique_ptr<MidiDevice> synth, std::unique_ptr<MidiPort> port,
-                     Reporter report = {}, int program = -1);
+                     Reporter report = {}, int program = -1, SoundWords words = {});
     ~SystemMidiDevice() override;
 
     // Fails only when neither output can exist here.
@@ -52,6 +54,7 @@ class SystemMidiDevice : public MidiDevice {
     std::unique_ptr<MidiPort> m_port;
     Reporter m_report;
     int m_program;
+    const SoundWords m_words;
     // Written on the user's thread, read on the outputs' own.
     std::atomic<bool> m_bSynthOpen = false;
     std::atomic<bool> m_bPortOpen = false;

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "SoundLineWordsIn.h"
 #include "midi/system/MidiDevices.h"
 #include "tools/nullsink/NullSinkServer.h"
 #include "tools/nullsink/SinkRecorder.h"
@@ -52,9 +53,18 @@ bool WaitForSound(const SinkRecorder& recorder) {
     return recorder.FirstAbove(0, 0.01F).has_value();
 }
 
-const std::string kPlaying = "sound: built-in synth (default-GM.sf2) on PulseAudio, 10.7 ms buffer";
+// The lines, in the language they are said in.
+struct RestartLines {
+    Language language;
+    std::string refused;  // how the first line starts
+    std::string playing;
+    std::string lost;
+};
 
-TEST(SoundServerRestart, TheSynthIsHeardWheneverTheServerIsThereAndEachChangeIsOneLine) {
+class SoundServerRestart : public testing::TestWithParam<RestartLines> {};
+
+TEST_P(SoundServerRestart, TheSynthIsHeardWheneverTheServerIsThereAndEachChangeIsOneLine) {
+    const RestartLines& said = GetParam();
     NullSinkServer server;
     if (!server.Running()) {
         GTEST_SKIP() << "pulseaudio could not be started";
@@ -62,17 +72,17 @@ TEST(SoundServerRestart, TheSynthIsHeardWheneverTheServerIsThereAndEachChangeIsO
     server.Kill();
     SoundSettings settings;
     settings.route = SoundSettings::Route::Synth;
+    settings.words = SoundLineWordsIn(said.language);
     Lines lines;
     const auto device =
         CreateSystemMidiDevice(settings, [&](const std::string& line) { lines.Add(line); });
     ASSERT_EQ(device->Open(), MMSYSERR_NOERROR) << "waiting for a server is no failure";
     const std::vector<std::string> first = lines.WaitFor(1, 0ms);
     ASSERT_EQ(first.size(), 1U);
-    EXPECT_TRUE(first[0].starts_with("no sound: no audio output (PulseAudio: connection refused"))
-        << first[0];
+    EXPECT_TRUE(first[0].starts_with(said.refused)) << first[0];
 
     server.Restart();
-    EXPECT_EQ(lines.WaitFor(2, 10s).back(), kPlaying);
+    EXPECT_EQ(lines.WaitFor(2, 10s).back(), said.playing);
     {
         SinkRecorder before(NullSinkServer::kMonitor);
         device->ShortMsg(0x504790);
@@ -84,9 +94,7 @@ TEST(SoundServerRestart, TheSynthIsHeardWheneverTheServerIsThereAndEachChangeIsO
     const std::vector<std::string> gone = lines.WaitFor(3, 5s);
     EXPECT_LT(Clock::now() - killed, 1s) << "noticed within a second";
     ASSERT_EQ(gone.size(), 3U);
-    EXPECT_EQ(gone[2],
-              "no sound: the audio output (PulseAudio) went away; trying again every second; "
-              "start the desktop's sound server");
+    EXPECT_EQ(gone[2], said.lost);
 
     server.Restart();
     ASSERT_TRUE(server.Running());
@@ -96,10 +104,22 @@ TEST(SoundServerRestart, TheSynthIsHeardWheneverTheServerIsThereAndEachChangeIsO
     device->ShortMsg(0x504790);
     const std::vector<std::string> back = lines.WaitFor(4, 10s);
     ASSERT_EQ(back.size(), 4U);
-    EXPECT_EQ(back[3], kPlaying);
+    EXPECT_EQ(back[3], said.playing);
     EXPECT_TRUE(WaitForSound(recorder)) << "the note is heard";
     device->Close();
     EXPECT_EQ(lines.WaitFor(5, 0ms).size(), 4U) << "and nothing more is said";
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, SoundServerRestart,
+    testing::Values(
+        RestartLines{Language::English, "no sound: no audio output (PulseAudio: connection refused",
+                     "sound: built-in synth (default-GM.sf2) on PulseAudio, 10.7 ms buffer",
+                     "no sound: the audio output (PulseAudio) went away; trying again every "
+                     "second; start the desktop's sound server"},
+        RestartLines{
+            Language::Chinese, "没有声音：没有音频输出（PulseAudio: connection refused",
+            "声音：内置合成器（default-GM.sf2），经 PulseAudio 输出，缓冲 10.7 ms",
+            "没有声音：音频输出（PulseAudio）已断开；每秒重试一次；启动桌面的声音服务器"}));
 
 }  // namespace

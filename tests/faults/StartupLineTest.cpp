@@ -18,6 +18,7 @@
 #include "HangGuard.h"
 #include "RealDevice.h"
 #include "SilentSoundServer.h"
+#include "SoundLineWordsIn.h"
 #include "StaffRig.h"
 #include "midi/alsa/AlsaSequencerDevice.h"
 #include "midi/system/MidiDevices.h"
@@ -29,6 +30,7 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 const std::string kNoSequencer = "no MIDI port (no ALSA sequencer)";
+const std::string kNoSequencerInChinese = "没有 MIDI 端口（没有 ALSA 音序器）";
 const std::string kNoServer =
     "no audio output (PulseAudio: connection refused; ALSA: no sound card; JACK: no server)";
 
@@ -54,10 +56,15 @@ struct StartupCase {
     std::vector<std::string> messageBoxes;
     // How long the sound may hold the window back before it shows.
     std::chrono::milliseconds within = 500ms;
+    Language language = Language::English;  // of the line
 };
 
 // The synthesizer could not take the soundfont, for the reason given.
-std::string UnusableSoundfontLine(const std::string& reason) {
+std::string UnusableSoundfontLine(const std::string& reason,
+                                  Language language = Language::English) {
+    if (language == Language::Chinese) {
+        return "没有声音：" + reason + "；" + kNoSequencerInChinese;
+    }
     return "no sound: " + reason + "; " + kNoSequencer;
 }
 
@@ -68,7 +75,8 @@ std::shared_ptr<void> NoServerAt(const Scene& scene) {
 
 // A soundfont case: the file is made at "sf" in the scene's folder, which the scene names.
 StartupCase Soundfont(const char* name, std::function<void(const fs::path&)> make,
-                      std::function<std::string(const std::string& path)> reason) {
+                      std::function<std::string(const std::string& path)> reason,
+                      Language language = Language::English) {
     return {name,
             false,
             [make](Scene& scene) {
@@ -76,8 +84,12 @@ StartupCase Soundfont(const char* name, std::function<void(const fs::path&)> mak
                 make(scene.soundfont);
                 return NoServerAt(scene);
             },
-            [reason](const Scene& scene) { return UnusableSoundfontLine(reason(scene.soundfont)); },
-            {kInitFailed}};
+            [reason, language](const Scene& scene) {
+                return UnusableSoundfontLine(reason(scene.soundfont), language);
+            },
+            {kInitFailed},
+            500ms,
+            language};
 }
 
 void WriteFile(const fs::path& path, const std::string& bytes) {
@@ -114,6 +126,9 @@ const StartupCase kCases[] = {
     Soundfont(
         "Directory", [](const fs::path& path) { fs::create_directory(path); },
         [](const std::string& path) { return path + " is not a file"; }),
+    Soundfont(
+        "DirectoryInChinese", [](const fs::path& path) { fs::create_directory(path); },
+        [](const std::string& path) { return path + " 不是文件"; }, Language::Chinese),
     Soundfont(
         "Fifo", [](const fs::path& path) { mkfifo(path.c_str(), 0600); },
         [](const std::string& path) { return path + " is not a file"; }),
@@ -177,6 +192,16 @@ const StartupCase kCases[] = {
      },
      {},
      2500ms},
+    {"ServerThatPlaysInChinese",
+     false,
+     [](Scene&) -> std::shared_ptr<void> { return std::make_shared<NullSinkServer>(); },
+     [](const Scene&) {
+         return "声音：内置合成器（default-GM.sf2），经 PulseAudio 输出，缓冲 10.7 ms；" +
+                kNoSequencerInChinese;
+     },
+     {},
+     2500ms,
+     Language::Chinese},
     // The port opens, the synth does not: no message box, and the line says what to connect.
     {"PortOnly",
      true,
@@ -200,6 +225,7 @@ TEST_P(StartupLine, IsOneLineInTheProgramsOwnWords) {
         SoundSettings settings;
         settings.soundfont = scene.soundfont;
         settings.soundfontChosen = scene.chosen;
+        settings.words = SoundLineWordsIn(c.language);
         auto device = CreateSystemMidiDevice(
             settings, [&](const std::string& line) { lines.push_back(line); });
         StaffRig rig(device.get());

@@ -33,6 +33,9 @@ TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEn
         {kRtString, IDS_POSITION / 16 + 1},
         {kRtString, IDS_USAGE / 16 + 1},
         {kRtString, IDS_ERR_NO_VALUE_TAKEN / 16 + 1},
+        {kRtString, IDS_SOUND_OFF / 16 + 1},
+        {kRtString, IDS_SOUND_NO_ANSWER / 16 + 1},
+        {kRtString, IDS_SOUND_CONNECTED_TO / 16 + 1},
     };
     for (const int language : {kChineseResources, kEnglishResources}) {
         for (const auto& [type, name] : translated) {

@@ -9,6 +9,7 @@
 class Surface {
   public:
     static constexpr std::uint32_t kWhite = 0x00FFFFFF;
+    static constexpr std::uint32_t kBlack = 0x00000000;
 
     Surface() = default;
     Surface(int width, int height, std::uint32_t fill = kWhite) { Reset(width, height, fill); }

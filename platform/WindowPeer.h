@@ -49,6 +49,20 @@ class WindowPeer {
     // What a screen reader says of the window: its name and a description of its content.
     // Assistive technologies are told of each change.
     virtual void SetAccessibleText(const std::string&, const std::string&) {}
+    // Whether the window takes mouse and keyboard input.
+    virtual void Enable(BOOL) {}
+    // Gives this window the keyboard focus.
+    virtual void SetFocus() {}
+    // Hands a message to the owner later, after the input already waiting.
+    virtual void Post(UINT, WPARAM, LPARAM) {}
+
+    // Drop-down lists (COMBOBOX, CBS_DROPDOWNLIST): their items and the chosen one (-1:
+    // none). A choice the user makes reaches the dialog as WM_COMMAND with CBN_SELCHANGE;
+    // a choice the program makes does not.
+    virtual int AddListItem(const std::string&) { return -1; }
+    virtual void ClearList() {}
+    virtual void SelectListItem(int) {}
+    virtual int SelectedListItem() const { return -1; }
 
     // Dialog windows: their controls by id, their system menu, the end of their modal loop.
     virtual WindowPeer* Control(int id) = 0;

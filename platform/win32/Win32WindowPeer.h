@@ -47,6 +47,13 @@ class Win32WindowPeer : public WindowPeer {
     // The description becomes the window's text, which the system's accessibility proxy of
     // a static control reads as its name.
     void SetAccessibleText(const std::string& name, const std::string& description) override;
+    void Enable(BOOL enable) override;
+    void SetFocus() override;
+    void Post(UINT message, WPARAM wParam, LPARAM lParam) override;
+    int AddListItem(const std::string& utf8) override;
+    void ClearList() override;
+    void SelectListItem(int index) override;
+    int SelectedListItem() const override;
 
   private:
     explicit Win32WindowPeer(HWND hwnd);

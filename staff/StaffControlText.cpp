@@ -1,5 +1,4 @@
 // The notes as words: for screen readers, the window's text and the tooltip over a note.
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -11,17 +10,6 @@
 using namespace staff;
 
 namespace {
-
-constexpr int kKeysPerOctave = 12;
-
-// Scientific pitch notation: middle C, key 60, is C4.
-std::string PitchName(int key) {
-    static constexpr std::array<const char*, kKeysPerOctave> kNames = {
-        "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
-    const int octave = key / kKeysPerOctave - 1;
-    return std::string(kNames[static_cast<std::size_t>(key % kKeysPerOctave)]) +
-           std::to_string(octave);
-}
 
 std::string LoadText(UINT id) {
     CString text;

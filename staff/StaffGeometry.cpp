@@ -1,6 +1,7 @@
 #include "staff/StaffGeometry.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
 
@@ -44,6 +45,15 @@ int StepToKey(int lineOffset, bool treble) {
     // Offsets beyond the staff positions sound the outermost key on their side.
     const int index = std::clamp(lineOffset, kTopLineOffset, kBottomLineOffset) - kTopLineOffset;
     return treble ? kTrebleKeys[index] : kBassKeys[index];
+}
+
+std::string PitchName(int key) {
+    constexpr int kKeysPerOctave = 12;
+    static constexpr std::array<const char*, kKeysPerOctave> kNames = {
+        "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
+    const int octave = key / kKeysPerOctave - 1;
+    return std::string(kNames[static_cast<std::size_t>(key % kKeysPerOctave)]) +
+           std::to_string(octave);
 }
 
 }  // namespace staff

@@ -3,6 +3,8 @@
 // zero, as C++ integer division does.
 #pragma once
 
+#include <string>
+
 namespace staff {
 
 // The staff picture and the control's client area.
@@ -57,5 +59,7 @@ int StepToY(int step);
 int ColumnToX(int column, int columns);
 // The key of a line offset under the treble or bass clef.
 int StepToKey(int lineOffset, bool treble);
+// Scientific pitch notation of a MIDI key 0..127: middle C, key 60, is C4.
+std::string PitchName(int key);
 
 }  // namespace staff

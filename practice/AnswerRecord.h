@@ -1,0 +1,23 @@
+// One answer as the progress file keeps it.
+#pragma once
+
+#include <cstdint>
+
+#include "practice/Drill.h"
+
+namespace practice {
+
+struct AnswerRecord {
+    std::int64_t utcMs = 0;  // when it was given: milliseconds since 1970-01-01T00:00:00Z
+    Drill drill = Drill::Read;
+    Clef clef = Clef::Treble;
+    int asked = kLowestStep;  // the asked step
+    // The answer given: a letter 'C'..'B' for Read, a staff step for Place and Hear
+    // (0 when the staff held no note at the confirm).
+    char givenLetter = 0;
+    int givenStep = 0;
+    bool right = false;
+    int ms = 0;  // response time
+};
+
+}  // namespace practice

@@ -1,0 +1,28 @@
+// What a practice question is made of: the drill, the clef, a staff step, and their names
+// in scripts, files and the command line.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace practice {
+
+// Read: staff to letter name. Place: pitch name to staff. Hear: sound to staff.
+enum class Drill { Read, Place, Hear };
+enum class Clef { Treble, Bass };
+// What a round asks in: one clef, or each question picks its own.
+enum class ClefChoice { Treble, Bass, Both };
+
+inline constexpr int kLowestStep = 1;
+inline constexpr int kHighestStep = 13;
+inline constexpr int kStepCount = kHighestStep - kLowestStep + 1;
+
+// "read", "place", "hear"; "treble", "bass", "both".
+std::string_view NameOf(Drill drill);
+std::string_view NameOf(Clef clef);
+std::string_view NameOf(ClefChoice choice);
+std::optional<Drill> DrillNamed(std::string_view name);
+std::optional<Clef> ClefNamed(std::string_view name);
+std::optional<ClefChoice> ClefChoiceNamed(std::string_view name);
+
+}  // namespace practice

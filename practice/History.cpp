@@ -1,0 +1,29 @@
+#include "practice/History.h"
+
+#include <algorithm>
+
+namespace practice {
+namespace {
+
+std::size_t SlotOf(Drill drill, Clef clef, int step) {
+    const int clamped = std::clamp(step, kLowestStep, kHighestStep);
+    return (static_cast<std::size_t>(drill) * 2 + static_cast<std::size_t>(clef)) * kStepCount +
+           static_cast<std::size_t>(clamped - kLowestStep);
+}
+
+}  // namespace
+
+void History::Add(const AnswerRecord& answer) {
+    StepRecord& record = m_steps[SlotOf(answer.drill, answer.clef, answer.asked)];
+    record.lastAsked = Size();
+    record.debt = answer.right ? std::max(record.debt - 1, 0) : kMaxDebt;
+    record.averageMs =
+        record.averageMs == 0 ? answer.ms : (3 * record.averageMs + answer.ms) / 4;
+    m_answers.push_back(answer);
+}
+
+const StepRecord& History::Of(Drill drill, Clef clef, int step) const {
+    return m_steps[SlotOf(drill, clef, step)];
+}
+
+}  // namespace practice

@@ -1,0 +1,39 @@
+// Every answer the learner has given, oldest first, and what the choice of the next
+// question reads from it for each drill, clef and step, kept up to date answer by answer
+// so that choosing never walks the whole history.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "practice/AnswerRecord.h"
+#include "practice/Drill.h"
+
+namespace practice {
+
+// One drill, clef and step: how it stands with this learner.
+struct StepRecord {
+    std::int64_t lastAsked = -1;  // index of its latest answer in the history; -1: never asked
+    // Leitner-like debt: a wrong answer sets it to kMaxDebt, each right answer takes one off,
+    // so after kMaxDebt right answers running the step weighs as any other.
+    int debt = 0;
+    // Moving average of the response time (ms), a quarter for each new answer; 0: none yet.
+    std::int64_t averageMs = 0;
+};
+
+class History {
+  public:
+    static constexpr int kMaxDebt = 10;
+
+    void Add(const AnswerRecord& answer);
+    const std::vector<AnswerRecord>& Answers() const { return m_answers; }
+    std::int64_t Size() const { return static_cast<std::int64_t>(m_answers.size()); }
+    const StepRecord& Of(Drill drill, Clef clef, int step) const;
+
+  private:
+    std::vector<AnswerRecord> m_answers;
+    std::array<StepRecord, 3 * 2 * kStepCount> m_steps{};
+};
+
+}  // namespace practice

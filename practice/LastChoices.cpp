@@ -1,0 +1,64 @@
+#include "practice/LastChoices.h"
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <system_error>
+
+namespace practice {
+
+std::optional<RoundSettings> LoadLastChoices(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    const nlohmann::json choices = nlohmann::json::parse(in, nullptr, false);
+    if (!choices.is_object()) {
+        return std::nullopt;
+    }
+    const auto text = [&](const char* key) {
+        const auto found = choices.find(key);
+        return found != choices.end() && found->is_string() ? found->get<std::string>()
+                                                            : std::string();
+    };
+    const auto number = [&](const char* key) {
+        const auto found = choices.find(key);
+        return found != choices.end() && found->is_number_integer() ? found->get<int>() : -1;
+    };
+    const auto drill = DrillNamed(text("drill"));
+    const auto clef = ClefChoiceNamed(text("clef"));
+    if (!drill || !clef) {
+        return std::nullopt;
+    }
+    RoundSettings settings{.drill = *drill,
+                           .clef = *clef,
+                           .lowStep = number("low"),
+                           .highStep = number("high"),
+                           .count = number("count")};
+    return settings.Valid() ? std::optional(settings) : std::nullopt;
+}
+
+bool SaveLastChoices(const std::filesystem::path& file, const RoundSettings& settings) {
+    const nlohmann::ordered_json choices = {
+        {"drill", NameOf(settings.drill)}, {"clef", NameOf(settings.clef)},
+        {"low", settings.lowStep},         {"high", settings.highStep},
+        {"count", settings.count},
+    };
+    std::error_code error;
+    if (file.has_parent_path()) {
+        std::filesystem::create_directories(file.parent_path(), error);
+    }
+    std::filesystem::path temporary = file;
+    temporary += ".new";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << choices.dump() << '\n';
+        if (!out.flush()) {
+            std::filesystem::remove(temporary, error);
+            return false;
+        }
+    }
+    std::filesystem::rename(temporary, file, error);
+    return !error;
+}
+
+}  // namespace practice

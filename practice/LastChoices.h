@@ -1,0 +1,18 @@
+// The choices of the learner's last round, kept beside the progress file so that the next
+// round starts from them: a small JSON object, replaced whole (a temporary file, then a
+// rename) so that it is either the old choices or the new ones.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+#include "practice/RoundSettings.h"
+
+namespace practice {
+
+// Nullopt when the file is missing or not valid choices; the seed is not kept.
+std::optional<RoundSettings> LoadLastChoices(const std::filesystem::path& file);
+// False when the file could not be written; the round does not depend on it.
+bool SaveLastChoices(const std::filesystem::path& file, const RoundSettings& settings);
+
+}  // namespace practice

@@ -1,0 +1,82 @@
+// One practice round: asks, times, judges, keeps each answer and chooses the next question.
+//
+// The owner starts it, then feeds it the learner's inputs; it calls the owner back through
+// RoundObserver. A question shows (ShowQuestion, and for Hear PlayKey) at Start and at
+// each Next; an answer is taken only while a question waits for one. The response time
+// runs from the question showing (for Hear, its pitch starting) to the confirming input,
+// on the round's clock. After an answer: ShowResult, for a wrong one PlayKey with the right
+// pitch, then the answer is appended to the progress file and flushed; only then may Next
+// show another question.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+
+#include "practice/History.h"
+#include "practice/PracticeClock.h"
+#include "practice/ProgressFile.h"
+#include "practice/QuestionChooser.h"
+#include "practice/RoundObserver.h"
+#include "practice/RoundSettings.h"
+
+namespace practice {
+
+enum class RoundState { Asking, Answered, Finished };
+
+class PracticeRound {
+  public:
+    // `progress` may be nullptr: the answers then go to `history` alone. History, clock,
+    // progress file and observer outlive the round.
+    PracticeRound(const RoundSettings& settings, History& history, PracticeClock& clock,
+                  ProgressFile* progress, RoundObserver& observer);
+
+    const RoundSettings& Settings() const { return m_settings; }
+    RoundState State() const { return m_state; }
+    // The question asked or just answered.
+    const Question& Current() const { return m_question; }
+
+    // Shows the first question.
+    void Start();
+    // Read: the letter 'C'..'B' (either case). False when no Read question waits or the
+    // letter is none of these.
+    bool AnswerLetter(char letter);
+    // Place and Hear: the step where the learner's note lies (0 when the staff holds none).
+    // False when no Place or Hear question waits.
+    bool ConfirmStep(int step);
+    // Hear: sounds the pitch again; counts for nothing and leaves the time running.
+    bool PlayAgain();
+    // After an answer: the next question, or the end of the round. False while a question
+    // waits for its answer, or once the round is over.
+    bool Next();
+    // Ends an endless round (or any round) after the answered question.
+    void Stop();
+
+    // Questions answered and right in this round, and right answers running.
+    int Answered() const;
+    int Right() const;
+    int RightInARow() const { return m_rightInARow; }
+    RoundSummary Summary() const;
+    // The round's own answers, in order.
+    std::span<const AnswerRecord> Answers() const;
+
+  private:
+    void Ask();
+    void Judge(char givenLetter, int givenStep, bool right);
+
+    RoundSettings m_settings;
+    History& m_history;
+    PracticeClock& m_clock;
+    ProgressFile* m_progress;
+    RoundObserver& m_observer;
+    QuestionChooser m_chooser;
+    RoundState m_state = RoundState::Asking;
+    Question m_question;
+    std::optional<Question> m_previous;
+    std::int64_t m_shownMs = 0;
+    std::size_t m_firstAnswer;
+    int m_rightInARow = 0;
+    bool m_toldNotSaved = false;
+};
+
+}  // namespace practice

@@ -1,0 +1,167 @@
+#include "practice/ProgressFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "practice/AppendOnlyFile.h"
+
+namespace practice {
+namespace {
+
+struct ReadResult {
+    std::string bytes;
+    std::string error;  // empty when the file was read whole
+};
+
+ReadResult ReadWhole(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return {{}, std::strerror(errno)};
+    }
+    ReadResult result;
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size > 0) {
+        result.bytes.resize(static_cast<std::size_t>(size));
+        in.read(result.bytes.data(), size);
+        result.bytes.resize(static_cast<std::size_t>(in.gcount()));
+    }
+    if (in.bad()) {
+        result.error = std::strerror(errno);
+    }
+    return result;
+}
+
+// practice.jsonl.unreadable-20261208T001730Z, or with -2, -3 ... after it when taken.
+std::filesystem::path AsideName(const std::filesystem::path& path, std::int64_t nowUtcMs) {
+    const std::string stem = path.string() + ".unreadable-" + IsoUtcBasic(nowUtcMs);
+    std::filesystem::path aside = stem;
+    std::error_code error;
+    for (int n = 2; std::filesystem::exists(aside, error) || error; ++n) {
+        aside = stem + "-" + std::to_string(n);
+    }
+    return aside;
+}
+
+std::string Answers(int count) {
+    return std::to_string(count) + (count == 1 ? " answer" : " answers");
+}
+
+}  // namespace
+
+ProgressFile::ProgressFile(std::filesystem::path path) : m_path(std::move(path)) {}
+
+ProgressFile::~ProgressFile() = default;
+
+LoadReport ProgressFile::Load(History& history, std::int64_t nowUtcMs) {
+    LoadReport report{.file = m_path};
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(m_path, error);
+    // Nothing there yet; or a folder in its place, which the first answer reports.
+    if (status.type() == std::filesystem::file_type::not_found ||
+        status.type() == std::filesystem::file_type::directory) {
+        return report;
+    }
+    const ReadResult read = ReadWhole(m_path);
+    report.unreadable = read.error;
+
+    std::string_view rest = read.bytes;
+    std::vector<AnswerRecord> answers;
+    while (read.error.empty() && !rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        if (end == std::string_view::npos) {
+            report.tornLastLine = true;
+            break;
+        }
+        std::string_view line = rest.substr(0, end);
+        rest.remove_prefix(end + 1);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        if (line.empty()) {
+            continue;
+        }
+        if (const auto answer = FromJsonLine(line)) {
+            answers.push_back(*answer);
+        } else {
+            ++report.skipped;
+        }
+    }
+    if (report.unreadable.empty() && answers.empty() && report.skipped > 0) {
+        report.unreadable = "no line in it is an answer";
+    }
+    if (!report.unreadable.empty()) {
+        report.skipped = 0;
+        report.tornLastLine = false;
+        const std::filesystem::path aside = AsideName(m_path, nowUtcMs);
+        std::filesystem::rename(m_path, aside, error);
+        if (error) {
+            report.notMoved = error.message();
+            m_refused = "it cannot be read and could not be moved aside";
+        } else {
+            report.movedAside = aside;
+        }
+        return report;
+    }
+    for (const AnswerRecord& answer : answers) {
+        history.Add(answer);
+    }
+    report.kept = static_cast<int>(answers.size());
+    m_startOnNewLine = report.tornLastLine;
+    return report;
+}
+
+std::vector<std::string> LoadMessages(const LoadReport& report) {
+    const std::string file = report.file.string();
+    std::vector<std::string> lines;
+    if (!report.unreadable.empty()) {
+        lines.push_back(report.notMoved.empty()
+                            ? file + ": cannot be read (" + report.unreadable +
+                                  "); moved aside to " + report.movedAside.string() +
+                                  " and a new file begun"
+                            : file + ": cannot be read (" + report.unreadable +
+                                  ") nor moved aside (" + report.notMoved +
+                                  "); answers will not be saved");
+    }
+    if (report.tornLastLine) {
+        lines.push_back(file + ": the last line was cut off in the middle; it is left as it is " +
+                        "and ignored, " + Answers(report.kept) + " kept");
+    }
+    if (report.skipped > 0) {
+        lines.push_back(file + ": " + std::to_string(report.skipped) +
+                        (report.skipped == 1 ? " line that is not an answer was"
+                                             : " lines that are not answers were") +
+                        " skipped, " + Answers(report.kept) + " kept");
+    }
+    return lines;
+}
+
+std::optional<SaveFailure> ProgressFile::Append(const AnswerRecord& answer) {
+    if (!m_refused.empty()) {
+        return SaveFailure{m_path, SaveProblem::Other, m_refused};
+    }
+    if (!m_file) {
+        std::error_code error;
+        if (m_path.has_parent_path()) {
+            std::filesystem::create_directories(m_path.parent_path(), error);
+        }
+        SaveFailure failure;
+        m_file = AppendOnlyFile::Open(m_path, failure);
+        if (!m_file) {
+            return failure;
+        }
+    }
+    // One buffer, one write: the line never reaches the file in two pieces.
+    std::string line = (m_startOnNewLine ? "\n" : "") + ToJsonLine(answer) + '\n';
+    std::optional<SaveFailure> failure = m_file->Append(line);
+    // After a failure part of the line may be in the file; the next starts on a line of its
+    // own. A blank line costs nothing when loading.
+    m_startOnNewLine = failure.has_value();
+    return failure;
+}
+
+}  // namespace practice

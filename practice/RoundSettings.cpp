@@ -1,0 +1,10 @@
+#include "practice/RoundSettings.h"
+
+namespace practice {
+
+bool RoundSettings::Valid() const {
+    return kLowestStep <= lowStep && lowStep <= highStep && highStep <= kHighestStep &&
+           count >= kEndless;
+}
+
+}  // namespace practice

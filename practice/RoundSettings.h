@@ -1,0 +1,25 @@
+// What a practice round asks: the drill, the clef choice, the range of steps and how many
+// questions.
+#pragma once
+
+#include <cstdint>
+
+#include "practice/Drill.h"
+
+namespace practice {
+
+struct RoundSettings {
+    static constexpr int kEndless = 0;
+
+    Drill drill = Drill::Read;
+    ClefChoice clef = ClefChoice::Treble;
+    int lowStep = kLowestStep;
+    int highStep = kHighestStep;
+    int count = 20;  // questions in the round; kEndless: until the learner stops
+    std::uint64_t seed = 0;
+
+    // The steps lie within 1..13 with lowStep <= highStep, and count is kEndless or above 0.
+    bool Valid() const;
+};
+
+}  // namespace practice

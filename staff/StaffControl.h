@@ -13,6 +13,10 @@
 
 class CDC;
 
+// What the staff tells its dialog, as WM_COMMAND notifications with its id.
+inline constexpr UINT STAFFN_RETURN = 0x0100;     // Enter while the staff has the focus
+inline constexpr UINT STAFFN_DRAGENDED = 0x0101;  // a drag ended: the note was let go
+
 class CStaffControl : public CStatic {
   public:
     static constexpr int kMaxNoteSlots = 5;
@@ -58,6 +62,7 @@ class CStaffControl : public CStatic {
     void OpenMidi();
     void CloseMidi();
     void PlayNote(int key);
+    bool IsMidiOpen() const { return s_hMidiOut != nullptr; }
 
   protected:
     BOOL OnEraseBkgnd(CDC* pDC);

@@ -94,6 +94,11 @@ constexpr auto kOptions = std::to_array<OptionSpec>({
          line.staff.maxNotes = value[0] - '0';
          return true;
      }},
+    {"--practice", "", "open the practice dialog over the staff at start",
+     [](CommandLine& line, std::string_view) {
+         line.practice.openAtStart = true;
+         return true;
+     }},
     {"--soundfont", "FILE", "the built-in synth's soundfont",
      [](CommandLine& line, std::string_view value) {
          line.sound.soundfont = value;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/Language.h"
+#include "app/PracticeSetup.h"
 #include "app/StaffSetup.h"
 #include "midi/system/SoundSettings.h"
 
@@ -21,6 +22,8 @@ struct CommandLine {
     std::optional<Language> language;
     // --clef and --notes.
     StaffSetup staff;
+    // --practice.
+    PracticeSetup practice;
 
     // argv[0] and the toolkit's own options, in their order, for QApplication.
     std::vector<std::string> toolkitArguments;

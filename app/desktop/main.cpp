@@ -117,6 +117,7 @@ int main(int argc, char* argv[]) {
     SetMidiMapperDevice(midi.get());
 
     theApp.m_staffSetup = commandLine.staff;
+    theApp.m_practiceSetup = commandLine.practice;
     const int exitCode = AfxWinMain();
 
     SetMidiMapperDevice(nullptr);

@@ -23,8 +23,16 @@ TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEn
     };
     // The dialogs and the string blocks stand once in each language.
     const std::pair<int, int> translated[] = {
-        {kRtDialog, IDD_ABOUTBOX}, {kRtDialog, IDD_CANZET_DIALOG},       {kRtString, 101 / 16 + 1},
-        {kRtString, 200 / 16 + 1}, {kRtString, IDS_STAFF_NAME / 16 + 1},
+        {kRtDialog, IDD_ABOUTBOX},
+        {kRtDialog, IDD_CANZET_DIALOG},
+        {kRtString, 101 / 16 + 1},
+        {kRtString, 200 / 16 + 1},
+        {kRtString, IDS_STAFF_NAME / 16 + 1},
+        {kRtDialog, IDD_PRACTICE},
+        {kRtDialog, IDD_PROGRESS},
+        {kRtString, IDS_PRACTICE / 16 + 1},
+        {kRtString, IDS_CLEF_TREBLE / 16 + 1},
+        {kRtString, IDS_NEXT / 16 + 1},
     };
     for (const int language : {kChineseResources, kEnglishResources}) {
         for (const auto& [type, name] : translated) {

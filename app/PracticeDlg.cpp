@@ -289,7 +289,7 @@ void CPracticeDlg::ShowQuestion(const practice::Question& question) {
     m_btnPlayAgain.EnableWindow(question.drill == practice::Drill::Hear ? TRUE : FALSE);
 
     Announce(m_stcPrompt, practice_texts::Prompt(question));
-    m_stcResult.SetWindowText("");
+    Announce(m_stcResult, "");
     ShowScore();
     SetCheckCaption(IDS_CHECK);
     if (m_bFollowFocus) {
@@ -346,8 +346,10 @@ void CPracticeDlg::ShowScore() {
 }
 
 void CPracticeDlg::Announce(CWnd& line, const std::string& text) {
-    line.SetWindowText(text.c_str());
+    // The accessible text first: a label whose name is set raises no second event when its
+    // text follows.
     line.SetAccessibleText(text.c_str(), text.c_str());
+    line.SetWindowText(text.c_str());
 }
 
 void CPracticeDlg::SetCheckCaption(UINT id) {

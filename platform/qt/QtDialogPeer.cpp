@@ -89,7 +89,12 @@ void QtDialogPeer::CreateControl(const DialogControl& control, const DialogBaseU
         peer = new QtFramePeer(this, (control.style & SS_NOTIFY) != 0);
     }
     const CRect rect = units.ToPixels(control.x, control.y, control.cx, control.cy);
-    peer->Widget().setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+    // A drop-down list's height in the template includes its open list; closed it is as
+    // high as its text needs.
+    const int height = dynamic_cast<QtComboBoxPeer*>(peer) != nullptr
+                           ? peer->Widget().sizeHint().height()
+                           : rect.Height();
+    peer->Widget().setGeometry(rect.left, rect.top, rect.Width(), height);
     if (control.text.isNumber) {
         if (auto* label = dynamic_cast<QtLabelPeer*>(peer)) {
             label->ShowIcon(LoadIconResource(control.text.number));

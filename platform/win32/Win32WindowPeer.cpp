@@ -48,7 +48,7 @@ LRESULT Win32WindowPeer::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         // would not on its own.
         if (message == WM_LBUTTONDOWN && (style & WS_CHILD) != 0 && (style & WS_TABSTOP) != 0 &&
             GetFocus() != m_hwnd) {
-            SetFocus(m_hwnd);
+            ::SetFocus(m_hwnd);
         }
         if ((style & WS_CHILD) != 0) {
             UpdateToolTip(message, wParam, lParam);

@@ -483,11 +483,12 @@ def check_editing(session, client, controls):
 
 def check_about(session):
     print("About box")
-    # The About item comes third from the end, before the bass-clef and clear items.
+    # The About item comes fourth from the end, before the bass-clef, clear and practice
+    # items.
     session.xdotool("key", "alt+space")
     time.sleep(0.5)
     session.screenshot("7-system-menu")
-    session.xdotool("key", "Up", "Up", "Up", "Return")
+    session.xdotool("key", "Up", "Up", "Up", "Up", "Return")
     check(session.wait_window(ABOUT_CAPTION, timeout=10), f'"{ABOUT_CAPTION}" opens')
     check(centred(session.geometry(session.visible_window(ABOUT_CAPTION)),
                   session.geometry(session.visible_window(MAIN_CAPTION))),
@@ -540,8 +541,8 @@ def check_english(session):
     session.xdotool("key", "alt+space")
     time.sleep(0.5)
     session.screenshot("11-english-system-menu")
-    # About is the third item from the bottom, above the bass-clef and clear items.
-    session.xdotool("key", "Up", "Up", "Up", "Return")
+    # About is the fourth item from the bottom, above the bass-clef, clear and practice items.
+    session.xdotool("key", "Up", "Up", "Up", "Up", "Return")
     about = ENGLISH["about_caption"]
     check(session.wait_window(about, timeout=10), f'"{about}" opens from the system menu')
     session.screenshot("12-english-about")
@@ -609,11 +610,11 @@ def check_staff_menu(session):
     # that the staff is compared with the pictures alone.
     session.xdotool("key", "Tab")
     closed, unchecked = menu_open("16-menu-treble")
-    session.xdotool("key", "Up", "Return")
+    session.xdotool("key", "Up", "Up", "Return")
     cleared = session.screenshot_when("17-cleared", lambda image: staff_pixels(image) == treble, timeout=30)
     check(staff_pixels(cleared) == treble, '"清除" leaves the bare treble staff')
     menu_open("18-menu-treble-again")
-    session.xdotool("key", "Up", "Up", "Return")
+    session.xdotool("key", "Up", "Up", "Up", "Return")
     switched = session.screenshot_when("19-bass", lambda image: staff_pixels(image) == bass, timeout=30)
     check(staff_pixels(switched) == bass, '"低音谱号" switches to the bass staff')
     _, checked = menu_open("20-menu-bass")
@@ -637,6 +638,51 @@ def check_staff_menu(session):
         if code is not None:
             break
     check(code == 0, f"Esc ends the program (exit code {code})")
+
+
+IDM_PRACTICE = 0x0040
+PRACTICE_CAPTION = "练习"
+
+
+def check_practice(session):
+    """The practice dialog from the system menu, and a Read round of ten questions (the
+    shortest round) answered with letter keys alone: each answer is judged right, and the
+    round ends with its summary."""
+    print("Practice")
+    session.start_program()
+    dismiss_midi_message(session)
+    check(session.wait_window(MAIN_CAPTION), "the main dialog shows")
+    session.xdotool("key", "alt+space")
+    time.sleep(0.5)
+    session.xdotool("key", "Up", "Return")
+    check(session.wait_window(PRACTICE_CAPTION, timeout=20),
+          f'"{PRACTICE_CAPTION}" opens from the system menu')
+    # The length list is the fifth control: ten questions; then Tab on to the staff, which
+    # leaves letters to the dialog's access keys.
+    session.xdotool("key", "--delay", "200", "Tab", "Tab", "Tab", "Tab", "Up", "Tab")
+    check(session.wait_trace(re.escape(wine_string("第 1/10 题 · 对 0 · 连对 0")), timeout=20),
+          "a round of ten questions starts")
+    session.screenshot("21-practice-read")
+    # The staff names the question's note, "G4，第8位", each time a question shows; the
+    # first was the twenty-question round's.
+    asked = re.compile(r'L"([A-G])[0-9]\\ff0c')
+    right = re.escape(wine_string("对！")[:-1])
+    for question in range(1, 11):
+        check(session.wait_trace(asked.pattern, count=question + 1, timeout=20),
+              f"question {question} shows its note")
+        letter = asked.findall(session.trace())[question]
+        session.xdotool("key", letter.lower())
+        check(session.wait_trace(right, count=question, timeout=20),
+              f'the letter key {letter} answers it: "对！"')
+        session.xdotool("key", "Return")
+    check(session.wait_trace(re.escape(wine_string("本轮：对 10/10")[:-1]), timeout=20),
+          "the round ends with its summary")
+    session.screenshot("22-practice-summary")
+    session.xdotool("key", "Escape")
+    check(session.wait_window(PRACTICE_CAPTION, present=False, timeout=10), "Esc closes it")
+    session.xdotool("key", "Escape")
+    code = session.exit_code()
+    check(code == 0, f"and Esc again ends the program (exit code {code})")
 
 
 def main():
@@ -672,6 +718,7 @@ def main():
         check_other_exits(session)
         check_keyboard(session)
         check_staff_menu(session)
+        check_practice(session)
         # Last: Wine stays in English from here on.
         check_english(session)
     except CheckFailed as failure:

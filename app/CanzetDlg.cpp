@@ -34,6 +34,8 @@ ON_WM_SYSCOMMAND()
 ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
 ON_BN_CLICKED(IDC_POSITION, OnPositionClicked)
+// Enter on the staff shows the position, as the button would.
+ON_CONTROL(STAFFN_RETURN, IDC_STAFF, OnPositionClicked)
 END_MESSAGE_MAP()
 
 BOOL CCanzetDlg::OnInitDialog() {

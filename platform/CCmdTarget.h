@@ -74,10 +74,11 @@ class CCmdTarget {
      }},
 
 #define ON_COMMAND(id, memberFxn) AFX_MSG_ENTRY(WM_COMMAND, 0, id, self_->memberFxn(); return 0;)
-#define ON_BN_CLICKED(id, memberFxn) \
-    AFX_MSG_ENTRY(WM_COMMAND, BN_CLICKED, id, self_->memberFxn(); return 0;)
+// A control's notification `code` in WM_COMMAND, from the control `id`.
 #define ON_CONTROL(code, id, memberFxn) \
     AFX_MSG_ENTRY(WM_COMMAND, code, id, self_->memberFxn(); return 0;)
+#define ON_BN_CLICKED(id, memberFxn) \
+    AFX_MSG_ENTRY(WM_COMMAND, BN_CLICKED, id, self_->memberFxn(); return 0;)
 #define ON_CBN_SELCHANGE(id, memberFxn) \
     AFX_MSG_ENTRY(WM_COMMAND, CBN_SELCHANGE, id, self_->memberFxn(); return 0;)
 #define ON_WM_PAINT() AFX_MSG_ENTRY(WM_PAINT, 0, 0, self_->OnPaint(); return 0;)
@@ -101,7 +102,9 @@ class CCmdTarget {
                   return 0;)
 #define ON_WM_SETFOCUS() AFX_MSG_ENTRY(WM_SETFOCUS, 0, 0, self_->OnSetFocus(nullptr); return 0;)
 #define ON_WM_KILLFOCUS() AFX_MSG_ENTRY(WM_KILLFOCUS, 0, 0, self_->OnKillFocus(nullptr); return 0;)
-#define ON_WM_GETDLGCODE() AFX_MSG_ENTRY(WM_GETDLGCODE, 0, 0, return self_->OnGetDlgCode();)
+// The key that the dialog asks about travels with WM_GETDLGCODE (0 when it asks in general).
+#define ON_WM_GETDLGCODE() \
+    AFX_MSG_ENTRY(WM_GETDLGCODE, 0, 0, return self_->OnGetDlgCode(static_cast<UINT>(wParam_));)
 #define ON_WM_SYSCOMMAND()                                                                       \
     AFX_MSG_ENTRY(WM_SYSCOMMAND, 0, 0, self_->OnSysCommand(static_cast<UINT>(wParam_), lParam_); \
                   return 0;)

@@ -110,6 +110,12 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return TRUE;
 }
 
+void CWnd::NotifyParent(UINT nCode) {
+    if (m_peer != nullptr) {
+        m_peer->NotifyParent(nCode);
+    }
+}
+
 std::string CWnd::GetToolTipText(CPoint, CRect&) const {
     return {};
 }
@@ -150,6 +156,6 @@ void CWnd::OnKillFocus(CWnd*) {
     DefWindowProc(WM_KILLFOCUS, 0, 0);
 }
 
-UINT CWnd::OnGetDlgCode() {
-    return static_cast<UINT>(DefWindowProc(WM_GETDLGCODE, 0, 0));
+UINT CWnd::OnGetDlgCode(UINT nChar) {
+    return static_cast<UINT>(DefWindowProc(WM_GETDLGCODE, nChar, 0));
 }

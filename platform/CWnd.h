@@ -44,6 +44,9 @@ class CWnd : public CCmdTarget {
     void SetFocus();
     // The message reaches this window's message map later, from the window system's queue.
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Tells the parent window of a notification: WM_COMMAND with this control's id and
+    // `nCode`, as a control tells its dialog.
+    void NotifyParent(UINT nCode);
 
     // The tip to show while the pointer rests at `point`, and the part of the client area
     // where that tip holds; an empty text shows none.
@@ -60,7 +63,7 @@ class CWnd : public CCmdTarget {
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnSetFocus(CWnd* pOldWnd);
     void OnKillFocus(CWnd* pNewWnd);
-    UINT OnGetDlgCode();
+    UINT OnGetDlgCode(UINT nChar);
 
   private:
     WindowPeer* m_peer = nullptr;

@@ -92,6 +92,7 @@ constexpr UINT WM_LBUTTONUP = 0x0202;
 
 // Virtual keys.
 constexpr int VK_BACK = 0x08;
+constexpr int VK_RETURN = 0x0D;
 constexpr int VK_SHIFT = 0x10;
 constexpr int VK_CONTROL = 0x11;
 constexpr int VK_MENU = 0x12;
@@ -108,6 +109,7 @@ constexpr int VK_DELETE = 0x2E;
 
 // What a control asks of the dialog's keyboard handling (WM_GETDLGCODE).
 constexpr UINT DLGC_WANTARROWS = 0x0001;
+constexpr UINT DLGC_WANTMESSAGE = 0x0004;
 
 // Mouse-message flags.
 constexpr UINT MK_LBUTTON = 0x0001;

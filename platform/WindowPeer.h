@@ -64,6 +64,10 @@ class WindowPeer {
     virtual void SelectListItem(int) {}
     virtual int SelectedListItem() const { return -1; }
 
+    // Sends the parent window WM_COMMAND with this control's id in the low word of wParam,
+    // `code` in the high word and this window in lParam. A window without a parent drops it.
+    virtual void NotifyParent(UINT code) = 0;
+
     // Dialog windows: their controls by id, their system menu, the end of their modal loop.
     virtual WindowPeer* Control(int id) = 0;
     virtual CMenu* SystemMenu(BOOL revert) = 0;

@@ -13,9 +13,13 @@
 
 class CDC;
 
-// What the staff tells its dialog, as WM_COMMAND notifications with its id.
-inline constexpr UINT STAFFN_RETURN = 0x0100;     // Enter while the staff has the focus
-inline constexpr UINT STAFFN_DRAGENDED = 0x0101;  // a drag ended: the note was let go
+// Notifications the staff sends its parent in WM_COMMAND: the code in the high word of
+// wParam, the staff's control id in the low word, its window in lParam. Above the codes
+// that a static control sends of itself (STN_*), so an owner's map can tell them apart.
+// Enter was pressed while the staff had the focus; each owner gives it its own meaning.
+inline constexpr UINT STAFFN_RETURN = 0x0100;
+// A drag ended: the note was let go over the staff or the drag left it.
+inline constexpr UINT STAFFN_DRAGENDED = 0x0101;
 
 class CStaffControl : public CStatic {
   public:
@@ -76,7 +80,7 @@ class CStaffControl : public CStatic {
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnSetFocus(CWnd* pOldWnd);
     void OnKillFocus(CWnd* pNewWnd);
-    UINT OnGetDlgCode();
+    UINT OnGetDlgCode(UINT nChar);
 
     CPoint ClampPoint(CPoint point) const;
     bool FindNoteAt(CPoint point);

@@ -37,8 +37,9 @@ void CStaffControl::PreSubclassWindow() {
     UpdateAccessibleText();
 }
 
-UINT CStaffControl::OnGetDlgCode() {
-    return DLGC_WANTARROWS;
+// Enter is asked for only when it is the key in question, so Tab and Escape stay the dialog's.
+UINT CStaffControl::OnGetDlgCode(UINT nChar) {
+    return DLGC_WANTARROWS | (nChar == VK_RETURN ? DLGC_WANTMESSAGE : 0);
 }
 
 void CStaffControl::OnSetFocus(CWnd* pOldWnd) {
@@ -100,6 +101,9 @@ void CStaffControl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
         case VK_BACK:
             changed = RemoveCurrent();
             break;
+        case VK_RETURN:
+            NotifyParent(STAFFN_RETURN);
+            return;
         default:
             CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
             return;

@@ -92,5 +92,7 @@ void CStaffControl::OnLButtonUp(UINT nFlags, CPoint point) {
     m_nSelected = -1;
     CWnd::InvalidateRect(nullptr, FALSE);
     UpdateAccessibleText();
+    // An owner may take the note where it was let go as an answer; the main dialog does not.
+    NotifyParent(STAFFN_DRAGENDED);
     CWnd::OnLButtonUp(nFlags, point);
 }

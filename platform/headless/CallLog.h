@@ -23,6 +23,7 @@ struct LoggedCall {
         SetIcon,     // icon, flag: big
         EndModal,    // value: the result
         MessageBox,  // text, value: the type
+        Notify,      // value: the notification code sent to the parent
     };
 
     Kind kind;

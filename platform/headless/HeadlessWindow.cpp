@@ -142,6 +142,20 @@ HICON HeadlessWindow::SetIcon(HICON icon, BOOL big) {
     return std::exchange(slot, icon);
 }
 
+void HeadlessWindow::AddControl(int id, HeadlessWindow& control) {
+    m_controls[id] = &control;
+    control.m_parent = this;
+    control.m_id = id;
+}
+
+void HeadlessWindow::NotifyParent(UINT code) {
+    Log({.kind = LoggedCall::Kind::Notify, .value = static_cast<int>(code)});
+    if (m_parent != nullptr) {
+        m_parent->Deliver(WM_COMMAND, MAKEWPARAM(m_id, code),
+                          reinterpret_cast<LPARAM>(static_cast<WindowPeer*>(this)));
+    }
+}
+
 WindowPeer* HeadlessWindow::Control(int id) {
     const auto found = m_controls.find(id);
     return found != m_controls.end() ? found->second : nullptr;

@@ -45,6 +45,8 @@ class HeadlessWindow : public WindowPeer {
     void ClearList() override;
     void SelectListItem(int index) override;
     int SelectedListItem() const override { return m_selectedItem; }
+    // Logged, then delivered to the dialog that holds this control, if any.
+    void NotifyParent(UINT code) override;
 
     // What the window system does when it delivers a message: the owner's window
     // procedure, or the window's own processing when nothing owns it.
@@ -57,7 +59,7 @@ class HeadlessWindow : public WindowPeer {
     bool IsPaintPending() const { return !m_invalid.IsRectEmpty(); }
 
     // Dialog windows: the controls that Control(id) finds.
-    void AddControl(int id, HeadlessWindow& control) { m_controls[id] = &control; }
+    void AddControl(int id, HeadlessWindow& control);
     void SetIconic(bool iconic) { m_iconic = iconic; }
     void SetHasSystemMenu(bool has) { m_hasSystemMenu = has; }
     CPoint Position() const { return m_position; }
@@ -87,6 +89,8 @@ class HeadlessWindow : public WindowPeer {
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
     std::map<int, HeadlessWindow*> m_controls;
+    HeadlessWindow* m_parent = nullptr;
+    int m_id = 0;
     std::optional<int> m_modalResult;
     DWORD m_style = 0;
     std::string m_accessibleName;

@@ -103,6 +103,7 @@ void QtDialogPeer::CreateControl(const DialogControl& control, const DialogBaseU
         peer->SetText(control.text.text);
     }
     peer->Widget().setVisible((control.style & WS_VISIBLE) != 0);
+    peer->SetParentPeer(this, control.id);
     m_controls.emplace_back(control.id, peer);
 }
 

@@ -15,7 +15,8 @@ int VirtualKey(int key) {
         {Qt::Key_Up, VK_UP},         {Qt::Key_Down, VK_DOWN},      {Qt::Key_Left, VK_LEFT},
         {Qt::Key_Right, VK_RIGHT},   {Qt::Key_PageUp, VK_PRIOR},   {Qt::Key_PageDown, VK_NEXT},
         {Qt::Key_Home, VK_HOME},     {Qt::Key_End, VK_END},        {Qt::Key_Space, VK_SPACE},
-        {Qt::Key_Delete, VK_DELETE}, {Qt::Key_Backspace, VK_BACK},
+        {Qt::Key_Delete, VK_DELETE}, {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Return, VK_RETURN},
+        {Qt::Key_Enter, VK_RETURN},
     };
     for (const auto& [qtKey, virtualKey] : kKeys) {
         if (qtKey == key) {
@@ -25,8 +26,13 @@ int VirtualKey(int key) {
     return 0;
 }
 
-bool IsArrow(int virtualKey) {
-    return virtualKey >= VK_LEFT && virtualKey <= VK_DOWN;
+// What a control must answer to WM_GETDLGCODE to have a key the dialog would otherwise use;
+// 0 for keys that always reach it.
+UINT DialogCodeNeeded(int virtualKey) {
+    if (virtualKey >= VK_LEFT && virtualKey <= VK_DOWN) {
+        return DLGC_WANTARROWS;
+    }
+    return virtualKey == VK_RETURN ? DLGC_WANTMESSAGE : 0;
 }
 
 }  // namespace
@@ -103,11 +109,13 @@ LRESULT QtFramePeer::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // Alt and Meta make a key the window's (the system menu, the dialog's shortcuts), as
-// WM_SYSKEYDOWN does; arrows reach the owner only when it asks for them (WM_GETDLGCODE).
+// WM_SYSKEYDOWN does; arrows and Enter reach the owner only when it asks for them
+// (WM_GETDLGCODE), else they stay the dialog's.
 void QtFramePeer::keyPressEvent(QKeyEvent* event) {
     const int virtualKey = VirtualKey(event->key());
+    const UINT needed = DialogCodeNeeded(virtualKey);
     if (virtualKey == 0 || (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) != 0 ||
-        (IsArrow(virtualKey) && (Send(WM_GETDLGCODE, 0, 0) & DLGC_WANTARROWS) == 0)) {
+        (needed != 0 && (Send(WM_GETDLGCODE, static_cast<WPARAM>(virtualKey), 0) & needed) == 0)) {
         event->ignore();
         return;
     }

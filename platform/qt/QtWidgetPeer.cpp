@@ -85,6 +85,13 @@ CMenu* QtWidgetPeer::SystemMenu(BOOL) {
 
 void QtWidgetPeer::EndModal(int) {}
 
+void QtWidgetPeer::NotifyParent(UINT code) {
+    if (m_parent != nullptr) {
+        m_parent->Send(WM_COMMAND, MAKEWPARAM(m_id, code),
+                       reinterpret_cast<LPARAM>(static_cast<WindowPeer*>(this)));
+    }
+}
+
 void QtWidgetPeer::ModifyStyle(DWORD remove, DWORD add) {
     if ((add & WS_TABSTOP) != 0) {
         m_widget.setFocusPolicy(Qt::StrongFocus);

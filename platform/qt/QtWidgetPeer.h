@@ -39,6 +39,12 @@ class QtWidgetPeer : public WindowPeer {
     WindowPeer* Control(int id) override;
     CMenu* SystemMenu(BOOL revert) override;
     void EndModal(int result) override;
+    // WM_COMMAND to the dialog that made this control, if any.
+    void NotifyParent(UINT code) override;
+    void SetParentPeer(QtWidgetPeer* parent, int id) {
+        m_parent = parent;
+        m_id = id;
+    }
     // WS_TABSTOP: Tab, Shift+Tab and a click give the widget the focus.
     void ModifyStyle(DWORD remove, DWORD add) override;
     // The widget's accessible name and description.
@@ -65,4 +71,6 @@ class QtWidgetPeer : public WindowPeer {
     bool m_painted = false;
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
+    QtWidgetPeer* m_parent = nullptr;
+    int m_id = 0;
 };

@@ -211,6 +211,14 @@ void Win32WindowPeer::EndModal(int result) {
     ::EndDialog(m_hwnd, result);
 }
 
+void Win32WindowPeer::NotifyParent(UINT code) {
+    HWND parent = GetParent(m_hwnd);
+    if (parent != nullptr) {
+        SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(m_hwnd), code),
+                     reinterpret_cast<LPARAM>(m_hwnd));
+    }
+}
+
 void Win32WindowPeer::ModifyStyle(DWORD remove, DWORD add) {
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(m_hwnd, GWL_STYLE));
     SetWindowLongPtrW(m_hwnd, GWL_STYLE, static_cast<LONG_PTR>((style & ~remove) | add));

@@ -44,6 +44,7 @@ class Win32WindowPeer : public WindowPeer {
     CMenu* SystemMenu(BOOL revert) override;
     void EndModal(int result) override;
     void ModifyStyle(DWORD remove, DWORD add) override;
+    void NotifyParent(UINT code) override;
     // The description becomes the window's text, which the system's accessibility proxy of
     // a static control reads as its name.
     void SetAccessibleText(const std::string& name, const std::string& description) override;

@@ -69,6 +69,11 @@ std::string DescribeCall(const LoggedCall& call) {
             return "endmodal" + Numbers({call.value});
         case Kind::MessageBox:
             return "msgbox " + call.text;
+        case Kind::Notify: {
+            char code[24];
+            std::snprintf(code, sizeof(code), "notify 0x%04x", static_cast<unsigned>(call.value));
+            return code;
+        }
     }
     return "unknown call";
 }

@@ -1,5 +1,7 @@
 #include "tests/app/MainDialogUser.h"
 
+#include "platform/Backend.h"
+#include "platform/headless/HeadlessBackend.h"
 #include "res/resource.h"
 
 HeadlessWindow& MainDialogUser::Staff() {
@@ -27,6 +29,14 @@ void MainDialogUser::Release(int x, int y) {
 void MainDialogUser::Place(int x, int y) {
     Press(x, y);
     Release(x, y);
+}
+
+void MainDialogUser::Key(int virtualKey, bool ctrl) {
+    auto& keyboard = dynamic_cast<HeadlessBackend&>(*CurrentBackend());
+    keyboard.SetKeyDown(VK_CONTROL, ctrl);
+    Staff().Deliver(WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1);
+    keyboard.SetKeyDown(VK_CONTROL, false);
+    Staff().RunPendingPaint();
 }
 
 void MainDialogUser::Click(int controlId) {

@@ -20,6 +20,8 @@ class MainDialogUser {
     void Release(int x, int y);
     void Place(int x, int y);  // press and release at one point
 
+    // A key on the focused staff; `ctrl` holds Ctrl down for it.
+    void Key(int virtualKey, bool ctrl = false);
     void Click(int controlId);
     void SystemCommand(UINT id);
     std::string Caption();

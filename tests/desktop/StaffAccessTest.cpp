@@ -83,18 +83,23 @@ TEST(DesktopKeyboard, TabUpThreeTimesAndThePositionButtonAsAScreenReaderHearsIt)
     EXPECT_EQ(tip, QStringLiteral("D5，第9位"));
 }
 
-TEST(DesktopKeyboard, EnterAndEscapeKeepTheirMeaningOnTheStaff) {
-    for (const auto& [key, result] :
-         {std::pair{Qt::Key_Return, IDOK}, {Qt::Key_Escape, IDCANCEL}}) {
+// Enter on the staff reaches it instead of the default button "退出"; Escape stays the
+// dialog's.
+TEST(DesktopKeyboard, EnterOnTheStaffShowsThePositionAndEscapeCancels) {
+    for (const auto& [key, result] : {std::pair{Qt::Key_Return, 0}, {Qt::Key_Escape, IDCANCEL}}) {
         DesktopHarness program;
         int ended = 0;
+        QString caption;
         program.Run([&](MainWindowUser& user) {
             Activate(user.Dialog());
             user.Staff().setFocus();
+            Press(user.Dialog(), Qt::Key_Up);
             Press(user.Dialog(), key);
             ended = user.Dialog().isVisible() ? 0 : user.Dialog().result();
+            caption = user.Button(IDC_POSITION).text();
         });
         EXPECT_EQ(ended, result);
+        EXPECT_EQ(caption, result == 0 ? QStringLiteral("7") : QStringLiteral("位置"));
     }
 }
 

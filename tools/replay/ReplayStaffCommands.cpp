@@ -30,7 +30,7 @@ struct NamedKey {
 constexpr NamedKey kKeys[] = {
     {"up", VK_UP},       {"down", VK_DOWN},     {"pageup", VK_PRIOR},   {"pagedown", VK_NEXT},
     {"home", VK_HOME},   {"end", VK_END},       {"left", VK_LEFT},      {"right", VK_RIGHT},
-    {"space", VK_SPACE}, {"delete", VK_DELETE}, {"backspace", VK_BACK},
+    {"space", VK_SPACE}, {"delete", VK_DELETE}, {"backspace", VK_BACK}, {"enter", VK_RETURN},
 };
 constexpr std::string_view kCtrl = "ctrl+";
 

@@ -7,8 +7,8 @@ the bitmap's very pixels, a press-drag-release that shows the note red while hel
 on the staff grid after, the position button's caption, picking the note up again, the
 About box from the system menu, and a clean exit through "退出", Esc and Alt+F4; all this
 with Wine in Chinese (LANG=zh_CN.UTF-8), then the English texts with Wine in English. In runs
-of their own: the staff from the keyboard, and the system menu's "低音谱号" (checked in bass)
-and "清除" items.
+of their own: the staff from the keyboard, the system menu's "低音谱号" (checked in bass)
+and "清除" items, and "练习..." with a Read round answered by letter keys.
 
 Control texts and message-box texts are read from Wine's own traces of the window calls;
 pictures from screenshots. Screenshots are kept in the folder given by --shots.
@@ -640,8 +640,42 @@ def check_staff_menu(session):
     check(code == 0, f"Esc ends the program (exit code {code})")
 
 
-IDM_PRACTICE = 0x0040
 PRACTICE_CAPTION = "练习"
+# Read shows its note in the middle of three columns.
+READ_NOTE_X = 329
+
+
+def staff_by_its_right_end(shot):
+    """Top left of a staff picture whose lines a note may break: the five lines' right ends."""
+    for y in range(shot.height - 160):
+        run = 0
+        for x in range(shot.width - 1):
+            run = run + 1 if shot.at(x, y) == STAFF_LINE else 0
+            if run >= 200 and shot.at(x + 1, y) != STAFF_LINE:
+                sx, sy = x - 583, y - STAFF_LINE_ROWS[0]
+                if sx >= 0 and all(shot.at(x, sy + r) == STAFF_LINE for r in STAFF_LINE_ROWS):
+                    return sx, sy
+    return None
+
+
+def read_question(shot):
+    """The letter of the note a Read question shows, from the ring's dark left side: its
+    longest dark run in the column 10 pixels left of the note's centre (lines cross it in
+    one pixel) starts 4 rows above the centre."""
+    origin = staff_by_its_right_end(shot)
+    if origin is None:
+        return None
+    x = origin[0] + READ_NOTE_X - 10
+    best, run, best_end = 0, 0, 0
+    for y in range(origin[1] + 25, origin[1] + 140):
+        run = run + 1 if sum(shot.at(x, y)) < 200 else 0
+        if run > best:
+            best, best_end = run, y
+    if best < 5:
+        return None
+    centre = best_end - best + 1 + 4 - origin[1]
+    step = 7 - round((centre - 81) / 7)
+    return "CDEFGAB"[(step - 1) % 7]
 
 
 def check_practice(session):
@@ -663,18 +697,17 @@ def check_practice(session):
     check(session.wait_trace(re.escape(wine_string("第 1/10 题 · 对 0 · 连对 0")), timeout=20),
           "a round of ten questions starts")
     session.screenshot("21-practice-read")
-    # The staff names the question's note, "G4，第8位", each time a question shows; the
-    # first was the twenty-question round's.
-    asked = re.compile(r'L"([A-G])[0-9]\\ff0c')
     right = re.escape(wine_string("对！")[:-1])
     for question in range(1, 11):
-        check(session.wait_trace(asked.pattern, count=question + 1, timeout=20),
-              f"question {question} shows its note")
-        letter = asked.findall(session.trace())[question]
+        score = re.escape(wine_string(f"第 {question}/10 题 · 对 {question - 1}")[:-1])
+        check(session.wait_trace(score, timeout=20), f"question {question} shows")
+        letter = read_question(session.screenshot(f"21-practice-read-{question}"))
+        check(letter is not None, f"question {question} shows its note")
         session.xdotool("key", letter.lower())
         check(session.wait_trace(right, count=question, timeout=20),
               f'the letter key {letter} answers it: "对！"')
-        session.xdotool("key", "Return")
+        if question < 10:
+            session.xdotool("key", "Return")
     check(session.wait_trace(re.escape(wine_string("本轮：对 10/10")[:-1]), timeout=20),
           "the round ends with its summary")
     session.screenshot("22-practice-summary")

@@ -17,8 +17,7 @@ void History::Add(const AnswerRecord& answer) {
     StepRecord& record = m_steps[SlotOf(answer.drill, answer.clef, answer.asked)];
     record.lastAsked = Size();
     record.debt = answer.right ? std::max(record.debt - 1, 0) : kMaxDebt;
-    record.averageMs =
-        record.averageMs == 0 ? answer.ms : (3 * record.averageMs + answer.ms) / 4;
+    record.averageMs = record.averageMs == 0 ? answer.ms : (3 * record.averageMs + answer.ms) / 4;
     m_answers.push_back(answer);
 }
 

@@ -21,9 +21,12 @@ Parts PartsOf(std::int64_t utcMs) {
     const sys_days day = floor<days>(time);
     const year_month_day date(day);
     const hh_mm_ss<milliseconds> clock(time - day);
-    return {static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
-            static_cast<unsigned>(date.day()),   static_cast<long>(clock.hours().count()),
-            static_cast<long>(clock.minutes().count()), static_cast<long>(clock.seconds().count()),
+    return {static_cast<int>(date.year()),
+            static_cast<unsigned>(date.month()),
+            static_cast<unsigned>(date.day()),
+            static_cast<long>(clock.hours().count()),
+            static_cast<long>(clock.minutes().count()),
+            static_cast<long>(clock.seconds().count()),
             static_cast<long>(clock.subseconds().count())};
 }
 

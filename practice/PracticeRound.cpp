@@ -23,9 +23,8 @@ bool IsNoteLetter(char letter) {
 
 }  // namespace
 
-PracticeRound::PracticeRound(const RoundSettings& settings, History& history,
-                             PracticeClock& clock, ProgressFile* progress,
-                             RoundObserver& observer)
+PracticeRound::PracticeRound(const RoundSettings& settings, History& history, PracticeClock& clock,
+                             ProgressFile* progress, RoundObserver& observer)
     : m_settings(settings),
       m_history(history),
       m_clock(clock),
@@ -53,8 +52,7 @@ void PracticeRound::Ask() {
 
 bool PracticeRound::AnswerLetter(char letter) {
     const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
-    if (m_state != RoundState::Asking || m_question.drill != Drill::Read ||
-        !IsNoteLetter(upper)) {
+    if (m_state != RoundState::Asking || m_question.drill != Drill::Read || !IsNoteLetter(upper)) {
         return false;
     }
     Judge(upper, 0, upper == m_question.Letter());
@@ -87,8 +85,8 @@ void PracticeRound::Judge(char givenLetter, int givenStep, bool right) {
         .givenLetter = givenLetter,
         .givenStep = givenStep,
         .right = right,
-        .ms = static_cast<int>(std::clamp<std::int64_t>(elapsed, 0,
-                                                        std::numeric_limits<int>::max())),
+        .ms =
+            static_cast<int>(std::clamp<std::int64_t>(elapsed, 0, std::numeric_limits<int>::max())),
     };
     m_history.Add(answer);
     m_rightInARow = right ? m_rightInARow + 1 : 0;
@@ -134,8 +132,8 @@ int PracticeRound::Answered() const {
 
 int PracticeRound::Right() const {
     const auto answers = Answers();
-    return static_cast<int>(
-        std::count_if(answers.begin(), answers.end(), [](const AnswerRecord& a) { return a.right; }));
+    return static_cast<int>(std::count_if(answers.begin(), answers.end(),
+                                          [](const AnswerRecord& a) { return a.right; }));
 }
 
 RoundSummary PracticeRound::Summary() const {

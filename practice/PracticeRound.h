@@ -26,8 +26,8 @@ enum class RoundState { Asking, Answered, Finished };
 
 class PracticeRound {
   public:
-    // `progress` may be nullptr: the answers then go to `history` alone. History, clock,
-    // progress file and observer outlive the round.
+    // `settings` are Valid(). `progress` may be nullptr: the answers then go to `history`
+    // alone. History, clock, progress file and observer outlive the round.
     PracticeRound(const RoundSettings& settings, History& history, PracticeClock& clock,
                   ProgressFile* progress, RoundObserver& observer);
 

@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include "practice/AppendOnlyFile.h"
@@ -11,24 +10,39 @@
 namespace practice {
 namespace {
 
+// The answers of a file read line by line, so that a large file is never held whole.
 struct ReadResult {
-    std::string bytes;
-    std::string error;  // empty when the file was read whole
+    std::vector<AnswerRecord> answers;
+    int skipped = 0;
+    bool tornLastLine = false;
+    std::string error{};  // empty when the file was read to its end
 };
 
-ReadResult ReadWhole(const std::filesystem::path& path) {
+ReadResult ReadAnswers(const std::filesystem::path& path) {
+    ReadResult result;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        return {{}, std::strerror(errno)};
+        result.error = std::strerror(errno);
+        return result;
     }
-    ReadResult result;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    in.seekg(0, std::ios::beg);
-    if (size > 0) {
-        result.bytes.resize(static_cast<std::size_t>(size));
-        in.read(result.bytes.data(), size);
-        result.bytes.resize(static_cast<std::size_t>(in.gcount()));
+    std::string line;
+    while (std::getline(in, line)) {
+        // Without a newline before the end, the last write was cut short.
+        if (in.eof()) {
+            result.tornLastLine = true;
+            break;
+        }
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line.empty()) {
+            continue;
+        }
+        if (const auto answer = FromJsonLine(line)) {
+            result.answers.push_back(*answer);
+        } else {
+            ++result.skipped;
+        }
     }
     if (in.bad()) {
         result.error = std::strerror(errno);
@@ -66,31 +80,11 @@ LoadReport ProgressFile::Load(History& history, std::int64_t nowUtcMs) {
         status.type() == std::filesystem::file_type::directory) {
         return report;
     }
-    const ReadResult read = ReadWhole(m_path);
+    ReadResult read = ReadAnswers(m_path);
     report.unreadable = read.error;
-
-    std::string_view rest = read.bytes;
-    std::vector<AnswerRecord> answers;
-    while (read.error.empty() && !rest.empty()) {
-        const std::size_t end = rest.find('\n');
-        if (end == std::string_view::npos) {
-            report.tornLastLine = true;
-            break;
-        }
-        std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(end + 1);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        if (line.empty()) {
-            continue;
-        }
-        if (const auto answer = FromJsonLine(line)) {
-            answers.push_back(*answer);
-        } else {
-            ++report.skipped;
-        }
-    }
+    report.skipped = read.skipped;
+    report.tornLastLine = read.tornLastLine;
+    const std::vector<AnswerRecord>& answers = read.answers;
     if (report.unreadable.empty() && answers.empty() && report.skipped > 0) {
         report.unreadable = "no line in it is an answer";
     }
@@ -119,13 +113,12 @@ std::vector<std::string> LoadMessages(const LoadReport& report) {
     const std::string file = report.file.string();
     std::vector<std::string> lines;
     if (!report.unreadable.empty()) {
-        lines.push_back(report.notMoved.empty()
-                            ? file + ": cannot be read (" + report.unreadable +
-                                  "); moved aside to " + report.movedAside.string() +
-                                  " and a new file begun"
-                            : file + ": cannot be read (" + report.unreadable +
-                                  ") nor moved aside (" + report.notMoved +
-                                  "); answers will not be saved");
+        lines.push_back(
+            report.notMoved.empty()
+                ? file + ": cannot be read (" + report.unreadable + "); moved aside to " +
+                      report.movedAside.string() + " and a new file begun"
+                : file + ": cannot be read (" + report.unreadable + ") nor moved aside (" +
+                      report.notMoved + "); answers will not be saved");
     }
     if (report.tornLastLine) {
         lines.push_back(file + ": the last line was cut off in the middle; it is left as it is " +
@@ -156,7 +149,9 @@ std::optional<SaveFailure> ProgressFile::Append(const AnswerRecord& answer) {
         }
     }
     // One buffer, one write: the line never reaches the file in two pieces.
-    std::string line = (m_startOnNewLine ? "\n" : "") + ToJsonLine(answer) + '\n';
+    std::string line = m_startOnNewLine ? "\n" : "";
+    line += ToJsonLine(answer);
+    line += '\n';
     std::optional<SaveFailure> failure = m_file->Append(line);
     // After a failure part of the line may be in the file; the next starts on a line of its
     // own. A blank line costs nothing when loading.

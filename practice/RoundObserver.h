@@ -3,8 +3,8 @@
 #pragma once
 
 #include "practice/AnswerRecord.h"
-#include "practice/SaveFailure.h"
 #include "practice/Question.h"
+#include "practice/SaveFailure.h"
 #include "practice/Statistics.h"
 
 namespace practice {

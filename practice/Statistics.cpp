@@ -18,8 +18,8 @@ int MedianMs(std::vector<int>& ms) {
     return static_cast<int>((std::int64_t{below} + *middle) / 2);
 }
 
-std::vector<StepStatistics> StepStatisticsOf(const History& history, Drill drill,
-                                             ClefChoice clef, int lowStep, int highStep) {
+std::vector<StepStatistics> StepStatisticsOf(const History& history, Drill drill, ClefChoice clef,
+                                             int lowStep, int highStep) {
     const auto inClef = [clef](Clef c) {
         return clef == ClefChoice::Both || (c == Clef::Treble) == (clef == ClefChoice::Treble);
     };

@@ -24,8 +24,8 @@ struct RoundSummary {
 
 // One entry per step from lowStep to highStep, over every answer of `drill` in the clefs
 // of `clef` (both clefs together for ClefChoice::Both).
-std::vector<StepStatistics> StepStatisticsOf(const History& history, Drill drill,
-                                             ClefChoice clef, int lowStep, int highStep);
+std::vector<StepStatistics> StepStatisticsOf(const History& history, Drill drill, ClefChoice clef,
+                                             int lowStep, int highStep);
 // The three weakest of `steps` that have answers: lowest share right, then slowest median.
 std::vector<StepStatistics> WeakestSteps(std::vector<StepStatistics> steps);
 // Right/total and median time of answers[first..].

@@ -37,7 +37,7 @@ SaveFailure FailureOf(const std::filesystem::path& path, int error) {
 }  // namespace
 
 std::unique_ptr<AppendOnlyFile> AppendOnlyFile::Open(const std::filesystem::path& path,
-                                                      SaveFailure& failure) {
+                                                     SaveFailure& failure) {
     // O_APPEND: the system moves to the end and writes as one step, whoever else appends.
     const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) {

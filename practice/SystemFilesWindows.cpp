@@ -32,8 +32,8 @@ SaveFailure FailureOf(const std::filesystem::path& path, DWORD error) {
     FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
                    MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), text, sizeof(text), nullptr);
     std::string detail = text;
-    while (!detail.empty() && (detail.back() == '\n' || detail.back() == '\r' ||
-                               detail.back() == '.')) {
+    while (!detail.empty() &&
+           (detail.back() == '\n' || detail.back() == '\r' || detail.back() == '.')) {
         detail.pop_back();
     }
     return {path, problem, detail.empty() ? "error " + std::to_string(error) : detail};
@@ -42,12 +42,12 @@ SaveFailure FailureOf(const std::filesystem::path& path, DWORD error) {
 }  // namespace
 
 std::unique_ptr<AppendOnlyFile> AppendOnlyFile::Open(const std::filesystem::path& path,
-                                                      SaveFailure& failure) {
+                                                     SaveFailure& failure) {
     // Append access alone: every write lands at the end of the file as one piece, whoever
     // else appends; others may read, write and rename it meanwhile.
     const HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA | SYNCHRONIZE,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         failure = FailureOf(path, GetLastError());
         return nullptr;

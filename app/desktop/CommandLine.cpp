@@ -110,6 +110,17 @@ constexpr auto kOptions = std::to_array<OptionSpec>({
      "where notes go; auto: the port while connected, else the synth", SetMidiOut},
     {"--instrument", "1-128", "General MIDI program to select on channel 1 at start-up",
      SetInstrument},
+    {"--progress-file", "FILE", "keep the practice progress in FILE",
+     [](CommandLine& line, std::string_view value) {
+         line.progressFile = value;
+         return !value.empty();
+     }},
+    {"--export-progress", "FILE.csv", "write every practice answer to FILE.csv and exit",
+     [](CommandLine& line, std::string_view value) {
+         line.action = CommandLine::Action::ExportProgress;
+         line.exportFile = value;
+         return !value.empty();
+     }},
     {"--verbose", "", "pass the sound libraries' own messages to standard error",
      [](CommandLine& line, std::string_view) {
          line.sound.libraryMessages = true;

@@ -12,7 +12,7 @@
 #include "midi/system/SoundSettings.h"
 
 struct CommandLine {
-    enum class Action { Run, Help, Version, Error };
+    enum class Action { Run, Help, Version, Error, ExportProgress };
 
     Action action = Action::Run;
     // For Action::Error: the one line that says what is wrong.
@@ -30,6 +30,11 @@ struct CommandLine {
 
     // --soundfont, --audio-driver, --midi-out, --instrument, --verbose.
     SoundSettings sound;
+
+    // --progress-file: the practice progress file instead of the one in the data folder.
+    std::string progressFile;
+    // --export-progress (Action::ExportProgress): the CSV file to write.
+    std::string exportFile;
 };
 
 // args holds argv whole, argv[0] first.

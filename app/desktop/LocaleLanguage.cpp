@@ -4,11 +4,9 @@
 #include <optional>
 #include <string_view>
 
-namespace {
+#include "app/desktop/IsSet.h"
 
-bool IsSet(const char* value) {
-    return value != nullptr && *value != '\0';
-}
+namespace {
 
 // "zh", "zh_CN", "zh_TW.UTF-8", "zh@pinyin" are all Chinese; "zha" is not.
 bool NamesLanguage(std::string_view locale, std::string_view language) {
@@ -33,6 +31,8 @@ std::optional<Language> Recognised(std::string_view locale) {
 
 }  // namespace
 
+// Not Qt's QLocale::system().uiLanguages(): when LANGUAGE is set, Qt drops the messages
+// locale instead of trying it after the list (LANGUAGE=zha, LANG=zh_HK would be English).
 Language LanguageOfLocale(const LocaleVariables& variables) {
     // The messages locale, as the C library settles it: LC_ALL over LC_MESSAGES over LANG.
     const char* messages = IsSet(variables.lcAll)        ? variables.lcAll

@@ -15,6 +15,7 @@
 #include "app/desktop/DisplayCheck.h"
 #include "app/desktop/LocaleLanguage.h"
 #include "app/desktop/ProgramVersion.h"
+#include "app/desktop/ProgressExport.h"
 #include "midi/MidiMapper.h"
 #include "midi/system/MidiDevices.h"
 #include "platform/CWinApp.h"
@@ -28,17 +29,15 @@ struct StartupMessage {
     QString text;
 };
 std::vector<StartupMessage> g_startupMessages;
+DisplayChoice g_displayChoice;
 
 // Qt explains a display it cannot open over several lines and then aborts. Hold its
-// messages back while it starts: on that failure say so in one line and leave with status
-// 1, without a core dump; otherwise pass them on once it has started.
+// messages back while it starts: on that failure say so briefly and leave with status 1,
+// without a core dump; otherwise pass them on once it has started.
 void HoldStartupMessage(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (type == QtFatalMsg) {
-        std::fprintf(
-            stderr, "%s\n",
-            CannotOpenDisplayMessage(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
-                                     std::getenv("QT_QPA_PLATFORM"))
-                .c_str());
+        const std::string lastLine = text.trimmed().section(u'\n', -1).toStdString();
+        std::fprintf(stderr, "%s\n", CannotOpenDisplayMessage(g_displayChoice, lastLine).c_str());
         std::_Exit(1);
     }
     g_startupMessages.push_back({type, text});
@@ -76,6 +75,8 @@ int main(int argc, char* argv[]) {
         case CommandLine::Action::Error:
             std::fprintf(stderr, "%s\n", commandLine.error.c_str());
             return 2;
+        case CommandLine::Action::ExportProgress:
+            return ExportProgress(commandLine.progressFile, commandLine.exportFile);
         case CommandLine::Action::Run:
             break;
     }
@@ -88,8 +89,9 @@ int main(int argc, char* argv[]) {
     toolkitArgv.push_back(nullptr);
     int toolkitArgc = static_cast<int>(toolkitArguments.size());
 
-    if (!HasDisplay(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
-                    std::getenv("QT_QPA_PLATFORM"))) {
+    g_displayChoice = {std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
+                       std::getenv("QT_QPA_PLATFORM"), commandLine.toolkitArguments};
+    if (!HasDisplay(g_displayChoice)) {
         std::fprintf(stderr, "%s\n", kNoDisplayMessage);
         return 1;
     }
@@ -118,6 +120,7 @@ int main(int argc, char* argv[]) {
 
     theApp.m_staffSetup = commandLine.staff;
     theApp.m_practiceSetup = commandLine.practice;
+    theApp.m_practiceSetup.progressFile = commandLine.progressFile;
     const int exitCode = AfxWinMain();
 
     SetMidiMapperDevice(nullptr);

@@ -103,6 +103,14 @@ INSTANTIATE_TEST_SUITE_P(Table, StaffOptions,
                                                    true,
                                                    4}));
 
+TEST(ProgressOptions, ExportTheFileTheyName) {
+    const CommandLine line = ParseCommandLine(
+        {"canzet", "--export-progress", "answers.csv", "--progress-file=mine.jsonl"});
+    EXPECT_EQ(line.action, CommandLine::Action::ExportProgress);
+    EXPECT_EQ(line.exportFile, "answers.csv");
+    EXPECT_EQ(line.progressFile, "mine.jsonl");
+}
+
 TEST(CommandLineHelp, NamesEveryOption) {
     const std::string help = HelpText();
     for (const char* part :

@@ -32,18 +32,25 @@ if [ "${3:-}" != "--on-display" ]; then
         [ -e "$prefix/$installed" ] || { echo "not installed: $installed"; exit 1; }
     done
 
-    # Without a display the program says so in one line and ends with status 1.
-    status=0
-    message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
-        "$prefix/bin/canzet" 2>&1 >/dev/null) || status=$?
-    [ "$status" -eq 1 ] || { echo "no display: status $status, expected 1"; exit 1; }
-    [ "$(printf '%s\n' "$message" | wc -l)" -eq 1 ] || { echo "no display: $message"; exit 1; }
-    # Nor with a display that does not answer.
-    status=0
-    message=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:4321 \
-        "$prefix/bin/canzet" 2>&1 >/dev/null) || status=$?
-    [ "$status" -eq 1 ] || { echo "dead display: status $status, expected 1"; exit 1; }
-    [ "$(printf '%s\n' "$message" | wc -l)" -eq 1 ] || { echo "dead display: $message"; exit 1; }
+    # Without a display, or with one that does not answer, the program ends with status 1
+    # and says so in one line ending in what it was given; Qt's own last line comes first
+    # when a platform was named. Rows: case|lines|environment|arguments|the last line ends
+    while IFS='|' read -r case lines environment arguments ending; do
+        status=0
+        # shellcheck disable=SC2086 # environment and arguments are lists of words
+        message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $environment \
+            "$prefix/bin/canzet" $arguments 2>&1 >/dev/null) || status=$?
+        [ "$status" -eq 1 ] || { echo "$case: status $status, expected 1"; exit 1; }
+        if [ "$(printf '%s\n' "$message" | wc -l)" -ne "$lines" ] || [[ "$message" != *"$ending" ]]; then
+            echo "$case: $message"
+            exit 1
+        fi
+    done <<'EOF'
+no display|1|||start it from a graphical session
+dead display|1|DISPLAY=:4321||(DISPLAY=:4321); is the graphical session running?
+dead -display|1||-display :4321|(-display :4321); is the graphical session running?
+no such -platform|2|DISPLAY=:4321|-platform nonexistent|(DISPLAY=:4321, -platform nonexistent); is the graphical session running?
+EOF
 
     mkdir -p "$shots"
     run_on_display "" "$prefix/bin/canzet" "$shots"

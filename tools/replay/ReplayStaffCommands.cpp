@@ -66,7 +66,7 @@ void PrintNotes(ReplaySession& session, const ReplayCommand&) {
     for (int i = 0; i < count; ++i) {
         session.Out() << ' ' << steps[i];
     }
-    session.Out() << '\n';
+    session.Out() << '\n' << std::flush;
 }
 
 void PrintState(ReplaySession& session, const ReplayCommand&) {
@@ -76,7 +76,7 @@ void PrintState(ReplaySession& session, const ReplayCommand&) {
         const CPoint centre = staff.NoteCentre(i);
         session.Out() << ' ' << centre.x << ',' << centre.y;
     }
-    session.Out() << '\n';
+    session.Out() << '\n' << std::flush;
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "tools/replay/PrintableText.h"
 #include "tools/replay/ReplayPaintCommand.h"
 #include "tools/replay/ReplayParser.h"
+#include "tools/replay/ReplayPracticeCommands.h"
 #include "tools/replay/ReplaySession.h"
 #include "tools/replay/ReplayStaffCommands.h"
 #include "tools/replay/ScriptLineReader.h"
@@ -44,6 +45,11 @@ int main(int argc, char* argv[]) {
     bool paintFailed = false;
     std::vector<ReplayCommandDefinition> commands = StaffCommands();
     commands.push_back(PaintCommand(paintFailed, lineNumber));
+    bool practiceFailed = false;
+    ConfirmOnRelease(commands);
+    const std::vector<ReplayCommandDefinition> practice =
+        PracticeCommands(practiceFailed, lineNumber);
+    commands.insert(commands.end(), practice.begin(), practice.end());
 
     if (argc > 1) {
         const std::string_view option = argv[1];
@@ -78,5 +84,5 @@ int main(int argc, char* argv[]) {
         }
     }
     std::cout.flush();
-    return malformed || paintFailed ? 1 : 0;
+    return malformed || paintFailed || practiceFailed ? 1 : 0;
 }

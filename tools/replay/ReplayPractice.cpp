@@ -1,0 +1,92 @@
+#include "tools/replay/ReplayPractice.h"
+
+#include <iostream>
+
+#include "practice/Statistics.h"
+
+using namespace practice;
+
+ReplayPractice::ReplayPractice(CStaffControl& staff, std::ostream& out)
+    : m_staff(staff), m_out(out), m_clock(SystemClock().UtcMs()) {}
+
+ReplayPractice::~ReplayPractice() = default;
+
+void ReplayPractice::UseHistoryFile(const std::string& file) {
+    m_round.reset();
+    m_history = History();
+    m_file = std::make_unique<ProgressFile>(file);
+    for (const std::string& line : LoadMessages(m_file->Load(m_history, m_clock.UtcMs()))) {
+        std::cerr << "canzet-replay: " << line << '\n';
+    }
+}
+
+void ReplayPractice::StartRound(const RoundSettings& settings) {
+    m_settings = settings;
+    m_round.reset();
+    m_round = std::make_unique<PracticeRound>(settings, m_history, m_clock, m_file.get(), *this);
+    m_round->Start();
+}
+
+bool ReplayPractice::PrintStats() {
+    if (!m_settings) {
+        return false;
+    }
+    for (const StepStatistics& s : StepStatisticsOf(m_history, m_settings->drill, m_settings->clef,
+                                                    m_settings->lowStep, m_settings->highStep)) {
+        m_out << "stats " << s.step << ' ' << s.answers << ' ' << s.right << ' ' << s.medianMs
+              << '\n'
+              << std::flush;
+    }
+    return true;
+}
+
+bool ReplayPractice::ConfirmStaffNote() {
+    if (!m_round || m_round->State() != RoundState::Asking ||
+        m_round->Current().drill == Drill::Read) {
+        return false;
+    }
+    int steps[CStaffControl::kMaxNoteSlots] = {};
+    int count = 0;
+    m_staff.GetNotes(steps, count);
+    return m_round->ConfirmStep(count > 0 ? steps[0] : 0);
+}
+
+// As the practice window sets its staff up: a fixed note to read, or an empty staff that
+// takes one note.
+void ReplayPractice::ShowQuestion(const Question& question) {
+    m_staff.SetClef(question.clef == Clef::Treble);
+    m_staff.ClearNotes();
+    const bool read = question.drill == Drill::Read;
+    m_staff.SetFixedNote(0, read ? question.step : -1, 1);
+    m_staff.SetMaxNotes(read ? 0 : 1);
+    m_out << "question " << question.number << ' ' << NameOf(question.drill) << ' '
+          << NameOf(question.clef) << ' ' << question.step << '\n'
+          << std::flush;
+    m_staff.InvalidateRect(nullptr);
+}
+
+void ReplayPractice::PlayKey(int key) {
+    m_staff.PlayNote(key);
+}
+
+void ReplayPractice::ShowResult(const AnswerResult& result) {
+    const AnswerRecord& a = result.answer;
+    m_out << "result " << (a.right ? "right " : "wrong ") << a.asked << ' ';
+    if (a.drill == Drill::Read) {
+        m_out << a.givenLetter;
+    } else {
+        m_out << a.givenStep;
+    }
+    m_out << ' ' << a.ms << '\n' << std::flush;
+}
+
+void ReplayPractice::ShowSummary(const RoundSummary& summary) {
+    m_out << "summary " << summary.right << ' ' << summary.total << ' ' << summary.medianMs << '\n'
+          << std::flush;
+}
+
+void ReplayPractice::ProgressNotSaved(const SaveFailure& failure) {
+    m_out.flush();
+    std::cerr << "canzet-replay: answers are not saved to " << failure.file.string() << ": "
+              << failure.detail << '\n';
+}

@@ -1,0 +1,48 @@
+// The practice rounds of canzet-replay: one round at a time on the session's staff, with a
+// clock that moves only on `wait`, a history kept in memory or in a progress file, and a
+// line on the output for each question, result, summary and statistics row.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "practice/History.h"
+#include "practice/PracticeClock.h"
+#include "practice/PracticeRound.h"
+#include "practice/ProgressFile.h"
+#include "practice/RoundObserver.h"
+#include "staff/StaffControl.h"
+
+class ReplayPractice : public practice::RoundObserver {
+  public:
+    ReplayPractice(CStaffControl& staff, std::ostream& out);
+    ~ReplayPractice() override;
+
+    // Loads `file` as the history; the rounds after it append their answers to it.
+    void UseHistoryFile(const std::string& file);
+    void StartRound(const practice::RoundSettings& settings);
+    // The running round, or nullptr.
+    practice::PracticeRound* Round() { return m_round.get(); }
+    void Wait(int ms) { m_clock.Advance(ms); }
+    // One `stats` line for each step of the last round's range; false when there was none.
+    bool PrintStats();
+    // Confirms the step of the staff's note, if a Place or Hear question waits.
+    bool ConfirmStaffNote();
+
+    void ShowQuestion(const practice::Question& question) override;
+    void PlayKey(int key) override;
+    void ShowResult(const practice::AnswerResult& result) override;
+    void ShowSummary(const practice::RoundSummary& summary) override;
+    void ProgressNotSaved(const practice::SaveFailure& failure) override;
+
+  private:
+    CStaffControl& m_staff;
+    std::ostream& m_out;
+    practice::ManualClock m_clock;
+    practice::History m_history;
+    std::unique_ptr<practice::ProgressFile> m_file;
+    std::optional<practice::RoundSettings> m_settings;
+    std::unique_ptr<practice::PracticeRound> m_round;
+};

@@ -12,6 +12,11 @@ StaffScene& PaintScene() {
     return scene;
 }
 
+StaffScene& OpaquePaintScene() {
+    static StaffScene scene(true);
+    return scene;
+}
+
 StaffScene& DragScene() {
     // The sound target outlives the scene, whose control closes the device as it goes.
     Sound();

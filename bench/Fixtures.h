@@ -10,6 +10,8 @@ namespace bench {
 SoundTarget& Sound();
 // The scene that the repaint benchmarks draw; nothing moves in it.
 StaffScene& PaintScene();
+// The same on an opaque surface, as the Qt backend's.
+StaffScene& OpaquePaintScene();
 // A scene whose dragged note the move benchmarks push around, with the sound target open.
 StaffScene& DragScene();
 

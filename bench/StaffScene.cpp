@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/headless/HeadlessBackend.h"
 #include "staff/StaffGeometry.h"
 
 namespace bench {
@@ -19,16 +20,32 @@ struct Point {
 constexpr std::array<Point, StaffScene::kPlacedNotes> kPlaced{
     {{120, 39}, {200, 123}, {280, 39}, {360, 123}, {440, 123}}};
 
+// A backend whose surfaces are opaque, as Qt's are, while the control loads its bitmaps.
+class OpaqueBackend : public HeadlessBackend {
+  public:
+    using HeadlessBackend::HeadlessBackend;
+    bool OpaqueSurfaces() const override { return true; }
+};
+
 LPARAM PointParam(int x, int y) {
     return MAKELPARAM(x, y);
 }
 
 }  // namespace
 
-StaffScene::StaffScene() {
+StaffScene::StaffScene(bool opaque) {
     m_staff.Attach(&m_window);
     m_staff.SetMaxNotes(kPlacedNotes);
-    m_staff.SetClef(true);
+    if (opaque) {
+        m_window.ClientSurface().MakeOpaque();
+        OpaqueBackend backend(m_log);
+        Backend* const previous = CurrentBackend();
+        SetCurrentBackend(&backend);
+        m_staff.SetClef(true);
+        SetCurrentBackend(previous);
+    } else {
+        m_staff.SetClef(true);
+    }
     for (int column = 0; column < kFixedColumns; ++column) {
         m_staff.SetFixedNote(column, kFixedSteps[column % kFixedSteps.size()], kFixedColumns);
     }

@@ -20,7 +20,8 @@ struct NoteDrawing {
 
 class StaffScene {
   public:
-    StaffScene();
+    // `opaque`: the window's surface holds 0xFF above each colour, as a Qt window's does.
+    explicit StaffScene(bool opaque = false);
     ~StaffScene();
 
     // Invalidates the whole control and delivers the WM_PAINT that follows.

@@ -37,10 +37,12 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "program speaks Chinese and English, after the desktop's language.")
 # The libraries come from dpkg-shlibdeps. Besides them the program needs Qt's display
 # plugins, which it loads at run time, and the General MIDI soundfont it plays; its
-# Chinese captions want a Chinese font.
+# Chinese captions want a Chinese font, and a Wayland session Qt's Wayland plugin, without
+# which the program runs through XWayland.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, timgm6mb-soundfont | sf2-soundfont-gm")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-arphic-uming | fonts-noto-cjk, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-arphic-uming | fonts-noto-cjk, qt6-translations-l10n, qt6-wayland")
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 include(CPack)

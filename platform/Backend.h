@@ -20,6 +20,10 @@ class Backend {
     virtual int GetSystemMetrics(int index) = 0;
     // The state of a virtual key as the last key message left it: negative while held.
     virtual SHORT GetKeyState(int) { return 0; }
+    // Whether the toolkit reads the byte above each colour as alpha, so that windows'
+    // surfaces and the bitmaps drawn on them are made opaque (Surface::MakeOpaque), and
+    // a bitmap's copy onto a window stays a plain copy.
+    virtual bool OpaqueSurfaces() const { return false; }
 };
 
 // The current backend; nullptr until one is set.

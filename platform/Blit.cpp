@@ -34,18 +34,31 @@ void CopyRow(std::uint32_t* d, const std::uint32_t* s, int n) {
 }
 
 // The bitwise raster operations, in place, on one pixel or on a vector of them. Vectors go
-// by reference: by value their passing would depend on the instruction set.
+// by reference: by value their passing would depend on the instruction set. Alpha is the
+// target's top byte (Surface::Alpha), written with each pixel; where it is 0 the operation
+// is the plain one.
+template <std::uint32_t Alpha>
 struct MergePaint {
     template <typename Pixels>
     static void Apply(const Pixels& s, Pixels& d) {
-        d = (~s | d) & kChannels;
+        d = ((~s | d) & kChannels) | Alpha;
     }
 };
 
+template <std::uint32_t Alpha>
 struct SourceAnd {
     template <typename Pixels>
     static void Apply(const Pixels& s, Pixels& d) {
-        d &= s;
+        d &= s | Alpha;
+    }
+};
+
+// A copy between surfaces whose top bytes differ.
+template <std::uint32_t Alpha>
+struct CopyChannels {
+    template <typename Pixels>
+    static void Apply(const Pixels& s, Pixels& d) {
+        d = (s & kChannels) | Alpha;
     }
 };
 
@@ -170,17 +183,24 @@ BlitFunction Widest() {
 }
 #endif
 
-BlitFunction BlitFor(DWORD rop) {
+template <std::uint32_t Alpha>
+BlitFunction BlitFor(DWORD rop, bool sameAlpha) {
     switch (rop) {
         case SRCCOPY:
-            return CopyBlock;
+            return sameAlpha ? CopyBlock : Widest<CombineRow<CopyChannels<Alpha>>>();
         case MERGEPAINT:
-            return Widest<CombineRow<MergePaint>>();
+            return Widest<CombineRow<MergePaint<Alpha>>>();
         case SRCAND:
-            return Widest<CombineRow<SourceAnd>>();
+            return Widest<CombineRow<SourceAnd<Alpha>>>();
         default:
             return nullptr;
     }
+}
+
+BlitFunction BlitFor(DWORD rop, const Surface& target, const Surface& source) {
+    const bool sameAlpha = target.Alpha() == source.Alpha();
+    return target.Alpha() == 0 ? BlitFor<0>(rop, sameAlpha)
+                               : BlitFor<Surface::kOpaque>(rop, sameAlpha);
 }
 
 }  // namespace
@@ -191,11 +211,11 @@ bool ClipBlitArea(BlitArea& area, const CRect& clip, int sourceWidth, int source
 }
 
 bool IsSupportedRop(DWORD rop) {
-    return BlitFor(rop) != nullptr;
+    return BlitFor<0>(rop, true) != nullptr;
 }
 
 void RunBlit(Surface& target, const Surface& source, const BlitArea& area, DWORD rop) {
-    const BlitFunction blit = BlitFor(rop);
+    const BlitFunction blit = BlitFor(rop, target, source);
     if (blit == nullptr) {
         return;
     }
@@ -213,6 +233,6 @@ void RunBlit(Surface& target, const Surface& source, const BlitArea& area, DWORD
 
 void FillArea(Surface& target, const CRect& rect, std::uint32_t rgb) {
     for (int y = rect.top; y < rect.bottom; ++y) {
-        std::fill_n(target.Row(y) + rect.left, rect.Width(), rgb);
+        std::fill_n(target.Row(y) + rect.left, rect.Width(), rgb | target.Alpha());
     }
 }

@@ -43,6 +43,7 @@ void DrawIconImage(Surface& target, const CRect& clip, int x, int y, const IconI
         sourceColumn[static_cast<std::size_t>(column - left)] =
             static_cast<int>((column - x) * width / size);
     }
+    const std::uint32_t alpha = target.Alpha();
     for (std::int64_t row = top; row < bottom; ++row) {
         const int sourceRow = static_cast<int>((row - y) * height / size);
         const std::uint32_t* colour = image.color.Row(sourceRow);
@@ -50,7 +51,8 @@ void DrawIconImage(Surface& target, const CRect& clip, int x, int y, const IconI
         const std::size_t maskRow = static_cast<std::size_t>(sourceRow) * width;
         for (std::size_t i = 0; i < sourceColumn.size(); ++i) {
             const int sx = sourceColumn[i];
-            out[i] = masked && image.transparent[maskRow + sx] ? out[i] ^ colour[sx] : colour[sx];
+            out[i] = masked && image.transparent[maskRow + sx] ? out[i] ^ colour[sx]
+                                                               : colour[sx] | alpha;
         }
     }
 }

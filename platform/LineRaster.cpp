@@ -22,6 +22,7 @@ bool DrawLine(Surface& target, const CRect& clip, POINT from, POINT to, std::uin
     if (!WithinLimit(from) || !WithinLimit(to)) {
         return false;
     }
+    rgb |= target.Alpha();
     if (from.y == to.y && from.x < to.x) {
         // Rightward and level, as every ledger line is: one clipped run, nothing to step.
         if (from.y >= clip.top && from.y < clip.bottom) {

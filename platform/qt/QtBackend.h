@@ -18,6 +18,8 @@ class QtBackend : public Backend {
     int GetSystemMetrics(int index) override;
     // Ctrl, Shift and Alt as the key event being handled carries them.
     SHORT GetKeyState(int virtualKey) override;
+    // Qt presents surfaces as Format_RGB32, 0xFFRRGGBB.
+    bool OpaqueSurfaces() const override { return true; }
 
   private:
     std::string m_title;

@@ -139,7 +139,8 @@ void QtWidgetPeer::PresentSurface(QPainter& painter, const QRect& rect) const {
     if (m_surface.IsEmpty()) {
         return;
     }
-    // 0x00RRGGBB is Format_RGB32's layout: Qt ignores the top byte, so no copy is made.
+    // The opaque surface is Format_RGB32's 0xFFRRGGBB, so no copy is made. Qt copies the top
+    // byte as it is into a backing store with alpha, as on Wayland.
     const QImage image(reinterpret_cast<const uchar*>(m_surface.Row(0)), m_surface.Width(),
                        m_surface.Height(), m_surface.Width() * 4, QImage::Format_RGB32);
     painter.drawImage(rect, image, rect);

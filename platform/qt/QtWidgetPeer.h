@@ -17,7 +17,7 @@ class QPainter;
 
 class QtWidgetPeer : public WindowPeer {
   public:
-    explicit QtWidgetPeer(QWidget* widget) : m_widget(*widget) {}
+    explicit QtWidgetPeer(QWidget* widget) : m_widget(*widget) { m_surface.MakeOpaque(); }
     QtWidgetPeer(const QtWidgetPeer&) = delete;
     QtWidgetPeer& operator=(const QtWidgetPeer&) = delete;
 
@@ -60,7 +60,8 @@ class QtWidgetPeer : public WindowPeer {
     // Lets the owner paint `rect` through WM_PAINT. True when it painted into the client
     // surface, which then has to be presented.
     bool PaintThroughOwner(const QRect& rect);
-    // Draws the client surface's part `rect` onto the widget, without converting pixels.
+    // Draws the client surface's part `rect` onto the widget, without converting pixels:
+    // the surface is opaque, as Format_RGB32 has it.
     void PresentSurface(QPainter& painter, const QRect& rect) const;
 
   private:

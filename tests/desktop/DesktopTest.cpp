@@ -82,6 +82,30 @@ TEST(DesktopStaff, ShowsTheStaffPictureUnconverted) {
     });
 }
 
+// Drawn into a buffer that keeps alpha, as a Wayland compositor's is, with a held note
+// (the mask blits) and a ledger line, every pixel is opaque and shows its colour.
+TEST(DesktopStaff, PresentsOpaquePixels) {
+    DesktopHarness program;
+    program.Run([](MainWindowUser& user) {
+        user.Press(300, 81);
+        user.Drag(300, 39);
+        const QImage shown = user.GrabStaff();
+        QImage buffer(shown.size(), QImage::Format_ARGB32_Premultiplied);
+        buffer.setDevicePixelRatio(shown.devicePixelRatio());
+        buffer.fill(Qt::transparent);
+        user.Staff().render(&buffer, QPoint(), QRegion(), QWidget::RenderFlags());
+        user.Release(300, 39);
+        int differing = 0;
+        for (int y = 0; y < buffer.height(); ++y) {
+            for (int x = 0; x < buffer.width(); ++x) {
+                differing += buffer.pixel(x, y) != (shown.pixel(x, y) | 0xFF000000) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(differing, 0);
+        EXPECT_EQ(StaffPixel(buffer, 292, 39), kRed);
+    });
+}
+
 TEST(DesktopStaff, DragSoundsEachNewStepAndReleaseSnaps) {
     DesktopHarness program;
     QRgb whileHeld = 0;

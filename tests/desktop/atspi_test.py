@@ -27,38 +27,18 @@ if ON_DISPLAY not in sys.argv:
     os.execvp("xvfb-run", ["xvfb-run", "-a", "-s", "-screen 0 1024x768x24 -ardelay 60000",
                            sys.executable, __file__, PROGRAM, SHOTS, ON_DISPLAY])
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
+import session_bus  # noqa: E402
+
 work = tempfile.mkdtemp(prefix="canzet-atspi-")
-os.environ["XDG_RUNTIME_DIR"] = work
-os.environ["HOME"] = work
-# The synthesizer plays into ALSA's null device on a machine without sound hardware.
-with open(os.path.join(work, "asound.conf"), "w") as conf:
-    conf.write("pcm.!default { type null }\nctl.!default { type hw card 0 }\n")
-os.environ["ALSA_CONFIG_PATH"] = os.path.join(work, "asound.conf")
-os.environ.pop("QT_QPA_PLATFORM", None)
-
-# A private session bus, and the accessibility bus that at-spi2-core launches on it.
-for line in subprocess.run(["dbus-launch", "--sh-syntax"], check=True, capture_output=True,
-                           text=True).stdout.splitlines():
-    if "=" in line and not line.startswith("export"):
-        key, value = line.rstrip(";").split("=", 1)
-        os.environ[key] = value.strip("'")
-# Each in a process group of its own, so that the daemons they start go with them.
-started = [subprocess.Popen([command], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                            start_new_session=True)
-           for command in ("/usr/libexec/at-spi-bus-launcher", "/usr/libexec/at-spi2-registryd")]
-
-# The program looks for the accessibility bus once, as it starts: it must be there by then.
-deadline = time.monotonic() + 60
-while subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
-                      "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
-                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode != 0:
-    if time.monotonic() > deadline:
-        print("FAIL: no accessibility bus")
-        sys.exit(1)
-    time.sleep(0.2)
+session_bus.silent_session(work)
+started = session_bus.start_bus()
+if started is None:
+    print("FAIL: no accessibility bus")
+    sys.exit(1)
 
 import pyatspi  # noqa: E402  (the buses must exist first)
-from gi.repository import GLib  # noqa: E402
+from atspi_tree import application, find, focused, fresh, pixel, poll, walk  # noqa: E402
 
 told = []
 # Popup menus are no children of the application: a screen reader meets them when they show.
@@ -70,29 +50,6 @@ def listen(event):
     if event.type == "object:state-changed:showing" and event.detail1 == 1 and \
             event.source.getRoleName() == "popup menu":
         menus.append(event.source)
-
-
-def pump():
-    context = GLib.MainContext.default()
-    while context.iteration(False):
-        pass
-
-
-def poll(check, seconds):
-    """Polls `check` until it returns something true, dispatching events meanwhile."""
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        pump()
-        try:
-            found = check()
-        except GLib.GError as error:
-            # A call that found the program too busy to answer in time: ask again.
-            print("note:", error.message)
-            found = None
-        if found:
-            return found
-        time.sleep(0.1)
-    return None
 
 
 def wait_for(what, check, seconds=30):
@@ -118,21 +75,9 @@ def fail(message):
 def finish(status):
     if program is not None and program.poll() is None:
         program.kill()
-    for process in started:
-        try:
-            os.killpg(process.pid, 9)
-        except ProcessLookupError:
-            pass
-    subprocess.run(["kill", os.environ.get("DBUS_SESSION_BUS_PID", "0")],
-                   stderr=subprocess.DEVNULL)
+    session_bus.stop_bus(started)
     subprocess.run(["rm", "-rf", work])
     sys.exit(status)
-
-
-def fresh(node):
-    """The node as the program says it is now, not as libatspi's cache last heard it."""
-    node.clear_cache()
-    return node
 
 
 def crashed(kind, value, trace):
@@ -142,14 +87,6 @@ def crashed(kind, value, trace):
 
 
 sys.excepthook = crashed
-
-
-def walk(node, depth=0):
-    yield fresh(node), depth
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child, depth + 1)
 
 
 def dump(app, title):
@@ -164,26 +101,8 @@ def dump(app, title):
         print(f"{'  ' * depth}{node.getRoleName()} '{node.name}'{description} [{' '.join(marks)}]")
 
 
-def find(app, name, role=None):
-    for node, _ in walk(app):
-        if node.name == name and (role is None or node.getRoleName() == role):
-            return node
-    return None
-
-
-def focused(node):
-    return fresh(node).getState().contains(pyatspi.STATE_FOCUSED)
-
-
 def key(name):
     subprocess.run(["xdotool", "key", name], check=True)
-
-
-def pixel(shot, x, y):
-    return subprocess.run(["convert", shot, "-format",
-                           f"%[fx:int(255*p{{{x},{y}}}.r)] %[fx:int(255*p{{{x},{y}}}.g)] "
-                           f"%[fx:int(255*p{{{x},{y}}}.b)]", "info:"],
-                          check=True, capture_output=True, text=True).stdout
 
 
 program = None
@@ -198,15 +117,8 @@ program = subprocess.Popen([PROGRAM], stdout=log, stderr=log,
                            env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
 
 
-def the_app():
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and find(app, "五线谱Demo") is not None:
-            return app
-    return None
-
-
-app = wait_for("the program in the accessibility tree", the_app, 90)
+app = wait_for("the program in the accessibility tree",
+               lambda: application(desktop, "五线谱Demo"), 90)
 staff = wait_for("the staff", lambda: find(app, "五线谱"))
 exit_button = find(app, "退出", "push button")
 dump(app, "before")

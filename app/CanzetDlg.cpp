@@ -94,6 +94,11 @@ void CCanzetDlg::OnSysCommand(UINT nID, LPARAM lParam) {
     } else if (command == IDM_CLEAR) {
         m_staff.ClearNotes();
         m_staff.InvalidateRect(nullptr, FALSE);
+        // No note, no step: the button reads as it did at the start.
+        CString caption;
+        caption.LoadString(IDS_POSITION);
+        SetDlgItemText(IDC_POSITION, caption);
+        m_btnPosition.SetAccessibleText("", "");
     } else if (command == IDM_PRACTICE) {
         OpenPractice();
     } else {
@@ -130,9 +135,19 @@ void CCanzetDlg::OnPositionClicked() {
     if (count < 1) {
         return;
     }
+    // With room for several notes the step is the keyboard's note's; the indices of the
+    // steps are the notes' slots, which GetNotes may just have exchanged.
+    const int current = m_staff.CurrentNote();
+    const int step = m_setup.maxNotes > 1 && current != -1 ? steps[current] : steps[0];
     CString text;
-    text.Format("%d", steps[0]);
+    text.Format("%d", step);
     SetDlgItemText(IDC_POSITION, text);
+    // A bare number says nothing to a screen reader that reads the button alone.
+    CString format;
+    format.LoadString(IDS_POSITION_STEP);
+    CString description;
+    description.Format(format, step);
+    m_btnPosition.SetAccessibleText("", description);
 }
 
 // The bass-clef item is checked while the staff shows the bass clef.

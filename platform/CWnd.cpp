@@ -110,6 +110,16 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return TRUE;
 }
 
+void CWnd::SetAccessibleList(const AccessibleList& list, int told) {
+    if (m_peer != nullptr) {
+        m_peer->SetAccessibleList(list, told);
+    }
+}
+
+BOOL CWnd::FocusCuesHidden() const {
+    return m_peer != nullptr && m_peer->FocusCuesHidden() ? TRUE : FALSE;
+}
+
 void CWnd::NotifyParent(UINT nCode) {
     if (m_peer != nullptr) {
         m_peer->NotifyParent(nCode);

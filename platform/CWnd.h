@@ -44,9 +44,11 @@ class CWnd : public CCmdTarget {
     void SetFocus();
     // The message reaches this window's message map later, from the window system's queue.
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    void SetAccessibleList(const AccessibleList& list, int told);
     // Tells the parent window of a notification: WM_COMMAND with this control's id and
     // `nCode`, as a control tells its dialog.
     void NotifyParent(UINT nCode);
+    BOOL FocusCuesHidden() const;
 
     // The tip to show while the pointer rests at `point`, and the part of the client area
     // where that tip holds; an empty text shows none.

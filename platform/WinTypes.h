@@ -86,6 +86,9 @@ constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
+constexpr UINT WM_CHANGEUISTATE = 0x0127;
+constexpr UINT WM_UPDATEUISTATE = 0x0128;
+constexpr UINT WM_QUERYUISTATE = 0x0129;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
@@ -110,6 +113,11 @@ constexpr int VK_DELETE = 0x2E;
 // What a control asks of the dialog's keyboard handling (WM_GETDLGCODE).
 constexpr UINT DLGC_WANTARROWS = 0x0001;
 constexpr UINT DLGC_WANTMESSAGE = 0x0004;
+
+// Keyboard cues (WM_CHANGEUISTATE): hidden until the keyboard is used in the window.
+constexpr WORD UIS_SET = 1;
+constexpr WORD UIS_CLEAR = 2;
+constexpr WORD UISF_HIDEFOCUS = 0x1;
 
 // Mouse-message flags.
 constexpr UINT MK_LBUTTON = 0x0001;

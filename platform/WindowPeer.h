@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "platform/AccessibleList.h"
 #include "platform/CRect.h"
 #include "platform/WinTypes.h"
 
@@ -46,8 +47,8 @@ class WindowPeer {
     // Adds and removes window styles; of them a backend heeds WS_TABSTOP: a control in the
     // tab order takes the focus from Tab and Shift+Tab and from a click.
     virtual void ModifyStyle(DWORD, DWORD) {}
-    // What a screen reader says of the window: its name and a description of its content.
-    // Assistive technologies are told of each change.
+    // What a screen reader says of the window: its name (empty: the window's own) and a
+    // description of its content. Assistive technologies are told of each change.
     virtual void SetAccessibleText(const std::string&, const std::string&) {}
     // Whether the window takes mouse and keyboard input.
     virtual void Enable(BOOL) {}
@@ -63,7 +64,14 @@ class WindowPeer {
     virtual void ClearList() {}
     virtual void SelectListItem(int) {}
     virtual int SelectedListItem() const { return -1; }
+    // Makes the window a list of items to assistive technologies. `told` is the item they
+    // are told of: focus moving to it when it became current, else its new name; -1 tells
+    // them that the list's text changed as a whole.
+    virtual void SetAccessibleList(const AccessibleList&, int) {}
 
+    // Whether focus rectangles stay hidden because the keyboard has not been used in the
+    // window yet (UISF_HIDEFOCUS); the window is sent WM_UPDATEUISTATE when that changes.
+    virtual bool FocusCuesHidden() const { return false; }
     // Sends the parent window WM_COMMAND with this control's id in the low word of wParam,
     // `code` in the high word and this window in lParam. A window without a parent drops it.
     virtual void NotifyParent(UINT code) = 0;

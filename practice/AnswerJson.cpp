@@ -18,51 +18,33 @@ class AnswerFields : public nlohmann::json_sax<nlohmann::json> {
 
     // A value of a field it does not know is passed over; one of the wrong kind for a field
     // it knows makes the line no answer.
-    bool null() override { return m_key == Key::Unknown; }
-    bool boolean(bool value) override {
-        if (m_key == Key::Right) {
-            right = value ? 1 : 0;
-        }
-        return m_key == Key::Right || m_key == Key::Unknown;
-    }
+    bool null() override { return m_field == nullptr; }
+    bool boolean(bool value) override { return Store(&Field::flag, value ? 1 : 0); }
     bool number_integer(number_integer_t value) override { return Integer(value); }
     bool number_unsigned(number_unsigned_t value) override {
-        return m_key == Key::Unknown ||
+        return m_field == nullptr ||
                (value <= static_cast<number_unsigned_t>(std::numeric_limits<int>::max()) &&
                 Integer(static_cast<std::int64_t>(value)));
     }
-    bool number_float(number_float_t, const string_t&) override { return m_key == Key::Unknown; }
-    bool string(string_t& value) override {
-        switch (m_key) {
-            case Key::Time:
-                time = std::move(value);
-                return true;
-            case Key::Drill:
-                drill = std::move(value);
-                return true;
-            case Key::Clef:
-                clef = std::move(value);
-                return true;
-            case Key::Given:
-                givenLetter = std::move(value);
-                return true;
-            case Key::Unknown:
-                return true;
-            default:
-                return false;
-        }
-    }
+    bool number_float(number_float_t, const string_t&) override { return m_field == nullptr; }
+    bool string(string_t& value) override { return Store(&Field::text, std::move(value)); }
     bool binary(binary_t&) override { return false; }
     bool start_object(std::size_t) override { return ++m_depth == 1; }
     bool key(string_t& name) override {
-        static constexpr std::pair<std::string_view, Key> kKeys[] = {
-            {"v", Key::Version},   {"time", Key::Time},   {"drill", Key::Drill},
-            {"clef", Key::Clef},   {"asked", Key::Asked}, {"given", Key::Given},
-            {"right", Key::Right}, {"ms", Key::Ms}};
-        m_key = Key::Unknown;
-        for (const auto& [text, key] : kKeys) {
-            if (name == text) {
-                m_key = key;
+        static constexpr Field kFields[] = {
+            {"v", nullptr, &AnswerFields::version},
+            {"time", &AnswerFields::time},
+            {"drill", &AnswerFields::drill},
+            {"clef", &AnswerFields::clef},
+            {"asked", nullptr, &AnswerFields::asked},
+            // A letter for Read, a step for Place and Hear.
+            {"given", &AnswerFields::givenLetter, &AnswerFields::givenStep},
+            {"right", nullptr, nullptr, &AnswerFields::right},
+            {"ms", nullptr, &AnswerFields::ms}};
+        m_field = nullptr;
+        for (const Field& field : kFields) {
+            if (name == field.name) {
+                m_field = &field;
             }
         }
         // Fields this version does not know are passed over: its own are all it needs.
@@ -76,30 +58,30 @@ class AnswerFields : public nlohmann::json_sax<nlohmann::json> {
     }
 
   private:
-    enum class Key { Unknown, Version, Time, Drill, Clef, Asked, Given, Right, Ms };
+    // Where a known key's value goes, by the kind of value: null where it takes no such kind.
+    struct Field {
+        std::string_view name;
+        std::string AnswerFields::*text = nullptr;
+        std::int64_t AnswerFields::*integer = nullptr;
+        int AnswerFields::*flag = nullptr;
+    };
 
-    bool Integer(std::int64_t value) {
-        switch (m_key) {
-            case Key::Version:
-                version = value;
-                return true;
-            case Key::Asked:
-                asked = value;
-                return true;
-            case Key::Given:
-                givenStep = value;
-                return true;
-            case Key::Ms:
-                ms = value;
-                return true;
-            case Key::Unknown:
-                return true;
-            default:
-                return false;
+    bool Integer(std::int64_t value) { return Store(&Field::integer, value); }
+
+    template <typename T, typename Value>
+    bool Store(T AnswerFields::*Field::*kind, Value&& value) {
+        if (m_field == nullptr) {
+            return true;
         }
+        const auto member = m_field->*kind;
+        if (member == nullptr) {
+            return false;
+        }
+        this->*member = std::forward<Value>(value);
+        return true;
     }
 
-    Key m_key = Key::Unknown;
+    const Field* m_field = nullptr;  // of the key being read; null for one it does not know
     int m_depth = 0;
 };
 

@@ -18,6 +18,8 @@ struct AnswerRecord {
     int givenStep = 0;
     bool right = false;
     int ms = 0;  // response time
+
+    bool operator==(const AnswerRecord&) const = default;
 };
 
 }  // namespace practice

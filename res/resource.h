@@ -21,6 +21,12 @@
 #define IDS_STAFF_NOTE_SEPARATOR 213
 #define IDS_BASSCLEF 220
 #define IDS_CLEAR 221
+// Keyboard and screen readers: the position button's caption and its description when
+// the caption is a bare step ("%d"), and one note with its place among the others ("%d of
+// %d", then the note's own text).
+#define IDS_POSITION 230
+#define IDS_POSITION_STEP 231
+#define IDS_STAFF_NOTE_OF 232
 #define IDC_STAFF 1001
 #define IDC_POSITION 1002
 

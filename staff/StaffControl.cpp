@@ -16,6 +16,7 @@ ON_WM_KEYDOWN()
 ON_WM_SETFOCUS()
 ON_WM_KILLFOCUS()
 ON_WM_GETDLGCODE()
+AFX_MSG_ENTRY(WM_UPDATEUISTATE, 0, 0, self_->OnUpdateUIState(wParam_, lParam_); return 0;)
 END_MESSAGE_MAP()
 
 CStaffControl::CStaffControl() {

@@ -46,13 +46,17 @@ class CStaffControl : public CStatic {
     int NoteCount() const { return m_nNoteCount; }
     int SelectedNote() const { return m_nSelected; }
     CPoint NoteCentre(int index) const { return m_ptNotes[index]; }
-    // The note that the keyboard works on: the last one placed or picked up; -1 = none.
+    // The note that the keyboard works on: the last one placed, picked up or chosen with
+    // Ctrl+Left or Ctrl+Right; -1 = none. While the staff has the focus and holds more than
+    // one note it is drawn as a dragged note is, once the keyboard has been used there.
     int CurrentNote() const { return m_nCurrent; }
 
     // What a screen reader and a tooltip say of the notes: "E5，第10位" for one note,
-    // every note left to right, or that there is none.
+    // every note left to right, or that there is none; a note with its place among the
+    // others, "第2个，共3个：E5，第10位", `rank` counting from 0 left to right.
     std::string NoteText(int index) const;
     std::string NotesText() const;
+    std::string NoteOfText(int index, int rank) const;
     std::string GetToolTipText(CPoint point, CRect& area) const override;
 
     // Staff geometry with this control's column count and clef.
@@ -81,6 +85,8 @@ class CStaffControl : public CStatic {
     void OnSetFocus(CWnd* pOldWnd);
     void OnKillFocus(CWnd* pNewWnd);
     UINT OnGetDlgCode(UINT nChar);
+    // The focus rectangle shows once the keyboard has been used in the dialog.
+    void OnUpdateUIState(WPARAM wParam, LPARAM lParam);
 
     CPoint ClampPoint(CPoint point) const;
     bool FindNoteAt(CPoint point);
@@ -88,17 +94,24 @@ class CStaffControl : public CStatic {
     int NoteAt(CPoint point) const;
     // Slots of the notes from left to right; notes at the same x keep their slot order.
     std::vector<int> LeftToRight() const;
+    // The note's hit box: left and top edges in, right and bottom out.
+    CRect NoteBox(int index) const;
     void DrawNote(int x, int y);
     void DrawSelectedNote(int x, int y);
     void DrawFixedNote(int column, int step);
 
     bool PlaceNoteFromKeyboard();
+    // Where a note placed from the keyboard goes: the first free place right of the
+    // current note, else left of it; false when there is none.
+    bool FindFreePlace(CPoint& place) const;
+    bool IsFree(CPoint place) const;
     bool MoveCurrentToStep(int step);
     bool MoveCurrentAcross(int dx);
     bool ChooseNeighbour(int direction);
     bool RemoveCurrent();
-    // Tells assistive technologies of the notes when their text has changed.
-    void UpdateAccessibleText();
+    // Tells assistive technologies of the notes: of the note in `toldSlot` when a key
+    // changed it or made it current, else of the whole text when that has changed.
+    void UpdateAccessibleText(int toldSlot = -1);
 
     DECLARE_MESSAGE_MAP()
 
@@ -119,7 +132,7 @@ class CStaffControl : public CStatic {
     int m_nRightLimit = -1;
     int m_nCurrent = -1;
     bool m_bFocused = false;
-    std::string m_strAccessible;
+    AccessibleList m_accessible;
 
     static HMIDIOUT s_hMidiOut;
 };

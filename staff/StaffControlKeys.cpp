@@ -1,6 +1,8 @@
 // Keyboard editing of the notes while the staff has the focus. Every key works on the
 // current note; what it changes is sounded, stored and repainted in the order a drag uses.
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 #include "platform/Backend.h"
@@ -15,7 +17,8 @@ constexpr int kLowestStep = 1;
 constexpr int kHighestStep = kPositionCount;
 constexpr int kMiddleStep = (kLowestStep + kHighestStep) / 2;
 constexpr int kOctave = 7;
-// A note placed from the keyboard starts here, on the middle line.
+// The first note placed from the keyboard goes here, on the middle line; later ones beside
+// the current note.
 constexpr int kPlacedX = (kClampLeft + kClampRight) / 2;
 constexpr int kStepAcross = 8;
 
@@ -33,7 +36,7 @@ std::vector<int> CStaffControl::LeftToRight() const {
 
 void CStaffControl::PreSubclassWindow() {
     ModifyStyle(0, WS_TABSTOP);
-    m_strAccessible.clear();
+    m_accessible = {};
     UpdateAccessibleText();
 }
 
@@ -52,6 +55,13 @@ void CStaffControl::OnKillFocus(CWnd* pNewWnd) {
     m_bFocused = false;
     CWnd::InvalidateRect(nullptr, FALSE);
     CWnd::OnKillFocus(pNewWnd);
+}
+
+void CStaffControl::OnUpdateUIState(WPARAM wParam, LPARAM lParam) {
+    DefWindowProc(WM_UPDATEUISTATE, wParam, lParam);
+    if (m_bFocused) {
+        CWnd::InvalidateRect(nullptr, FALSE);
+    }
 }
 
 void CStaffControl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
@@ -83,12 +93,8 @@ void CStaffControl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
         case VK_LEFT:
         case VK_RIGHT: {
             const int direction = nChar == VK_RIGHT ? 1 : -1;
-            // Choosing another note changes nothing that shows.
-            if (ctrl) {
-                ChooseNeighbour(direction);
-            } else {
-                changed = MoveCurrentAcross(direction * kStepAcross);
-            }
+            changed =
+                ctrl ? ChooseNeighbour(direction) : MoveCurrentAcross(direction * kStepAcross);
             break;
         }
         case VK_SPACE:
@@ -110,19 +116,64 @@ void CStaffControl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     }
     if (changed) {
         CWnd::InvalidateRect(nullptr, FALSE);
-        UpdateAccessibleText();
+        UpdateAccessibleText(m_nCurrent);
     }
 }
 
 bool CStaffControl::PlaceNoteFromKeyboard() {
-    if (m_nNoteCount >= m_nMaxNotes) {
+    CPoint placed;
+    if (m_nNoteCount >= m_nMaxNotes || !FindFreePlace(placed)) {
         return false;
     }
-    const CPoint placed = ClampPoint(CPoint(kPlacedX, StepToY(kMiddleStep)));
     PlayNote(StepToKey(LineOffset(placed.y)));
     m_nCurrent = m_nNoteCount;
     m_ptNotes[m_nNoteCount++] = placed;
     return true;
+}
+
+bool CStaffControl::IsFree(CPoint place) const {
+    if (ClampPoint(place).x != place.x) {
+        return false;
+    }
+    for (int i = 0; i < m_nNoteCount; ++i) {
+        // Boxes overlap when their centres are closer than a box's width and height; in 64
+        // bits, as a limit can put a centre anywhere.
+        const std::int64_t dx = std::int64_t{m_ptNotes[i].x} - place.x;
+        const std::int64_t dy = std::int64_t{m_ptNotes[i].y} - place.y;
+        if (std::abs(dx) < 2 * kNoteHalfWidth && std::abs(dy) < 2 * kNoteHalfHeight) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A free place on one side starts where the box beside it ends: at the first place
+// past the current note, the edge of the allowed range, or right beside another note.
+bool CStaffControl::FindFreePlace(CPoint& place) const {
+    const int y = StepToY(kMiddleStep);
+    const bool hasCurrent = m_nCurrent != -1;
+    const std::int64_t origin = hasCurrent ? m_ptNotes[m_nCurrent].x : kPlacedX;
+    const std::int64_t gap = hasCurrent ? 2 * kNoteHalfWidth : 0;
+    for (const int side : {1, -1}) {
+        const std::int64_t start = origin + side * gap;
+        std::vector<std::int64_t> candidates{
+            start, ClampPoint(CPoint(side > 0 ? kClampLeft : kClampRight, y)).x};
+        for (int i = 0; i < m_nNoteCount; ++i) {
+            candidates.push_back(std::int64_t{m_ptNotes[i].x} + side * 2 * kNoteHalfWidth);
+        }
+        std::sort(candidates.begin(), candidates.end());
+        if (side < 0) {
+            std::reverse(candidates.begin(), candidates.end());
+        }
+        for (const std::int64_t x : candidates) {
+            if ((x - start) * side >= 0 && x >= INT32_MIN && x <= INT32_MAX &&
+                IsFree(CPoint(static_cast<int>(x), y))) {
+                place = CPoint(static_cast<int>(x), y);
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 // A note between rows first goes to the row of its own step, so every move lands on a row.

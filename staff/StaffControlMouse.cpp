@@ -19,6 +19,17 @@ CPoint CStaffControl::ClampPoint(CPoint point) const {
     return point;
 }
 
+// In 64 bits as the hit test, then cut to the int range: a limit can put a centre anywhere.
+CRect CStaffControl::NoteBox(int index) const {
+    const auto edge = [](std::int64_t value) {
+        return static_cast<int>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+    };
+    const std::int64_t x = m_ptNotes[index].x;
+    const std::int64_t y = m_ptNotes[index].y;
+    return CRect(edge(x - kNoteHalfWidth), edge(y - kNoteHalfHeight), edge(x + kNoteHalfWidth),
+                 edge(y + kNoteHalfHeight));
+}
+
 int CStaffControl::NoteAt(CPoint point) const {
     for (int i = 0; i < m_nNoteCount; ++i) {
         // The PtInRect rule (left and top edges in, right and bottom out), in 64 bits: an

@@ -90,14 +90,18 @@ void CStaffControl::OnPaint() {
         }
     }
     const int noteCount = std::min(m_nNoteCount, kMaxNoteSlots);
+    // With several notes the keyboard's one is marked while the keys work on it: with the
+    // focus, once the keyboard has been used, so that mouse edits look as they always have.
+    const bool keyboardFocus = m_bFocused && !FocusCuesHidden();
+    const int marked = keyboardFocus && noteCount > 1 ? m_nCurrent : -1;
     for (int i = 0; i < noteCount; ++i) {
-        if (i == m_nSelected) {
+        if (i == m_nSelected || i == marked) {
             DrawSelectedNote(m_ptNotes[i].x, m_ptNotes[i].y);
         } else {
             DrawNote(m_ptNotes[i].x, m_ptNotes[i].y);
         }
     }
-    if (m_bFocused) {
+    if (keyboardFocus) {
         CRect client;
         GetClientRect(&client);
         dc.DrawFocusRect(&client);

@@ -1,6 +1,6 @@
 // The notes as words: for screen readers, the window's text and the tooltip over a note.
-#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/CString.h"
 #include "res/resource.h"
@@ -39,24 +39,36 @@ std::string CStaffControl::NotesText() const {
     return text;
 }
 
+std::string CStaffControl::NoteOfText(int index, int rank) const {
+    CString text;
+    text.Format(LoadText(IDS_STAFF_NOTE_OF).c_str(), rank + 1, m_nNoteCount,
+                NoteText(index).c_str());
+    return text.str();
+}
+
 std::string CStaffControl::GetToolTipText(CPoint point, CRect& area) const {
     const int slot = NoteAt(point);
     if (slot == -1) {
         return {};
     }
-    // In 64 bits as the hit test: a limit can put a centre anywhere.
-    const std::int64_t x = m_ptNotes[slot].x;
-    const std::int64_t y = m_ptNotes[slot].y;
-    area = CRect(static_cast<int>(x - kNoteHalfWidth), static_cast<int>(y - kNoteHalfHeight),
-                 static_cast<int>(x + kNoteHalfWidth), static_cast<int>(y + kNoteHalfHeight));
+    area = NoteBox(slot);
     return NoteText(slot);
 }
 
-void CStaffControl::UpdateAccessibleText() {
-    std::string text = NotesText();
-    if (text == m_strAccessible) {
+void CStaffControl::UpdateAccessibleText(int toldSlot) {
+    AccessibleList list{LoadText(IDS_STAFF_NAME), NotesText(), {}, -1};
+    int told = -1;
+    const std::vector<int> order = LeftToRight();
+    for (int rank = 0; rank < static_cast<int>(order.size()); ++rank) {
+        const int slot = order[static_cast<std::size_t>(rank)];
+        list.items.push_back({NoteText(slot), NoteOfText(slot, rank), NoteBox(slot)});
+        list.current = slot == m_nCurrent ? rank : list.current;
+        told = slot == toldSlot ? rank : told;
+    }
+    // A key's change is told even when the text stays, as a move across does.
+    if (told == -1 && list == m_accessible) {
         return;
     }
-    m_strAccessible = std::move(text);
-    SetAccessibleText(LoadText(IDS_STAFF_NAME).c_str(), m_strAccessible.c_str());
+    m_accessible = std::move(list);
+    SetAccessibleList(m_accessible, told);
 }

@@ -136,6 +136,16 @@ void HeadlessWindow::SetAccessibleText(const std::string& name, const std::strin
     ++m_accessibleChanges;
 }
 
+void HeadlessWindow::SetAccessibleList(const AccessibleList& list, int told) {
+    m_accessibleList = list;
+    m_accessibleName = list.name;
+    m_accessibleDescription = list.text;
+    ++m_accessibleChanges;
+    m_accessibleTold.push_back(told >= 0 && told < static_cast<int>(list.items.size())
+                                   ? list.items[static_cast<std::size_t>(told)].description
+                                   : list.text);
+}
+
 HICON HeadlessWindow::SetIcon(HICON icon, BOOL big) {
     Log({.kind = LoggedCall::Kind::SetIcon, .flag = big, .icon = icon});
     HICON& slot = big ? m_bigIcon : m_smallIcon;

@@ -45,6 +45,7 @@ class HeadlessWindow : public WindowPeer {
     void ClearList() override;
     void SelectListItem(int index) override;
     int SelectedListItem() const override { return m_selectedItem; }
+    void SetAccessibleList(const AccessibleList& list, int told) override;
     // Logged, then delivered to the dialog that holds this control, if any.
     void NotifyParent(UINT code) override;
 
@@ -74,6 +75,9 @@ class HeadlessWindow : public WindowPeer {
     // The window that has the keyboard focus, of all headless windows; nullptr: none.
     static HeadlessWindow* Focus() { return s_focus; }
     const std::vector<std::string>& ListItems() const { return m_listItems; }
+    const AccessibleList& Accessible() const { return m_accessibleList; }
+    // What each change told: the told item's description, or the whole text.
+    const std::vector<std::string>& AccessibleTold() const { return m_accessibleTold; }
 
   private:
     void Log(LoggedCall call);
@@ -107,4 +111,6 @@ class HeadlessWindow : public WindowPeer {
     int m_selectedItem = -1;
 
     static HeadlessWindow* s_focus;
+    AccessibleList m_accessibleList;
+    std::vector<std::string> m_accessibleTold;
 };

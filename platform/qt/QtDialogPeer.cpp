@@ -104,6 +104,7 @@ void QtDialogPeer::CreateControl(const DialogControl& control, const DialogBaseU
     }
     peer->Widget().setVisible((control.style & WS_VISIBLE) != 0);
     peer->SetParentPeer(this, control.id);
+    peer->Widget().installEventFilter(this);
     m_controls.emplace_back(control.id, peer);
 }
 
@@ -210,6 +211,16 @@ void QtDialogPeer::closeEvent(QCloseEvent* event) {
 // Esc.
 void QtDialogPeer::reject() {
     Send(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+bool QtDialogPeer::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && !m_focusCuesShown) {
+        m_focusCuesShown = true;
+        for (const auto& [id, peer] : m_controls) {
+            peer->Send(WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void QtDialogPeer::ResetSystemMenu() {

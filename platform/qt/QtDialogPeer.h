@@ -35,6 +35,8 @@ class QtDialogPeer : public QDialog, public QtWidgetPeer {
     WindowPeer* Control(int id) override;
     CMenu* SystemMenu(BOOL revert) override;
     void EndModal(int result) override;
+    // Until a key is pressed in the dialog, as a Windows dialog opened with the mouse.
+    bool FocusCuesHidden() const override { return !m_focusCuesShown; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,6 +44,8 @@ class QtDialogPeer : public QDialog, public QtWidgetPeer {
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
+    // A key pressed on any control shows the focus cues (Tab, arrows, Alt).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void CreateControl(const DialogControl& control, const DialogBaseUnits& units);
@@ -52,4 +56,5 @@ class QtDialogPeer : public QDialog, public QtWidgetPeer {
     std::string m_closeItemText;
     CMenu m_systemMenu;
     bool m_ended = false;
+    bool m_focusCuesShown = false;
 };

@@ -1,11 +1,13 @@
 #include "platform/qt/QtFramePeer.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 
 #include "platform/CWnd.h"
+#include "platform/qt/QtAccessibleList.h"
 
 namespace {
 
@@ -130,6 +132,41 @@ void QtFramePeer::focusInEvent(QFocusEvent*) {
 
 void QtFramePeer::focusOutEvent(QFocusEvent*) {
     Send(WM_KILLFOCUS, 0, 0);
+}
+
+// A new current item (or a list of another length) moves the focus; otherwise the told
+// item has a new name, or at least a new place to say.
+void QtFramePeer::SetAccessibleList(const AccessibleList& list, int told) {
+    QtAccessibleList::Install();
+    const AccessibleList before = std::exchange(m_list, list);
+    m_holdsList = true;
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QAccessibleInterface* self = QAccessible::queryAccessibleInterface(this);
+    if (dynamic_cast<QtAccessibleList*>(self) == nullptr) {
+        // Asked for before the frame held a list: Qt's own interface goes for the list's.
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(self));
+        self = QAccessible::queryAccessibleInterface(this);
+    }
+    QAccessibleInterface* item = told >= 0 ? self->child(told) : nullptr;
+    if (item == nullptr) {
+        if (list.text != before.text) {
+            QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&changed);
+        }
+        return;
+    }
+    const bool moved = told != before.current || list.items.size() != before.items.size();
+    if (moved && hasFocus()) {
+        QAccessibleEvent focus(item, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    } else {
+        QAccessibleEvent named(item, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+        QAccessibleEvent described(item, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
+    }
 }
 
 bool QtFramePeer::event(QEvent* event) {

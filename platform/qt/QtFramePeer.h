@@ -20,6 +20,11 @@ class QtFramePeer : public QWidget, public QtWidgetPeer {
     // What a mouse move asks for is paced to the screen's refresh; anything else at once.
     void Invalidate(const RECT* rect, BOOL erase) override;
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The frame becomes a list to assistive technologies (QtAccessibleList), which are told
+    // of the item that changed rather than of the whole.
+    void SetAccessibleList(const AccessibleList& list, int told) override;
+    bool HoldsList() const { return m_holdsList; }
+    const AccessibleList& Accessible() const { return m_list; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,4 +44,6 @@ class QtFramePeer : public QWidget, public QtWidgetPeer {
     FramePacer m_pacer{*this};
     bool m_inMouseMove = false;
     bool m_keyLeftAlone = false;
+    bool m_holdsList = false;
+    AccessibleList m_list;
 };

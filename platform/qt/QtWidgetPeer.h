@@ -39,6 +39,10 @@ class QtWidgetPeer : public WindowPeer {
     WindowPeer* Control(int id) override;
     CMenu* SystemMenu(BOOL revert) override;
     void EndModal(int result) override;
+    // As the dialog that made this control says.
+    bool FocusCuesHidden() const override {
+        return m_parent != nullptr && m_parent->FocusCuesHidden();
+    }
     // WM_COMMAND to the dialog that made this control, if any.
     void NotifyParent(UINT code) override;
     void SetParentPeer(QtWidgetPeer* parent, int id) {

@@ -1,5 +1,7 @@
 #include "platform/win32/Win32Backend.h"
 
+#include <objbase.h>
+
 #include <algorithm>
 
 #include "platform/CDialog.h"
@@ -52,7 +54,15 @@ void CenterDialog(HWND dialog) {
 }  // namespace
 
 Win32Backend::Win32Backend(HINSTANCE instance, const std::string& title)
-    : m_instance(instance), m_title(Utf8ToUtf16(title)) {}
+    : m_instance(instance),
+      m_title(Utf8ToUtf16(title)),
+      m_com(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+
+Win32Backend::~Win32Backend() {
+    if (m_com) {
+        CoUninitialize();
+    }
+}
 
 // The template is found in the program's chosen language, as its strings are, rather than
 // left to the dialog manager's own search.

@@ -11,7 +11,12 @@
 class Win32Backend : public Backend {
   public:
     // Message boxes carry `title`, the program's name.
+    // COM is set up on this thread for as long as the backend lives: the windows hand
+    // screen readers their accessible objects through it.
     Win32Backend(HINSTANCE instance, const std::string& title);
+    ~Win32Backend() override;
+    Win32Backend(const Win32Backend&) = delete;
+    Win32Backend& operator=(const Win32Backend&) = delete;
 
     INT_PTR RunModalDialog(CDialog& dialog, UINT templateId, CWnd* parent) override;
     int MessageBox(const std::string& utf8Text, UINT type) override;
@@ -22,4 +27,5 @@ class Win32Backend : public Backend {
 
     HINSTANCE m_instance;
     std::wstring m_title;
+    bool m_com;
 };

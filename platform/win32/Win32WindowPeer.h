@@ -1,19 +1,18 @@
 // The native side of a CWnd on Windows: an object attached to one HWND whose window
 // procedure it replaces (subclassing), so that the owner's message map sees the window's
-// messages first and the window's own procedure handles what the owner passes on.
-// Pixels are the program's own: paints go to a Surface that EndPaint copies to the window.
+// messages first and the window's own procedure handles what the owner passes on. Its
+// paints, system menu, tooltip and what screen readers read each have a part of their own.
 #pragma once
 
 #include <windows.h>
 
-#include <cstddef>
 #include <string>
-#include <vector>
 
-#include "platform/CMenu.h"
-#include "platform/CPoint.h"
-#include "platform/Surface.h"
 #include "platform/WindowPeer.h"
+#include "platform/win32/Win32Accessible.h"
+#include "platform/win32/Win32PaintSurface.h"
+#include "platform/win32/Win32SystemMenu.h"
+#include "platform/win32/Win32ToolTip.h"
 
 class Win32WindowPeer : public WindowPeer {
   public:
@@ -31,9 +30,9 @@ class Win32WindowPeer : public WindowPeer {
 
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Invalidate(const RECT* rect, BOOL erase) override;
-    Surface& ClientSurface() override;
-    CRect BeginPaint() override;
-    void EndPaint() override;
+    Surface& ClientSurface() override { return m_paint.ClientSurface(); }
+    CRect BeginPaint() override { return m_paint.BeginPaint(); }
+    void EndPaint() override { m_paint.EndPaint(); }
     CRect ClientRect() const override;
     void Move(int x, int y, int width, int height, BOOL repaint) override;
     void SetText(const std::string& utf8) override;
@@ -41,13 +40,19 @@ class Win32WindowPeer : public WindowPeer {
     BOOL IsIconic() const override;
     HICON SetIcon(HICON icon, BOOL big) override;
     WindowPeer* Control(int id) override;
-    CMenu* SystemMenu(BOOL revert) override;
+    CMenu* SystemMenu(BOOL revert) override { return m_systemMenu.Get(revert); }
     void EndModal(int result) override;
     void ModifyStyle(DWORD remove, DWORD add) override;
     void NotifyParent(UINT code) override;
-    // The description becomes the window's text, which the system's accessibility proxy of
-    // a static control reads as its name.
-    void SetAccessibleText(const std::string& name, const std::string& description) override;
+    bool FocusCuesHidden() const override {
+        return (SendMessageW(m_hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
+    }
+    void SetAccessibleText(const std::string& name, const std::string& description) override {
+        m_accessible.SetText(name, description);
+    }
+    void SetAccessibleList(const AccessibleList& list, int told) override {
+        m_accessible.SetList(list, told);
+    }
     void Enable(BOOL enable) override;
     void SetFocus() override;
     void Post(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -60,25 +65,13 @@ class Win32WindowPeer : public WindowPeer {
     explicit Win32WindowPeer(HWND hwnd);
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Destroy(WPARAM wParam, LPARAM lParam);
-    void FitSurfaceToClient();
-    void Present(HDC hdc) const;
-    void ShowSystemMenuChanges();
-    // The owner's tip for the point under the pointer, shown by a tooltip control that
-    // this window's mouse messages are relayed to.
-    void UpdateToolTip(UINT message, WPARAM wParam, LPARAM lParam);
-    // Names what lies under the point in the tip, making the tip when first needed.
-    void SetToolTipFor(CPoint point);
+    // What a mouse message does before the owner sees it: the focus, the tooltip.
+    void BeforeMouse(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND m_hwnd;
     WNDPROC m_originalProc;
-    Surface m_surface;
-    PAINTSTRUCT m_paint{};
-    bool m_painting = false;
-    // The program changes this copy; after each message new items are added to the real
-    // system menu and changed check marks set there. The flags of the items shown so far.
-    CMenu m_systemMenu;
-    std::vector<UINT> m_systemMenuFlagsShown;
-    HWND m_toolTip = nullptr;
-    std::wstring m_toolTipText;
-    CRect m_toolTipArea;
+    Win32PaintSurface m_paint{m_hwnd};
+    Win32SystemMenu m_systemMenu{m_hwnd};
+    Win32ToolTip m_toolTip{m_hwnd};
+    Win32Accessible m_accessible{m_hwnd};
 };

@@ -18,6 +18,8 @@ struct DialogCase {
     // from the system menu, "place:X,Y" with the mouse.
     std::string script;
     std::string caption;
+    // What a screen reader reads of the button beside its caption.
+    std::string description;
 };
 
 int VirtualKey(const std::string& name) {
@@ -60,6 +62,7 @@ TEST_P(DialogKeys, PositionCaption) {
     theApp.m_staffSetup = StaffSetup{true, GetParam().maxNotes};
     AppDriver app;
     std::string caption;
+    std::string description;
     bool open = false;
     app.Run([&](MainDialogUser& user) {
         std::istringstream words(GetParam().script);
@@ -67,16 +70,28 @@ TEST_P(DialogKeys, PositionCaption) {
             Step(user, word);
         }
         caption = user.Caption();
+        description = user.PositionButton().AccessibleDescription();
         open = !user.Dialog().ModalResult().has_value();
     });
     EXPECT_EQ(caption, GetParam().caption);
+    EXPECT_EQ(description, GetParam().description);
     EXPECT_TRUE(open) << "Enter on the staff ends nothing";
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, DialogKeys,
-                         ::testing::Values(DialogCase{"UpThreeTimesThenEnter", 1, "up up up enter",
-                                                      "9"},
-                                           DialogCase{"EnterOnAnEmptyStaff", 1, "enter", "位置"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, DialogKeys,
+    ::testing::Values(DialogCase{"UpThreeTimesThenEnter", 1, "up up up enter", "9", "位置：9"},
+                      DialogCase{"EnterOnAnEmptyStaff", 1, "enter", "位置", ""},
+                      DialogCase{"ClearGivesTheCaptionBack", 1, "up up enter clear", "位置", ""},
+                      DialogCase{"ClearThenANewNote", 2, "up enter clear down enter", "7",
+                                 "位置：7"},
+                      // Notes at x 324 (B4), 348 (E5) and 372 (B4); Ctrl+Left goes back to E5.
+                      DialogCase{"SeveralNotesShowTheCurrentStep", 3,
+                                 "space space up up up space ctrl+left enter", "10", "位置：10"},
+                      DialogCase{"TheLastPressedNoteIsCurrent", 3,
+                                 "place:400,123 place:200,60 click", "10", "位置：10"},
+                      DialogCase{"OneNoteAllowedShowsTheFirst", 1,
+                                 "place:400,123 place:200,60 click", "1", "位置：1"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

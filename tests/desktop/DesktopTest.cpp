@@ -9,7 +9,6 @@
 #include <QMouseEvent>
 #include <QtTest/QTest>
 
-#include "app/Canzet.h"
 #include "platform/CBitmap.h"
 #include "platform/qt/FontMatch.h"
 #include "res/resource.h"
@@ -282,69 +281,6 @@ TEST(DesktopSystemMenu, AltSpaceOpensItAndCloseEndsTheProgram) {
     });
     EXPECT_TRUE(closed);
     EXPECT_EQ(result, IDCANCEL);
-}
-
-// Whether every staff pixel of the frame shows the picture's pixel.
-bool ShowsPicture(const QImage& frame, const CBitmap& picture) {
-    for (int y = 0; y < 160; ++y) {
-        for (int x = 0; x < 600; ++x) {
-            if (StaffPixel(frame, x, y) != (0xFF000000 | picture.Pixels().Pixel(x, y))) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-// The bass-clef item is a toggle: a check box, ticked while the bass clef shows.
-TEST(DesktopSystemMenu, BassClefAndClearItemsChangeTheStaffAtOnce) {
-    CBitmap treble;
-    CBitmap bass;
-    ASSERT_TRUE(treble.LoadBitmap(IDB_STAFF_TREBLE));
-    ASSERT_TRUE(bass.LoadBitmap(IDB_STAFF_BASS));
-    theApp.m_staffSetup = StaffSetup{false, 3};
-    DesktopHarness program;
-    std::vector<std::pair<bool, bool>> checkableChecked;
-    std::vector<DWORD> notes;
-    std::vector<bool> shown;
-    program.Run([&](MainWindowUser& user) {
-        // Opens the menu with Alt+Space and picks the item (none: closes it again).
-        const auto fromMenu = [&](const QString& text) {
-            WhenMenuShown([&, text](QMenu& menu) {
-                for (const QAction* action : menu.actions()) {
-                    if (action->text() == QStringLiteral("低音谱号")) {
-                        checkableChecked.emplace_back(action->isCheckable(), action->isChecked());
-                    }
-                }
-                if (text.isEmpty()) {
-                    menu.close();
-                } else {
-                    Choose(menu, text);
-                }
-            });
-            QTest::keyClick(&user.Dialog(), Qt::Key_Space, Qt::AltModifier);
-        };
-        shown.push_back(ShowsPicture(user.GrabStaff(), bass));
-        program.midi.ClearRecord();
-        user.Press(300, 81);
-        user.Drag(300, 88);
-        user.Release(300, 88);
-        // The click gave the staff the focus; its picture is compared without the focus
-        // rectangle.
-        user.Button(IDOK).setFocus();
-        notes = program.midi.Messages();
-        fromMenu(QStringLiteral("清除"));
-        shown.push_back(ShowsPicture(user.GrabStaff(), bass));
-        fromMenu(QStringLiteral("低音谱号"));
-        shown.push_back(ShowsPicture(user.GrabStaff(), treble));
-        fromMenu(QString());
-    });
-    theApp.m_staffSetup = StaffSetup{};
-    EXPECT_EQ(notes, std::vector<DWORD>{0x503090}) << "C3 (48) below the middle line";
-    EXPECT_EQ(shown, (std::vector<bool>{true, true, true}))
-        << "the bass staff, the bass staff cleared, the treble staff";
-    EXPECT_EQ(checkableChecked,
-              (std::vector<std::pair<bool, bool>>{{true, true}, {true, true}, {true, false}}));
 }
 
 struct EndingCase {

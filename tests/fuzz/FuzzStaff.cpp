@@ -1,6 +1,7 @@
-// Decodes the input into any sequence of owner calls, mouse events and repaints on a staff
-// control in a headless window, and checks after every step that the note record keeps its
-// invariants. AddressSanitizer catches any write outside an array or a surface.
+// Decodes the input into any sequence of owner calls, mouse and key events, focus changes
+// and repaints on a staff control in a headless window, and checks after every step that
+// the note record keeps its invariants. AddressSanitizer catches any write outside an array
+// or a surface.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -31,14 +32,26 @@ class Invariants {
         m_selectedBefore = m_staff.SelectedNote();
     }
 
-    void After(bool wasRelease) {
+    void After(bool wasRelease, bool wasKey) {
         Remember();
         const int count = m_staff.NoteCount();
         Check(count >= 0 && count <= CStaffControl::kMaxNoteSlots, "note count within 0..5");
-        Check(count >= m_countBefore, "notes are never removed");
+        Check(count >= m_countBefore - (wasKey ? 1 : 0), "only a key removes a note, one");
         Check(count <= m_countBefore + 1, "one event places at most one note");
         if (count > m_countBefore) {
             Check(count <= m_capacityBefore, "a note is placed only while there is room");
+        }
+        const int current = m_staff.CurrentNote();
+        Check(current >= -1 && current < count, "the current note is -1 or a slot in use");
+        if (wasKey && count > m_countBefore) {
+            Check(current == count - 1, "a note placed from the keyboard becomes current");
+            for (int i = 0; i < count - 1; ++i) {
+                const CPoint a = m_staff.NoteCentre(i);
+                const CPoint b = m_staff.NoteCentre(count - 1);
+                Check(std::llabs(std::int64_t{a.x} - b.x) >= 24 ||
+                          std::llabs(std::int64_t{a.y} - b.y) >= 14,
+                      "a note placed from the keyboard overlaps no other");
+            }
         }
         const int selected = m_staff.SelectedNote();
         Check(selected == -1 || (selected >= 0 && selected < count),
@@ -97,7 +110,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::uint8_t op = in.Byte();
         invariants.Before();
         bool release = false;
-        switch (op % 14) {
+        bool key = false;
+        switch (op % 16) {
             case 0:
                 staff.SetMaxNotes(in.Int());
                 break;
@@ -164,13 +178,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 staff.InvalidateRect(nullptr, FALSE);
                 window.RunPendingPaint();
                 break;
-            default:
+            case 13:
                 // The device comes and goes: an open that fails, or a fresh one.
                 device.SetOpenResult((in.Byte() & 1) != 0 ? MMSYSERR_ERROR : MMSYSERR_NOERROR);
                 staff.InitMidi();
                 break;
+            case 14: {
+                // Any key the staff handles, with Ctrl or without, during a drag too.
+                static constexpr int kKeys[] = {VK_UP,    VK_DOWN,   VK_PRIOR, VK_NEXT,
+                                                VK_HOME,  VK_END,    VK_LEFT,  VK_RIGHT,
+                                                VK_SPACE, VK_DELETE, VK_BACK,  VK_RETURN};
+                const std::uint8_t choice = in.Byte();
+                rig.backend.SetKeyDown(VK_CONTROL, (choice & 0x80) != 0);
+                window.Deliver(WM_KEYDOWN, static_cast<WPARAM>(kKeys[choice % 12]), 1);
+                rig.backend.SetKeyDown(VK_CONTROL, false);
+                key = true;
+                break;
+            }
+            default:
+                window.Deliver((in.Byte() & 1) != 0 ? WM_SETFOCUS : WM_KILLFOCUS);
+                window.RunPendingPaint();
+                break;
         }
-        invariants.After(release);
+        invariants.After(release, key);
     }
     window.RunPendingPaint();
     return 0;

@@ -44,6 +44,12 @@ std::vector<ModelEvent> EventSource::Setup() {
 }
 
 ModelEvent EventSource::Next(const std::vector<RefPoint>& notes) {
+    // One event in ten is a key the staff handles.
+    if (Pick(0, 9) == 0) {
+        static constexpr int kKeys[] = {0x26, 0x28, 0x21, 0x22, 0x24, 0x23,
+                                        0x25, 0x27, 0x20, 0x2E, 0x08, 0x0D};
+        return {ModelEvent::Kind::Key, {}, 0, kKeys[Pick(0, 11)], Pick(0, 1)};
+    }
     const int roll = Pick(0, 999);
     const unsigned flags = static_cast<unsigned>(Pick(0, 3));
     if (roll < 300) {

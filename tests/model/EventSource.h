@@ -1,6 +1,7 @@
 // A deterministic stream of random editing events for the model test: presses, moves and
 // releases inside, on the edges of and outside the drag area and the notes' hit boxes,
-// mixed with owner calls that change capacity, clef, columns and limits.
+// mixed with owner calls that change capacity, clef, columns and limits, and keys on the
+// focused staff, during drags too.
 #pragma once
 
 #include <random>
@@ -10,12 +11,12 @@
 #include "ReferenceStaff.h"
 
 struct ModelEvent {
-    enum class Kind { Press, Move, Release, MaxNotes, Clef, Columns, Range, Notes, Renew };
+    enum class Kind { Press, Move, Release, MaxNotes, Clef, Columns, Range, Notes, Renew, Key };
     Kind kind;
     RefPoint point;  // mouse events
     unsigned flags;  // mouse events
-    int a;           // MaxNotes: capacity; Clef: treble; Columns: column; Range: left column
-    int b;           // Columns: column count; Range: right column
+    int a;  // MaxNotes: capacity; Clef: treble; Columns: column; Range: left column; Key: key
+    int b;  // Columns: column count; Range: right column; Key: Ctrl held
 };
 
 class EventSource {

@@ -50,6 +50,8 @@ class ReferenceStaff {
     std::vector<RefCall> Release(unsigned flags, RefPoint point);
 
     const RefState& State() const { return m_state; }
+    // Keys are not modelled: after one the reference goes on from the control's state.
+    void Adopt(const RefState& state) { m_state = state; }
     bool DeviceOpen() const { return m_deviceOpen; }
     void SetDeviceOpen(bool open) { m_deviceOpen = open; }
 

@@ -80,13 +80,13 @@ int CountOf(const std::vector<Question>& asked, std::size_t from, std::size_t to
 }
 
 class Chooser : public ::testing::TestWithParam<Table> {};
-// The ranges of 8 questions or more: with fewer, 3 x uniform is more often than every other
-// question, which property 4 allows at most.
+// The ranges of 8 questions or more: with fewer, 3 x uniform is more than every other
+// question, the most that never asking one twice running allows.
 class MissedStep : public ::testing::TestWithParam<Table> {};
 constexpr std::size_t kWide = 6;
 
-// 1: every step within the first 2 x (range size) questions; 4: never the same question
-// twice in a row while there is another.
+// Every step within the first 2 x (range size) questions; never the same question twice in
+// a row while there is another.
 TEST_P(Chooser, CoversTheRangeAndNeverRepeatsAQuestionAtOnce) {
     const Table& t = GetParam();
     const int size = t.high - t.low + 1;
@@ -105,8 +105,8 @@ TEST_P(Chooser, CoversTheRangeAndNeverRepeatsAQuestionAtOnce) {
     }
 }
 
-// 2: a step always missed comes at least 3 x as often as a uniform draw in the first 60;
-// 3: once it has been right 10 times running, at most 1.5 x uniform over the next 60.
+// A step always missed comes at least 3 x as often as a uniform draw in the first 60; once
+// it has been right 10 times running, at most 1.5 x uniform over the next 60.
 TEST_P(MissedStep, IsAskedOftenUntilItIsLearnt) {
     const Table& t = GetParam();
     const double uniform = 60.0 / Questions(t);
@@ -139,7 +139,7 @@ TEST_P(MissedStep, IsAskedOftenUntilItIsLearnt) {
         Questions(t), fewest, 3 * uniform, most, 1.5 * uniform);
 }
 
-// 5: what a learner did in one drill and clef leaves the questions of another as they are.
+// What a learner did in one drill and clef leaves the questions of another as they are.
 TEST_P(Chooser, KeepsEachDrillAndClefApart) {
     const Table& t = GetParam();
     for (std::uint64_t seed = 0; seed < kSeeds / 10; ++seed) {

@@ -44,18 +44,19 @@ const std::string kReadLine =
     R"({"v":1,"time":"2026-12-08T00:17:27.500Z","drill":"read","clef":"treble","asked":7,)"
     R"("given":"G","right":false,"ms":1234})";
 const std::string kPlaceLine = ToJsonLine(kPlace);
+const std::string kHearLine = ToJsonLine(kHear) + "\n";
+// Answers with lines between them that are not: not JSON, blank, another version, no such date.
+const std::string kMixed =
+    kReadLine + "\r\nnot json\n\n{\"v\":2}\n" +
+    R"({"v":1,"time":"2026-02-30T00:00:00.000Z","drill":"read","clef":"treble","asked":7,)"
+    R"("given":"G","right":true,"ms":1})" +
+    "\n" + kPlaceLine + "\n";
 
 std::string Slurp(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
-}
-
-bool Equal(const AnswerRecord& a, const AnswerRecord& b) {
-    return a.utcMs == b.utcMs && a.drill == b.drill && a.clef == b.clef && a.asked == b.asked &&
-           a.givenLetter == b.givenLetter && a.givenStep == b.givenStep && a.right == b.right &&
-           a.ms == b.ms;
 }
 
 struct FileCase {
@@ -73,41 +74,29 @@ void Write(const fs::path& file, const std::string& bytes) {
 }
 
 const FileCase kCases[] = {
-    {"missing folder and file",
-     [](const fs::path&, const fs::path&) {},
-     0,
-     {},
-     ToJsonLine(kHear) + "\n"},
+    {"missing folder and file", [](const fs::path&, const fs::path&) {}, 0, {}, kHearLine},
     {"answers kept",
      [](const fs::path&, const fs::path& f) { Write(f, kReadLine + "\n" + kPlaceLine + "\n"); },
      2,
      {},
-     kReadLine + "\n" + kPlaceLine + "\n" + ToJsonLine(kHear) + "\n"},
+     kReadLine + "\n" + kPlaceLine + "\n" + kHearLine},
     {"torn last line ignored and left; the next answer starts a line",
      [](const fs::path&, const fs::path& f) { Write(f, kReadLine + "\n{\"v\":1,\"ti"); },
      1,
      {"FILE: the last line was cut off in the middle; it is left as it is and ignored, 1 "
       "answer kept"},
-     kReadLine + "\n{\"v\":1,\"ti\n" + ToJsonLine(kHear) + "\n"},
+     kReadLine + "\n{\"v\":1,\"ti\n" + kHearLine},
     {"lines that are not answers skipped and counted",
-     [](const fs::path&, const fs::path& f) {
-         Write(
-             f,
-             kReadLine + "\r\nnot json\n\n{\"v\":2}\n" +
-                 R"({"v":1,"time":"2026-02-30T00:00:00.000Z","drill":"read","clef":"treble","asked":7,"given":"G","right":true,"ms":1})" +
-                 "\n" + kPlaceLine + "\n");
-     },
+     [](const fs::path&, const fs::path& f) { Write(f, kMixed); },
      2,
      {"FILE: 3 lines that are not answers were skipped, 2 answers kept"},
-     kReadLine + "\r\nnot json\n\n{\"v\":2}\n" +
-         R"({"v":1,"time":"2026-02-30T00:00:00.000Z","drill":"read","clef":"treble","asked":7,"given":"G","right":true,"ms":1})" +
-         "\n" + kPlaceLine + "\n" + ToJsonLine(kHear) + "\n"},
+     kMixed + kHearLine},
     {"a file of something else moved aside, never overwritten",
      [](const fs::path&, const fs::path& f) { Write(f, std::string("\x89PNG\r\n\x1a\n\0\0", 10)); },
      0,
      {"FILE: cannot be read (no line in it is an answer); moved aside to "
       "FILE.unreadable-20261208T001730Z and a new file begun"},
-     ToJsonLine(kHear) + "\n"},
+     kHearLine},
     {"a folder in the file's place",
      [](const fs::path&, const fs::path& f) { fs::create_directories(f); },
      0,
@@ -166,7 +155,7 @@ TEST_P(ProgressFileCases, LoadsWhatItCanAndLosesNothing) {
         EXPECT_EQ(Slurp(file), *c.after);
         History reloaded;
         ProgressFile(file).Load(reloaded, kNow);
-        EXPECT_TRUE(Equal(reloaded.Answers().back(), kHear));
+        EXPECT_TRUE(reloaded.Answers().back() == kHear);
     } else {
         EXPECT_EQ(failure->problem, SaveProblem::NotAFile);
         EXPECT_EQ(failure->file, file);
@@ -180,7 +169,7 @@ TEST(ProgressFile, RoundTripsEveryFieldAndExportsCsv) {
     for (const AnswerRecord& answer : {kRead, kPlace, kHear}) {
         const std::optional<AnswerRecord> back = FromJsonLine(ToJsonLine(answer));
         ASSERT_TRUE(back.has_value());
-        EXPECT_TRUE(Equal(*back, answer));
+        EXPECT_TRUE(*back == answer);
     }
     // Fields it does not know are passed over.
     std::string withMore = kReadLine;

@@ -83,14 +83,34 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"BackspaceRemovesAndUpPlacesAgain",
                 "key up\nkey backspace\nnotes\nkey backspace\nkey down\n",
                 "midi 00504790\ninvalidate\ninvalidate\nnotes 0\nmidi 00504790\ninvalidate\n"},
-        // Notes at x 308 (B4), 324 (C5) and 332 (B4); Ctrl+arrows choose by x, not slot.
+        // Notes at x 324 (C5), 332 (B4) and 356 (B4): each placed from the keyboard goes
+        // beside the current one. Ctrl+arrows choose by x, not slot, and repaint; with
+        // nothing to choose nothing is redrawn.
         KeyCase{"DeleteWithSeveralNotes",
                 "maxnotes 3\nkey space\nkey up\nkey space\nkey left\nkey left\nkey space\n"
-                "key right\nkey delete\nstate\nkey ctrl+left\nkey delete\nstate\nkey ctrl+right\n"
-                "key ctrl+left\nkey delete\nnotes\n",
+                "key right\nkey delete\nstate\ncurrent\nkey ctrl+left\ncurrent\nkey delete\n"
+                "state\nkey ctrl+right\nkey ctrl+left\nkey delete\nnotes\ncurrent\n",
                 "midi 00504790\ninvalidate\nmidi 00504890\ninvalidate\nmidi 00504790\ninvalidate\n"
                 "invalidate\ninvalidate\nmidi 00504790\ninvalidate\ninvalidate\ninvalidate\n"
-                "state 2 -1 324,74 308,81\ninvalidate\nstate 1 -1 324,74\ninvalidate\nnotes 0\n"},
+                "state 2 -1 324,74 332,81\ncurrent 332,81\ninvalidate\ncurrent 324,74\ninvalidate\n"
+                "state 1 -1 332,81\ninvalidate\nnotes 0\ncurrent none\n"},
+        KeyCase{"PlacedNotesNeverOverlap", "maxnotes 3\nkey space\nkey space\nkey space\nstate\n",
+                "midi 00504790\ninvalidate\nmidi 00504790\ninvalidate\nmidi 00504790\ninvalidate\n"
+                "state 3 -1 324,81 348,81 372,81\n"},
+        // No room right of x 568: the next note goes left, under a note high above the
+        // middle line too, as only an overlapping box takes a place.
+        KeyCase{"LeftWhenNoRoomOnTheRight",
+                "maxnotes 3\nkey up\n" + Repeat("key right\n", 31) +
+                    "key space\nkey home\nkey ctrl+right\nkey space\nstate\ncurrent\n",
+                "midi 00504790\ninvalidate\n" + Repeat("invalidate\n", 31) +
+                    "midi 00504790\ninvalidate\nmidi 00505190\ninvalidate\ninvalidate\n"
+                    "midi 00504790\ninvalidate\nstate 3 -1 568,81 544,39 544,81\ncurrent 544,81\n"},
+        // The owner's limits leave one place: the second Space finds none and sounds again.
+        KeyCase{"NoFreePlaceNoNote",
+                "fixed 0 -1 10\nrange 6 6\nmaxnotes 2\nkey space\nkey space\nstate\n",
+                "midi 00504790\ninvalidate\nmidi 00504790\nstate 1 -1 405,81\n"},
+        KeyCase{"EnterTellsTheParent", "key up\nkey enter\nnotes\n",
+                "midi 00504790\ninvalidate\nnotify 0x0100\nnotes 1 7\n"},
         KeyCase{"KeysAfterADrag",
                 "down 300 90\nmove 300 60\nup 300 60\nkey down\nkey left\nnotes\nstate\n",
                 "invalidate\ndefault down 300 90\nmidi 00504c90\ninvalidate\ndefault move 300 60\n"
@@ -111,7 +131,8 @@ struct TextCase {
     const char* name;
     std::string script;
     std::string description;
-    int changes;  // times a screen reader was told, the first naming the empty staff
+    int changes;       // times a screen reader was told, the first naming the empty staff
+    std::string told;  // what the last change told: a note with its place, or the whole
 };
 
 class StaffText : public ::testing::TestWithParam<TextCase> {};
@@ -121,22 +142,30 @@ TEST_P(StaffText, NamesTheNotesLeftToRight) {
         EXPECT_EQ(session.Headless().window.AccessibleName(), "五线谱");
         EXPECT_EQ(session.Headless().window.AccessibleDescription(), GetParam().description);
         EXPECT_EQ(session.Headless().window.AccessibleChanges(), GetParam().changes);
+        EXPECT_EQ(session.Headless().window.AccessibleTold().back(), GetParam().told);
     });
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, StaffText,
     ::testing::Values(
-        TextCase{"Empty", "", "没有音符", 1},
-        TextCase{"ThreeUps", "key up\nkey up\nkey up\n", "D5，第9位", 4},
-        TextCase{"UnchangedKeysTellNothing", "key up\nkey left\nkey space\n", "B4，第7位", 2},
+        TextCase{"Empty", "", "没有音符", 1, "没有音符"},
+        TextCase{"ThreeUps", "key up\nkey up\nkey up\n", "D5，第9位", 4, "第1个，共1个：D5，第9位"},
+        // A move across is told although the words stay; a Space that finds no room is not.
+        TextCase{"MoveAcrossToldUnchangedKeyNot", "key up\nkey left\nkey space\n", "B4，第7位", 3,
+                 "第1个，共1个：B4，第7位"},
         TextCase{"EndOfDragOnly", "down 300 60\nmove 300 40\nmove 300 123\nup 0 0\n", "C4，第1位",
-                 2},
-        TextCase{"ClefRenamesThePitch", "key up\nkey home\nclef bass\n", "C4，第13位", 4},
+                 2, "C4，第1位"},
+        TextCase{"ClefRenamesThePitch", "key up\nkey home\nclef bass\n", "C4，第13位", 4,
+                 "C4，第13位"},
         TextCase{"SeveralNotes",
                  "maxnotes 3\nkey up\nkey home\nkey space\nkey right\nkey space\n"
                  "key left\nkey left\nkey end\n",
-                 "C4，第1位；A5，第13位；B4，第7位", 7}),
+                 "A5，第13位；B4，第7位；C4，第1位", 9, "第3个，共3个：C4，第1位"},
+        TextCase{"ChoosingTellsTheChosenNote",
+                 "maxnotes 3\nkey space\nkey space\nkey up\nkey up\nkey up\nkey space\n"
+                 "key ctrl+left\n",
+                 "B4，第7位；E5，第10位；B4，第7位", 8, "第2个，共3个：E5，第10位"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StaffToolTip, NamesTheNoteUnderThePointerWithinItsHitBox) {
@@ -180,6 +209,33 @@ TEST(StaffFocus, TabStopArrowsAndADottedRectangleOnlyWhileFocused) {
     EXPECT_EQ(transcript,
               "invalidate\ndefault 0x0007\nbeginpaint 0 0 600 160\nendpaint\ninvalidate\n"
               "default 0x0008\nbeginpaint 0 0 600 160\nendpaint\n");
+}
+
+// The keyboard's note is drawn as a dragged one while the staff has the focus and holds
+// several notes; with one note the focus adds the rectangle and nothing else.
+TEST(StaffFocus, MarksTheCurrentNoteOnlyAmongSeveral) {
+    for (const int notes : {1, 2}) {
+        Replay("clef treble\nmaxnotes 2\n" + Repeat("key space\n", notes),
+               [&](ReplaySession& session) {
+                   HeadlessWindow& window = session.Headless().window;
+                   const CStaffControl& staff = session.Staff();
+                   const int left = staff.NoteCentre(staff.CurrentNote()).x - 12;
+                   const auto paintedBox = [&](UINT focus) {
+                       session.Staff().SendMessage(focus);
+                       window.RunPendingPaint();
+                       std::vector<std::uint32_t> box;
+                       for (int y = 74; y < 88; ++y) {
+                           for (int x = left; x < left + 24; ++x) {
+                               box.push_back(window.ClientSurface().Pixel(x, y));
+                           }
+                       }
+                       return box;
+                   };
+                   const auto unfocused = paintedBox(WM_KILLFOCUS);
+                   EXPECT_EQ(paintedBox(WM_SETFOCUS) != unfocused, notes > 1) << notes;
+                   EXPECT_EQ(paintedBox(WM_KILLFOCUS), unfocused) << notes;
+               });
+    }
 }
 
 }  // namespace

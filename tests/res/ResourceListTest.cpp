@@ -33,6 +33,7 @@ TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEn
         {kRtString, IDS_PRACTICE / 16 + 1},
         {kRtString, IDS_CLEF_TREBLE / 16 + 1},
         {kRtString, IDS_NEXT / 16 + 1},
+        {kRtString, IDS_POSITION / 16 + 1},
     };
     for (const int language : {kChineseResources, kEnglishResources}) {
         for (const auto& [type, name] : translated) {

@@ -52,6 +52,7 @@ STAFF_ORIGIN = (10, 40)
 STAFF_LINE_ROWS = (53, 67, 81, 95, 109)
 STAFF_LINE = (36, 36, 36)
 RED, BLACK, WHITE = (255, 0, 0), (0, 0, 0), (255, 255, 255)
+MSAA_CLIENT = None  # beside the program's build: tools/msaa/canzet-msaa.exe
 TREBLE_STAFF_BMP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res",
                                 "StaffTreble.bmp")
 
@@ -210,14 +211,21 @@ class Session:
             raise CheckFailed(f"regedit could not take the settings ({regedit.returncode})")
         return True
 
-    def start_program(self, channels="+msgbox,+win"):
+    def start_program(self, channels="+msgbox,+win", args=()):
         # msgbox: the texts of message boxes; win: window creation and SetWindowText.
         env = dict(self.env, WINEDEBUG="-all," + channels)
         if self.log is not None:
             self.log.close()
         self.log = open(self.log_path, "w")
-        self.program = subprocess.Popen(["wine", self.exe], env=env, stdout=self.log,
+        self.program = subprocess.Popen(["wine", self.exe, *args], env=env, stdout=self.log,
                                         stderr=subprocess.STDOUT)
+
+    def read_accessible(self, control):
+        """What the MSAA client, run beside the program, reads of one of its controls."""
+        read = subprocess.run(["wine", MSAA_CLIENT, MAIN_CAPTION, str(control)],
+                              env=dict(self.env, WINEDEBUG="-all"), capture_output=True,
+                              timeout=60)
+        return read.stdout.decode("utf-8", "replace").replace("\r", "")
 
     def trace(self):
         with open(self.log_path, errors="replace") as log:
@@ -551,15 +559,40 @@ def check_english(session):
 
 
 def check_keyboard(session):
-    """Tab reaches the staff, Up three times places a note and lifts it two steps, and
-    "位置" (Tab, Space) then shows step 9."""
-    print("Keyboard")
-    session.start_program()
+    """With three notes (--notes 3), through the dialog manager's keyboard: Tab reaches the
+    staff, Up three times places a note and lifts it to D5, Space twice places two more
+    beside it, Ctrl+Left twice goes back to D5. The MSAA client reads the staff as a list
+    named "五线谱" with one child per note and the current one focused, before and after a
+    Ctrl+Right. Enter on the staff shows the current note's step, 7, on "位置", described
+    "位置：7" to MSAA, and ends nothing; Esc ends the program."""
+    print("Keyboard and MSAA")
+    session.start_program(args=["--notes", "3"])
     dismiss_midi_message(session)
     check(session.wait_window(MAIN_CAPTION), "the main dialog shows")
-    session.xdotool("key", "--delay", "200", "Tab", "Up", "Up", "Up", "Tab", "space")
-    check(session.wait_trace(r'set_window_text L"9"'), 'Tab, Up three times and "位置" show "9"')
+    session.xdotool("key", "--delay", "200", "Tab", "Up", "Up", "Up", "space", "space",
+                    "ctrl+Left", "ctrl+Left")
+    time.sleep(1)
+    before = session.read_accessible(IDC_STAFF)
+    print("  MSAA before Ctrl+Right:\n    " + before.strip().replace("\n", "\n    "))
+    check(before.startswith("name: 五线谱\nrole: 33\n"), "the staff is a list named 五线谱")
+    check("children: 3\n" in before and "value: D5，第9位；B4，第7位；B4，第7位\n" in before,
+          "with three notes, all of them in its value")
+    check("child 1: D5，第9位 | 第1个，共3个：D5，第9位 | focused selected\n" in before,
+          "the current note is the focused child")
+    session.xdotool("key", "ctrl+Right")
+    time.sleep(1)
+    after = session.read_accessible(IDC_STAFF)
+    print("  MSAA after Ctrl+Right:\n    " + after.strip().replace("\n", "\n    "))
+    check("child 2: B4，第7位 | 第2个，共3个：B4，第7位 | focused selected\n" in after and
+          "child 1: D5，第9位 | 第1个，共3个：D5，第9位 |\n" in after,
+          "Ctrl+Right moves the focus to the second note")
     session.screenshot("13-keyboard-edit")
+    session.xdotool("key", "Return")
+    check(session.wait_trace(r'set_window_text L"7"'), 'Enter on the staff shows "7" on 位置')
+    check(session.program.poll() is None, "and the program runs on")
+    button = session.read_accessible(IDC_POSITION)
+    check("name: 7\n" in button and "description: 位置：7\n" in button,
+          f'the button reads "7", described "位置：7" ({button.strip()!r})')
     session.xdotool("key", "Escape")
     code = session.exit_code()
     check(code == 0, f"Esc ends the program (exit code {code})")
@@ -728,6 +761,9 @@ def main():
         print("SKIPPED: wine is not installed, the Windows program cannot run here")
         return 0
     exe = os.path.abspath(args.exe)
+    global MSAA_CLIENT
+    MSAA_CLIENT = os.path.join(os.path.dirname(os.path.dirname(exe)), "tools", "msaa",
+                               "canzet-msaa.exe")
     shots = os.path.abspath(args.shots or os.path.join(os.path.dirname(exe), "wine-shots"))
     os.makedirs(shots, exist_ok=True)
 

@@ -79,6 +79,18 @@ void PrintState(ReplaySession& session, const ReplayCommand&) {
     session.Out() << '\n' << std::flush;
 }
 
+// The note the keys work on, by its centre.
+void PrintCurrent(ReplaySession& session, const ReplayCommand&) {
+    const CStaffControl& staff = session.Staff();
+    if (staff.CurrentNote() == -1) {
+        session.Out() << "current none";
+    } else {
+        const CPoint centre = staff.NoteCentre(staff.CurrentNote());
+        session.Out() << "current " << centre.x << ',' << centre.y;
+    }
+    session.Out() << '\n' << std::flush;
+}
+
 }  // namespace
 
 std::vector<ReplayCommandDefinition> StaffCommands() {
@@ -107,5 +119,6 @@ std::vector<ReplayCommandDefinition> StaffCommands() {
         {"key", {{ArgumentKind::Word, "NAME", KeyNames()}}, PressKey},
         {"notes", {}, PrintNotes},
         {"state", {}, PrintState},
+        {"current", {}, PrintCurrent},
     };
 }

@@ -1,20 +1,24 @@
 // How long a note takes to be heard: from the note-on leaving PlayNote (midiOutShortMsg on
 // the program's own MIDI device) to its first sample above a threshold at the monitor of a
 // PulseAudio null sink. The same for the fluidsynth program with its default settings (on
-// PulseAudio) and the same soundfont, sent "noteon 0 71 80" on its shell. Prints facts for
-// bench/run:
+// PulseAudio) and the same soundfont, sent "noteon 0 71 80" on its shell. Then how long the
+// program's device takes to be heard again when the sound server restarts: from the new
+// server accepting connections to the first sample of a note sent at that moment. Prints
+// facts for bench/run:
 //     canzet_bench_sound [NOTES]
 #include <fcntl.h>
 #include <spawn.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -130,6 +134,68 @@ class FluidSynthProgram {
     int m_shell = -1;
 };
 
+struct Reconnects {
+    std::vector<double> heard;     // from the restart to the first heard sample
+    std::vector<double> reopened;  // from the restart to the line that says it plays
+};
+
+// Kills and restarts the server under the open device `runs` times; the milliseconds from
+// each restart to the first heard sample of a note sent as the server came back.
+Reconnects MeasureReconnects(NullSinkServer& server, int runs) {
+    std::atomic<int> losses = 0;
+    std::atomic<Clock::rep> playing = 0;
+    auto device = CreateSystemMidiDevice(SoundSettings{}, [&](const std::string& line) {
+        losses += line.starts_with("no sound") ? 1 : 0;
+        if (line.starts_with("sound:")) {
+            playing = Clock::now().time_since_epoch().count();
+        }
+    });
+    SetMidiMapperDevice(device.get());
+    HMIDIOUT out = nullptr;
+    Reconnects times;
+    if (midiOutOpen(&out, MIDI_MAPPER, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) {
+        return times;
+    }
+    for (int run = 0; run < runs; ++run) {
+        {
+            // Heard first, so that the output is running when the server goes.
+            SinkRecorder playing(NullSinkServer::kMonitor);
+            midiOutShortMsg(out, kNoteOn);
+            for (int wait = 0; wait < 1000 && !playing.FirstAbove(0, kHeard); ++wait) {
+                std::this_thread::sleep_for(10ms);
+            }
+            midiOutShortMsg(out, kNoteOff);
+        }
+        const int lost = losses + 1;
+        server.Kill();
+        for (int wait = 0; wait < 1000 && losses < lost; ++wait) {
+            std::this_thread::sleep_for(10ms);
+        }
+        server.Restart();
+        const Clock::time_point accepting = Clock::now();
+        SinkRecorder recorder(NullSinkServer::kMonitor);
+        midiOutShortMsg(out, kNoteOn);
+        std::optional<size_t> heard;
+        for (const Clock::time_point giveUp = accepting + 15s; !heard && Clock::now() < giveUp;) {
+            std::this_thread::sleep_for(1ms);
+            heard = recorder.FirstAbove(0, kHeard);
+        }
+        midiOutShortMsg(out, kNoteOff);
+        if (!heard) {
+            std::fprintf(stderr, "not heard after restart %d\n", run);
+            continue;
+        }
+        const auto since = [&](Clock::time_point then) {
+            return std::chrono::duration<double, std::milli>(then - accepting).count();
+        };
+        times.heard.push_back(since(recorder.TimeOf(*heard)));
+        times.reopened.push_back(since(Clock::time_point(Clock::duration(playing.load()))));
+    }
+    midiOutClose(out);
+    SetMidiMapperDevice(nullptr);
+    return times;
+}
+
 void Print(const char* name, const Figures& figures, size_t count) {
     std::printf("fact %s_median=%.1f\nfact %s_p95=%.1f\nfact %s_notes=%zu\n", name, figures.median,
                 name, figures.p95, name, count);
@@ -139,7 +205,7 @@ void Print(const char* name, const Figures& figures, size_t count) {
 
 int main(int argc, char* argv[]) {
     const int notes = argc > 1 ? std::max(20, std::atoi(argv[1])) : 20;
-    const NullSinkServer server;
+    NullSinkServer server;
     if (!server.Running()) {
         std::fprintf(stderr, "pulseaudio could not be started\n");
         return 1;
@@ -181,6 +247,15 @@ int main(int argc, char* argv[]) {
             recorder, notes, [&] { fluidsynth.Say("noteon 0 71 80"); },
             [&] { fluidsynth.Say("noteoff 0 71"); });
     }
+
+    const Reconnects reconnects = MeasureReconnects(server, 5);
+    const std::vector<double>& heard = reconnects.heard;
+    std::printf(
+        "fact reconnect_ms=%.0f\nfact reconnect_max_ms=%.0f\nfact reconnect_runs=%zu\n"
+        "fact reconnect_reopened_ms=%.0f\n",
+        Summarise(heard).median,
+        heard.empty() ? 0.0 : *std::max_element(heard.begin(), heard.end()), heard.size(),
+        Summarise(reconnects.reopened).median);
 
     const Figures own = Summarise(ours);
     const Figures other = Summarise(peer);

@@ -2,6 +2,7 @@
 // a time; the handle the program holds stands for the device while it is open.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "midi/MidiOut.h"
@@ -22,4 +23,8 @@ class MidiDevice {
     virtual std::string Status() const { return {}; }
     // What the user could do about that failure; empty when nothing obvious.
     virtual std::string Remedy() const { return {}; }
+    // Whether what is sent is heard now: an open synth whose audio output went is not.
+    virtual bool Heard() const { return true; }
+    // Told, on a thread of the device's own, when Heard() or Status() changes while open.
+    virtual void SetStatusListener(std::function<void()> listener) { (void)listener; }
 };

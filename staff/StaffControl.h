@@ -71,6 +71,12 @@ class CStaffControl : public CStatic {
     void CloseMidi();
     void PlayNote(int key);
     bool IsMidiOpen() const { return s_hMidiOut != nullptr; }
+    // Whether sounded notes are ended, for instruments that would ring on: each note by
+    // the next, and the last by a note-off when the drag that sounded it ends (a note the
+    // keyboard sounds, at once); the device decides how long it then rings out. Off by
+    // default: notes are only started.
+    static void SetNotesEnd(bool bEnd) { s_bNotesEnd = bEnd; }
+    void EndNote();
 
   protected:
     BOOL OnEraseBkgnd(CDC* pDC);
@@ -135,4 +141,6 @@ class CStaffControl : public CStatic {
     AccessibleList m_accessible;
 
     static HMIDIOUT s_hMidiOut;
+    static bool s_bNotesEnd;
+    static int s_nSoundingKey;  // -1: none started that has not been ended
 };

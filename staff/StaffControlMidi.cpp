@@ -4,6 +4,8 @@
 #include "staff/StaffControl.h"
 
 HMIDIOUT CStaffControl::s_hMidiOut = nullptr;
+bool CStaffControl::s_bNotesEnd = false;
+int CStaffControl::s_nSoundingKey = -1;
 
 namespace {
 
@@ -22,6 +24,11 @@ void ReportFailure(UINT id) {
 
 DWORD NoteOn(int key) {
     return kNoteOnChannel1 | static_cast<DWORD>(key) << 8 | kVelocity << 16;
+}
+
+// Status 0x80 (note-off, channel 1), the key, release velocity 64.
+DWORD NoteOff(int key) {
+    return 0x80 | static_cast<DWORD>(key) << 8 | 64 << 16;
 }
 
 }  // namespace
@@ -51,13 +58,32 @@ void CStaffControl::CloseMidi() {
     }
     midiOutClose(s_hMidiOut);
     s_hMidiOut = nullptr;
+    s_nSoundingKey = -1;
 }
 
-// Only the note-on is sent: no note-off ever follows, the device decides how long it rings.
-// A key outside 0..127 would spill into the neighbouring bytes of the message; it is dropped.
+// Unless notes end, only the note-on is sent: no note-off ever follows, the device decides
+// how long it rings. A key outside 0..127 would spill into the neighbouring bytes of the
+// message; it is dropped.
 void CStaffControl::PlayNote(int key) {
     if (s_hMidiOut == nullptr || key < 0 || key > kHighestKey) {
         return;
     }
+    if (!s_bNotesEnd) {
+        midiOutShortMsg(s_hMidiOut, NoteOn(key));
+        return;
+    }
+    EndNote();
     midiOutShortMsg(s_hMidiOut, NoteOn(key));
+    s_nSoundingKey = key;
+    if (m_nSelected == -1) {
+        EndNote();  // no drag holds it
+    }
+}
+
+void CStaffControl::EndNote() {
+    if (s_hMidiOut == nullptr || s_nSoundingKey == -1) {
+        return;
+    }
+    midiOutShortMsg(s_hMidiOut, NoteOff(s_nSoundingKey));
+    s_nSoundingKey = -1;
 }

@@ -81,6 +81,7 @@ void CStaffControl::OnMouseMove(UINT nFlags, CPoint point) {
     if (outsideDragArea) {
         // The note stays where it was, unsnapped: leaving the area cancels the drag.
         m_nSelected = -1;
+        EndNote();
         CWnd::InvalidateRect(nullptr, FALSE);
         UpdateAccessibleText();
         return;
@@ -101,6 +102,7 @@ void CStaffControl::OnLButtonUp(UINT nFlags, CPoint point) {
     CPoint& note = m_ptNotes[m_nSelected];
     note.y = SnappedY(note.y);
     m_nSelected = -1;
+    EndNote();
     CWnd::InvalidateRect(nullptr, FALSE);
     UpdateAccessibleText();
     // An owner may take the note where it was let go as an answer; the main dialog does not.

@@ -17,7 +17,21 @@ struct OptionSpec {
     std::string_view valueName;  // empty for an option that takes no value
     std::string_view help;
     bool (*apply)(CommandLine& line, std::string_view value);
+    // The values as this machine has them, when they vary; then valueName is not used.
+    std::string (*values)() = nullptr;
 };
+
+std::string ValueName(const OptionSpec& option) {
+    return option.values != nullptr ? option.values() : std::string(option.valueName);
+}
+
+std::string AudioDriverNames() {
+    std::string names;
+    for (const std::string& name : AvailableAudioDrivers()) {
+        names += (names.empty() ? "" : "|") + name;
+    }
+    return names;
+}
 
 bool SetAudioDriver(CommandLine& line, std::string_view value) {
     const std::vector<std::string> available = AvailableAudioDrivers();
@@ -25,12 +39,8 @@ bool SetAudioDriver(CommandLine& line, std::string_view value) {
         line.sound.audioDriver = value;
         return true;
     }
-    std::string names;
-    for (const std::string& name : available) {
-        names += (names.empty() ? "" : "|") + name;
-    }
-    line.error = "canzet: --audio-driver takes " + names + " here, not '" + std::string(value) +
-                 "'; see 'canzet --help'";
+    line.error = "canzet: --audio-driver takes " + AudioDriverNames() + " here, not '" +
+                 std::string(value) + "'; see 'canzet --help'";
     return false;
 }
 
@@ -102,10 +112,11 @@ constexpr auto kOptions = std::to_array<OptionSpec>({
     {"--soundfont", "FILE", "the built-in synth's soundfont",
      [](CommandLine& line, std::string_view value) {
          line.sound.soundfont = value;
+         line.sound.soundfontChosen = true;
          return !value.empty();
      }},
-    {"--audio-driver", "pulseaudio|alsa|jack|pipewire", "the built-in synth's audio output",
-     SetAudioDriver},
+    {"--audio-driver", "DRIVER", "the built-in synth's audio output", SetAudioDriver,
+     AudioDriverNames},
     {"--midi-out", "auto|synth|port|none",
      "where notes go; auto: the port while connected, else the synth", SetMidiOut},
     {"--instrument", "1-128", "General MIDI program to select on channel 1 at start-up",
@@ -199,16 +210,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             } else if (i + 1 < args.size()) {
                 value = args[++i];
             } else {
-                return Fail("canzet: " + std::string(name) + " needs a value (" +
-                            std::string(own->valueName) + "); see 'canzet --help'");
+                return Fail("canzet: " + std::string(name) + " needs a value (" + ValueName(*own) +
+                            "); see 'canzet --help'");
             }
             if (!own->apply(line, value)) {
                 if (!line.error.empty()) {
                     return Fail(line.error);
                 }
-                return Fail("canzet: " + std::string(name) + " takes " +
-                            std::string(own->valueName) + ", not '" + std::string(value) +
-                            "'; see 'canzet --help'");
+                return Fail("canzet: " + std::string(name) + " takes " + ValueName(*own) +
+                            ", not '" + std::string(value) + "'; see 'canzet --help'");
             }
             continue;
         }
@@ -239,7 +249,7 @@ std::string HelpText() {
         left += option.name;
         if (!option.valueName.empty()) {
             left += ' ';
-            left += option.valueName;
+            left += ValueName(option);
         }
         // An option too long for the column has its help on a line of its own.
         constexpr size_t kHelpColumn = 30;

@@ -22,6 +22,7 @@
 #include "platform/Resources.h"
 #include "platform/qt/QtBackend.h"
 #include "res/EmbeddedResources.h"
+#include "staff/StaffControl.h"
 
 namespace {
 struct StartupMessage {
@@ -65,6 +66,8 @@ int main(int argc, char* argv[]) {
     // The command line is read before the toolkit starts, so that --help and a bad option
     // answer with or without a display.
     const CommandLine commandLine = ParseCommandLine(std::vector<std::string>(argv, argv + argc));
+    // Nothing but this thread runs yet: the libraries read the environment on theirs.
+    PrepareSoundEnvironment(commandLine.sound);
     switch (commandLine.action) {
         case CommandLine::Action::Help:
             std::fputs(HelpText().c_str(), stdout);
@@ -118,6 +121,8 @@ int main(int argc, char* argv[]) {
         [](const std::string& line) { std::fprintf(stderr, "canzet: %s\n", line.c_str()); });
     SetMidiMapperDevice(midi.get());
 
+    // A chosen instrument may sustain, so its notes are ended rather than left to ring.
+    CStaffControl::SetNotesEnd(commandLine.sound.instrument != 0);
     theApp.m_staffSetup = commandLine.staff;
     theApp.m_practiceSetup = commandLine.practice;
     theApp.m_practiceSetup.progressFile = commandLine.progressFile;

@@ -1,5 +1,6 @@
 #include "midi/fluidsynth/FluidSynthDevice.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstring>
@@ -9,14 +10,41 @@
 
 #include "midi/LibraryLog.h"
 #include "midi/fluidsynth/AudioFailure.h"
+#include "midi/fluidsynth/AudioKeeper.h"
 #include "midi/fluidsynth/BoundedCall.h"
 #include "midi/fluidsynth/FluidSynthEngine.h"
 #include "midi/fluidsynth/SoundfontFile.h"
 
 namespace {
 
+// What the device says of itself, all in one place.
 constexpr const char* kNoAudioRemedy = "start the desktop's sound server";
 constexpr const char* kNoSoundfontRemedy = "install a General MIDI soundfont (fluid-soundfont-gm)";
+constexpr const char* kLostAudio = "the audio output (%s) went away; trying again every second";
+
+std::string SoundfontProblem(const std::string& path, const SoundfontVerdict& verdict) {
+    switch (verdict.check) {
+        case SoundfontCheck::Whole:
+            break;
+        case SoundfontCheck::Missing:
+            return "no soundfont at " + path;
+        case SoundfontCheck::NotAFile:
+            return path + " is not a file";
+        case SoundfontCheck::Unreadable:
+            return "cannot read " + path + " (" + verdict.reason + ")";
+        case SoundfontCheck::NotASoundfont:
+            return path + " is not a soundfont";
+        case SoundfontCheck::NotWhole:
+            return path + " is not a whole soundfont";
+    }
+    return {};
+}
+
+std::string LostAudio(const std::string& title) {
+    char text[128];
+    std::snprintf(text, sizeof text, kLostAudio, title.c_str());
+    return text;
+}
 
 std::string FileName(const std::string& path) {
     return std::filesystem::path(path).filename().string();
@@ -44,25 +72,53 @@ struct FluidSynthDevice::Opening {
 };
 
 FluidSynthDevice::FluidSynthDevice(std::string soundfontPath, std::vector<std::string> audioDrivers,
-                                   std::chrono::milliseconds bound)
+                                   std::chrono::milliseconds bound, bool soundfontChosen)
     : m_soundfontPath(std::move(soundfontPath)),
       m_audioDrivers(std::move(audioDrivers)),
-      m_bound(bound) {}
+      m_bound(bound),
+      m_bSoundfontChosen(soundfontChosen) {}
 
 FluidSynthDevice::~FluidSynthDevice() {
-    ReleaseWithin(m_bound, std::move(m_engine));
+    if (m_keeper != nullptr) {
+        Close();
+    }
 }
 
 bool FluidSynthDevice::CheckSoundfont() {
-    if (LooksLikeSoundfont(m_soundfontPath)) {
+    const SoundfontVerdict verdict = CheckSoundfontFile(m_soundfontPath);
+    if (verdict.check == SoundfontCheck::Whole) {
         return true;
     }
-    std::error_code ignored;
-    m_status = std::filesystem::exists(m_soundfontPath, ignored)
-                   ? m_soundfontPath + " is not a whole soundfont"
-                   : "no soundfont at " + m_soundfontPath;
-    m_remedy = kNoSoundfontRemedy;
+    m_status = SoundfontProblem(m_soundfontPath, verdict);
+    // Only the soundfont the program looks for by itself comes in a package; one the user
+    // named is theirs to mend.
+    const bool packaged = verdict.check == SoundfontCheck::Missing && !m_bSoundfontChosen;
+    m_remedy = packaged ? kNoSoundfontRemedy : "";
     return false;
+}
+
+std::string FluidSynthDevice::Remedy() const {
+    return m_keeper != nullptr && !Heard() ? kNoAudioRemedy : m_remedy;
+}
+
+bool FluidSynthDevice::Heard() const {
+    return m_keeper != nullptr && m_keeper->Now().heard;
+}
+
+void FluidSynthDevice::SetStatusListener(std::function<void()> listener) {
+    m_listener = std::move(listener);
+}
+
+std::string FluidSynthDevice::Status() const {
+    if (m_keeper == nullptr) {
+        return m_status;
+    }
+    const AudioKeeper::Output output = m_keeper->Now();
+    if (output.heard) {
+        return "built-in synth (" + FileName(m_soundfontPath) + ") on " + output.title + ", " +
+               Milliseconds(audio_settings::ConfiguredLatencyMicroseconds()) + " buffer";
+    }
+    return output.lost ? LostAudio(output.title) : "no audio output (" + output.whyNot + ")";
 }
 
 MMRESULT FluidSynthDevice::GetCaps(MIDIOUTCAPSA& caps) {
@@ -78,7 +134,7 @@ MMRESULT FluidSynthDevice::GetCaps(MIDIOUTCAPSA& caps) {
 }
 
 MMRESULT FluidSynthDevice::Open() {
-    if (m_engine != nullptr) {
+    if (m_keeper != nullptr) {
         return MMSYSERR_ALLOCATED;
     }
     if (!CheckSoundfont()) {
@@ -108,14 +164,20 @@ MMRESULT FluidSynthDevice::Open() {
                 }
                 opened->whyNot += (opened->whyNot.empty() ? "" : "; ") + whyNot;
             }
-            opened->engine.reset();  // a synth nobody can hear is no open device
-            opened->whyNot = "no audio output (" + opened->whyNot + ")";
+            // A server may come later, but a driver this FluidSynth lacks never will.
+            const std::vector<std::string> available = BuiltAudioDrivers();
+            if (std::none_of(drivers.begin(), drivers.end(), [&](const std::string& driver) {
+                    return std::find(available.begin(), available.end(), driver) != available.end();
+                })) {
+                opened->engine.reset();
+                opened->whyNot = "no audio output (" + opened->whyNot + ")";
+            }
             return opened;
         });
     m_remedy = kNoAudioRemedy;
     if (opening == nullptr && *trying == kLoadingSoundfont) {
         m_status = m_soundfontPath + " did not load within " + Seconds(m_bound);
-        m_remedy = kNoSoundfontRemedy;
+        m_remedy.clear();
         return MMSYSERR_ERROR;
     }
     if (opening == nullptr) {
@@ -128,28 +190,29 @@ MMRESULT FluidSynthDevice::Open() {
     }
     if (opening->engine == nullptr) {
         m_status = opening->whyNot;
-        m_remedy = opening->soundfontFault ? kNoSoundfontRemedy : kNoAudioRemedy;
+        m_remedy = opening->soundfontFault ? "" : kNoAudioRemedy;
         return MMSYSERR_ERROR;
     }
-    m_engine = std::move(opening->engine);
-    m_status = "built-in synth (" + FileName(m_soundfontPath) + ") on " + m_engine->AudioTitle() +
-               ", " + Milliseconds(audio_settings::ConfiguredLatencyMicroseconds()) + " buffer";
+    m_keeper =
+        std::make_unique<AudioKeeper>(std::move(opening->engine), m_audioDrivers, opening->whyNot);
+    m_keeper->SetListener(m_listener);
     m_remedy.clear();
     return MMSYSERR_NOERROR;
 }
 
 MMRESULT FluidSynthDevice::ShortMsg(DWORD message) {
-    if (m_engine == nullptr) {
+    if (m_keeper == nullptr) {
         return MMSYSERR_INVALHANDLE;
     }
-    m_engine->Send(message);
+    m_keeper->Engine().Send(message);
     return MMSYSERR_NOERROR;
 }
 
 MMRESULT FluidSynthDevice::Close() {
-    if (m_engine == nullptr) {
+    if (m_keeper == nullptr) {
         return MMSYSERR_INVALHANDLE;
     }
-    ReleaseWithin(m_bound, std::move(m_engine));
+    m_keeper->Stop();
+    ReleaseWithin(m_bound, std::move(m_keeper));
     return MMSYSERR_NOERROR;
 }

@@ -3,6 +3,7 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "midi/LibraryLog.h"
 #include "midi/fluidsynth/AudioFailure.h"
@@ -56,10 +57,36 @@ FluidSynthEngine::~FluidSynthEngine() {
     }
 }
 
+int FluidSynthEngine::Render(void* data, int frames, int nfx, float* fx[], int nout, float* out[]) {
+    auto* engine = static_cast<FluidSynthEngine*>(data);
+    engine->m_lastRender = std::chrono::steady_clock::now().time_since_epoch().count();
+    if (engine->m_renders < 2) {
+        ++engine->m_renders;
+    }
+    // fluid_synth_process adds to what the buffers hold.
+    for (int i = 0; i < nout; ++i) {
+        std::memset(out[i], 0, static_cast<size_t>(frames) * sizeof(float));
+    }
+    if (nfx == 0 && nout >= 2) {
+        // The drivers but JACK's give no effect buffers: reverb and chorus go into the dry
+        // ones, as they do when FluidSynth renders by itself.
+        float* mixed[] = {out[0], out[1], out[0], out[1]};
+        return fluid_synth_process(engine->m_synth, frames, 4, mixed, nout, out);
+    }
+    return fluid_synth_process(engine->m_synth, frames, nfx, fx, nout, out);
+}
+
 bool FluidSynthEngine::StartAudio(const std::string& driver, std::string* whyNot) {
     library_log::Listener listener;
     fluid_settings_setstr(m_settings, "audio.driver", driver.c_str());
-    m_audio = new_fluid_audio_driver(m_settings, m_synth);
+    m_lastRender = std::chrono::steady_clock::now().time_since_epoch().count();
+    m_renders = 0;
+    // Only the desktop's drivers render through a callback of ours; the others (a file)
+    // are never watched.
+    const std::vector<std::string> watchable = audio_settings::DefaultAudioDrivers();
+    m_bWatched = std::find(watchable.begin(), watchable.end(), driver) != watchable.end();
+    m_audio = m_bWatched ? new_fluid_audio_driver2(m_settings, Render, this)
+                         : new_fluid_audio_driver(m_settings, m_synth);
     if (m_audio != nullptr) {
         m_audioTitle = AudioDriverTitle(driver);
         return true;
@@ -70,7 +97,24 @@ bool FluidSynthEngine::StartAudio(const std::string& driver, std::string* whyNot
     return false;
 }
 
-std::vector<std::string> AvailableAudioDrivers() {
+void FluidSynthEngine::StopAudio() {
+    if (m_audio != nullptr) {
+        delete_fluid_audio_driver(m_audio);
+        m_audio = nullptr;
+    }
+    fluid_synth_all_sounds_off(m_synth, -1);
+}
+
+bool FluidSynthEngine::AudioFlowing(std::chrono::milliseconds within) const {
+    const std::chrono::steady_clock::time_point last{
+        std::chrono::steady_clock::duration(m_lastRender.load())};
+    // A server that has just started may take a second or two before it takes the stream's
+    // second buffer.
+    const std::chrono::milliseconds allowed = m_renders < 2 ? kStartingFor : within;
+    return m_audio != nullptr && (!m_bWatched || std::chrono::steady_clock::now() - last < allowed);
+}
+
+std::vector<std::string> BuiltAudioDrivers() {
     std::vector<std::string> built;
     if (fluid_settings_t* settings = new_fluid_settings()) {
         fluid_settings_foreach_option(
@@ -79,6 +123,11 @@ std::vector<std::string> AvailableAudioDrivers() {
             });
         delete_fluid_settings(settings);
     }
+    return built;
+}
+
+std::vector<std::string> AvailableAudioDrivers() {
+    const std::vector<std::string> built = BuiltAudioDrivers();
     std::vector<std::string> available;
     for (const std::string& driver : audio_settings::AskableAudioDrivers()) {
         if (std::find(built.begin(), built.end(), driver) != built.end()) {

@@ -1,9 +1,15 @@
 #include "midi/fluidsynth/SoundfontFile.h"
 
+#include <fcntl.h>
+#include <fluidsynth.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <array>
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
+#include <system_error>
 
 namespace {
 
@@ -15,20 +21,43 @@ std::uint64_t LittleEndian32(const char* bytes) {
     return value;
 }
 
+SoundfontVerdict Unreadable(int error) {
+    return {SoundfontCheck::Unreadable, std::system_category().message(error)};
+}
+
 }  // namespace
 
-bool LooksLikeSoundfont(const std::string& path) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) {
-        return false;
+SoundfontVerdict CheckSoundfontFile(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) {
+        return errno == ENOENT || errno == ENOTDIR ? SoundfontVerdict{SoundfontCheck::Missing, {}}
+                                                   : Unreadable(errno);
     }
-    const auto fileSize = static_cast<std::uint64_t>(file.tellg());
+    if (!S_ISREG(info.st_mode)) {
+        return {SoundfontCheck::NotAFile, {}};
+    }
+    // Non-blocking, in case a FIFO took the file's place since the look above.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return Unreadable(errno);
+    }
     std::array<char, 12> header{};
-    file.seekg(0);
-    if (!file.read(header.data(), header.size())) {
-        return false;
+    const bool regular = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    const ssize_t got = regular ? read(fd, header.data(), header.size()) : 0;
+    const int readError = errno;
+    close(fd);
+    if (!regular) {
+        return {SoundfontCheck::NotAFile, {}};
+    }
+    if (got < 0) {
+        return Unreadable(readError);
+    }
+    if (!fluid_is_soundfont(path.c_str())) {
+        return {SoundfontCheck::NotASoundfont, {}};
     }
     const std::uint64_t riffSize = LittleEndian32(header.data() + 4);
-    return std::memcmp(header.data(), "RIFF", 4) == 0 &&
-           std::memcmp(header.data() + 8, "sfbk", 4) == 0 && fileSize >= riffSize + 8;
+    if (static_cast<std::uint64_t>(info.st_size) < riffSize + 8) {
+        return {SoundfontCheck::NotWhole, {}};
+    }
+    return {};
 }

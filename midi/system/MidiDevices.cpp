@@ -57,16 +57,22 @@ std::unique_ptr<MidiDevice> CreateMidiDevice(std::string_view name) {
     return nullptr;
 }
 
-std::unique_ptr<MidiDevice> CreateSystemMidiDevice(
-    const SoundSettings& settings, std::function<void(const std::string& line)> report) {
-    library_log::SetPassThrough(settings.libraryMessages);
-    CatchAlsaMessages();
-    CatchFluidSynthMessages();
+void PrepareSoundEnvironment(const SoundSettings& settings) {
     if (!settings.libraryMessages) {
         // The PulseAudio client library has no hook of its own; it is told to write to the
         // system log instead of the terminal.
         setenv("PULSE_LOG_SYSLOG", "1", 0);
     }
+    // A JACK client would otherwise start a JACK server of its own, each time the audio
+    // output is looked for, and hold the sound card while it runs.
+    setenv("JACK_NO_START_SERVER", "1", 0);
+}
+
+std::unique_ptr<MidiDevice> CreateSystemMidiDevice(
+    const SoundSettings& settings, std::function<void(const std::string& line)> report) {
+    library_log::SetPassThrough(settings.libraryMessages);
+    CatchAlsaMessages();
+    CatchFluidSynthMessages();
     using Route = SoundSettings::Route;
     if (settings.route == Route::None) {
         if (report) {
@@ -77,9 +83,10 @@ std::unique_ptr<MidiDevice> CreateSystemMidiDevice(
     std::unique_ptr<MidiDevice> synth;
     if (settings.route != Route::Port) {
         synth = std::make_unique<FluidSynthDevice>(
-            settings.soundfont, settings.audioDriver.empty()
-                                    ? audio_settings::DefaultAudioDrivers()
-                                    : std::vector<std::string>{settings.audioDriver});
+            settings.soundfont,
+            settings.audioDriver.empty() ? audio_settings::DefaultAudioDrivers()
+                                         : std::vector<std::string>{settings.audioDriver},
+            FluidSynthDevice::kDefaultBound, settings.soundfontChosen);
     }
     std::unique_ptr<MidiPort> port;
     if (settings.route != Route::Synth) {

@@ -15,7 +15,8 @@ struct SoundSettings {
     };
 
     std::string soundfont = audio_settings::kDefaultSoundfont;
-    std::string audioDriver;  // one of AvailableAudioDrivers(); empty tries them in order
+    bool soundfontChosen = false;  // named by the user rather than looked for by default
+    std::string audioDriver;       // one of AvailableAudioDrivers(); empty tries them in order
     Route route = Route::Auto;
     int instrument = 0;            // General MIDI program 1 to 128; 0 leaves the device's own
     bool libraryMessages = false;  // pass the libraries' own messages to standard error

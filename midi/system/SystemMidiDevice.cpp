@@ -21,7 +21,19 @@ SystemMidiDevice::SystemMidiDevice(std::unique_ptr<MidiDevice> synth,
       m_report(std::move(report)),
       m_program(program) {
     if (m_port != nullptr) {
-        m_port->SetSubscriptionListener([this] { Report(); });
+        m_port->SetSubscriptionListener([this] {
+            {
+                std::lock_guard lock(m_sendMutex);
+                CurrentOutput();
+            }
+            Report();
+        });
+    }
+    if (m_synth != nullptr) {
+        m_synth->SetStatusListener([this] { Report(); });
+    }
+    if (m_program >= 0) {
+        m_heldNoteOffs = std::make_unique<HeldNoteOffs>([this](DWORD message) { Route(message); });
     }
 }
 
@@ -58,6 +70,10 @@ MMRESULT SystemMidiDevice::Open() {
     if (IsOpen() && m_program >= 0) {
         SendToBoth(kProgramChange | static_cast<DWORD>(m_program) << 8);
     }
+    {
+        std::lock_guard lock(m_sendMutex);
+        m_bToPort = m_bPortOpen && (!m_bSynthOpen || m_port->HasSubscribers());
+    }
     Report();
     return IsOpen() ? MMSYSERR_NOERROR : MMSYSERR_ERROR;
 }
@@ -66,24 +82,55 @@ MMRESULT SystemMidiDevice::ShortMsg(DWORD message) {
     if (!IsOpen()) {
         return MMSYSERR_INVALHANDLE;
     }
-    if (!DecodeShortMessage(message)) {
+    const auto decoded = DecodeShortMessage(message);
+    if (!decoded) {
         return MMSYSERR_NOERROR;  // nothing to route, so no need to ask the port
     }
+    if (m_heldNoteOffs != nullptr) {
+        if (decoded->kind == ChannelMessageKind::NoteOff) {
+            m_heldNoteOffs->Hold(message);
+            return MMSYSERR_NOERROR;
+        }
+        if (decoded->kind == ChannelMessageKind::NoteOn) {
+            m_heldNoteOffs->SendNow();
+        }
+    }
+    std::lock_guard lock(m_sendMutex);
+    return CurrentOutput()->ShortMsg(message);
+}
+
+void SystemMidiDevice::Route(DWORD message) {
+    std::lock_guard lock(m_sendMutex);
+    if (IsOpen()) {
+        CurrentOutput()->ShortMsg(message);
+    }
+}
+
+MidiDevice* SystemMidiDevice::CurrentOutput() {
     const bool toPort = m_bPortOpen && (!m_bSynthOpen || m_port->HasSubscribers());
-    return toPort ? m_port->ShortMsg(message) : m_synth->ShortMsg(message);
+    if (toPort != m_bToPort && m_bSynthOpen && m_bPortOpen) {
+        MidiDevice* left = m_bToPort ? static_cast<MidiDevice*>(m_port.get()) : m_synth.get();
+        left->ShortMsg(kAllNotesOff);
+    }
+    m_bToPort = toPort;
+    return toPort ? static_cast<MidiDevice*>(m_port.get()) : m_synth.get();
 }
 
 MMRESULT SystemMidiDevice::Close() {
     if (!IsOpen()) {
         return MMSYSERR_INVALHANDLE;
     }
+    if (m_heldNoteOffs != nullptr) {
+        m_heldNoteOffs->Drop();
+    }
     SendToBoth(kAllNotesOff);
     bool synthOpen = false;
     bool portOpen = false;
     {
         std::lock_guard lock(m_reportMutex);
-        synthOpen = std::exchange(m_bSynthOpen, false);
-        portOpen = std::exchange(m_bPortOpen, false);
+        std::lock_guard sendLock(m_sendMutex);
+        synthOpen = m_bSynthOpen.exchange(false);
+        portOpen = m_bPortOpen.exchange(false);
     }
     if (synthOpen) {
         m_synth->Close();
@@ -99,7 +146,8 @@ std::string SystemMidiDevice::Status() const {
     OutputFacts synth;
     OutputFacts port;
     if (m_synth != nullptr) {
-        synth = {true, m_bSynthOpen, false, m_synth->Status(), m_synth->Remedy()};
+        synth = {true, m_bSynthOpen && m_synth->Heard(), false, m_synth->Status(),
+                 m_synth->Remedy()};
     }
     if (m_port != nullptr) {
         port = {true, m_bPortOpen, m_bPortOpen && m_port->HasSubscribers(), m_port->Status(),
@@ -109,6 +157,7 @@ std::string SystemMidiDevice::Status() const {
 }
 
 void SystemMidiDevice::SendToBoth(DWORD message) {
+    std::lock_guard lock(m_sendMutex);
     if (m_bSynthOpen) {
         m_synth->ShortMsg(message);
     }

@@ -2,10 +2,13 @@
 // built-in synthesizer, plus a published port for anyone who wants the notes elsewhere.
 // While something is subscribed to the port the notes go there instead of the built-in
 // synth, and back to it when the last subscription goes; this is checked at every send.
-// Either output may be left out (null). Closing sends All Notes Off to both, so nothing
-// keeps sounding; the device says in one line where the notes go whenever that changes.
+// Either output may be left out (null). Closing sends All Notes Off to both, and so does a
+// change of route to the output that stops being used, so nothing keeps sounding; the
+// device says in one line where the notes go whenever that changes. With an instrument
+// chosen, a note-off is held back a second (see HeldNoteOffs).
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -13,6 +16,7 @@
 
 #include "midi/MidiDevice.h"
 #include "midi/MidiPort.h"
+#include "midi/system/HeldNoteOffs.h"
 
 class SystemMidiDevice : public MidiDevice {
   public:
@@ -36,6 +40,11 @@ class SystemMidiDevice : public MidiDevice {
   private:
     bool IsOpen() const { return m_bSynthOpen || m_bPortOpen; }
     void SendToBoth(DWORD message);
+    // Sends to where the notes go now, under the send lock.
+    void Route(DWORD message);
+    // Where the notes go now; the output that stops being used is silenced first. Called
+    // with the send lock held.
+    MidiDevice* CurrentOutput();
     // Reports the status line when it differs from the last one reported.
     void Report();
 
@@ -43,8 +52,13 @@ class SystemMidiDevice : public MidiDevice {
     std::unique_ptr<MidiPort> m_port;
     Reporter m_report;
     int m_program;
-    bool m_bSynthOpen = false;
-    bool m_bPortOpen = false;
+    // Written on the user's thread, read on the outputs' own.
+    std::atomic<bool> m_bSynthOpen = false;
+    std::atomic<bool> m_bPortOpen = false;
+
+    std::mutex m_sendMutex;  // the port's thread and the held note-offs send too
+    bool m_bToPort = false;
+    std::unique_ptr<HeldNoteOffs> m_heldNoteOffs;
 
     mutable std::mutex m_reportMutex;  // the port's thread reports too
     std::string m_lastReport;

@@ -2,9 +2,9 @@
 """Runs the real program on a virtual X server once in each language, chosen by LANG alone,
 and reads what it shows from its accessibility tree (AT-SPI), as a screen reader would.
 
-Checks, in each language: the message box that reports the missing audio output (its text
-and Qt's own button text), the main dialog's caption and buttons, and the About box opened
-from the system menu. Screenshots of the message box, the main dialog, the menu and the
+Checks, in each language: the message box that reports a MIDI device that cannot be set up,
+here for want of the soundfont named (its text and Qt's own button text), the main dialog's
+caption and buttons, and the About box opened from the system menu. Screenshots of the message box, the main dialog, the menu and the
 About box are kept in the folder given by --shots.
 
 Usage: language_test.py [--shots DIR] path/to/canzet
@@ -27,9 +27,9 @@ import pyatspi
 Texts = collections.namedtuple(
     "Texts", "message message_button main main_buttons about about_texts about_button")
 LANGUAGES = {
-    "en_US.UTF-8": Texts("Failed to open the MIDI device", "OK", "Staff Demo", ["Exit", "Position"],
+    "en_US.UTF-8": Texts("Failed to initialise the MIDI device!", "OK", "Staff Demo", ["Exit", "Position"],
                          "About Canzet", ["Canzet Version 1.0", "Copyright (C) 2026"], "OK"),
-    "zh_CN.UTF-8": Texts("打开Midi设备失败", "确定", "五线谱Demo", ["退出", "位置"],
+    "zh_CN.UTF-8": Texts("初始化Midi设备失败!", "确定", "五线谱Demo", ["退出", "位置"],
                          "关于 Canzet", ["Canzet 1.0 版", "版权所有 (C) 2026"], "确定"),
 }
 WAIT = 30
@@ -119,7 +119,8 @@ def run_language(program, locale, texts, shots, work):
                PULSE_SERVER="unix:" + os.path.join(work, "nobody"),
                ALSA_CONFIG_PATH=os.path.join(work, "asound.conf"), XDG_RUNTIME_DIR=work)
     log = open(os.path.join(work, f"program-{locale}.log"), "w")
-    process = subprocess.Popen([program], env=env, stdout=log, stderr=log)
+    process = subprocess.Popen([program, "--soundfont", os.path.join(work, "missing.sf2")],
+                               env=env, stdout=log, stderr=log)
     try:
         if os.path.exists("/dev/snd"):
             print(f"{locale}: a sound device exists here; the failure message is not checked")

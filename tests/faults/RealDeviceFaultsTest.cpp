@@ -148,7 +148,8 @@ INSTANTIATE_TEST_SUITE_P(PulseAudio, SoundServerFailsWhileNotesPlay,
 
 using NoAudioOutput = RealDevice;
 
-TEST_F(NoAudioOutput, TheSystemDeviceReportsTheFailedOpenAndStaysSilent) {
+// The synth waits for a sound server to come, so the open is no failure.
+TEST_F(NoAudioOutput, TheSystemDeviceOpensWithoutAMessageAndStaysSilent) {
     if (fs::exists("/dev/snd")) {
         GTEST_SKIP() << "a sound card or a sequencer exists here, so an output can open";
     }
@@ -162,8 +163,8 @@ TEST_F(NoAudioOutput, TheSystemDeviceReportsTheFailedOpenAndStaysSilent) {
         EXPECT_TRUE(rig.Staff().InitMidi());
     }
     unsetenv("PULSE_SERVER");
-    EXPECT_EQ(rig.MessageBoxes(), std::vector<std::string>{kOpenFailed});
-    ExpectTheStaffStillWorks(rig, {kOpenFailed});
+    EXPECT_TRUE(rig.MessageBoxes().empty());
+    ExpectTheStaffStillWorks(rig, {});
 }
 
 }  // namespace

@@ -88,4 +88,21 @@ TEST_F(StaffMidi, TwoControlsShareOneDevice) {
     EXPECT_EQ(midi.Messages().back(), 0x503C90u);
 }
 
+// A drag ends each note with the next one's start and the last one with the release; a
+// note struck with no drag (from the keyboard) is ended at once. The device decides how
+// long an ended note rings out.
+TEST_F(StaffMidi, WithNotesThatEndEachNoteIsEndedByTheNextAndTheLastByTheRelease) {
+    CStaffControl::SetNotesEnd(true);
+    Staff().SetClef(true);
+    Staff().InitMidi();
+    Down(300, 81);  // middle line, B4 (71)
+    Move(300, 74);  // C5 (72)
+    Move(300, 67);  // D5 (74)
+    Up(300, 67);
+    Staff().PlayNote(60);
+    CStaffControl::SetNotesEnd(false);
+    EXPECT_EQ(midi.Messages(),
+              (std::vector<DWORD>{0x504890, 0x404880, 0x504A90, 0x404A80, 0x503C90, 0x403C80}));
+}
+
 }  // namespace

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
+#include <thread>
 
 #include "FakeOutputs.h"
 #include "midi/system/SystemMidiDevice.h"
 
 namespace {
+
+using namespace std::chrono_literals;
 
 constexpr DWORD kMiddleC = 0x503C90;
 constexpr DWORD kHighA = 0x505190;
@@ -50,16 +54,40 @@ TEST(SystemMidiDevice, ExistsAndOpensWhenEitherOutputDoes) {
     }
 }
 
-TEST(SystemMidiDevice, NotesFollowTheSubscriptionAtEachSend) {
+// The output left is silenced at once, whether the port tells of the change first or the
+// next note finds it.
+TEST(SystemMidiDevice, NotesFollowTheSubscriptionAndTheOutputLeftIsSilenced) {
     Rig rig;
     ASSERT_EQ(rig.device->Open(), MMSYSERR_NOERROR);
     rig.device->ShortMsg(kMiddleC);
     rig.port->subscribed = true;  // a synth gets connected to the port
+    rig.port->subscriptionChanged();
+    EXPECT_EQ(rig.synth->received, (std::vector<DWORD>{kMiddleC, kAllNotesOff}));
     rig.device->ShortMsg(kHighA);
-    rig.port->subscribed = false;  // the last subscription goes
+    rig.port->subscribed = false;  // the last subscription goes, unannounced yet
     rig.device->ShortMsg(kMiddleC);
-    EXPECT_EQ(rig.synth->received, (std::vector<DWORD>{kMiddleC, kMiddleC}));
-    EXPECT_EQ(rig.port->received, (std::vector<DWORD>{kHighA}));
+    EXPECT_EQ(rig.synth->received, (std::vector<DWORD>{kMiddleC, kAllNotesOff, kMiddleC}));
+    EXPECT_EQ(rig.port->received, (std::vector<DWORD>{kHighA, kAllNotesOff}));
+}
+
+// With an instrument chosen a note-off waits a second for the next note, and goes just
+// before it if it comes sooner.
+TEST(SystemMidiDevice, ANoteOffRingsOnASecondUnlessTheNextNoteComesFirst) {
+    constexpr DWORD kMiddleCOff = 0x403C80;
+    constexpr DWORD kHighAOff = 0x405180;
+    Rig rig(19);
+    ASSERT_EQ(rig.device->Open(), MMSYSERR_NOERROR);
+    rig.device->ShortMsg(kMiddleC);
+    rig.device->ShortMsg(kMiddleCOff);
+    rig.device->ShortMsg(kHighA);
+    rig.device->ShortMsg(kHighAOff);
+    const std::vector<DWORD> sent{0x13C0, kMiddleC, kMiddleCOff, kHighA};
+    EXPECT_EQ(rig.synth->received, sent);
+    std::this_thread::sleep_for(HeldNoteOffs::kRingOn + 300ms);
+    rig.device->Close();
+    std::vector<DWORD> rungOut = sent;
+    rungOut.insert(rungOut.end(), {kHighAOff, kAllNotesOff});
+    EXPECT_EQ(rig.synth->received, rungOut);
 }
 
 TEST(SystemMidiDevice, EachOutputAloneGetsEveryNote) {

@@ -14,7 +14,23 @@ NullSinkServer::NullSinkServer() {
         return;
     }
     m_folder = pattern;
+    Start();
+    if (Running()) {
+        setenv("PULSE_SERVER", m_address.c_str(), 1);
+    }
+}
+
+void NullSinkServer::Restart() {
+    Kill();
+    m_server.reset();
+    Start();
+}
+
+void NullSinkServer::Start() {
     const std::string socket = m_folder + "/native";
+    // A socket left by a server that was killed would look like the new one listening.
+    std::error_code ignored;
+    std::filesystem::remove(socket, ignored);
     std::vector<std::string> args = {
         "pulseaudio",
         "-n",
@@ -36,7 +52,6 @@ NullSinkServer::NullSinkServer() {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     m_address = "unix:" + socket;
-    setenv("PULSE_SERVER", m_address.c_str(), 1);
 }
 
 NullSinkServer::~NullSinkServer() {

@@ -25,8 +25,12 @@ class NullSinkServer {
     void Freeze() const;
     void Thaw() const;
     void Kill() const;
+    // Kills the server and starts another at the same address, as a desktop's sound server
+    // restarts; returns once it accepts connections.
+    void Restart();
 
   private:
+    void Start();
     void Signal(int signal) const;
 
     std::string m_folder;

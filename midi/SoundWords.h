@@ -11,7 +11,6 @@ struct SoundWords {
     std::string off = "sound: off";
     std::string sound = "sound: %s";
     std::string synthIdle = "built-in synth idle";
-    std::string noSound = "no sound";
     std::string noSoundBecause = "no sound: %s";
     std::string untilConnected = "no sound until a synth is connected to %s";
     std::string connect = "connect a synth to %s";

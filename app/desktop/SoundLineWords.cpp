@@ -11,7 +11,6 @@ SoundWords SoundLineWords() {
         {IDS_SOUND_OFF, &SoundWords::off},
         {IDS_SOUND_ON, &SoundWords::sound},
         {IDS_SOUND_SYNTH_IDLE, &SoundWords::synthIdle},
-        {IDS_SOUND_NONE, &SoundWords::noSound},
         {IDS_SOUND_NONE_BECAUSE, &SoundWords::noSoundBecause},
         {IDS_SOUND_UNTIL_CONNECTED, &SoundWords::untilConnected},
         {IDS_SOUND_CONNECT, &SoundWords::connect},

@@ -30,9 +30,8 @@ std::string SoundLine(const OutputFacts& synth, const OutputFacts& port, const S
     }
     // Nothing sounds now: say why, then what would change that.
     if (port.open) {
-        const std::string line =
-            synth.present ? SayWith(words.noSoundBecause, {synth.status}) : words.noSound;
-        return Then(line, SayWith(words.connect, {port.status}), words) +
+        return Then(SayWith(words.noSoundBecause, {synth.status}),
+                    SayWith(words.connect, {port.status}), words) +
                (synth.remedy.empty() ? "" : words.either + synth.remedy);
     }
     std::string why = synth.present ? synth.status : "";

@@ -17,5 +17,4 @@ struct OutputFacts {
 // e.g. "sound: built-in synth (default-GM.sf2) on PulseAudio, 10.7 ms buffer; MIDI port
 // Canzet:Canzet (128:0)" or "no sound: no audio output (...); connect a synth to MIDI port
 // Canzet:Canzet (128:0) or start the desktop's sound server".
-std::string SoundLine(const OutputFacts& synth, const OutputFacts& port,
-                      const SoundWords& words = {});
+std::string SoundLine(const OutputFacts& synth, const OutputFacts& port, const SoundWords& words);

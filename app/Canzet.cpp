@@ -14,7 +14,7 @@ BOOL CCanzetApp::InitInstance() {
     AfxEnableControlContainer();
     Enable3dControls();
 
-    CCanzetDlg dlg(nullptr, m_staffSetup);
+    CCanzetDlg dlg(nullptr, m_staffSetup, m_practiceSetup);
     m_pMainWnd = &dlg;
     dlg.DoModal();
     // The dialog object goes away with this function; leave no pointer to it behind.

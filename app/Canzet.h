@@ -1,6 +1,7 @@
 // The application object: shows the main dialog and ends the program when it closes.
 #pragma once
 
+#include "app/PracticeSetup.h"
 #include "app/StaffSetup.h"
 #include "platform/CWinApp.h"
 
@@ -15,6 +16,7 @@ class CCanzetApp : public CWinApp {
 
     // What the main dialog starts with; the program's entry may change it before it runs.
     StaffSetup m_staffSetup;
+    PracticeSetup m_practiceSetup;
 
     DECLARE_MESSAGE_MAP()
 };

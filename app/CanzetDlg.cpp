@@ -1,5 +1,7 @@
 #include "app/CanzetDlg.h"
 
+#include "app/PracticeDlg.h"
+
 #include "platform/Backend.h"
 #include "platform/CDC.h"
 #include "platform/CMenu.h"
@@ -16,8 +18,8 @@ void CAboutDlg::DoDataExchange(CDataExchange* pDX) {
 BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
 END_MESSAGE_MAP()
 
-CCanzetDlg::CCanzetDlg(CWnd* pParent, const StaffSetup& setup)
-    : CDialog(IDD_CANZET_DIALOG, pParent), m_setup(setup) {
+CCanzetDlg::CCanzetDlg(CWnd* pParent, const StaffSetup& setup, const PracticeSetup& practice)
+    : CDialog(IDD_CANZET_DIALOG, pParent), m_setup(setup), m_practice(practice) {
     m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
 }
 
@@ -56,6 +58,11 @@ BOOL CCanzetDlg::OnInitDialog() {
             pSysMenu->AppendMenu(MF_STRING, IDM_BASSCLEF, strBassClef);
             pSysMenu->AppendMenu(MF_STRING, IDM_CLEAR, strClear);
         }
+        CString strPractice;
+        strPractice.LoadString(IDS_PRACTICE);
+        if (!strPractice.IsEmpty()) {
+            pSysMenu->AppendMenu(MF_STRING, IDM_PRACTICE, strPractice);
+        }
     }
 
     SetIcon(m_hIcon, TRUE);
@@ -68,6 +75,10 @@ BOOL CCanzetDlg::OnInitDialog() {
     ShowClefCheck();
     m_staff.InitMidi();
 
+    // --practice: the practice dialog opens over this one once it shows.
+    if (m_practice.openAtStart) {
+        PostMessage(WM_SYSCOMMAND, IDM_PRACTICE, 0);
+    }
     return TRUE;
 }
 
@@ -88,6 +99,8 @@ void CCanzetDlg::OnSysCommand(UINT nID, LPARAM lParam) {
         caption.LoadString(IDS_POSITION);
         SetDlgItemText(IDC_POSITION, caption);
         m_btnPosition.SetAccessibleText("", "");
+    } else if (command == IDM_PRACTICE) {
+        OpenPractice();
     } else {
         CDialog::OnSysCommand(nID, lParam);
     }
@@ -143,5 +156,18 @@ void CCanzetDlg::ShowClefCheck() {
     if (pSysMenu != nullptr) {
         pSysMenu->CheckMenuItem(IDM_BASSCLEF,
                                 MF_BYCOMMAND | (m_staff.IsTreble() ? MF_UNCHECKED : MF_CHECKED));
+    }
+}
+
+// The practice staff closes the process's MIDI device when it goes, as every staff does;
+// this staff opens it again, so that it sounds as before.
+void CCanzetDlg::OpenPractice() {
+    const bool sounding = m_staff.IsMidiOpen();
+    {
+        CPracticeDlg dlg(this, m_practice);
+        dlg.DoModal();
+    }
+    if (sounding) {
+        m_staff.OpenMidi();
     }
 }

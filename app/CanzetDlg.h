@@ -2,6 +2,7 @@
 // box reached from its system menu.
 #pragma once
 
+#include "app/PracticeSetup.h"
 #include "app/StaffSetup.h"
 #include "platform/CButton.h"
 #include "platform/CDialog.h"
@@ -9,7 +10,8 @@
 
 class CCanzetDlg : public CDialog {
   public:
-    explicit CCanzetDlg(CWnd* pParent = nullptr, const StaffSetup& setup = {});
+    explicit CCanzetDlg(CWnd* pParent = nullptr, const StaffSetup& setup = {},
+                        const PracticeSetup& practice = {});
 
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -20,6 +22,7 @@ class CCanzetDlg : public CDialog {
     HCURSOR OnQueryDragIcon();
     void OnPositionClicked();
     void ShowClefCheck();
+    void OpenPractice();
 
     DECLARE_MESSAGE_MAP()
 
@@ -27,6 +30,7 @@ class CCanzetDlg : public CDialog {
     CStaffControl m_staff;
     HICON m_hIcon;
     StaffSetup m_setup;
+    PracticeSetup m_practice;
 };
 
 class CAboutDlg : public CDialog {

@@ -79,6 +79,8 @@ class CCmdTarget {
     AFX_MSG_ENTRY(WM_COMMAND, code, id, self_->memberFxn(); return 0;)
 #define ON_BN_CLICKED(id, memberFxn) \
     AFX_MSG_ENTRY(WM_COMMAND, BN_CLICKED, id, self_->memberFxn(); return 0;)
+#define ON_CBN_SELCHANGE(id, memberFxn) \
+    AFX_MSG_ENTRY(WM_COMMAND, CBN_SELCHANGE, id, self_->memberFxn(); return 0;)
 #define ON_WM_PAINT() AFX_MSG_ENTRY(WM_PAINT, 0, 0, self_->OnPaint(); return 0;)
 #define ON_WM_ERASEBKGND() \
     AFX_MSG_ENTRY(WM_ERASEBKGND, 0, 0, return self_->OnEraseBkgnd(reinterpret_cast<CDC*>(wParam_));)

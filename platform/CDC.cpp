@@ -59,7 +59,7 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
 }
 
 BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) {
-    if (m_target == nullptr || dwRop != WHITENESS) {
+    if (m_target == nullptr || (dwRop != WHITENESS && dwRop != BLACKNESS)) {
         return FALSE;
     }
     // A block transfer from a source as large as the block itself clips the same way.
@@ -67,7 +67,7 @@ BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) {
     BlitArea area{Times(x, s), Times(y, s), Times(nWidth, s), Times(nHeight, s), 0, 0};
     if (ClipBlitArea(area, DrawableArea(), area.width, area.height)) {
         FillArea(*m_target, CRect(area.x, area.y, area.x + area.width, area.y + area.height),
-                 Surface::kWhite);
+                 dwRop == WHITENESS ? Surface::kWhite : Surface::kBlack);
     }
     return TRUE;
 }

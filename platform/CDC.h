@@ -28,7 +28,7 @@ class CDC {
     // clipped to this context and to the source's picture. An empty source draws nothing.
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
                 DWORD dwRop);
-    // WHITENESS over the block at (x, y), clipped to this context.
+    // WHITENESS or BLACKNESS over the block at (x, y), clipped to this context.
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
     // Lines in the default pen: solid, 1 pixel, black, copy mode; the end point is not drawn.
     CPoint MoveTo(int x, int y);

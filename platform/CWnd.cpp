@@ -89,6 +89,27 @@ void CWnd::SetAccessibleText(LPCSTR name, LPCSTR description) {
     }
 }
 
+BOOL CWnd::EnableWindow(BOOL enable) {
+    if (m_peer != nullptr) {
+        m_peer->Enable(enable);
+    }
+    return FALSE;
+}
+
+void CWnd::SetFocus() {
+    if (m_peer != nullptr) {
+        m_peer->SetFocus();
+    }
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_peer == nullptr) {
+        return FALSE;
+    }
+    m_peer->Post(message, wParam, lParam);
+    return TRUE;
+}
+
 void CWnd::SetAccessibleList(const AccessibleList& list, int told) {
     if (m_peer != nullptr) {
         m_peer->SetAccessibleList(list, told);

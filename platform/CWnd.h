@@ -40,6 +40,10 @@ class CWnd : public CCmdTarget {
     CMenu* GetSystemMenu(BOOL revert);
     BOOL ModifyStyle(DWORD remove, DWORD add);
     void SetAccessibleText(LPCSTR name, LPCSTR description);
+    BOOL EnableWindow(BOOL enable = TRUE);
+    void SetFocus();
+    // The message reaches this window's message map later, from the window system's queue.
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     void SetAccessibleList(const AccessibleList& list, int told);
     // Tells the parent window of a notification: WM_COMMAND with this control's id and
     // `nCode`, as a control tells its dialog.

@@ -14,6 +14,7 @@
 class Surface {
   public:
     static constexpr std::uint32_t kWhite = 0x00FFFFFF;
+    static constexpr std::uint32_t kBlack = 0x00000000;
     static constexpr std::uint32_t kOpaque = 0xFF000000;
 
     Surface() = default;

@@ -168,4 +168,10 @@ constexpr DWORD SS_BLACKFRAME = 0x00000007;
 constexpr DWORD SS_TYPEMASK = 0x0000001F;
 constexpr DWORD SS_NOPREFIX = 0x00000080;
 constexpr DWORD SS_NOTIFY = 0x00000100;
+// Drop-down lists and filled blocks.
+constexpr UINT CBN_SELCHANGE = 1;
+constexpr DWORD CBS_DROPDOWNLIST = 0x00000003;
+constexpr DWORD WS_VSCROLL = 0x00200000;
+constexpr DWORD BLACKNESS = 0x00000042;
+constexpr int CB_ERR = -1;
 #endif

@@ -54,6 +54,20 @@ class WindowPeer {
     // What a screen reader says of the window: its name (empty: the window's own) and a
     // description of its content. Assistive technologies are told of each change.
     virtual void SetAccessibleText(const std::string&, const std::string&) {}
+    // Whether the window takes mouse and keyboard input.
+    virtual void Enable(BOOL) {}
+    // Gives this window the keyboard focus.
+    virtual void SetFocus() {}
+    // Hands a message to the owner later, after the input already waiting.
+    virtual void Post(UINT, WPARAM, LPARAM) {}
+
+    // Drop-down lists (COMBOBOX, CBS_DROPDOWNLIST): their items and the chosen one (-1:
+    // none). A choice the user makes reaches the dialog as WM_COMMAND with CBN_SELCHANGE;
+    // a choice the program makes does not.
+    virtual int AddListItem(const std::string&) { return -1; }
+    virtual void ClearList() {}
+    virtual void SelectListItem(int) {}
+    virtual int SelectedListItem() const { return -1; }
     // Makes the window a list of items to assistive technologies. `told` is the item they
     // are told of: focus moving to it when it became current, else its new name; -1 tells
     // them that the list's text changed as a whole.

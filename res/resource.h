@@ -51,6 +51,7 @@
 #define IDS_HELP_BUGS 512
 #define IDS_HELP_PROGRESS_FILE 513
 #define IDS_HELP_EXPORT_PROGRESS 514
+#define IDS_HELP_PRACTICE 515
 #define IDS_ERR_NO_VALUE_TAKEN 520
 #define IDS_ERR_VALUE_NEEDED 521
 #define IDS_ERR_BAD_VALUE 522
@@ -62,8 +63,66 @@
 #define IDC_STAFF 1001
 #define IDC_POSITION 1002
 
+// Practice: its dialog, the progress dialog it opens, their controls and texts.
+#define IDD_PRACTICE 103
+#define IDD_PROGRESS 104
+#define IDC_DRILL 1100
+#define IDC_CLEF 1101
+#define IDC_LOWEST 1102
+#define IDC_HIGHEST 1103
+#define IDC_LENGTH 1104
+#define IDC_PROMPT 1105
+#define IDC_PRACTICE_STAFF 1106
+// The name buttons C D E F G A B, in that order.
+#define IDC_NAME_C 1107
+#define IDC_NAME_D 1108
+#define IDC_NAME_E 1109
+#define IDC_NAME_F 1110
+#define IDC_NAME_G 1111
+#define IDC_NAME_A 1112
+#define IDC_NAME_B 1113
+#define IDC_PLAY_AGAIN 1114
+#define IDC_CHECK 1115
+#define IDC_PROGRESS 1116
+#define IDC_RESULT 1117
+#define IDC_SCORE 1118
+#define IDC_PROGRESS_STAFF 1119
+#define IDC_PROGRESS_WORDS 1120
+#define IDS_PRACTICE 300
+#define IDS_DRILL_READ 301
+#define IDS_DRILL_PLACE 302
+#define IDS_DRILL_HEAR 303
+#define IDS_CLEF_TREBLE 304
+#define IDS_CLEF_BASS 305
+#define IDS_CLEF_BOTH 306
+#define IDS_LENGTH_ENDLESS 307
+// A step of the range under both clefs: "%s" the treble name, "%s" the bass name.
+#define IDS_STEP_BOTH_CLEFS 308
+#define IDS_PROMPT_READ 310
+#define IDS_PROMPT_PLACE 311
+#define IDS_PROMPT_HEAR 312
+#define IDS_RESULT_RIGHT 313
+#define IDS_RESULT_WRONG 314
+#define IDS_SCORE 315
+#define IDS_SCORE_ENDLESS 316
+#define IDS_SUMMARY 317
+#define IDS_LIST_SEPARATOR 318
+#define IDS_CHECK 319
+#define IDS_NEXT 320
+#define IDS_PROGRESS_STEP 321
+#define IDS_PROGRESS_UNANSWERED 322
+#define IDS_PROGRESS_NAME 323
+// The answers cannot be saved: "%s" the file, "%s" why.
+#define IDS_PROGRESS_NOT_SAVED 324
+#define IDS_SAVE_NO_PERMISSION 325
+#define IDS_SAVE_DISK_FULL 326
+#define IDS_SAVE_NOT_A_FILE 327
+// Followed by the system's own words.
+#define IDS_SAVE_OTHER 328
+
 // System-menu commands, not resources. System commands below 0xF000 must keep their
 // low four bits clear, because the window system uses them itself.
 #define IDM_ABOUTBOX 0x0010
 #define IDM_BASSCLEF 0x0020
 #define IDM_CLEAR 0x0030
+#define IDM_PRACTICE 0x0040

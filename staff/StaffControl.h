@@ -18,6 +18,8 @@ class CDC;
 // that a static control sends of itself (STN_*), so an owner's map can tell them apart.
 // Enter was pressed while the staff had the focus; each owner gives it its own meaning.
 inline constexpr UINT STAFFN_RETURN = 0x0100;
+// A drag ended: the note was let go over the staff or the drag left it.
+inline constexpr UINT STAFFN_DRAGENDED = 0x0101;
 
 class CStaffControl : public CStatic {
   public:
@@ -68,6 +70,7 @@ class CStaffControl : public CStatic {
     void OpenMidi();
     void CloseMidi();
     void PlayNote(int key);
+    bool IsMidiOpen() const { return s_hMidiOut != nullptr; }
     // Whether sounded notes are ended, for instruments that would ring on: each note by
     // the next, and the last by a note-off when the drag that sounded it ends (a note the
     // keyboard sounds, at once); the device decides how long it then rings out. Off by

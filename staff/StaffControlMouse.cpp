@@ -105,5 +105,7 @@ void CStaffControl::OnLButtonUp(UINT nFlags, CPoint point) {
     EndNote();
     CWnd::InvalidateRect(nullptr, FALSE);
     UpdateAccessibleText();
+    // An owner may take the note where it was let go as an answer; the main dialog does not.
+    NotifyParent(STAFFN_DRAGENDED);
     CWnd::OnLButtonUp(nFlags, point);
 }

@@ -19,6 +19,7 @@ std::string AudioDriverNames() {
 }
 
 constexpr auto kDesktopOptions = std::to_array<OptionSpec>({
+    {"--practice", "", IDS_HELP_PRACTICE},
     {"--soundfont", "FILE", IDS_HELP_SOUNDFONT},
     {"--audio-driver", "DRIVER", IDS_HELP_AUDIO_DRIVER, AudioDriverNames},
     {"--midi-out", "auto|synth|port|none", IDS_HELP_MIDI_OUT},
@@ -75,6 +76,10 @@ bool SetInstrument(CommandLine& line, std::string_view value) {
 
 bool TakeDesktopOption(CommandLine& line, std::string_view name, std::string_view value,
                        std::string& error) {
+    if (name == "--practice") {
+        line.practice.openAtStart = true;
+        return true;
+    }
     if (name == "--progress-file") {
         line.progressFile = value;
         return !value.empty();

@@ -6,11 +6,15 @@
 #include <vector>
 
 #include "app/CommandLineScan.h"
+#include "app/PracticeSetup.h"
 #include "midi/system/SoundSettings.h"
 
 struct CommandLine : StartChoices {
     // argv[0] and the toolkit's own options, in their order, for QApplication.
     std::vector<std::string> toolkitArguments;
+
+    // --practice.
+    PracticeSetup practice;
 
     // --soundfont, --audio-driver, --midi-out, --instrument, --verbose.
     SoundSettings sound;

@@ -131,6 +131,8 @@ int main(int argc, char* argv[]) {
     // A chosen instrument may sustain, so its notes are ended rather than left to ring.
     CStaffControl::SetNotesEnd(commandLine.sound.instrument != 0);
     theApp.m_staffSetup = commandLine.staff;
+    theApp.m_practiceSetup = commandLine.practice;
+    theApp.m_practiceSetup.progressFile = commandLine.progressFile;
     const int exitCode = AfxWinMain();
 
     SetMidiMapperDevice(nullptr);

@@ -32,6 +32,7 @@ INT_PTR HeadlessBackend::RunModalDialog(CDialog& dialog, UINT templateId, CWnd*)
     HeadlessDialog window(m_log, LoadDialogTemplateResource(templateId).value_or(DialogTemplate{}));
     dialog.Attach(&window.Window());
     window.Window().Deliver(WM_INITDIALOG);
+    window.Window().RunPostedMessages();
     if (m_driver) {
         m_driver(dialog, window.Window());
     }

@@ -25,8 +25,46 @@ CRect Union(const CRect& a, const CRect& b) {
 
 }  // namespace
 
+HeadlessWindow* HeadlessWindow::s_focus = nullptr;
+
 HeadlessWindow::HeadlessWindow(CallLog& log, int width, int height)
     : m_log(log), m_surface(width, height) {}
+
+HeadlessWindow::~HeadlessWindow() {
+    if (s_focus == this) {
+        s_focus = nullptr;
+    }
+}
+
+void HeadlessWindow::SetFocus() {
+    s_focus = this;
+}
+
+void HeadlessWindow::Post(UINT message, WPARAM wParam, LPARAM lParam) {
+    m_posted.push_back({message, wParam, lParam});
+}
+
+void HeadlessWindow::RunPostedMessages() {
+    while (!m_posted.empty()) {
+        const PostedMessage posted = m_posted.front();
+        m_posted.pop_front();
+        Deliver(posted.message, posted.wParam, posted.lParam);
+    }
+}
+
+int HeadlessWindow::AddListItem(const std::string& utf8) {
+    m_listItems.push_back(utf8);
+    return static_cast<int>(m_listItems.size()) - 1;
+}
+
+void HeadlessWindow::ClearList() {
+    m_listItems.clear();
+    m_selectedItem = -1;
+}
+
+void HeadlessWindow::SelectListItem(int index) {
+    m_selectedItem = index >= 0 && index < static_cast<int>(m_listItems.size()) ? index : -1;
+}
 
 void HeadlessWindow::Log(LoggedCall call) {
     call.window = this;

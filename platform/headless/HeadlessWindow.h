@@ -2,6 +2,7 @@
 // that collects redraw requests until a paint renews it, and a log entry for every call.
 #pragma once
 
+#include <deque>
 #include <map>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@
 class HeadlessWindow : public WindowPeer {
   public:
     HeadlessWindow(CallLog& log, int width, int height);
+    ~HeadlessWindow() override;
 
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Invalidate(const RECT* rect, BOOL erase) override;
@@ -36,6 +38,14 @@ class HeadlessWindow : public WindowPeer {
     // what the window system is asked to draw and do.
     void ModifyStyle(DWORD remove, DWORD add) override { m_style = (m_style & ~remove) | add; }
     void SetAccessibleText(const std::string& name, const std::string& description) override;
+    void Enable(BOOL enable) override { m_enabled = enable != FALSE; }
+    void SetFocus() override;
+    // Posted messages wait until RunPostedMessages.
+    void Post(UINT message, WPARAM wParam, LPARAM lParam) override;
+    int AddListItem(const std::string& utf8) override;
+    void ClearList() override;
+    void SelectListItem(int index) override;
+    int SelectedListItem() const override { return m_selectedItem; }
     void SetAccessibleList(const AccessibleList& list, int told) override;
     // Logged, then delivered to the dialog that holds this control, if any.
     void NotifyParent(UINT code) override;
@@ -43,6 +53,8 @@ class HeadlessWindow : public WindowPeer {
     // What the window system does when it delivers a message: the owner's window
     // procedure, or the window's own processing when nothing owns it.
     LRESULT Deliver(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Delivers the posted messages, in order, those posted meanwhile too.
+    void RunPostedMessages();
     // Delivers WM_PAINT when part of the client area is invalid; false when nothing was.
     bool RunPendingPaint();
     CRect InvalidRect() const { return m_invalid; }
@@ -63,6 +75,10 @@ class HeadlessWindow : public WindowPeer {
     const std::string& AccessibleDescription() const { return m_accessibleDescription; }
     // How many times assistive technologies were told of a change.
     int AccessibleChanges() const { return m_accessibleChanges; }
+    bool IsEnabled() const { return m_enabled; }
+    // The window that has the keyboard focus, of all headless windows; nullptr: none.
+    static HeadlessWindow* Focus() { return s_focus; }
+    const std::vector<std::string>& ListItems() const { return m_listItems; }
     const AccessibleList& Accessible() const { return m_accessibleList; }
     // What each change told: the told item's description, or the whole text.
     const std::vector<std::string>& AccessibleTold() const { return m_accessibleTold; }
@@ -89,6 +105,17 @@ class HeadlessWindow : public WindowPeer {
     std::string m_accessibleName;
     std::string m_accessibleDescription;
     int m_accessibleChanges = 0;
+    bool m_enabled = true;
+    struct PostedMessage {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    std::deque<PostedMessage> m_posted;
+    std::vector<std::string> m_listItems;
+    int m_selectedItem = -1;
+
+    static HeadlessWindow* s_focus;
     AccessibleList m_accessibleList;
     std::vector<std::string> m_accessibleTold;
 };

@@ -11,17 +11,32 @@
 #include "platform/Icon.h"
 #include "platform/qt/FontMatch.h"
 #include "platform/qt/QtButtonPeer.h"
+#include "platform/qt/QtComboBoxPeer.h"
 #include "platform/qt/QtFramePeer.h"
 #include "platform/qt/QtLabelPeer.h"
 
 namespace {
 constexpr std::uint16_t kButtonAtom = 0x80;
 constexpr std::uint16_t kStaticAtom = 0x82;
+constexpr std::uint16_t kComboBoxAtom = 0x85;
 constexpr DWORD kButtonTypeMask = 0x0000000F;
 constexpr DWORD kStaticTextMax = 0x00000002;  // SS_LEFT, SS_CENTER, SS_RIGHT
 
 bool IsClass(const DialogControl& control, std::uint16_t atom, const char* name) {
     return control.classAtom == atom || control.className == name;
+}
+
+// The button whose caption marks `key` as its access key ("&C"), if any.
+QPushButton* ButtonWithAccessKey(const QWidget& dialog, int key) {
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        const QString text = button->text();
+        const qsizetype amp = text.indexOf(QLatin1Char('&'));
+        if (amp >= 0 && amp + 1 < text.size() && text[amp + 1].toUpper().unicode() == key &&
+            button->isVisible() && button->isEnabled()) {
+            return button;
+        }
+    }
+    return nullptr;
 }
 }  // namespace
 
@@ -57,16 +72,30 @@ void QtDialogPeer::CreateControl(const DialogControl& control, const DialogBaseU
         button->setFocusPolicy((control.style & WS_TABSTOP) != 0 ? Qt::StrongFocus
                                                                  : Qt::ClickFocus);
         peer = button;
+    } else if (IsClass(control, kComboBoxAtom, "combobox")) {
+        auto* list = new QtComboBoxPeer(this, *this, control.id);
+        list->setFocusPolicy((control.style & WS_TABSTOP) != 0 ? Qt::StrongFocus : Qt::ClickFocus);
+        // The label before a list names it, as the window system's accessibility does.
+        if (m_lastLabel != nullptr) {
+            list->setAccessibleName(m_lastLabel->text());
+        }
+        peer = list;
     } else if (IsClass(control, kStaticAtom, "static") &&
                ((control.style & SS_TYPEMASK) <= kStaticTextMax ||
                 (control.style & SS_TYPEMASK) == SS_ICON)) {
         auto* label = new QtLabelPeer(this);
         peer = label;
+        m_lastLabel = label;
     } else {
         peer = new QtFramePeer(this, (control.style & SS_NOTIFY) != 0);
     }
     const CRect rect = units.ToPixels(control.x, control.y, control.cx, control.cy);
-    peer->Widget().setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+    // A drop-down list's height in the template includes its open list; closed it is as
+    // high as its text needs.
+    const int height = dynamic_cast<QtComboBoxPeer*>(peer) != nullptr
+                           ? peer->Widget().sizeHint().height()
+                           : rect.Height();
+    peer->Widget().setGeometry(rect.left, rect.top, rect.Width(), height);
     if (control.text.isNumber) {
         if (auto* label = dynamic_cast<QtLabelPeer*>(peer)) {
             label->ShowIcon(LoadIconResource(control.text.number));
@@ -161,11 +190,19 @@ void QtDialogPeer::paintEvent(QPaintEvent* event) {
 }
 
 // Alt+Space that reaches the dialog itself: while its window is not the active one the
-// shortcut does not fire.
+// shortcut does not fire. A letter that no control took presses the button whose access
+// key it is, as the window system's dialogs do without Alt.
 void QtDialogPeer::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space && event->modifiers() == Qt::AltModifier) {
         ShowSystemMenu(mapToGlobal(QPoint(0, 0)), 0);
         return;
+    }
+    if ((event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0 &&
+        event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) {
+        if (QPushButton* button = ButtonWithAccessKey(*this, event->key())) {
+            button->click();
+            return;
+        }
     }
     QDialog::keyPressEvent(event);
 }

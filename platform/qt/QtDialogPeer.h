@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QLabel>
 #include <string>
 #include <utility>
 #include <vector>
@@ -51,6 +52,7 @@ class QtDialogPeer : public QDialog, public QtWidgetPeer {
     void ResetSystemMenu();
 
     std::vector<std::pair<int, QtWidgetPeer*>> m_controls;  // children: Qt deletes them
+    const QLabel* m_lastLabel = nullptr;
     std::string m_closeItemText;
     CMenu m_systemMenu;
     bool m_ended = false;

@@ -113,6 +113,21 @@ void QtWidgetPeer::SetAccessibleText(const std::string& name, const std::string&
     m_widget.setAccessibleDescription(QString::fromStdString(description));
 }
 
+void QtWidgetPeer::Enable(BOOL enable) {
+    m_widget.setEnabled(enable != FALSE);
+}
+
+void QtWidgetPeer::SetFocus() {
+    m_widget.setFocus(Qt::OtherFocusReason);
+}
+
+// Queued on the widget, so a message posted to a window that is gone is dropped.
+void QtWidgetPeer::Post(UINT message, WPARAM wParam, LPARAM lParam) {
+    QMetaObject::invokeMethod(
+        &m_widget, [this, message, wParam, lParam] { Send(message, wParam, lParam); },
+        Qt::QueuedConnection);
+}
+
 QPoint QtWidgetPeer::ControlPoint(const QPointF& position) {
     return QPoint(static_cast<int>(std::floor(position.x())),
                   static_cast<int>(std::floor(position.y())));

@@ -55,6 +55,9 @@ class QtWidgetPeer : public WindowPeer {
     void ModifyStyle(DWORD remove, DWORD add) override;
     // The widget's accessible name and description.
     void SetAccessibleText(const std::string& name, const std::string& description) override;
+    void Enable(BOOL enable) override;
+    void SetFocus() override;
+    void Post(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // Qt's pointer position, in logical pixels, as the control pixel it falls in.
     static QPoint ControlPoint(const QPointF& position);

@@ -76,7 +76,7 @@ void Win32WindowPeer::BeforeMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     // A control in the tab order takes the focus when clicked, as buttons do; a static
     // would not on its own.
     if (message == WM_LBUTTONDOWN && (style & WS_TABSTOP) != 0 && GetFocus() != m_hwnd) {
-        SetFocus(m_hwnd);
+        ::SetFocus(m_hwnd);
     }
     m_toolTip.Relay(GetOwner(), message, wParam, lParam);
 }

@@ -54,6 +54,13 @@ class Win32WindowPeer : public WindowPeer {
     void SetAccessibleList(const AccessibleList& list, int told) override {
         m_accessible.SetList(list, told);
     }
+    void Enable(BOOL enable) override;
+    void SetFocus() override;
+    void Post(UINT message, WPARAM wParam, LPARAM lParam) override;
+    int AddListItem(const std::string& utf8) override;
+    void ClearList() override;
+    void SelectListItem(int index) override;
+    int SelectedListItem() const override;
 
   private:
     explicit Win32WindowPeer(HWND hwnd);

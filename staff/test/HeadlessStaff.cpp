@@ -20,7 +20,15 @@ void HeadlessStaff::Renew() {
 }
 
 void HeadlessStaff::Transcribe(std::function<void(const std::string&)> sink) {
-    log.SetListener([sink](const LoggedCall& call) { sink(DescribeCall(call)); });
+    log.SetListener([sink](const LoggedCall& call) {
+        // Every release tells the owner that the drag ended; the transcript shows the
+        // release already, and stays as it was before owners were told.
+        if (call.kind == LoggedCall::Kind::Notify &&
+            call.value == static_cast<int>(STAFFN_DRAGENDED)) {
+            return;
+        }
+        sink(DescribeCall(call));
+    });
     midi.SetMessageListener([sink](DWORD message) { sink(DescribeMidiMessage(message)); });
 }
 

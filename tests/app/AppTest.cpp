@@ -164,7 +164,7 @@ TEST_P(SystemCommand, OnlyTheAboutCommandOpensTheAboutBox) {
 INSTANTIATE_TEST_SUITE_P(
     Ids, SystemCommand,
     ::testing::Values(SystemCommandCase{0x0010, true}, SystemCommandCase{0x0011, true},
-                      SystemCommandCase{0x001F, true}, SystemCommandCase{0x0040, false},
+                      SystemCommandCase{0x001F, true}, SystemCommandCase{0x0050, false},
                       SystemCommandCase{0x0000, false}, SystemCommandCase{SC_CLOSE, false}));
 
 TEST(AboutBox, OpensAgainAndLeavesTheMainDialogAsItWas) {

@@ -43,10 +43,10 @@ class StaffMenu : public ::testing::Test {
     AppDriver app;
 };
 
-TEST_F(StaffMenu, MenuHasTheClefAndClearItemsAfterTheAboutItem) {
+TEST_F(StaffMenu, MenuHasTheClefClearAndPracticeItemsAfterTheAboutItem) {
     std::vector<CMenu::Item> menu;
     app.Run([&](MainDialogUser& user) { menu = user.Dialog().SystemMenu(FALSE)->Items(); });
-    ASSERT_EQ(menu.size(), 5u);
+    ASSERT_EQ(menu.size(), 6u);
     EXPECT_EQ(menu[0].flags, MF_SEPARATOR);
     EXPECT_EQ(menu[1].id, static_cast<UINT_PTR>(IDM_ABOUTBOX));
     EXPECT_EQ(menu[1].text, "关于 Canzet(&A)...");
@@ -58,6 +58,9 @@ TEST_F(StaffMenu, MenuHasTheClefAndClearItemsAfterTheAboutItem) {
     EXPECT_EQ(menu[4].id, static_cast<UINT_PTR>(IDM_CLEAR));
     EXPECT_EQ(menu[4].text, "清除");
     EXPECT_EQ(menu[4].flags, MF_STRING);
+    EXPECT_EQ(menu[5].id, static_cast<UINT_PTR>(IDM_PRACTICE));
+    EXPECT_EQ(menu[5].text, "练习...");
+    EXPECT_EQ(menu[5].flags, MF_STRING);
 }
 
 TEST_F(StaffMenu, BassClefWithThreeNotesFromTheSetup) {

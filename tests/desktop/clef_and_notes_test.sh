@@ -81,7 +81,7 @@ moved() {
 check "a drag takes a note to the middle line; the fourth click placed none" 4-dragged moved
 
 # The system menu opens at the dialog's top left corner; its screenshot is taken once it
-# shows and two in a row agree. Up from no item is its last item.
+# shows and two in a row agree. Up from no item is its last item, "练习...".
 box="300x200+$X+$Y"
 corner() { convert "$shots/$1.png" -crop "$box" +repage rgb:- | md5sum; }
 menu() {
@@ -105,11 +105,11 @@ menu() {
 # moves it on to "位置", so the staff is compared with the picture alone.
 xdotool key Tab
 menu 5-menu-bass
-xdotool key --delay 100 Up Return
+xdotool key --delay 100 Up Up Return
 check '"清除" empties the staff' 6-cleared shows "$bass"
 
 menu 7-menu-bass-again
-xdotool key --delay 100 Up Up Return
+xdotool key --delay 100 Up Up Up Return
 check '"低音谱号" switches to the treble staff' 8-treble-staff shows "$treble"
 
 menu 9-menu-treble

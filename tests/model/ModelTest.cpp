@@ -73,6 +73,9 @@ std::string Describe(const RefCall& call) {
             out << "default " << std::hex << call.message << std::dec << " flags " << call.flags
                 << " at " << call.point.x << ',' << call.point.y;
             break;
+        case RefCall::Kind::Notify:
+            out << "notify " << std::hex << call.message;
+            break;
     }
     return out.str();
 }
@@ -147,6 +150,9 @@ class Rig {
     static RefCall Translate(const LoggedCall& call) {
         if (call.kind == LoggedCall::Kind::Invalidate && call.whole && call.flag == FALSE) {
             return {RefCall::Kind::Invalidate, 0, 0, {}};
+        }
+        if (call.kind == LoggedCall::Kind::Notify) {
+            return {RefCall::Kind::Notify, static_cast<std::uint32_t>(call.value), 0, {}};
         }
         if (call.kind == LoggedCall::Kind::DefaultProcessing) {
             return {RefCall::Kind::Default,

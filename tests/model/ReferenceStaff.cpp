@@ -142,5 +142,8 @@ std::vector<RefCall> ReferenceStaff::Release(unsigned flags, RefPoint point) {
     RefPoint& note = m_state.notes[m_state.selected];
     note.y = LineOffsetOf(note.y) * 7 + 81;
     m_state.selected = -1;
-    return {Invalidate(), Default(kButtonUp, flags, point)};
+    // The owner hears that the drag ended (STAFFN_DRAGENDED).
+    constexpr std::uint32_t kDragEnded = 0x0101;
+    return {
+        Invalidate(), {RefCall::Kind::Notify, kDragEnded, 0, {}}, Default(kButtonUp, flags, point)};
 }

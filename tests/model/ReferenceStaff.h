@@ -15,11 +15,13 @@ struct RefPoint {
 
 // One platform call the control makes, in order.
 struct RefCall {
-    enum class Kind { NoteOn, Invalidate, Default };
+    enum class Kind { NoteOn, Invalidate, Default, Notify };
     Kind kind;
-    std::uint32_t message;  // NoteOn: the packed short message; Default: the window message
-    unsigned flags;         // Default only
-    RefPoint point;         // Default only: the point as received
+    // NoteOn: the packed short message; Default: the window message; Notify: the code the
+    // parent is told
+    std::uint32_t message;
+    unsigned flags;  // Default only
+    RefPoint point;  // Default only: the point as received
 
     bool operator==(const RefCall&) const = default;
 };

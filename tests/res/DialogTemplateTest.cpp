@@ -109,7 +109,7 @@ TEST(DialogTemplates, MainDialogIsAnExtendedTemplate) {
 }
 
 TEST(DialogTemplates, UnknownIdsAreAbsent) {
-    for (UINT id : {0u, 101u, 103u, 128u, 0x10000u + IDD_ABOUTBOX}) {
+    for (UINT id : {0u, 101u, 110u, 128u, 0x10000u + IDD_ABOUTBOX}) {
         EXPECT_FALSE(LoadDialogTemplateResource(id).has_value()) << id;
     }
 }

@@ -9,7 +9,8 @@ About box from the system menu, and a clean exit through "退出", Esc and Alt+F
 with Wine in Chinese (LANG=zh_CN.UTF-8), then the English texts with Wine in English. In runs
 of their own: the staff from the keyboard started with --clef bass --notes 3, the system
 menu's "低音谱号" (checked in bass) and "清除" items, the staff options with a bad value's
-message box, and the staff at 192 dpi: the twice-size picture, and a click mapped back.
+message box, "练习..." with a Read round answered by letter keys, and the staff at 192 dpi:
+the twice-size picture, and a click mapped back.
 
 Control texts and message-box texts are read from Wine's own traces of the window calls;
 pictures from screenshots. Screenshots are kept in the folder given by --shots.
@@ -508,11 +509,12 @@ def check_editing(session, client, controls):
 
 def check_about(session):
     print("About box")
-    # The About item comes third from the end, before the bass-clef and clear items.
+    # The About item comes fourth from the end, before the bass-clef, clear and practice
+    # items.
     session.xdotool("key", "alt+space")
     time.sleep(0.5)
     session.screenshot("7-system-menu")
-    session.xdotool("key", "Up", "Up", "Up", "Return")
+    session.xdotool("key", "Up", "Up", "Up", "Up", "Return")
     check(session.wait_window(ABOUT_CAPTION, timeout=10), f'"{ABOUT_CAPTION}" opens')
     check(centred(session.geometry(session.visible_window(ABOUT_CAPTION)),
                   session.geometry(session.visible_window(MAIN_CAPTION))),
@@ -579,8 +581,8 @@ def check_english(session):
     session.xdotool("key", "alt+space")
     time.sleep(0.5)
     session.screenshot("11-english-system-menu")
-    # About is the third item from the bottom, above the bass-clef and clear items.
-    session.xdotool("key", "Up", "Up", "Up", "Return")
+    # About is the fourth item from the bottom, above the bass-clef, clear and practice items.
+    session.xdotool("key", "Up", "Up", "Up", "Up", "Return")
     about = ENGLISH["about_caption"]
     check(session.wait_window(about, timeout=10), f'"{about}" opens from the system menu')
     session.screenshot("12-english-about")
@@ -754,11 +756,11 @@ def check_staff_menu(session):
     # that the staff is compared with the pictures alone.
     session.xdotool("key", "Tab")
     closed, unchecked = menu_open("16-menu-treble")
-    session.xdotool("key", "Up", "Return")
+    session.xdotool("key", "Up", "Up", "Return")
     cleared = session.screenshot_when("17-cleared", lambda image: staff_pixels(image) == treble, timeout=30)
     check(staff_pixels(cleared) == treble, '"清除" leaves the bare treble staff')
     menu_open("18-menu-treble-again")
-    session.xdotool("key", "Up", "Up", "Return")
+    session.xdotool("key", "Up", "Up", "Up", "Return")
     switched = session.screenshot_when("19-bass", lambda image: staff_pixels(image) == bass, timeout=30)
     check(staff_pixels(switched) == bass, '"低音谱号" switches to the bass staff')
     _, checked = menu_open("20-menu-bass")
@@ -782,6 +784,84 @@ def check_staff_menu(session):
         if code is not None:
             break
     check(code == 0, f"Esc ends the program (exit code {code})")
+
+
+PRACTICE_CAPTION = "练习"
+# Read shows its note in the middle of three columns.
+READ_NOTE_X = 329
+
+
+def staff_by_its_right_end(shot):
+    """Top left of a staff picture whose lines a note may break: the five lines' right ends."""
+    for y in range(shot.height - 160):
+        run = 0
+        for x in range(shot.width - 1):
+            run = run + 1 if shot.at(x, y) == STAFF_LINE else 0
+            if run >= 200 and shot.at(x + 1, y) != STAFF_LINE:
+                sx, sy = x - 583, y - STAFF_LINE_ROWS[0]
+                if sx >= 0 and all(shot.at(x, sy + r) == STAFF_LINE for r in STAFF_LINE_ROWS):
+                    return sx, sy
+    return None
+
+
+def read_question(shot):
+    """The letter of the note a Read question shows, from the ring's dark left side: its
+    longest dark run in the column 10 pixels left of the note's centre (lines cross it in
+    one pixel) starts 4 rows above the centre."""
+    origin = staff_by_its_right_end(shot)
+    if origin is None:
+        return None
+    x = origin[0] + READ_NOTE_X - 10
+    best, run, best_end = 0, 0, 0
+    for y in range(origin[1] + 25, origin[1] + 140):
+        run = run + 1 if sum(shot.at(x, y)) < 200 else 0
+        if run > best:
+            best, best_end = run, y
+    if best < 5:
+        return None
+    centre = best_end - best + 1 + 4 - origin[1]
+    step = 7 - round((centre - 81) / 7)
+    return "CDEFGAB"[(step - 1) % 7]
+
+
+def check_practice(session):
+    """The practice dialog from the system menu, and a Read round of ten questions (the
+    shortest round) answered with letter keys alone: each answer is judged right, and the
+    round ends with its summary."""
+    print("Practice")
+    session.start_program()
+    dismiss_midi_message(session)
+    check(session.wait_window(MAIN_CAPTION), "the main dialog shows")
+    session.xdotool("key", "alt+space")
+    time.sleep(0.5)
+    session.xdotool("key", "Up", "Return")
+    check(session.wait_window(PRACTICE_CAPTION, timeout=20),
+          f'"{PRACTICE_CAPTION}" opens from the system menu')
+    # The length list is the fifth control: ten questions; then Tab on to the staff, which
+    # leaves letters to the dialog's access keys.
+    session.xdotool("key", "--delay", "200", "Tab", "Tab", "Tab", "Tab", "Up", "Tab")
+    check(session.wait_trace(re.escape(wine_string("第 1/10 题 · 对 0 · 连对 0")), timeout=20),
+          "a round of ten questions starts")
+    session.screenshot("21-practice-read")
+    right = re.escape(wine_string("对！")[:-1])
+    for question in range(1, 11):
+        score = re.escape(wine_string(f"第 {question}/10 题 · 对 {question - 1}")[:-1])
+        check(session.wait_trace(score, timeout=20), f"question {question} shows")
+        letter = read_question(session.screenshot(f"21-practice-read-{question}"))
+        check(letter is not None, f"question {question} shows its note")
+        session.xdotool("key", letter.lower())
+        check(session.wait_trace(right, count=question, timeout=20),
+              f'the letter key {letter} answers it: "对！"')
+        if question < 10:
+            session.xdotool("key", "Return")
+    check(session.wait_trace(re.escape(wine_string("本轮：对 10/10")[:-1]), timeout=20),
+          "the round ends with its summary")
+    session.screenshot("22-practice-summary")
+    session.xdotool("key", "Escape")
+    check(session.wait_window(PRACTICE_CAPTION, present=False, timeout=10), "Esc closes it")
+    session.xdotool("key", "Escape")
+    code = session.exit_code()
+    check(code == 0, f"and Esc again ends the program (exit code {code})")
 
 
 def main():
@@ -821,6 +901,7 @@ def main():
         check_keyboard(session)
         check_staff_menu(session)
         check_options(session)
+        check_practice(session)
         check_high_dpi(session)
         # Last: Wine stays in English from here on.
         check_english(session)

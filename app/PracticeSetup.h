@@ -1,0 +1,22 @@
+// How practice starts: whether the practice dialog opens over the main one at start-up,
+// and where the learner's progress is kept.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
+namespace practice {
+class PracticeClock;
+}
+
+struct PracticeSetup {
+    // --practice.
+    bool openAtStart = false;
+    // --progress-file; empty: practice.jsonl in the user's data folder.
+    std::filesystem::path progressFile;
+    // The clock and the seed of the rounds; by default the system's clocks and a seed
+    // taken from the time. Tests set both.
+    practice::PracticeClock* clock = nullptr;
+    std::optional<std::uint64_t> seed;
+};

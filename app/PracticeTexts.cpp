@@ -1,0 +1,139 @@
+#include "app/PracticeTexts.h"
+
+#include "platform/CString.h"
+#include "res/resource.h"
+
+namespace practice_texts {
+
+namespace {
+constexpr int kMsPerTenth = 100;
+constexpr int kTenthsPerSecond = 10;
+
+std::string GivenName(const practice::AnswerResult& result) {
+    if (result.question.drill == practice::Drill::Read) {
+        return std::string(1, result.answer.givenLetter);
+    }
+    // The staff held no note when the answer was confirmed.
+    if (result.answer.givenStep < practice::kLowestStep) {
+        return "-";
+    }
+    return practice::PitchNameOf(result.answer.givenStep, result.question.clef);
+}
+}  // namespace
+
+std::string LoadText(unsigned id) {
+    CString text;
+    text.LoadString(id);
+    return text.str();
+}
+
+std::string StepName(int step, practice::ClefChoice clef) {
+    switch (clef) {
+        case practice::ClefChoice::Treble:
+            return practice::PitchNameOf(step, practice::Clef::Treble);
+        case practice::ClefChoice::Bass:
+            return practice::PitchNameOf(step, practice::Clef::Bass);
+        case practice::ClefChoice::Both:
+            break;
+    }
+    CString text;
+    text.Format(LoadText(IDS_STEP_BOTH_CLEFS).c_str(),
+                practice::PitchNameOf(step, practice::Clef::Treble).c_str(),
+                practice::PitchNameOf(step, practice::Clef::Bass).c_str());
+    return text.str();
+}
+
+std::string Seconds(int ms) {
+    const int tenths = (ms + kMsPerTenth / 2) / kMsPerTenth;
+    return std::to_string(tenths / kTenthsPerSecond) + "." +
+           std::to_string(tenths % kTenthsPerSecond);
+}
+
+std::string Prompt(const practice::Question& question) {
+    switch (question.drill) {
+        case practice::Drill::Read:
+            return LoadText(IDS_PROMPT_READ);
+        case practice::Drill::Hear:
+            return LoadText(IDS_PROMPT_HEAR);
+        case practice::Drill::Place:
+            break;
+    }
+    CString text;
+    text.Format(LoadText(IDS_PROMPT_PLACE).c_str(), question.PitchName().c_str());
+    return text.str();
+}
+
+std::string Result(const practice::AnswerResult& result) {
+    CString text;
+    if (result.answer.right) {
+        text.Format(LoadText(IDS_RESULT_RIGHT).c_str(), result.question.PitchName().c_str(),
+                    Seconds(result.answer.ms).c_str());
+    } else {
+        text.Format(LoadText(IDS_RESULT_WRONG).c_str(), result.question.PitchName().c_str(),
+                    GivenName(result).c_str());
+    }
+    return text.str();
+}
+
+std::string Score(int number, int count, int right, int inARow) {
+    CString text;
+    if (count > 0) {
+        text.Format(LoadText(IDS_SCORE).c_str(), number, count, right, inARow);
+    } else {
+        text.Format(LoadText(IDS_SCORE_ENDLESS).c_str(), number, right, inARow);
+    }
+    return text.str();
+}
+
+std::string Summary(const practice::RoundSummary& summary,
+                    const std::vector<practice::StepStatistics>& weakest,
+                    practice::ClefChoice clef) {
+    const std::string separator = LoadText(IDS_LIST_SEPARATOR);
+    std::string names;
+    for (const practice::StepStatistics& step : weakest) {
+        names += (names.empty() ? "" : separator) + StepName(step.step, clef);
+    }
+    CString text;
+    text.Format(LoadText(IDS_SUMMARY).c_str(), summary.right, summary.total,
+                Seconds(summary.medianMs).c_str(), names.c_str());
+    return text.str();
+}
+
+std::string StepProgress(const practice::StepStatistics& step, practice::ClefChoice clef) {
+    CString text;
+    if (step.answers == 0) {
+        text.Format(LoadText(IDS_PROGRESS_UNANSWERED).c_str(), StepName(step.step, clef).c_str());
+    } else {
+        text.Format(LoadText(IDS_PROGRESS_STEP).c_str(), StepName(step.step, clef).c_str(),
+                    step.PercentRight(), Seconds(step.medianMs).c_str());
+    }
+    return text.str();
+}
+
+std::string NotSaved(const practice::SaveFailure& failure) {
+    UINT reason = IDS_SAVE_OTHER;
+    switch (failure.problem) {
+        case practice::SaveProblem::NoPermission:
+            reason = IDS_SAVE_NO_PERMISSION;
+            break;
+        case practice::SaveProblem::DiskFull:
+            reason = IDS_SAVE_DISK_FULL;
+            break;
+        case practice::SaveProblem::NotAFile:
+            reason = IDS_SAVE_NOT_A_FILE;
+            break;
+        case practice::SaveProblem::Other:
+            break;
+    }
+    std::string why = LoadText(reason);
+    if (failure.problem == practice::SaveProblem::Other) {
+        why += failure.detail;
+    }
+    const std::u8string file = failure.file.u8string();
+    CString text;
+    text.Format(LoadText(IDS_PROGRESS_NOT_SAVED).c_str(),
+                std::string(file.begin(), file.end()).c_str(), why.c_str());
+    return text.str();
+}
+
+}  // namespace practice_texts

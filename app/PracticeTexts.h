@@ -1,0 +1,35 @@
+// The practice dialogs' lines in the program's language: the prompt, the result, the score,
+// the round's summary and each step's progress, with pitches in scientific notation.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "practice/Question.h"
+#include "practice/RoundObserver.h"
+#include "practice/Statistics.h"
+
+namespace practice_texts {
+
+std::string LoadText(unsigned id);
+// A step's pitch under the clef choice: "G4", or under both clefs "G4 / B2".
+std::string StepName(int step, practice::ClefChoice clef);
+// Milliseconds as seconds with one decimal, rounded: 1250 -> "1.3".
+std::string Seconds(int ms);
+
+// "Place G4 on the staff".
+std::string Prompt(const practice::Question& question);
+// "Right: G4, 1.3 s" or "Not quite: this is A4, you answered G4".
+std::string Result(const practice::AnswerResult& result);
+// "Question 7 of 20 · 6 right · 4 in a row"; `count` 0 for an endless round.
+std::string Score(int number, int count, int right, int inARow);
+// Right/total, the median time and the three weakest steps of the round.
+std::string Summary(const practice::RoundSummary& summary,
+                    const std::vector<practice::StepStatistics>& weakest,
+                    practice::ClefChoice clef);
+// "F4: 60% right, 2.1 s", or that the step has no answers yet.
+std::string StepProgress(const practice::StepStatistics& step, practice::ClefChoice clef);
+// Why the answers cannot be saved, naming the file.
+std::string NotSaved(const practice::SaveFailure& failure);
+
+}  // namespace practice_texts

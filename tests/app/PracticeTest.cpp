@@ -1,0 +1,288 @@
+// The practice dialog on the headless backend, opened from the main dialog's system menu:
+// its controls bound from the template in either language, and one seeded round of each
+// drill, answered as a user would, with its prompt, result and score lines exact.
+#include <gtest/gtest.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+
+#include "app/Canzet.h"
+#include "app/Language.h"
+#include "midi/test/TestMidiDevice.h"
+#include "platform/CDialog.h"
+#include "platform/CWinApp.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "platform/headless/HeadlessWindow.h"
+#include "practice/PracticeClock.h"
+#include "practice/Question.h"
+#include "res/resource.h"
+#include "staff/StaffControl.h"
+#include "staff/StaffGeometry.h"
+#include "staff/test/ScopedCurrent.h"
+
+namespace {
+
+using practice::Clef;
+
+std::string Printed(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Printed(const char* format, ...) {
+    char text[256];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof(text), format, args);
+    va_end(args);
+    return text;
+}
+
+// The treble step whose pitch name the text holds (names are no substrings of each other).
+int StepNamedIn(const std::string& text) {
+    for (int step = 1; step <= 13; ++step) {
+        if (text.find(practice::PitchNameOf(step, Clef::Treble)) != std::string::npos) {
+            return step;
+        }
+    }
+    return 0;
+}
+
+class PracticeUser {
+  public:
+    explicit PracticeUser(HeadlessWindow& dialog) : m_dialog(dialog) {}
+
+    HeadlessWindow& Item(int id) { return static_cast<HeadlessWindow&>(*m_dialog.Control(id)); }
+    std::string Text(int id) { return Item(id).Text(); }
+    void Click(int id) { m_dialog.Deliver(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+    void Choose(int id, int index) {
+        Item(id).SelectListItem(index);
+        m_dialog.Deliver(WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), 0);
+    }
+    void Mouse(UINT message, int y) {
+        Item(IDC_PRACTICE_STAFF)
+            .Deliver(message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(300, y));
+    }
+    void Key(int key) { Item(IDC_PRACTICE_STAFF).Deliver(WM_KEYDOWN, key, 1); }
+    int LastKeySounded(const TestMidiDevice& midi) {
+        return static_cast<int>((midi.Messages().back() >> 8) & 0x7F);
+    }
+
+  private:
+    HeadlessWindow& m_dialog;
+};
+
+class Practice : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        m_folder =
+            std::filesystem::temp_directory_path() /
+            ("canzet-practice-" +
+             std::to_string(::testing::UnitTest::GetInstance()->current_test_info()->line()));
+        std::filesystem::remove_all(m_folder);
+        theApp.m_practiceSetup.progressFile = m_folder / "practice.jsonl";
+        theApp.m_practiceSetup.clock = &clock;
+        theApp.m_practiceSetup.seed = 7;
+    }
+    void TearDown() override {
+        theApp.m_practiceSetup = PracticeSetup{};
+        UseLanguage(Language::Chinese);
+        std::filesystem::remove_all(m_folder);
+    }
+
+    // Places a note on the main staff, opens Practice from the system menu and runs the
+    // script in it; after it closes, the main staff must be as it was, and sounding.
+    void Run(Language language, const std::function<void(PracticeUser&)>& script) {
+        UseLanguage(language);
+        m_backend.SetModalDriver([&](CDialog& dialog, HeadlessWindow& window) {
+            if (dialog.TemplateId() == IDD_PRACTICE) {
+                PracticeUser user(window);
+                script(user);
+                user.Click(IDCANCEL);
+                return;
+            }
+            auto& staff = dynamic_cast<CStaffControl&>(*window.Control(IDC_STAFF)->GetOwner());
+            staff.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(300, 81));
+            staff.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(300, 81));
+            window.Deliver(WM_SYSCOMMAND, IDM_PRACTICE, 0);
+            EXPECT_EQ(staff.NoteCount(), 1);
+            EXPECT_EQ(staff.NoteCentre(0), CPoint(300, 81));
+            EXPECT_TRUE(midi.IsOpen());
+            window.Deliver(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        });
+        AfxWinMain();
+    }
+
+    practice::ManualClock clock;
+    TestMidiDevice midi;
+
+  private:
+    std::filesystem::path m_folder;
+    CallLog m_log;
+    HeadlessBackend m_backend{m_log};
+    ScopedBackend m_currentBackend{&m_backend};
+    ScopedMidiMapperDevice m_mapperDevice{&midi};
+};
+
+TEST_F(Practice, ControlsComeFromTheTemplateInEitherLanguageAndChoicesAreRemembered) {
+    struct Case {
+        Language language;
+        std::vector<std::string> drills, clefs, lengths;
+        std::string prompt, score, check, trebleLowest, bassLowest;
+    };
+    for (const Case& c : {
+             Case{Language::Chinese,
+                  {"读谱", "找位置", "听音"},
+                  {"高音谱号", "低音谱号", "两种"},
+                  {"10", "20", "50", "不限"},
+                  "这是什么音？",
+                  "第 1/20 题 · 对 0 · 连对 0",
+                  "确定",
+                  "C4",
+                  "E2"},
+             Case{Language::English,
+                  {"Read", "Place", "Hear"},
+                  {"Treble", "Bass", "Both"},
+                  {"10", "20", "50", "Endless"},
+                  "Which note is this?",
+                  "Question 1 of 20 · 0 right · 0 in a row",
+                  "Check",
+                  "C4",
+                  "E2"},
+         }) {
+        SetUp();
+        Run(c.language, [&](PracticeUser& user) {
+            EXPECT_EQ(user.Item(IDC_DRILL).ListItems(), c.drills);
+            EXPECT_EQ(user.Item(IDC_CLEF).ListItems(), c.clefs);
+            EXPECT_EQ(user.Item(IDC_LENGTH).ListItems(), c.lengths);
+            EXPECT_EQ(user.Item(IDC_LOWEST).ListItems().front(), c.trebleLowest);
+            EXPECT_EQ(user.Text(IDC_PROMPT), c.prompt);
+            EXPECT_EQ(user.Item(IDC_PROMPT).AccessibleName(), c.prompt);
+            EXPECT_EQ(user.Text(IDC_SCORE), c.score);
+            EXPECT_EQ(user.Text(IDC_CHECK), c.check);
+            EXPECT_EQ(user.Text(IDC_NAME_A), "&A");
+            user.Choose(IDC_DRILL, 2);
+            user.Choose(IDC_CLEF, 1);
+        });
+        Run(c.language, [&](PracticeUser& user) {
+            EXPECT_EQ(user.Item(IDC_DRILL).SelectedListItem(), 2);
+            EXPECT_EQ(user.Item(IDC_CLEF).SelectedListItem(), 1);
+            EXPECT_EQ(user.Item(IDC_LOWEST).ListItems().front(), c.bassLowest);
+            EXPECT_TRUE(user.Item(IDC_PLAY_AGAIN).IsEnabled());
+            EXPECT_FALSE(user.Item(IDC_NAME_C).IsEnabled());
+        });
+        TearDown();
+    }
+}
+
+TEST_F(Practice, ASeededRoundOfEachDrillShowsItsLinesExactly) {
+    struct Case {
+        int drill;
+        Language language;
+        const char* prompt;  // %s: the asked pitch
+        const char* right;   // %s: the pitch
+        const char* wrong;   // %s: the asked pitch, %s: the answer
+        const char* score;   // %d: question, %d: right, %d: in a row
+        const char* summary;
+        // An endless round's: the score line of the new round that Next opens after a
+        // changed choice summed the round up.
+        const char* afterChange;
+    };
+    for (const Case& c : {
+             Case{0, Language::Chinese, "这是什么音？", "对！%s，1.3 秒",
+                  "不对：这是 %s，你答的是 %s", "第 %d/10 题 · 对 %d · 连对 %d",
+                  "本轮：对 9/10 · 中位 1.0 秒 · 最弱：%s", nullptr},
+             Case{1, Language::English, "Place %s on the staff", "Right: %s, 1.3 s",
+                  "Not quite: this is %s, you answered %s",
+                  "Question %d of 10 · %d right · %d in a row",
+                  "Round: 9/10 right · median 1.0 s · weakest: %s", nullptr},
+             Case{2, Language::Chinese, "听，然后把这个音放到谱上", "对！%s，1.3 秒",
+                  "不对：这是 %s，你答的是 %s", "第 %d/10 题 · 对 %d · 连对 %d",
+                  "本轮：对 9/10 · 中位 1.0 秒 · 最弱：%s", nullptr},
+             Case{0, Language::English, "Which note is this?", "Right: %s, 1.3 s",
+                  "Not quite: this is %s, you answered %s", "Question %d · %d right · %d in a row",
+                  "Round: 9/10 right · median 1.0 s · weakest: %s",
+                  "Question 1 of 10 · 0 right · 0 in a row"},
+         }) {
+        SCOPED_TRACE(c.drill);
+        SetUp();
+        Run(c.language, [&](PracticeUser& user) {
+            user.Choose(IDC_LENGTH, c.afterChange ? 3 : 0);
+            user.Choose(IDC_DRILL, c.drill);
+            const auto asked = [&] {
+                if (c.drill == 0) {
+                    return StepNamedIn(user.Item(IDC_PRACTICE_STAFF).AccessibleDescription());
+                }
+                if (c.drill == 1) {
+                    return StepNamedIn(user.Text(IDC_PROMPT));
+                }
+                for (int step = 1; step <= 13; ++step) {
+                    if (practice::KeyOf(step, Clef::Treble) == user.LastKeySounded(midi)) {
+                        return step;
+                    }
+                }
+                return 0;
+            };
+            // Read by its name button, Place by mouse, Hear by keys and Check.
+            const auto answer = [&](int step) {
+                if (c.drill == 0) {
+                    const std::string letters = "CDEFGAB";
+                    user.Click(IDC_NAME_C + static_cast<int>(letters.find(
+                                                practice::LetterOf(step, Clef::Treble))));
+                } else if (c.drill == 1) {
+                    user.Mouse(WM_LBUTTONDOWN, staff::StepToY(step));
+                    user.Mouse(WM_LBUTTONUP, staff::StepToY(step));
+                } else {
+                    user.Key(VK_DOWN);  // places a note on the middle line
+                    for (int at = 7; at != step; at += step > at ? 1 : -1) {
+                        user.Key(step > at ? VK_UP : VK_DOWN);
+                    }
+                    user.Click(IDC_CHECK);
+                }
+            };
+            std::string wrongName;
+            for (int question = 1; question <= 10; ++question) {
+                if (question > 1) {
+                    EXPECT_EQ(HeadlessWindow::Focus(), &user.Item(IDC_CHECK));
+                    user.Click(IDC_CHECK);  // Next
+                    EXPECT_EQ(HeadlessWindow::Focus(),
+                              &user.Item(c.drill == 0 ? IDC_CHECK : IDC_PRACTICE_STAFF));
+                }
+                const int step = asked();
+                const std::string name = practice::PitchNameOf(step, Clef::Treble);
+                ASSERT_NE(step, 0);
+                EXPECT_EQ(user.Text(IDC_PROMPT), Printed(c.prompt, name.c_str()));
+                clock.Advance(question == 1 ? 1300 : 1000);
+                if (question == 2) {
+                    const int given = step == 13 ? 12 : step + 1;
+                    answer(given);
+                    const std::string answered =
+                        c.drill == 0 ? std::string(1, practice::LetterOf(given, Clef::Treble))
+                                     : practice::PitchNameOf(given, Clef::Treble);
+                    EXPECT_EQ(user.Text(IDC_RESULT),
+                              Printed(c.wrong, name.c_str(), answered.c_str()));
+                    EXPECT_EQ(user.Text(IDC_SCORE), Printed(c.score, 2, 1, 0));
+                    EXPECT_EQ(user.LastKeySounded(midi), practice::KeyOf(step, Clef::Treble));
+                    wrongName = name;
+                } else {
+                    answer(step);
+                }
+                if (question == 1) {
+                    EXPECT_EQ(user.Text(IDC_RESULT), Printed(c.right, name.c_str()));
+                    EXPECT_EQ(user.Item(IDC_RESULT).AccessibleName(), user.Text(IDC_RESULT));
+                    EXPECT_EQ(user.Text(IDC_SCORE), Printed(c.score, 1, 1, 1));
+                }
+            }
+            if (c.afterChange) {
+                user.Choose(IDC_LENGTH, 0);
+            }
+            const std::string summary = Printed(c.summary, wrongName.c_str());
+            EXPECT_EQ(user.Text(IDC_SCORE).substr(0, summary.size()), summary);
+            if (c.afterChange) {
+                user.Click(IDC_CHECK);
+                EXPECT_EQ(user.Text(IDC_SCORE), c.afterChange);
+            }
+        });
+        TearDown();
+    }
+}
+
+}  // namespace

@@ -1,0 +1,131 @@
+#!/usr/bin/python3
+"""A practice round as a keyboard and screen-reader user has it: `canzet --practice` on a
+virtual X server with the desktop's accessibility bus, read through pyatspi.
+
+Place in the treble clef, five questions, by keys alone: Down chooses Place, Tab reaches the
+staff, Down places a note and Up/Down move it, Enter checks and Enter again moves on. The
+first question's step is always answered wrong, every other step right. The tree shows each
+prompt and result as it changes; then Progress opens and its picture, in greyscale, shows
+the always-right step's meter full and the always-wrong one's empty.
+
+Usage: practice_atspi_test.py PROGRAM SCREENSHOT_DIR
+"""
+import os
+import subprocess
+import sys
+import time
+
+PROGRAM, SHOTS = sys.argv[1], sys.argv[2]
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
+from xvfb_session import Session, origin, run_on_display, x_window  # noqa: E402
+
+run_on_display(1280, 900)
+session = Session("canzet-practice-")
+fail, finish, wait_for = session.fail, session.finish, session.wait_for
+os.environ["XDG_DATA_HOME"] = os.path.join(session.work, "data")
+
+import pyatspi  # noqa: E402  (the buses must exist first)
+from atspi_tree import first, focused, poll, registry_desktop, walk  # noqa: E402
+
+told = []
+
+
+def listen(event):
+    if event.source is not None:
+        told.append((event.source.getRoleName(), event.source.name))
+
+
+def label(starts):
+    """The text of the label that starts with one of `starts`, as the tree has it now."""
+    node = first(app, lambda n: n.getRoleName() == "label" and n.name.startswith(starts))
+    return node.name if node else None
+
+
+def key(name, what, check):
+    subprocess.run(["xdotool", "key", name], check=True)
+    wait_for(f"{what} after {name}", check)
+
+
+def grey(shot, x, y):
+    return int(subprocess.run(["convert", shot, "-colorspace", "Gray", "-format",
+                               f"%[fx:int(255*p{{{x},{y}}}.r)]", "info:"],
+                              check=True, capture_output=True, text=True).stdout)
+
+
+pyatspi.Registry.registerEventListener(listen, "object:property-change:accessible-name")
+desktop = registry_desktop()
+if desktop is None:
+    fail("no answer from the accessibility registry")
+session.start(PROGRAM, "--practice", "--language", "zh", "--midi-out", "none")
+# The practice dialog, whose controls are looked for below: the main dialog has a staff too.
+app = wait_for("the practice dialog in the tree", lambda: next(
+    (dialog for dialog in (first(a, lambda n: n.name == "练习" and n.getRoleName() == "dialog")
+                           for a in (desktop.getChildAtIndex(i) for i in range(desktop.childCount))
+                           if a is not None) if dialog is not None), None), 90)
+window = x_window("^练习$")
+subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=30)
+drill = wait_for("the drill list", lambda: first(app, lambda n: n.getRoleName() == "combo box"))
+wait_for("the focus on the drill list", lambda: focused(drill))
+key("Down", "the Place prompt", lambda: label("把 "))
+staff = first(app, lambda n: n.name == "五线谱")
+for _ in range(5):
+    subprocess.run(["xdotool", "key", "Tab"], check=True)
+if not poll(lambda: focused(staff), 30):
+    fail("focus on " + str([(n.getRoleName(), n.name) for n, _ in walk(app) if focused(n)]))
+
+pitches = {name: step for step, name in enumerate(
+    ("C4", "D4", "E4", "F4", "G4", "A4", "B4", "C5", "D5", "E5", "F5", "G5", "A5"), 1)}
+always_wrong = None
+right_steps = []
+lines = []
+for question in range(1, 6):
+    prompt = wait_for(f"prompt {question}", lambda: label("把 "))
+    asked = pitches[prompt.split()[1]]
+    always_wrong = always_wrong or asked
+    target = asked + (1 if asked < 13 else -1) if asked == always_wrong else asked
+    lines.append("prompt: " + prompt)
+    key("Down", "a note on the staff", lambda: "第7位" in (staff.clear_cache() or staff.description))
+    for _ in range(abs(target - 7)):
+        subprocess.run(["xdotool", "key", "Up" if target > 7 else "Down"], check=True)
+        time.sleep(0.2)
+    wait_for(f"the note on step {target}", lambda: f"第{target}位" in
+             (staff.clear_cache() or staff.description))
+    key("Return", f"result {question}", lambda: label(("对！", "不对：")))
+    lines.append("result: " + label(("对！", "不对：")))
+    if (asked == always_wrong) != lines[-1].startswith("result: 不对："):
+        fail(f"question {question}: {lines[-1]}")
+    if asked != always_wrong:
+        right_steps.append(asked)
+    if question < 5:
+        key("Return", f"question {question + 1}", lambda: label(("对！", "不对：")) is None)
+print("\n".join(lines))
+heard = [name for role, name in told if role == "label" and name]
+print("announced:", *heard, sep="\n  ")
+for line in lines:
+    if heard.count(line.split(": ", 1)[1]) != 1:
+        fail(f"not announced once: {line}")
+
+progress = first(app, lambda n: n.name == "进度" and n.getRoleName() == "push button")
+subprocess.run(["xdotool", "key", "Tab"], check=True)
+wait_for("the focus on 进度", lambda: focused(progress))
+subprocess.run(["xdotool", "key", "space"], check=True)
+left, top = origin(x_window("^进度$"))
+shot = os.path.join(SHOTS, "practice-progress.png")
+os.makedirs(SHOTS, exist_ok=True)
+
+
+def meters():
+    """The greyscale middle of each meter: 0 full (always right), 255 empty (never)."""
+    subprocess.run(["import", "-window", "root", shot], check=True)
+    x = left + 10 + 19 * (2 * (always_wrong - 1) + 1) + 80
+    wrong = grey(shot, x, top + 10 + 147)
+    x = left + 10 + 19 * (2 * (right_steps[0] - 1) + 1) + 80
+    return (wrong, grey(shot, x, top + 10 + 147)) if wrong > 200 else None
+
+
+wrong, right = wait_for("the progress picture", meters, 15)
+print(f"progress meters in grey: always wrong {wrong}, always right {right}")
+if right > 50:
+    fail("the always-right step's meter is not dark")
+finish(0)

@@ -183,13 +183,35 @@ practice::RoundSettings CPracticeDlg::ReadChoices() const {
     return settings;
 }
 
+// The running round ends under the choices it was asked with; when it has a summary, that
+// stays until Next starts the round of the new choices.
 void CPracticeDlg::OnChoiceChanged() {
+    const bool summarised = StopRound();
     m_settings = ReadChoices();
     FillRange();
     if (!m_progressPath.empty()) {
         practice::SaveLastChoices(practice::ChoicesFileBeside(m_progressPath), m_settings);
     }
-    StartRound();
+    if (summarised) {
+        SetCheckCaption(IDS_NEXT);
+    } else {
+        StartRound();
+    }
+}
+
+// Closing ends the round, so that an endless one is summed up too.
+void CPracticeDlg::OnCancel() {
+    StopRound();
+    CDialog::OnCancel();
+}
+
+// True when a running round ended with a summary, that is, with anything answered.
+bool CPracticeDlg::StopRound() {
+    if (!m_round || m_round->State() == practice::RoundState::Finished) {
+        return false;
+    }
+    m_round->Stop();
+    return m_round->Answered() > 0;
 }
 
 void CPracticeDlg::StartRound() {

@@ -27,6 +27,7 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver {
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    void OnCancel() override;
 
     void OnChoiceChanged();
     void OnName(char letter);
@@ -49,6 +50,7 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver {
     void ShowChoices();
     practice::RoundSettings ReadChoices() const;
     void StartRound();
+    bool StopRound();
     void ConfirmStaffNote();
     void ShowScore();
     // Sets a line's text and tells assistive technologies of the change.

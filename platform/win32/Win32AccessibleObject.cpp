@@ -1,6 +1,7 @@
 #include "platform/win32/Win32AccessibleObject.h"
 
 #include "platform/win32/TextConversion.h"
+#include "platform/win32/Win32Dpi.h"
 
 namespace {
 
@@ -254,12 +255,13 @@ HRESULT Win32AccessibleObject::accLocation(long* left, long* top, long* width, l
     if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) {
         return E_INVALIDARG;
     }
-    POINT corner{item->area.left, item->area.top};
+    const CRect area = Win32Dpi(m_hwnd).ToDevice(item->area);
+    POINT corner{area.left, area.top};
     ClientToScreen(m_hwnd, &corner);
     *left = corner.x;
     *top = corner.y;
-    *width = item->area.Width();
-    *height = item->area.Height();
+    *width = area.Width();
+    *height = area.Height();
     return S_OK;
 }
 
@@ -299,8 +301,9 @@ HRESULT Win32AccessibleObject::accNavigate(long direction, VARIANT start, VARIAN
 }
 
 HRESULT Win32AccessibleObject::accHitTest(long x, long y, VARIANT* child) {
-    POINT point{x, y};
-    ScreenToClient(m_hwnd, &point);
+    POINT device{x, y};
+    ScreenToClient(m_hwnd, &device);
+    const CPoint point = Win32Dpi(m_hwnd).ToClient(device);
     const auto& items = m_content->list.items;
     for (std::size_t i = 0; i < items.size(); ++i) {
         const CRect& area = items[i].area;

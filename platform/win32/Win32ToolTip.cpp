@@ -4,6 +4,7 @@
 
 #include "platform/CWnd.h"
 #include "platform/win32/TextConversion.h"
+#include "platform/win32/Win32Dpi.h"
 
 Win32ToolTip::~Win32ToolTip() {
     if (m_toolTip != nullptr) {
@@ -15,7 +16,7 @@ void Win32ToolTip::Relay(CWnd* owner, UINT message, WPARAM wParam, LPARAM lParam
     // While the button is held the pointer drags a note and the tip stays hidden: naming
     // the note under it on every move would be wasted work on the busiest path.
     if ((wParam & MK_LBUTTON) == 0 && owner != nullptr) {
-        SetFor(*owner, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+        SetFor(*owner, Win32Dpi(m_hwnd).ToClient(lParam));
     }
     if (m_toolTip != nullptr) {
         MSG relayed{m_hwnd, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
@@ -47,7 +48,7 @@ void Win32ToolTip::SetFor(CWnd& owner, CPoint point) {
         m_text = text;
         m_area = area;
         if (!text.empty()) {
-            tool.rect = area;
+            tool.rect = Win32Dpi(m_hwnd).ToDevice(area);
             tool.lpszText = m_text.data();
             SendMessageW(m_toolTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }

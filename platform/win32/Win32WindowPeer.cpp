@@ -2,10 +2,17 @@
 
 #include "platform/CWnd.h"
 #include "platform/win32/TextConversion.h"
+#include "platform/win32/Win32Dpi.h"
 
 namespace {
 // The window property that holds a window's peer.
 constexpr wchar_t kPeerProperty[] = L"Win32WindowPeer";
+
+// Mouse messages whose point is in the window's client area (the wheels' are on the screen).
+bool HasClientPoint(UINT message) {
+    return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST && message != WM_MOUSEWHEEL &&
+           message != WM_MOUSEHWHEEL;
+}
 }  // namespace
 
 Win32WindowPeer::Win32WindowPeer(HWND hwnd)
@@ -47,6 +54,13 @@ LRESULT Win32WindowPeer::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) {
         BeforeMouse(message, wParam, lParam);
     }
+    if (message == WM_DPICHANGED || message == WM_DPICHANGED_AFTERPARENT) {
+        return FollowDpi(message, wParam, lParam);
+    }
+    if (HasClientPoint(message)) {
+        const CPoint point = Win32Dpi(m_hwnd).ToClient(lParam);
+        lParam = MAKELPARAM(point.x, point.y);
+    }
     CWnd* owner = GetOwner();
     const LRESULT result = owner != nullptr ? owner->WindowProc(message, wParam, lParam)
                                             : DefWindowProc(message, wParam, lParam);
@@ -65,6 +79,22 @@ void Win32WindowPeer::BeforeMouse(UINT message, WPARAM wParam, LPARAM lParam) {
         ::SetFocus(m_hwnd);
     }
     m_toolTip.Relay(GetOwner(), message, wParam, lParam);
+}
+
+// A window moved to a screen of another dpi takes the size the system suggests; a control
+// takes its place again in client pixels, now more or fewer device pixels. Both repaint.
+LRESULT Win32WindowPeer::FollowDpi(UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcW(m_originalProc, m_hwnd, message, wParam, lParam);
+    if (message == WM_DPICHANGED) {
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(m_hwnd, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    } else if (m_placed) {
+        Move(m_place.left, m_place.top, m_place.Width(), m_place.Height(), FALSE);
+    }
+    ::InvalidateRect(m_hwnd, nullptr, TRUE);
+    return result;
 }
 
 // The window's last message: give the window its own procedure back, let it finish, and go.
@@ -87,17 +117,29 @@ LRESULT Win32WindowPeer::DefWindowProc(UINT message, WPARAM wParam, LPARAM lPara
 }
 
 void Win32WindowPeer::Invalidate(const RECT* rect, BOOL erase) {
-    ::InvalidateRect(m_hwnd, rect, erase);
+    if (rect == nullptr) {
+        ::InvalidateRect(m_hwnd, nullptr, erase);
+        return;
+    }
+    const CRect device = Win32Dpi(m_hwnd).ToDevice(*rect);
+    ::InvalidateRect(m_hwnd, &device, erase);
 }
 
 CRect Win32WindowPeer::ClientRect() const {
     RECT client{};
     ::GetClientRect(m_hwnd, &client);
-    return CRect(client);
+    return Win32Dpi(m_hwnd).ToClient(client);
+}
+
+int Win32WindowPeer::PaintScale() const {
+    return Win32Dpi(m_hwnd).PaintScale();
 }
 
 void Win32WindowPeer::Move(int x, int y, int width, int height, BOOL repaint) {
-    ::MoveWindow(m_hwnd, x, y, width, height, repaint);
+    m_place = CRect(x, y, x + width, y + height);
+    m_placed = true;
+    const CRect device = Win32Dpi(m_hwnd).ToDevice(m_place);
+    ::MoveWindow(m_hwnd, device.left, device.top, device.Width(), device.Height(), repaint);
 }
 
 void Win32WindowPeer::SetText(const std::string& utf8) {

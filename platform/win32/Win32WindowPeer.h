@@ -34,6 +34,7 @@ class Win32WindowPeer : public WindowPeer {
     CRect BeginPaint() override { return m_paint.BeginPaint(); }
     void EndPaint() override { m_paint.EndPaint(); }
     CRect ClientRect() const override;
+    int PaintScale() const override;
     void Move(int x, int y, int width, int height, BOOL repaint) override;
     void SetText(const std::string& utf8) override;
     std::string Text() const override;
@@ -67,9 +68,13 @@ class Win32WindowPeer : public WindowPeer {
     LRESULT Destroy(WPARAM wParam, LPARAM lParam);
     // What a mouse message does before the owner sees it: the focus, the tooltip.
     void BeforeMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT FollowDpi(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND m_hwnd;
     WNDPROC m_originalProc;
+    // Where the program last placed the window, in client pixels of its parent.
+    CRect m_place;
+    bool m_placed = false;
     Win32PaintSurface m_paint{m_hwnd};
     Win32SystemMenu m_systemMenu{m_hwnd};
     Win32ToolTip m_toolTip{m_hwnd};

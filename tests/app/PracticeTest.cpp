@@ -182,23 +182,30 @@ TEST_F(Practice, ASeededRoundOfEachDrillShowsItsLinesExactly) {
         const char* wrong;   // %s: the asked pitch, %s: the answer
         const char* score;   // %d: question, %d: right, %d: in a row
         const char* summary;
+        // An endless round's: the score line of the new round that Next opens after a
+        // changed choice summed the round up.
+        const char* afterChange;
     };
     for (const Case& c : {
              Case{0, Language::Chinese, "这是什么音？", "对！%s，1.3 秒",
                   "不对：这是 %s，你答的是 %s", "第 %d/10 题 · 对 %d · 连对 %d",
-                  "本轮：对 9/10 · 中位 1.0 秒 · 最弱：%s"},
+                  "本轮：对 9/10 · 中位 1.0 秒 · 最弱：%s", nullptr},
              Case{1, Language::English, "Place %s on the staff", "Right: %s, 1.3 s",
                   "Not quite: this is %s, you answered %s",
                   "Question %d of 10 · %d right · %d in a row",
-                  "Round: 9/10 right · median 1.0 s · weakest: %s"},
+                  "Round: 9/10 right · median 1.0 s · weakest: %s", nullptr},
              Case{2, Language::Chinese, "听，然后把这个音放到谱上", "对！%s，1.3 秒",
                   "不对：这是 %s，你答的是 %s", "第 %d/10 题 · 对 %d · 连对 %d",
-                  "本轮：对 9/10 · 中位 1.0 秒 · 最弱：%s"},
+                  "本轮：对 9/10 · 中位 1.0 秒 · 最弱：%s", nullptr},
+             Case{0, Language::English, "Which note is this?", "Right: %s, 1.3 s",
+                  "Not quite: this is %s, you answered %s", "Question %d · %d right · %d in a row",
+                  "Round: 9/10 right · median 1.0 s · weakest: %s",
+                  "Question 1 of 10 · 0 right · 0 in a row"},
          }) {
         SCOPED_TRACE(c.drill);
         SetUp();
         Run(c.language, [&](PracticeUser& user) {
-            user.Choose(IDC_LENGTH, 0);
+            user.Choose(IDC_LENGTH, c.afterChange ? 3 : 0);
             user.Choose(IDC_DRILL, c.drill);
             const auto asked = [&] {
                 if (c.drill == 0) {
@@ -264,8 +271,15 @@ TEST_F(Practice, ASeededRoundOfEachDrillShowsItsLinesExactly) {
                     EXPECT_EQ(user.Text(IDC_SCORE), Printed(c.score, 1, 1, 1));
                 }
             }
+            if (c.afterChange) {
+                user.Choose(IDC_LENGTH, 0);
+            }
             const std::string summary = Printed(c.summary, wrongName.c_str());
             EXPECT_EQ(user.Text(IDC_SCORE).substr(0, summary.size()), summary);
+            if (c.afterChange) {
+                user.Click(IDC_CHECK);
+                EXPECT_EQ(user.Text(IDC_SCORE), c.afterChange);
+            }
         });
         TearDown();
     }

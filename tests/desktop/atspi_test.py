@@ -16,32 +16,20 @@ Usage: atspi_test.py PROGRAM SCREENSHOT_DIR
 import os
 import subprocess
 import sys
-import tempfile
 import time
-import traceback
 
 PROGRAM, SHOTS = sys.argv[1], sys.argv[2]
-ON_DISPLAY = "--on-display"
-
-if ON_DISPLAY not in sys.argv:
-    # A free display of our own; the locale lets xdotool match the Chinese title.
-    os.environ["LC_ALL"] = "C.UTF-8"
-    # No key repeat: on a busy machine a key can stay down long enough to repeat.
-    os.execvp("xvfb-run", ["xvfb-run", "-a", "-s", "-screen 0 1024x768x24 -ardelay 60000",
-                           sys.executable, __file__, PROGRAM, SHOTS, ON_DISPLAY])
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
-import session_bus  # noqa: E402
+from xvfb_session import Session, origin, run_on_display, x_window  # noqa: E402
 
-work = tempfile.mkdtemp(prefix="canzet-atspi-")
-session_bus.silent_session(work)
-started = session_bus.start_bus()
-if started is None:
-    print("FAIL: no accessibility bus")
-    sys.exit(1)
+run_on_display(1024, 768)
+session = Session("canzet-atspi-")
+fail, finish, wait_for = session.fail, session.finish, session.wait_for
 
 import pyatspi  # noqa: E402  (the buses must exist first)
-from atspi_tree import application, find, focused, fresh, pixel, poll, pump, walk  # noqa: E402
+from atspi_tree import (application, find, focused, fresh, pixel, pump,  # noqa: E402
+                        registry_desktop, walk)
 from gi.repository import GLib  # noqa: E402
 
 told = []
@@ -63,41 +51,11 @@ def listen(event):
         menus.append(event.source)
 
 
-def wait_for(what, check, seconds=30):
-    return poll(check, seconds) or fail("timed out waiting for " + what)
-
-
 def press(name, what, check):
     """A key and its effect. On a busy machine a key takes its time: the toolkit first asks
     the accessibility bus whether a screen reader wants it."""
     key(name)
     wait_for(f"{what} after {name}", check, 60)
-
-
-def fail(message):
-    print("FAIL:", message)
-    try:
-        print(open(os.path.join(work, "program.log")).read())
-    except OSError:
-        pass
-    finish(1)
-
-
-def finish(status):
-    if program is not None and program.poll() is None:
-        program.kill()
-    session_bus.stop_bus(started)
-    subprocess.run(["rm", "-rf", work])
-    sys.exit(status)
-
-
-def crashed(kind, value, trace):
-    """Whatever goes wrong, the daemons and the program go too."""
-    traceback.print_exception(kind, value, trace)
-    finish(1)
-
-
-sys.excepthook = crashed
 
 
 def dump(app, title):
@@ -117,17 +75,14 @@ def key(name):
     subprocess.run(["xdotool", "key", name], check=True)
 
 
-program = None
 pyatspi.Registry.registerEventListener(listen, "object:property-change:accessible-name",
                                        "object:property-change:accessible-description",
                                        "object:state-changed:showing",
                                        "object:state-changed:focused")
-desktop = pyatspi.Registry.getDesktop(0)
-# The program joins the tree through the registry as it starts: the registry must answer.
-wait_for("the accessibility registry", lambda: desktop.childCount >= 0, 60)
-log = open(os.path.join(work, "program.log"), "w")
-program = subprocess.Popen([PROGRAM, "--notes", "3"], stdout=log, stderr=log,
-                           env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+desktop = registry_desktop()
+if desktop is None:
+    fail("no answer from the accessibility registry")
+program = session.start(PROGRAM, "--notes", "3")
 
 
 app = wait_for("the program in the accessibility tree",
@@ -136,8 +91,7 @@ staff = wait_for("the staff", lambda: find(app, "五线谱"))
 exit_button = find(app, "退出", "push button")
 dump(app, "before")
 
-window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "五线谱Demo"],
-                        check=True, capture_output=True, text=True, timeout=30).stdout.split()[0]
+window = x_window("五线谱Demo")
 subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=30)
 wait_for("the focus on 退出", lambda: focused(exit_button))
 
@@ -186,10 +140,8 @@ dump(app, "after Tab, Up three times, Space twice and Ctrl+Left twice")
 if fresh(staff).description != "D5，第9位；B4，第7位；B4，第7位" or not focused(staff):
     fail(f"staff says '{staff.description}', focused {focused(staff)}")
 
-geometry = dict(line.split("=") for line in subprocess.run(
-    ["xdotool", "getwindowgeometry", "--shell", window], check=True, capture_output=True,
-    text=True).stdout.split())
-left, top = int(geometry["X"]) + 10, int(geometry["Y"]) + 40
+left, top = origin(window)
+left, top = left + 10, top + 40
 shot = os.path.join(SHOTS, "keyboard-edit.png")
 os.makedirs(SHOTS, exist_ok=True)
 

@@ -13,72 +13,20 @@ Usage: practice_atspi_test.py PROGRAM SCREENSHOT_DIR
 import os
 import subprocess
 import sys
-import tempfile
 import time
-import traceback
 
 PROGRAM, SHOTS = sys.argv[1], sys.argv[2]
-ON_DISPLAY = "--on-display"
 
-if ON_DISPLAY not in sys.argv:
-    os.environ["LC_ALL"] = "C.UTF-8"
-    os.execvp("xvfb-run", ["xvfb-run", "-a", "-s", "-screen 0 1280x900x24 -ardelay 60000",
-                           sys.executable, __file__, PROGRAM, SHOTS, ON_DISPLAY])
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
+from xvfb_session import Session, origin, run_on_display, x_window  # noqa: E402
 
-work = tempfile.mkdtemp(prefix="canzet-practice-")
-os.environ.update(XDG_RUNTIME_DIR=work, HOME=work, XDG_DATA_HOME=os.path.join(work, "data"))
-with open(os.path.join(work, "asound.conf"), "w") as conf:
-    conf.write("pcm.!default { type null }\nctl.!default { type hw card 0 }\n")
-os.environ["ALSA_CONFIG_PATH"] = os.path.join(work, "asound.conf")
-os.environ.pop("QT_QPA_PLATFORM", None)
-
-for line in subprocess.run(["dbus-launch", "--sh-syntax"], check=True, capture_output=True,
-                           text=True).stdout.splitlines():
-    if "=" in line and not line.startswith("export"):
-        name, value = line.rstrip(";").split("=", 1)
-        os.environ[name] = value.strip("'")
-started = [subprocess.Popen([command], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                            start_new_session=True)
-           for command in ("/usr/libexec/at-spi-bus-launcher", "/usr/libexec/at-spi2-registryd")]
-program = None
-
-
-def finish(status):
-    if program is not None and program.poll() is None:
-        program.kill()
-    for process in started:
-        try:
-            os.killpg(process.pid, 9)
-        except ProcessLookupError:
-            pass
-    subprocess.run(["kill", os.environ.get("DBUS_SESSION_BUS_PID", "0")],
-                   stderr=subprocess.DEVNULL)
-    subprocess.run(["rm", "-rf", work])
-    sys.exit(status)
-
-
-def fail(message):
-    print("FAIL:", message)
-    try:
-        print(open(os.path.join(work, "program.log")).read())
-    except OSError:
-        pass
-    finish(1)
-
-
-sys.excepthook = lambda kind, value, trace: (traceback.print_exception(kind, value, trace),
-                                             finish(1))
-
-deadline = time.monotonic() + 60
-while subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
-                      "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
-                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode != 0:
-    if time.monotonic() > deadline:
-        fail("no accessibility bus")
-    time.sleep(0.2)
+run_on_display(1280, 900)
+session = Session("canzet-practice-")
+fail, finish, wait_for = session.fail, session.finish, session.wait_for
+os.environ["XDG_DATA_HOME"] = os.path.join(session.work, "data")
 
 import pyatspi  # noqa: E402  (the buses must exist first)
-from gi.repository import GLib  # noqa: E402
+from atspi_tree import first, focused, poll, registry_desktop, walk  # noqa: E402
 
 told = []
 
@@ -88,64 +36,15 @@ def listen(event):
         told.append((event.source.getRoleName(), event.source.name))
 
 
-def poll(check, seconds):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        context = GLib.MainContext.default()
-        while context.iteration(False):
-            pass
-        try:
-            found = check()
-        except GLib.GError as error:
-            print("note:", error.message)
-            found = None
-        if found:
-            return found
-        time.sleep(0.1)
-    return None
-
-
-def wait_for(what, check, seconds=60):
-    return poll(check, seconds) or fail("timed out waiting for " + what)
-
-
-def walk(node):
-    node.clear_cache()
-    yield node
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child)
-
-
-def find(root, test):
-    return next((node for node in walk(root) if test(node)), None)
-
-
 def label(starts):
     """The text of the label that starts with one of `starts`, as the tree has it now."""
-    node = find(app, lambda n: n.getRoleName() == "label" and n.name.startswith(starts))
+    node = first(app, lambda n: n.getRoleName() == "label" and n.name.startswith(starts))
     return node.name if node else None
-
-
-def focused(node):
-    node.clear_cache()
-    return node.getState().contains(pyatspi.STATE_FOCUSED)
 
 
 def key(name, what, check):
     subprocess.run(["xdotool", "key", name], check=True)
     wait_for(f"{what} after {name}", check)
-
-
-def geometry(title):
-    window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
-                             f"^{title}$"], check=True, capture_output=True, text=True,
-                            timeout=30).stdout.split()[0]
-    found = dict(line.split("=") for line in subprocess.run(
-        ["xdotool", "getwindowgeometry", "--shell", window], check=True, capture_output=True,
-        text=True).stdout.split())
-    return window, int(found["X"]), int(found["Y"])
 
 
 def grey(shot, x, y):
@@ -155,27 +54,25 @@ def grey(shot, x, y):
 
 
 pyatspi.Registry.registerEventListener(listen, "object:property-change:accessible-name")
-desktop = pyatspi.Registry.getDesktop(0)
-wait_for("the accessibility registry", lambda: desktop.childCount >= 0)
-log = open(os.path.join(work, "program.log"), "w")
-program = subprocess.Popen([PROGRAM, "--practice", "--language", "zh", "--midi-out", "none"],
-                           stdout=log, stderr=log,
-                           env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+desktop = registry_desktop()
+if desktop is None:
+    fail("no answer from the accessibility registry")
+session.start(PROGRAM, "--practice", "--language", "zh", "--midi-out", "none")
 # The practice dialog, whose controls are looked for below: the main dialog has a staff too.
 app = wait_for("the practice dialog in the tree", lambda: next(
-    (dialog for dialog in (find(a, lambda n: n.name == "练习" and n.getRoleName() == "dialog")
+    (dialog for dialog in (first(a, lambda n: n.name == "练习" and n.getRoleName() == "dialog")
                            for a in (desktop.getChildAtIndex(i) for i in range(desktop.childCount))
                            if a is not None) if dialog is not None), None), 90)
-window, _, _ = geometry("练习")
+window = x_window("^练习$")
 subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=30)
-drill = wait_for("the drill list", lambda: find(app, lambda n: n.getRoleName() == "combo box"))
+drill = wait_for("the drill list", lambda: first(app, lambda n: n.getRoleName() == "combo box"))
 wait_for("the focus on the drill list", lambda: focused(drill))
 key("Down", "the Place prompt", lambda: label("把 "))
-staff = find(app, lambda n: n.name == "五线谱")
+staff = first(app, lambda n: n.name == "五线谱")
 for _ in range(5):
     subprocess.run(["xdotool", "key", "Tab"], check=True)
 if not poll(lambda: focused(staff), 30):
-    fail("focus on " + str([(n.getRoleName(), n.name) for n in walk(app) if focused(n)]))
+    fail("focus on " + str([(n.getRoleName(), n.name) for n, _ in walk(app) if focused(n)]))
 
 pitches = {name: step for step, name in enumerate(
     ("C4", "D4", "E4", "F4", "G4", "A4", "B4", "C5", "D5", "E5", "F5", "G5", "A5"), 1)}
@@ -209,11 +106,11 @@ for line in lines:
     if heard.count(line.split(": ", 1)[1]) != 1:
         fail(f"not announced once: {line}")
 
-progress = find(app, lambda n: n.name == "进度" and n.getRoleName() == "push button")
+progress = first(app, lambda n: n.name == "进度" and n.getRoleName() == "push button")
 subprocess.run(["xdotool", "key", "Tab"], check=True)
 wait_for("the focus on 进度", lambda: focused(progress))
 subprocess.run(["xdotool", "key", "space"], check=True)
-_, left, top = geometry("进度")
+left, top = origin(x_window("^进度$"))
 shot = os.path.join(SHOTS, "practice-progress.png")
 os.makedirs(SHOTS, exist_ok=True)
 

@@ -9,7 +9,8 @@ About box from the system menu, and a clean exit through "退出", Esc and Alt+F
 with Wine in Chinese (LANG=zh_CN.UTF-8), then the English texts with Wine in English. In runs
 of their own: the staff from the keyboard started with --clef bass --notes 3, the system
 menu's "低音谱号" (checked in bass) and "清除" items, the staff options with a bad value's
-message box, and "练习..." with a Read round answered by letter keys.
+message box, "练习..." with a Read round answered by letter keys, and the staff at 192 dpi:
+the twice-size picture, and a click mapped back.
 
 Control texts and message-box texts are read from Wine's own traces of the window calls;
 pictures from screenshots. Screenshots are kept in the folder given by --shots.
@@ -56,6 +57,7 @@ RED, BLACK, WHITE = (255, 0, 0), (0, 0, 0), (255, 255, 255)
 MSAA_CLIENT = None  # beside the program's build: tools/msaa/canzet-msaa.exe
 TREBLE_STAFF_BMP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res",
                                 "StaffTreble.bmp")
+TREBLE_STAFF_2X_BMP = os.path.join(os.path.dirname(TREBLE_STAFF_BMP), "StaffTreble@2x.bmp")
 
 # The English run: the texts the program shows where the user's language is not Chinese.
 ENGLISH_LOCALE = "en_US.UTF-8"
@@ -664,6 +666,55 @@ def check_options(session):
     check(code == 2, f"closing it ends the program with status 2 (exit code {code})")
 
 
+def check_high_dpi(session):
+    """At 192 dpi, in a run of its own: the staff control is twice as large in screen pixels,
+    shows the twice-size picture, and a click lands on the staff pixel it was over. The
+    dialog is then wider than the screen, which cuts the staff's right part off."""
+    print("192 dpi")
+    desktop = "HKCU\\Control Panel\\Desktop"
+
+    def set_dpi(dpi):
+        subprocess.run(["wine", "reg", "add", desktop, "/v", "LogPixels", "/t", "REG_DWORD",
+                        "/d", str(dpi), "/f"], env=session.env, timeout=120,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+
+    set_dpi(192)
+    session.start_program()
+    dismiss_midi_message(session)
+    check(session.wait_window(MAIN_CAPTION), "the main dialog shows")
+    picture, width = read_bmp(TREBLE_STAFF_2X_BMP), 2 * 600
+    # The clef and the lines' left ends, where the top line starts at (32, 106); the clef
+    # crosses it up to x 130.
+    clef = [picture[y * width + x] for y in range(320) for x in range(240)]
+
+    def find_staff_2x(image):
+        for y in range(image.height - 320):
+            for x in range(32, image.width - 600):
+                if image.at(x, y) == STAFF_LINE and image.at(x - 1, y) != STAFF_LINE and \
+                        all(image.at(x + i, y) == STAFF_LINE for i in range(150, 600, 10)):
+                    return x - 32, y - 106
+        return None
+
+    def shows_clef(image):
+        origin = find_staff_2x(image)
+        return origin is not None and image.crop(*origin, origin[0] + 240, origin[1] + 320) == clef
+
+    shot = session.screenshot_when("23-192-dpi", shows_clef, timeout=30)
+    check(shows_clef(shot), "the staff shows the twice-size clef pixel for pixel")
+    sx, sy = find_staff_2x(shot)
+    head = (sx + 2 * 288, sy + 2 * 88, sx + 2 * 313, sy + 2 * 103)
+    session.xdotool("mousemove", sx + 2 * 300, sy + 2 * 95)
+    session.xdotool("click", 1)
+    placed = session.screenshot_when("24-192-dpi-note",
+                                     lambda image: image.count(BLACK, *head) >= 200, timeout=30)
+    check(shot.count(BLACK, *head) == 0 and placed.count(BLACK, *head) >= 200,
+          "a click at twice the staff point (300, 95) puts the note there")
+    session.xdotool("key", "Escape")
+    code = session.exit_code()
+    check(code == 0, f"Esc ends the program (exit code {code})")
+    set_dpi(96)
+
+
 def check_staff_menu(session):
     """The system menu's "低音谱号" and "清除" items, in a run of their own: they are in the
     real system menu, clear the staff and switch the clef, and "低音谱号" is checked in
@@ -851,6 +902,7 @@ def main():
         check_staff_menu(session)
         check_options(session)
         check_practice(session)
+        check_high_dpi(session)
         # Last: Wine stays in English from here on.
         check_english(session)
     except CheckFailed as failure:

@@ -44,15 +44,25 @@ def walk(node, depth=0):
             yield from walk(child, depth + 1)
 
 
+def first(root, test):
+    """The first node, in tree order, that passes `test`, or None."""
+    return next((node for node, _ in walk(root) if test(node)), None)
+
+
 def find(app, name, role=None):
-    for node, _ in walk(app):
-        if node.name == name and (role is None or node.getRoleName() == role):
-            return node
-    return None
+    return first(app, lambda node: node.name == name and
+                 (role is None or node.getRoleName() == role))
 
 
 def focused(node):
     return fresh(node).getState().contains(pyatspi.STATE_FOCUSED)
+
+
+def registry_desktop(seconds=60):
+    """The desktop once the registry answers, or None. A program joins the tree through the
+    registry as it starts: the registry must answer first."""
+    desktop = pyatspi.Registry.getDesktop(0)
+    return desktop if poll(lambda: desktop.childCount >= 0, seconds) else None
 
 
 def application(desktop, title):

@@ -58,7 +58,12 @@ BOOL CProgressDlg::OnInitDialog() {
     std::stable_sort(weakestFirst.begin(), weakestFirst.end(), Weaker);
     std::string words;
     for (const practice::StepStatistics& step : weakestFirst) {
-        words += (words.empty() ? "" : "\n") + practice_texts::StepProgress(step, m_clef);
+        // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "literal" + string
+        // at the release build's -O3.
+        if (!words.empty()) {
+            words += '\n';
+        }
+        words += practice_texts::StepProgress(step, m_clef);
     }
 
     m_picture.MoveWindow(kPictureX, kPictureY, 600, 160, FALSE);

@@ -146,6 +146,24 @@
 // Followed by the system's own words.
 #define IDS_SAVE_OTHER 328
 
+// Notes named by solfège or numbered notation: "%s" the name, in its octave's words; with
+// letters, "%s" the name then "%s" its letter name; with dots, "%d" how many.
+#define IDS_NAME_MIDDLE 430
+#define IDS_NAME_HIGH 431
+#define IDS_NAME_LOW 432
+#define IDS_NAME_HIGHER 433
+#define IDS_NAME_LOWER 434
+#define IDS_NAME_DOTS_ABOVE 435
+#define IDS_NAME_DOTS_BELOW 436
+#define IDS_NAME_WITH_LETTERS 437
+#define IDS_NAME_HIGH_WITH_LETTERS 438
+#define IDS_NAME_LOW_WITH_LETTERS 439
+#define IDS_NAME_HIGHER_WITH_LETTERS 440
+#define IDS_NAME_LOWER_WITH_LETTERS 441
+// Place's prompt with a name that is not a letter name: "%s" the name.
+#define IDS_PROMPT_PLACE_NAMED 442
+#define IDS_HELP_NAMES 560
+
 // System-menu commands, not resources. System commands below 0xF000 must keep their
 // low four bits clear, because the window system uses them itself.
 #define IDM_ABOUTBOX 0x0010

@@ -10,6 +10,7 @@
 #include "platform/CBitmap.h"
 #include "platform/CPoint.h"
 #include "platform/CStatic.h"
+#include "staff/NoteNames.h"
 
 class CDC;
 
@@ -34,6 +35,8 @@ class CStaffControl : public CStatic {
     void SetMaxNotes(int nMaxNotes);
     void SetClef(bool bTreble);
     bool IsTreble() const;
+    // How the words of the notes name them; letters unless set.
+    void SetNameSystem(staff::NameSystem names) { m_names = names; }
     // A column outside 0..15 is ignored, count included.
     void SetFixedNote(int nColumn, int nStep, int nColumns);
     void SetRange(int nLeftColumn, int nRightColumn);
@@ -126,6 +129,7 @@ class CStaffControl : public CStatic {
     CBitmap m_bmpNoteSelected;
     CBitmap m_bmpNoteMask;
     bool m_bTreble = true;
+    staff::NameSystem m_names = staff::NameSystem::Letters;
     int m_nNoteCount = 0;
     int m_nMaxNotes = 1;
     int m_nSelected = -1;

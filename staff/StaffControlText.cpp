@@ -4,6 +4,7 @@
 
 #include "platform/CString.h"
 #include "res/resource.h"
+#include "staff/NoteWords.h"
 #include "staff/StaffControl.h"
 #include "staff/StaffGeometry.h"
 
@@ -22,7 +23,8 @@ std::string LoadText(UINT id) {
 std::string CStaffControl::NoteText(int index) const {
     const int y = m_ptNotes[index].y;
     CString text;
-    text.Format(LoadText(IDS_STAFF_NOTE).c_str(), PitchName(StepToKey(LineOffset(y))).c_str(),
+    const NoteName name = NameOnStaff(LineOffset(y), m_bTreble);
+    text.Format(LoadText(IDS_STAFF_NOTE).c_str(), NoteWordsWithLetters(name, m_names).c_str(),
                 YToStep(y));
     return text.str();
 }

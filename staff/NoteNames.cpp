@@ -1,0 +1,107 @@
+#include "staff/NoteNames.h"
+
+#include <array>
+
+#include "staff/StaffGeometry.h"
+
+namespace staff {
+namespace {
+
+constexpr int kLetters = 7;
+constexpr int kSemitones = 12;
+constexpr int kMiddleOctave = 4;
+// The semitones of C D E F G A B above C, which are also those of a major scale's degrees
+// above its tonic.
+constexpr std::array<int, kLetters> kNaturalSemitones = {0, 2, 4, 5, 7, 9, 11};
+constexpr std::array<const char*, kLetters> kLetterNames = {"C", "D", "E", "F", "G", "A", "B"};
+constexpr std::array<const char*, kLetters> kSyllables = {"do",  "re", "mi", "fa",
+                                                          "sol", "la", "si"};
+
+// Rounds toward minus infinity, so that the notes below the tonic's octave count down.
+int FloorDivide(int value, int divisor) {
+    const int quotient = value / divisor;
+    return value % divisor < 0 ? quotient - 1 : quotient;
+}
+
+int Modulo(int value, int divisor) {
+    return value - FloorDivide(value, divisor) * divisor;
+}
+
+std::string Accidental(int alteration) {
+    std::string signs;
+    for (int i = 0; i < alteration; ++i) {
+        signs += "\u266F";
+    }
+    for (int i = 0; i > alteration; --i) {
+        signs += "\u266D";
+    }
+    return signs;
+}
+
+}  // namespace
+
+std::optional<NameSystem> NameSystemNamed(std::string_view word) {
+    if (word == "letters") {
+        return NameSystem::Letters;
+    }
+    if (word == "solfege") {
+        return NameSystem::Solfege;
+    }
+    if (word == "numbers") {
+        return NameSystem::Numbers;
+    }
+    return std::nullopt;
+}
+
+NoteName NameOf(int letter, int octave, int alteration, Tonic tonic) {
+    NoteName name{.letter = letter, .alteration = alteration, .octave = octave};
+    const int fromTonic = letter - tonic.letter;
+    name.degree = Modulo(fromTonic, kLetters) + 1;
+    name.dots = FloorDivide(fromTonic + kLetters * (octave - kMiddleOctave), kLetters);
+    const int semitones = kNaturalSemitones[static_cast<std::size_t>(letter)] + alteration -
+                          kNaturalSemitones[static_cast<std::size_t>(tonic.letter)] -
+                          tonic.alteration -
+                          kNaturalSemitones[static_cast<std::size_t>(name.degree - 1)];
+    // Off the scale by the shorter way round: B♯ in C is ♯7, not ♭1.
+    name.degreeAlteration = Modulo(semitones + kSemitones / 2, kSemitones) - kSemitones / 2;
+    return name;
+}
+
+NoteName NameOnStaff(int lineOffset, bool treble, int alteration, Tonic tonic) {
+    const int key = StepToKey(lineOffset, treble);
+    const int semitone = key % kSemitones;
+    int letter = 0;
+    while (letter + 1 < kLetters &&
+           kNaturalSemitones[static_cast<std::size_t>(letter + 1)] <= semitone) {
+        ++letter;
+    }
+    return NameOf(letter, key / kSemitones - 1, alteration, tonic);
+}
+
+std::string BareName(const NoteName& name, NameSystem system) {
+    switch (system) {
+        case NameSystem::Letters:
+            return kLetterNames[static_cast<std::size_t>(name.letter)] +
+                   Accidental(name.alteration);
+        case NameSystem::Solfege:
+            return Accidental(name.degreeAlteration) +
+                   kSyllables[static_cast<std::size_t>(name.degree - 1)];
+        case NameSystem::Numbers:
+            break;
+    }
+    return Accidental(name.degreeAlteration) + std::to_string(name.degree);
+}
+
+std::string LetterName(const NoteName& name) {
+    return BareName(name, NameSystem::Letters) + std::to_string(name.octave);
+}
+
+std::string TonicName(Tonic tonic) {
+    return kLetterNames[static_cast<std::size_t>(tonic.letter)] + Accidental(tonic.alteration);
+}
+
+int LetterOfDegree(int degree, Tonic tonic) {
+    return Modulo(tonic.letter + degree - 1, kLetters);
+}
+
+}  // namespace staff

@@ -187,4 +187,23 @@ INSTANTIATE_TEST_SUITE_P(
             "canzet-replay: answers are not saved to /: Is a directory\n", 0}),
     CaseName);
 
+// Each naming system: Place's prompt in it, Read answered by a digit (do = 1) whatever the
+// system, and the result line in letters all the same.
+std::string NamedRounds(const std::string& prompt) {
+    return "question 1 place treble 9\nprompt " + prompt +
+           "\ninvalidate erase\nquestion 1 read treble 5\ninvalidate erase\n"
+           "result right 5 G 0\nsummary 1 1 0\n";
+}
+const std::string kNamedScript =
+    "practice place treble 9 9 1 1\npractice read treble 5 5 1 1\nanswer 5\n";
+
+INSTANTIATE_TEST_SUITE_P(Names, ReplayProcess,
+                         ::testing::Values(ReplayCase{"Letters", "names letters\n" + kNamedScript,
+                                                      NamedRounds("D5"), "", 0},
+                                           ReplayCase{"Solfege", "names solfege\n" + kNamedScript,
+                                                      NamedRounds("高音re"), "", 0},
+                                           ReplayCase{"Numbers", "names numbers\n" + kNamedScript,
+                                                      NamedRounds("高音2"), "", 0}),
+                         CaseName);
+
 }  // namespace

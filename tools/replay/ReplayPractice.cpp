@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "practice/Statistics.h"
+#include "staff/NoteWords.h"
 
 using namespace practice;
 
@@ -62,6 +63,11 @@ void ReplayPractice::ShowQuestion(const Question& question) {
     m_out << "question " << question.number << ' ' << NameOf(question.drill) << ' '
           << NameOf(question.clef) << ' ' << question.step << '\n'
           << std::flush;
+    if (m_names && question.drill == Drill::Place) {
+        const staff::NoteName name =
+            staff::NameOnStaff(7 - question.step, question.clef == Clef::Treble);
+        m_out << "prompt " << staff::NoteWords(name, *m_names) << '\n' << std::flush;
+    }
     m_staff.InvalidateRect(nullptr);
 }
 

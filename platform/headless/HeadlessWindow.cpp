@@ -132,6 +132,15 @@ void HeadlessWindow::Move(int x, int y, int width, int height, BOOL repaint) {
     }
 }
 
+CRect HeadlessWindow::Place() const {
+    return CRect(m_position.x, m_position.y, m_position.x + ClientRect().Width(),
+                 m_position.y + ClientRect().Height());
+}
+
+void HeadlessWindow::SetClientSize(int width, int height) {
+    Move(m_position.x, m_position.y, width, height, TRUE);
+}
+
 void HeadlessWindow::SetText(const std::string& utf8) {
     Log({.kind = LoggedCall::Kind::SetText, .text = utf8});
     m_text = utf8;

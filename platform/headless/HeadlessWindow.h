@@ -27,6 +27,8 @@ class HeadlessWindow : public WindowPeer {
     CRect ClientRect() const override;
     int PaintScale() const override { return m_scale; }
     void Move(int x, int y, int width, int height, BOOL repaint) override;
+    CRect Place() const override;
+    void SetClientSize(int width, int height) override;
     void SetText(const std::string& utf8) override;
     std::string Text() const override { return m_text; }
     BOOL IsIconic() const override { return m_iconic ? TRUE : FALSE; }

@@ -142,6 +142,30 @@ void Win32WindowPeer::Move(int x, int y, int width, int height, BOOL repaint) {
     ::MoveWindow(m_hwnd, device.left, device.top, device.Width(), device.Height(), repaint);
 }
 
+CRect Win32WindowPeer::Place() const {
+    if (m_placed) {
+        return m_place;
+    }
+    RECT device{};
+    ::GetWindowRect(m_hwnd, &device);
+    const HWND parent = ::GetParent(m_hwnd);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&device), 2);
+    return Win32Dpi(parent != nullptr ? parent : m_hwnd).ToClient(device);
+}
+
+// The frame keeps its thickness: the window grows by what the client area grows.
+void Win32WindowPeer::SetClientSize(int width, int height) {
+    RECT window{};
+    RECT client{};
+    ::GetWindowRect(m_hwnd, &window);
+    ::GetClientRect(m_hwnd, &client);
+    const CRect wanted = Win32Dpi(m_hwnd).ToDevice(CRect(0, 0, width, height));
+    ::SetWindowPos(m_hwnd, nullptr, 0, 0,
+                   window.right - window.left + wanted.Width() - (client.right - client.left),
+                   window.bottom - window.top + wanted.Height() - (client.bottom - client.top),
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Win32WindowPeer::SetText(const std::string& utf8) {
     SetWindowTextW(m_hwnd, Utf8ToUtf16(utf8).c_str());
 }

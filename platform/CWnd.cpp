@@ -59,6 +59,12 @@ void CWnd::SetClientSize(int width, int height) {
     }
 }
 
+void CWnd::ShiftControls(int top, int dy) {
+    if (m_peer != nullptr) {
+        m_peer->ShiftControls(top, dy);
+    }
+}
+
 void CWnd::SetWindowText(LPCSTR text) {
     if (m_peer != nullptr) {
         m_peer->SetText(text != nullptr ? text : "");

@@ -37,6 +37,8 @@ class CWnd : public CCmdTarget {
     void GetPlaceInParent(LPRECT rect) const;
     // A dialog's client area grows or shrinks to this size, its top left corner in place.
     void SetClientSize(int width, int height);
+    // Moves every control of a dialog that starts at or below `top` by dy pixels.
+    void ShiftControls(int top, int dy);
     void SetWindowText(LPCSTR text);
     void SetDlgItemText(int id, LPCSTR text);
     BOOL IsIconic() const;

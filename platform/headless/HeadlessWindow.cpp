@@ -174,6 +174,20 @@ void HeadlessWindow::AddControl(int id, HeadlessWindow& control) {
     control.m_id = id;
 }
 
+void HeadlessWindow::AddChild(HeadlessWindow& control, CPoint place) {
+    m_children.push_back(&control);
+    control.m_position = place;
+}
+
+void HeadlessWindow::ShiftControls(int top, int dy) {
+    for (HeadlessWindow* child : m_children) {
+        const CRect place = child->Place();
+        if (place.top >= top) {
+            child->Move(place.left, place.top + dy, place.Width(), place.Height(), FALSE);
+        }
+    }
+}
+
 void HeadlessWindow::NotifyParent(UINT code) {
     Log({.kind = LoggedCall::Kind::Notify, .value = static_cast<int>(code)});
     if (m_parent != nullptr) {

@@ -38,6 +38,8 @@ class QtWidgetPeer : public WindowPeer {
     void Move(int x, int y, int width, int height, BOOL repaint) override;
     CRect Place() const override;
     void SetClientSize(int width, int height) override;
+    // A plain widget has no controls of its own.
+    void ShiftControls(int, int) override {}
     BOOL IsIconic() const override;
     HICON SetIcon(HICON icon, BOOL big) override;
     WindowPeer* Control(int id) override;

@@ -38,6 +38,7 @@ class Win32WindowPeer : public WindowPeer {
     void Move(int x, int y, int width, int height, BOOL repaint) override;
     CRect Place() const override;
     void SetClientSize(int width, int height) override;
+    void ShiftControls(int top, int dy) override;
     void SetText(const std::string& utf8) override;
     std::string Text() const override;
     BOOL IsIconic() const override;

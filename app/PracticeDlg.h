@@ -28,6 +28,7 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver {
     void OnStaffDragEnded();
     void OnPlayAgain();
     void OnProgress();
+    void FitStaff(int ledgerLines);
 
     DECLARE_MESSAGE_MAP()
 

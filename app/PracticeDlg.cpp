@@ -1,5 +1,6 @@
 #include "app/PracticeDlg.h"
 
+#include "app/PlayedKeys.h"
 #include "app/ProgressDlg.h"
 #include "res/resource.h"
 
@@ -40,10 +41,16 @@ CPracticeDlg::CPracticeDlg(CWnd* pParent, const PracticeSetup& setup)
       m_answers(m_rounds, m_staff),
       m_feedback(m_rounds, m_staff) {}
 
+CPracticeDlg::~CPracticeDlg() {
+    PlayedKeys().StopListening(*this);
+    PlayedKeys().SetKeyboardsShown({});
+}
+
 void CPracticeDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     m_choices.Exchange(pDX);
     DDX_Control(pDX, IDC_PRACTICE_STAFF, m_staff);
+    DDX_Control(pDX, IDC_MIDI_KEYBOARDS, m_stcKeyboards);
     m_answers.Exchange(pDX);
     m_feedback.Exchange(pDX);
 }
@@ -59,6 +66,9 @@ BOOL CPracticeDlg::OnInitDialog() {
     m_choices.Fill();
     m_choices.Show(m_rounds.Settings());
     m_rounds.Start();
+    PlayedKeys().Listen(*this);
+    PlayedKeys().SetKeyboardsShown([this] { ShowKeyboards(); });
+    ShowKeyboards();
     return TRUE;
 }
 
@@ -77,6 +87,8 @@ void CPracticeDlg::OnChoiceChanged() {
 
 // Closing ends the round, so that an endless one is summed up too.
 void CPracticeDlg::OnCancel() {
+    PlayedKeys().StopListening(*this);
+    PlayedKeys().SetKeyboardsShown({});
     m_rounds.Stop();
     CDialog::OnCancel();
 }
@@ -124,4 +136,14 @@ void CPracticeDlg::ShowSummary(const practice::RoundSummary& summary) {
 
 void CPracticeDlg::ProgressNotSaved(const practice::SaveFailure& failure) {
     m_feedback.ProgressNotSaved(failure);
+}
+
+void CPracticeDlg::KeyChanged(const input::KeyEvent& event) {
+    m_answers.Played(event);
+}
+
+void CPracticeDlg::ShowKeyboards() {
+    const std::string text = PlayedKeys().KeyboardsText();
+    m_stcKeyboards.SetAccessibleText(text.c_str(), text.c_str());
+    m_stcKeyboards.SetWindowText(text.c_str());
 }

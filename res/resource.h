@@ -119,6 +119,8 @@
 #define IDC_SCORE 1118
 #define IDC_PROGRESS_STAFF 1119
 #define IDC_PROGRESS_WORDS 1120
+// The practice dialog's line of MIDI keyboards.
+#define IDC_MIDI_KEYBOARDS 1130
 #define IDS_PRACTICE 300
 #define IDS_DRILL_READ 301
 #define IDS_DRILL_PLACE 302

@@ -86,7 +86,7 @@ class CStaffControl : public CStatic {
     void EndNote();
     // The echo of a key played on an instrument: its note-on as PlayNote sends it, and
     // the note-off when the key is let go, whether or not notes end.
-    void EchoKey(int key, bool down);
+    static void EchoKey(int key, bool down);
 
   protected:
     BOOL OnEraseBkgnd(CDC* pDC);

@@ -21,6 +21,11 @@ void CPlayedKeys::StopListening(input::KeyListener& listener) {
 }
 
 void CPlayedKeys::KeyChanged(const input::KeyEvent& event) {
+    if (event.key < 0 || event.key >= static_cast<int>(m_held.size()) ||
+        m_held.test(static_cast<std::size_t>(event.key)) == event.down) {
+        return;
+    }
+    m_held.set(static_cast<std::size_t>(event.key), event.down);
     if (m_bEcho) {
         CStaffControl::EchoKey(event.key, event.down);
     }

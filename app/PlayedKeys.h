@@ -3,6 +3,7 @@
 // on top that listens: the practice dialog while it is open, else the main dialog.
 #pragma once
 
+#include <bitset>
 #include <functional>
 #include <optional>
 #include <string>
@@ -35,6 +36,9 @@ class CPlayedKeys : public input::KeyListener {
     void Told(const std::string& line);
 
     bool m_bEcho = true;
+    // A keyboard heard through two systems at once (ALSA, and JACK bridging it) presses
+    // each key twice: a key goes down only when it is up.
+    std::bitset<128> m_held;
     std::vector<input::KeyListener*> m_listeners;  // the last one listens
     // Made at first use, once the program's language is chosen.
     std::optional<input::midi::MidiKeyboards> m_keyboards;

@@ -90,11 +90,13 @@ int main(int argc, char* argv[]) {
         input::midi::MidiInDecoder decoder;
         for (int i = 0; i < kNotes; ++i) {
             const auto received = Clock::now();
-            const unsigned char bytes[] = {0x90, static_cast<unsigned char>(timer.wrongKey), 80};
+            const auto key = static_cast<unsigned char>(timer.wrongKey);
+            // The note-off (velocity 0) after the timed note-on, as a keyboard lets go.
+            const unsigned char bytes[] = {0x90, key, 80, key, 0};
             for (const unsigned char byte : bytes) {
-                if (const auto key = decoder.Feed(byte).key) {
-                    relay.KeyPlayed({.key = key->key,
-                                     .down = key->down,
+                if (const auto decoded = decoder.Feed(byte).key) {
+                    relay.KeyPlayed({.key = decoded->key,
+                                     .down = decoded->down,
                                      .timeMs = practice::SystemClock().MonotonicMs()});
                 }
             }

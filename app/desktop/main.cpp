@@ -19,6 +19,7 @@
 #include "app/desktop/ProgramVersion.h"
 #include "app/desktop/ProgressExport.h"
 #include "app/desktop/SoundLineWords.h"
+#include "input/midi/alsa/AlsaMidiIn.h"
 #include "input/midi/jack/JackMidiIn.h"
 #include "midi/MidiMapper.h"
 #include "midi/system/MidiDevices.h"
@@ -139,18 +140,21 @@ int main(int argc, char* argv[]) {
     theApp.m_practiceSetup = commandLine.practice;
     theApp.m_practiceSetup.progressFile = commandLine.progressFile;
 
-    // MIDI keyboards, through a JACK server where one runs; each one that comes or goes is
-    // told in a line of its own.
+    // MIDI keyboards, through the ALSA sequencer and a JACK server where either is there;
+    // each one that comes or goes is told in a line of its own.
     PlayedKeys().SetEcho(commandLine.midiEcho);
     PlayedKeys().SetTell(
         [](const std::string& line) { std::fprintf(stderr, "canzet: %s\n", line.c_str()); });
     CKeyboardRelay keyboardRelay(PlayedKeys());
+    input::midi::AlsaMidiIn alsaKeyboards(keyboardRelay);
+    alsaKeyboards.Open();
     input::midi::JackMidiIn jackKeyboards(keyboardRelay);
     jackKeyboards.Open();
 
     const int exitCode = AfxWinMain();
 
     jackKeyboards.Close();
+    alsaKeyboards.Close();
 
     SetMidiMapperDevice(nullptr);
     SetCurrentBackend(nullptr);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "input/midi/MidiInDecoder.h"
+#include "input/midi/winmm/MidiInCallback.h"
 
 namespace {
 
@@ -47,5 +48,18 @@ INSTANTIATE_TEST_SUITE_P(
                    "+60/0 ? ? +62/0 "},
         DecodeCase{"StrayDataByte", {60, 0x80, 60, 0}, "? -60/0 "}),
     [](const ::testing::TestParamInfo<DecodeCase>& info) { return info.param.name; });
+
+// What a midiIn callback hands on: a short message packed low byte first, as a key.
+TEST(MidiInCallback, NoteMessagesOnlyBecomeKeys) {
+    using input::midi::KeyFromMidiIn;
+    const auto on = KeyFromMidiIn(input::midi::kMidiInData, 0x503C93, 1234);
+    ASSERT_TRUE(on.has_value());
+    EXPECT_EQ(on->key, 60);
+    EXPECT_TRUE(on->down);
+    EXPECT_EQ(on->timeMs, 1234);
+    EXPECT_FALSE(KeyFromMidiIn(input::midi::kMidiInData, 0x003C90, 0)->down);
+    EXPECT_FALSE(KeyFromMidiIn(input::midi::kMidiInData, 0x7F40B0, 0).has_value());  // pedal
+    EXPECT_FALSE(KeyFromMidiIn(0x3C2, 0, 0).has_value());                            // MIM_CLOSE
+}
 
 }  // namespace

@@ -14,9 +14,15 @@
 
 class CPlayedKeys : public input::KeyListener {
   public:
-    // --midi-echo, and the practice dialog's check box.
+    // The practice dialog's check box, or the choice it remembers.
     void SetEcho(bool bEcho) { m_bEcho = bEcho; }
     bool Echo() const { return m_bEcho; }
+    // --midi-echo: it holds over the remembered choice.
+    void NameEcho(bool bEcho) {
+        m_bEcho = bEcho;
+        m_bEchoNamed = true;
+    }
+    bool EchoNamed() const { return m_bEchoNamed; }
 
     void Listen(input::KeyListener& listener);
     void StopListening(input::KeyListener& listener);
@@ -36,6 +42,7 @@ class CPlayedKeys : public input::KeyListener {
     void Told(const std::string& line);
 
     bool m_bEcho = true;
+    bool m_bEchoNamed = false;
     // A keyboard heard through two systems at once (ALSA, and JACK bridging it) presses
     // each key twice: a key goes down only when it is up.
     std::bitset<128> m_held;

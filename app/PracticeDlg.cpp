@@ -2,6 +2,7 @@
 
 #include "app/PlayedKeys.h"
 #include "app/ProgressDlg.h"
+#include "practice/LastChoices.h"
 #include "res/resource.h"
 
 namespace {
@@ -31,6 +32,7 @@ ON_NAME_BUTTON(B)
 ON_BN_CLICKED(IDC_CHECK, OnCheckOrNext)
 ON_BN_CLICKED(IDC_PLAY_AGAIN, OnPlayAgain)
 ON_BN_CLICKED(IDC_PROGRESS, OnProgress)
+ON_BN_CLICKED(IDC_MIDI_ECHO, OnMidiEcho)
 ON_CONTROL(STAFFN_RETURN, IDC_PRACTICE_STAFF, OnCheckOrNext)
 ON_CONTROL(STAFFN_DRAGENDED, IDC_PRACTICE_STAFF, OnStaffDragEnded)
 END_MESSAGE_MAP()
@@ -51,6 +53,7 @@ void CPracticeDlg::DoDataExchange(CDataExchange* pDX) {
     m_choices.Exchange(pDX);
     DDX_Control(pDX, IDC_PRACTICE_STAFF, m_staff);
     DDX_Control(pDX, IDC_MIDI_KEYBOARDS, m_stcKeyboards);
+    DDX_Control(pDX, IDC_MIDI_ECHO, m_chkMidiEcho);
     m_answers.Exchange(pDX);
     m_feedback.Exchange(pDX);
 }
@@ -69,6 +72,11 @@ BOOL CPracticeDlg::OnInitDialog() {
     PlayedKeys().Listen(*this);
     PlayedKeys().SetKeyboardsShown([this] { ShowKeyboards(); });
     ShowKeyboards();
+    if (!PlayedKeys().EchoNamed()) {
+        PlayedKeys().SetEcho(
+            practice::LoadMidiEcho(m_rounds.ChoicesFile()).value_or(PlayedKeys().Echo()));
+    }
+    m_chkMidiEcho.SetCheck(PlayedKeys().Echo() ? BST_CHECKED : BST_UNCHECKED);
     return TRUE;
 }
 
@@ -146,4 +154,12 @@ void CPracticeDlg::ShowKeyboards() {
     const std::string text = PlayedKeys().KeyboardsText();
     m_stcKeyboards.SetAccessibleText(text.c_str(), text.c_str());
     m_stcKeyboards.SetWindowText(text.c_str());
+}
+
+void CPracticeDlg::OnMidiEcho() {
+    const bool echo = m_chkMidiEcho.GetCheck() == BST_CHECKED;
+    PlayedKeys().SetEcho(echo);
+    if (!m_rounds.ChoicesFile().empty()) {
+        practice::SaveMidiEcho(m_rounds.ChoicesFile(), echo);
+    }
 }

@@ -10,6 +10,7 @@
 #include "app/PracticeRounds.h"
 #include "app/PracticeSetup.h"
 #include "input/KeyInput.h"
+#include "platform/CButton.h"
 #include "platform/CDialog.h"
 #include "platform/CStatic.h"
 #include "practice/RoundObserver.h"
@@ -31,6 +32,7 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver, private in
     void OnStaffDragEnded();
     void OnPlayAgain();
     void OnProgress();
+    void OnMidiEcho();
 
     DECLARE_MESSAGE_MAP()
 
@@ -46,6 +48,7 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver, private in
 
     CStaffControl m_staff;
     CStatic m_stcKeyboards;
+    CButton m_chkMidiEcho;
     CPracticeChoices m_choices;
     CPracticeRounds m_rounds;
     CPracticeAnswers m_answers;

@@ -121,6 +121,8 @@
 #define IDC_PROGRESS_WORDS 1120
 // The practice dialog's line of MIDI keyboards.
 #define IDC_MIDI_KEYBOARDS 1130
+// Whether keys played on a MIDI keyboard sound through the program's sound.
+#define IDC_MIDI_ECHO 1131
 #define IDS_PRACTICE 300
 #define IDS_DRILL_READ 301
 #define IDS_DRILL_PLACE 302

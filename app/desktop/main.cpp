@@ -142,7 +142,9 @@ int main(int argc, char* argv[]) {
 
     // MIDI keyboards, through the ALSA sequencer and a JACK server where either is there;
     // each one that comes or goes is told in a line of its own.
-    PlayedKeys().SetEcho(commandLine.midiEcho);
+    if (commandLine.midiEcho) {
+        PlayedKeys().NameEcho(*commandLine.midiEcho);
+    }
     PlayedKeys().SetTell(
         [](const std::string& line) { std::fprintf(stderr, "canzet: %s\n", line.c_str()); });
     CKeyboardRelay keyboardRelay(PlayedKeys());

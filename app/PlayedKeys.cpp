@@ -39,6 +39,8 @@ void CPlayedKeys::KeyboardCame(const std::string& name) {
 }
 
 void CPlayedKeys::KeyboardWent(const std::string& name) {
+    // Its keys held when it went never come up.
+    m_held.reset();
     Told(Keyboards().Went(name));
 }
 

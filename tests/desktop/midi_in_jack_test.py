@@ -41,15 +41,20 @@ keyboard = None
 
 
 def finish(status):
+    # Asked to end, not killed: a JACK server killed keeps its place among the few a machine
+    # may run, until that machine restarts.
     for process in (keyboard, jackd):
         if process is not None and process.poll() is None:
-            process.kill()
-            process.wait()
-    session.finish(status)
+            process.terminate()
+            try:
+                process.wait(10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+    end_session(status)
 
 
-session.fail = lambda message: (print("FAIL:", message), print(log()), finish(1))
-fail = session.fail
+# Whatever ends the run (a failure, an exception) ends the server and the keyboard too.
+end_session, session.finish = session.finish, finish
 
 
 def log():
@@ -126,4 +131,8 @@ keyboard.stdin.close()
 keyboard.wait()
 wait_for("the keyboard gone", lambda: "canzet: MIDI keyboard gone: test-keyboard:keys" in log())
 wait_for("the dialog's line without it", lambda: label("No MIDI keyboard"))
+# Plugged in again, later than the program started: heard again.
+keyboard = start_keyboard()
+wait_for("the keyboard back", lambda: log().count("canzet: MIDI keyboard: test-keyboard") == 2)
+play(67, "a key of the keyboard plugged in later", lambda: len(answers()) == 4)
 finish(0)

@@ -72,3 +72,14 @@ void CPracticeAnswers::PlayAgain() {
         round->PlayAgain();
     }
 }
+
+void CPracticeAnswers::Played(const input::KeyEvent& event) {
+    practice::PracticeRound* round = m_rounds.Round();
+    if (!event.down || round == nullptr || round->State() != practice::RoundState::Asking) {
+        return;
+    }
+    if (round->Current().drill != practice::Drill::Read) {
+        m_staff.PlaceKey(event.key);
+    }
+    round->AnswerKey(event.key, event.timeMs);
+}

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "app/PracticeRounds.h"
+#include "input/KeyInput.h"
 #include "platform/CButton.h"
 #include "platform/CDialog.h"
 #include "staff/StaffControl.h"
@@ -22,6 +23,9 @@ class CPracticeAnswers {
     void CheckOrNext();
     void StaffDragEnded();
     void PlayAgain();
+    // A key played on an instrument answers the question, whatever has the focus; Place and
+    // Hear show it on the staff first, as if it had been placed there.
+    void Played(const input::KeyEvent& event);
 
   private:
     void ConfirmStaffNote();

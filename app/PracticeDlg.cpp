@@ -1,6 +1,8 @@
 #include "app/PracticeDlg.h"
 
+#include "app/PlayedKeys.h"
 #include "app/ProgressDlg.h"
+#include "practice/LastChoices.h"
 #include "res/resource.h"
 
 namespace {
@@ -31,6 +33,7 @@ ON_NAME_BUTTON(B)
 ON_BN_CLICKED(IDC_CHECK, OnCheckOrNext)
 ON_BN_CLICKED(IDC_PLAY_AGAIN, OnPlayAgain)
 ON_BN_CLICKED(IDC_PROGRESS, OnProgress)
+ON_BN_CLICKED(IDC_MIDI_ECHO, OnMidiEcho)
 ON_CONTROL(STAFFN_RETURN, IDC_PRACTICE_STAFF, OnCheckOrNext)
 ON_CONTROL(STAFFN_DRAGENDED, IDC_PRACTICE_STAFF, OnStaffDragEnded)
 END_MESSAGE_MAP()
@@ -41,10 +44,17 @@ CPracticeDlg::CPracticeDlg(CWnd* pParent, const PracticeSetup& setup)
       m_answers(m_rounds, m_staff),
       m_feedback(m_rounds, m_staff) {}
 
+CPracticeDlg::~CPracticeDlg() {
+    PlayedKeys().StopListening(*this);
+    PlayedKeys().SetKeyboardsShown({});
+}
+
 void CPracticeDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     m_choices.Exchange(pDX);
     DDX_Control(pDX, IDC_PRACTICE_STAFF, m_staff);
+    DDX_Control(pDX, IDC_MIDI_KEYBOARDS, m_stcKeyboards);
+    DDX_Control(pDX, IDC_MIDI_ECHO, m_chkMidiEcho);
     m_answers.Exchange(pDX);
     m_feedback.Exchange(pDX);
 }
@@ -61,6 +71,14 @@ BOOL CPracticeDlg::OnInitDialog() {
     m_choices.Fill();
     m_choices.Show(m_rounds.Settings());
     m_rounds.Start();
+    PlayedKeys().Listen(*this);
+    PlayedKeys().SetKeyboardsShown([this] { ShowKeyboards(); });
+    ShowKeyboards();
+    if (!PlayedKeys().EchoNamed()) {
+        PlayedKeys().SetEcho(
+            practice::LoadMidiEcho(m_rounds.ChoicesFile()).value_or(PlayedKeys().Echo()));
+    }
+    m_chkMidiEcho.SetCheck(PlayedKeys().Echo() ? BST_CHECKED : BST_UNCHECKED);
     return TRUE;
 }
 
@@ -97,6 +115,8 @@ void CPracticeDlg::FitStaff(int ledgerLines) {
 
 // Closing ends the round, so that an endless one is summed up too.
 void CPracticeDlg::OnCancel() {
+    PlayedKeys().StopListening(*this);
+    PlayedKeys().SetKeyboardsShown({});
     m_rounds.Stop();
     CDialog::OnCancel();
 }
@@ -144,4 +164,22 @@ void CPracticeDlg::ShowSummary(const practice::RoundSummary& summary) {
 
 void CPracticeDlg::ProgressNotSaved(const practice::SaveFailure& failure) {
     m_feedback.ProgressNotSaved(failure);
+}
+
+void CPracticeDlg::KeyChanged(const input::KeyEvent& event) {
+    m_answers.Played(event);
+}
+
+void CPracticeDlg::ShowKeyboards() {
+    const std::string text = PlayedKeys().KeyboardsText();
+    m_stcKeyboards.SetAccessibleText(text.c_str(), text.c_str());
+    m_stcKeyboards.SetWindowText(text.c_str());
+}
+
+void CPracticeDlg::OnMidiEcho() {
+    const bool echo = m_chkMidiEcho.GetCheck() == BST_CHECKED;
+    PlayedKeys().SetEcho(echo);
+    if (!m_rounds.ChoicesFile().empty()) {
+        practice::SaveMidiEcho(m_rounds.ChoicesFile(), echo);
+    }
 }

@@ -9,13 +9,17 @@
 #include "app/PracticeFeedback.h"
 #include "app/PracticeRounds.h"
 #include "app/PracticeSetup.h"
+#include "input/KeyInput.h"
+#include "platform/CButton.h"
 #include "platform/CDialog.h"
+#include "platform/CStatic.h"
 #include "practice/RoundObserver.h"
 #include "staff/StaffControl.h"
 
-class CPracticeDlg : public CDialog, private practice::RoundObserver {
+class CPracticeDlg : public CDialog, private practice::RoundObserver, private input::KeyListener {
   public:
     CPracticeDlg(CWnd* pParent, const PracticeSetup& setup);
+    ~CPracticeDlg() override;
 
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -29,6 +33,7 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver {
     void OnPlayAgain();
     void OnProgress();
     void FitStaff(int ledgerLines);
+    void OnMidiEcho();
 
     DECLARE_MESSAGE_MAP()
 
@@ -38,8 +43,13 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver {
     void ShowResult(const practice::AnswerResult& result) override;
     void ShowSummary(const practice::RoundSummary& summary) override;
     void ProgressNotSaved(const practice::SaveFailure& failure) override;
+    void KeyChanged(const input::KeyEvent& event) override;
+    // The MIDI keyboards there are, or that there is none, as a screen reader reads it.
+    void ShowKeyboards();
 
     CStaffControl m_staff;
+    CStatic m_stcKeyboards;
+    CButton m_chkMidiEcho;
     CPracticeChoices m_choices;
     CPracticeRounds m_rounds;
     CPracticeAnswers m_answers;

@@ -74,7 +74,7 @@ void CPracticeFeedback::ShowResult(const practice::AnswerResult& result) {
         m_staff.SetFixedNote(column, result.question.step, kBesideColumns);
         m_staff.InvalidateRect(nullptr, FALSE);
     }
-    Announce(m_stcResult, practice_texts::Result(result));
+    Announce(m_stcResult, practice_texts::Result(result, m_rounds.Settings().NoStep()));
     ShowScore();
     SetCheckCaption(IDS_NEXT);
     m_btnCheck.SetFocus();

@@ -55,3 +55,8 @@ void CPracticeRounds::Choose(const practice::RoundSettings& settings) {
         practice::SaveLastChoices(practice::ChoicesFileBeside(m_progressPath), m_settings);
     }
 }
+
+std::filesystem::path CPracticeRounds::ChoicesFile() const {
+    return m_progressPath.empty() ? std::filesystem::path()
+                                  : practice::ChoicesFileBeside(m_progressPath);
+}

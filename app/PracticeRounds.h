@@ -29,6 +29,8 @@ class CPracticeRounds {
 
     const practice::RoundSettings& Settings() const { return m_settings; }
     const practice::History& History() const { return m_history; }
+    // Where the choices are kept; empty when nothing is.
+    std::filesystem::path ChoicesFile() const;
     // The round asking now, or the last one; none before the first starts.
     practice::PracticeRound* Round() const { return m_round.get(); }
 

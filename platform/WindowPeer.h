@@ -75,6 +75,11 @@ class WindowPeer {
     virtual void ClearList() {}
     virtual void SelectListItem(int) {}
     virtual int SelectedListItem() const { return -1; }
+    // Check boxes (BS_AUTOCHECKBOX): whether checked. A click reaches the dialog as
+    // WM_COMMAND with BN_CLICKED once the box has changed; a change the program makes does
+    // not.
+    virtual void SetCheck(bool) {}
+    virtual bool IsChecked() const { return false; }
     // Makes the window a list of items to assistive technologies. `told` is the item they
     // are told of: focus moving to it when it became current, else its new name; -1 tells
     // them that the list's text changed as a whole.

@@ -49,6 +49,8 @@ class HeadlessWindow : public WindowPeer {
     void ClearList() override;
     void SelectListItem(int index) override;
     int SelectedListItem() const override { return m_selectedItem; }
+    void SetCheck(bool checked) override { m_checked = checked; }
+    bool IsChecked() const override { return m_checked; }
     void SetAccessibleList(const AccessibleList& list, int told) override;
     // Logged, then delivered to the dialog that holds this control, if any.
     void NotifyParent(UINT code) override;
@@ -120,6 +122,7 @@ class HeadlessWindow : public WindowPeer {
     std::deque<PostedMessage> m_posted;
     std::vector<std::string> m_listItems;
     int m_selectedItem = -1;
+    bool m_checked = false;
 
     static HeadlessWindow* s_focus;
     AccessibleList m_accessibleList;

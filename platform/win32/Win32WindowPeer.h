@@ -64,6 +64,8 @@ class Win32WindowPeer : public WindowPeer {
     void ClearList() override;
     void SelectListItem(int index) override;
     int SelectedListItem() const override;
+    void SetCheck(bool checked) override;
+    bool IsChecked() const override;
 
   private:
     explicit Win32WindowPeer(HWND hwnd);

@@ -11,6 +11,7 @@
 #include "platform/Resources.h"
 #include "res/EmbeddedResources.h"
 #include "tools/replay/PrintableText.h"
+#include "tools/replay/ReplayMidiInCommands.h"
 #include "tools/replay/ReplayPaintCommand.h"
 #include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplayPracticeCommands.h"
@@ -51,6 +52,9 @@ int main(int argc, char* argv[]) {
     const std::vector<ReplayCommandDefinition> practice =
         PracticeCommands(practiceFailed, lineNumber);
     commands.insert(commands.end(), practice.begin(), practice.end());
+    bool midiInFailed = false;
+    const std::vector<ReplayCommandDefinition> midiIn = MidiInCommands(midiInFailed, lineNumber);
+    commands.insert(commands.end(), midiIn.begin(), midiIn.end());
 
     if (argc > 1) {
         const std::string_view option = argv[1];
@@ -85,5 +89,5 @@ int main(int argc, char* argv[]) {
         }
     }
     std::cout.flush();
-    return malformed || paintFailed || practiceFailed ? 1 : 0;
+    return malformed || paintFailed || practiceFailed || midiInFailed ? 1 : 0;
 }

@@ -1,12 +1,29 @@
 // Notes moved by keys played on an instrument, as the arrow keys move them.
+#include <optional>
+
 #include "staff/StaffControl.h"
 #include "staff/StaffGeometry.h"
 
+namespace {
+
+// The step of the staff's positions that sounds `key`, or none.
+std::optional<int> StepOfKey(int key, const staff::StaffGeometry& geometry, staff::Clef clef) {
+    for (int step = geometry.LowestStep(); step <= geometry.HighestStep(); ++step) {
+        if (staff::KeyOfStep(step, clef) == key) {
+            return step;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 bool CStaffControl::PlaceKey(int key) {
-    const int step = staff::KeyToStep(key, m_bTreble);
-    if (step == 0 || m_nSelected != -1) {
+    const std::optional<int> found = StepOfKey(key, m_geometry, m_clef);
+    if (!found || m_nSelected != -1) {
         return false;
     }
+    const int step = *found;
     const int y = StepToY(step);
     if (m_nCurrent != -1) {
         if (m_ptNotes[m_nCurrent].y == y) {

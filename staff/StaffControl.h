@@ -73,11 +73,11 @@ class CStaffControl : public CStatic {
     int ColumnToX(int column) const;
     int StepToKey(int lineOffset) const;
 
-    // A key played on an instrument: the current note goes to the key's line or space,
-    // or, with no current note, a note is placed there when the staff has room, as Space
-    // places one. Says so to screen readers and asks for a repaint; sounds nothing (the
-    // echo of the played key does). False, changing nothing, for a key no position of the
-    // clef sounds, during a drag, or when the note is there already.
+    // A key played on an instrument: the current note goes to the key's line or space (any
+    // position of the clef, ledger lines included), or, with no current note, a note is
+    // placed there when the staff has room, as Space places one. Says so to screen readers and asks
+    // for a repaint; sounds nothing (the echo of the played key does). False, changing nothing, for
+    // a key no position of the clef sounds, during a drag, or when the note is there already.
     bool PlaceKey(int key);
 
     // MIDI output, one device for the whole process.

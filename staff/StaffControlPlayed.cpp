@@ -1,4 +1,6 @@
 // Notes moved by keys played on an instrument, as the arrow keys move them.
+#include <optional>
+
 #include "staff/StaffControl.h"
 #include "staff/StaffGeometry.h"
 

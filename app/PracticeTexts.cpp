@@ -9,17 +9,31 @@ namespace {
 constexpr int kMsPerTenth = 100;
 constexpr int kTenthsPerSecond = 10;
 
-std::string GivenName(const practice::AnswerResult& result) {
+std::string GivenName(const practice::AnswerResult& result, int noStep) {
+    if (result.answer.givenKey >= 0) {
+        return KeyName(result.answer.givenKey);
+    }
     if (result.question.drill == practice::Drill::Read) {
         return std::string(1, result.answer.givenLetter);
     }
     // The staff held no note when the answer was confirmed.
-    if (result.answer.givenStep < practice::kLowestStep) {
+    if (result.answer.givenStep == noStep) {
         return "-";
     }
     return practice::PitchNameOf(result.answer.givenStep, result.question.clef);
 }
 }  // namespace
+
+std::string KeyName(int key) {
+    const std::string octave = std::to_string(practice::KeyOctave(key));
+    const std::string letter(1, practice::KeyLetter(key));
+    if (!practice::IsSharpKey(key)) {
+        return letter + octave;
+    }
+    CString text;
+    text.Format(LoadText(IDS_SHARP_NAME).c_str(), letter.c_str(), octave.c_str());
+    return text.str();
+}
 
 std::string LoadText(unsigned id) {
     CString text;
@@ -33,6 +47,10 @@ std::string StepName(int step, practice::ClefChoice clef) {
             return practice::PitchNameOf(step, practice::Clef::Treble);
         case practice::ClefChoice::Bass:
             return practice::PitchNameOf(step, practice::Clef::Bass);
+        case practice::ClefChoice::Alto:
+            return practice::PitchNameOf(step, practice::Clef::Alto);
+        case practice::ClefChoice::Tenor:
+            return practice::PitchNameOf(step, practice::Clef::Tenor);
         case practice::ClefChoice::Both:
             break;
     }
@@ -63,14 +81,15 @@ std::string Prompt(const practice::Question& question) {
     return text.str();
 }
 
-std::string Result(const practice::AnswerResult& result) {
+std::string Result(const practice::AnswerResult& result, int noStep) {
     CString text;
     if (result.answer.right) {
         text.Format(LoadText(IDS_RESULT_RIGHT).c_str(), result.question.PitchName().c_str(),
                     Seconds(result.answer.ms).c_str());
     } else {
-        text.Format(LoadText(IDS_RESULT_WRONG).c_str(), result.question.PitchName().c_str(),
-                    GivenName(result).c_str());
+        const UINT words = result.answer.givenKey >= 0 ? IDS_RESULT_WRONG_PLAYED : IDS_RESULT_WRONG;
+        text.Format(LoadText(words).c_str(), result.question.PitchName().c_str(),
+                    GivenName(result, noStep).c_str());
     }
     return text.str();
 }

@@ -12,6 +12,8 @@
 namespace practice_texts {
 
 std::string LoadText(unsigned id);
+// A MIDI key's pitch as the learner reads it: "C5", a sharp "F♯4" (or "升F4").
+std::string KeyName(int key);
 // A step's pitch under the clef choice: "G4", or under both clefs "G4 / B2".
 std::string StepName(int step, practice::ClefChoice clef);
 // Milliseconds as seconds with one decimal, rounded: 1250 -> "1.3".
@@ -19,8 +21,9 @@ std::string Seconds(int ms);
 
 // "Place G4 on the staff".
 std::string Prompt(const practice::Question& question);
-// "Right: G4, 1.3 s" or "Not quite: this is A4, you answered G4".
-std::string Result(const practice::AnswerResult& result);
+// "Right: G4, 1.3 s" or "Not quite: this is A4, you answered G4"; `noStep` is the step a
+// confirm with no note on the staff gives (RoundSettings::NoStep), named "-".
+std::string Result(const practice::AnswerResult& result, int noStep);
 // "Question 7 of 20 · 6 right · 4 in a row"; `count` 0 for an endless round.
 std::string Score(int number, int count, int right, int inARow);
 // Right/total, the median time and the three weakest steps of the round.

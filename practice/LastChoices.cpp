@@ -1,48 +1,24 @@
 #include "practice/LastChoices.h"
 
 #include <fstream>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <system_error>
 
 namespace practice {
+namespace {
 
-std::optional<RoundSettings> LoadLastChoices(const std::filesystem::path& file) {
+// The file's object; empty when it is missing or holds none.
+nlohmann::ordered_json ReadChoices(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
-        return std::nullopt;
+        return nlohmann::ordered_json::object();
     }
-    const nlohmann::json choices = nlohmann::json::parse(in, nullptr, false);
-    if (!choices.is_object()) {
-        return std::nullopt;
-    }
-    const auto text = [&](const char* key) {
-        const auto found = choices.find(key);
-        return found != choices.end() && found->is_string() ? found->get<std::string>()
-                                                            : std::string();
-    };
-    const auto number = [&](const char* key) {
-        const auto found = choices.find(key);
-        return found != choices.end() && found->is_number_integer() ? found->get<int>() : -1;
-    };
-    const auto drill = DrillNamed(text("drill"));
-    const auto clef = ClefChoiceNamed(text("clef"));
-    if (!drill || !clef) {
-        return std::nullopt;
-    }
-    RoundSettings settings{.drill = *drill,
-                           .clef = *clef,
-                           .lowStep = number("low"),
-                           .highStep = number("high"),
-                           .count = number("count")};
-    return settings.Valid() ? std::optional(settings) : std::nullopt;
+    nlohmann::ordered_json choices = nlohmann::ordered_json::parse(in, nullptr, false);
+    return choices.is_object() ? choices : nlohmann::ordered_json::object();
 }
 
-bool SaveLastChoices(const std::filesystem::path& file, const RoundSettings& settings) {
-    const nlohmann::ordered_json choices = {
-        {"drill", NameOf(settings.drill)}, {"clef", NameOf(settings.clef)},
-        {"low", settings.lowStep},         {"high", settings.highStep},
-        {"count", settings.count},
-    };
+bool WriteChoices(const std::filesystem::path& file, const nlohmann::ordered_json& choices) {
     std::error_code error;
     if (file.has_parent_path()) {
         std::filesystem::create_directories(file.parent_path(), error);
@@ -59,6 +35,60 @@ bool SaveLastChoices(const std::filesystem::path& file, const RoundSettings& set
     }
     std::filesystem::rename(temporary, file, error);
     return !error;
+}
+
+}  // namespace
+
+std::optional<RoundSettings> LoadLastChoices(const std::filesystem::path& file) {
+    const nlohmann::ordered_json choices = ReadChoices(file);
+    const auto text = [&](const char* key) {
+        const auto found = choices.find(key);
+        return found != choices.end() && found->is_string() ? found->get<std::string>()
+                                                            : std::string();
+    };
+    // A missing or malformed number makes the choices invalid; steps may be negative.
+    const auto number = [&](const char* key, int missing) {
+        const auto found = choices.find(key);
+        return found != choices.end() && found->is_number_integer() ? found->get<int>() : missing;
+    };
+    constexpr int kInvalid = std::numeric_limits<int>::min();
+    const auto drill = DrillNamed(text("drill"));
+    const auto clef = ClefChoiceNamed(text("clef"));
+    if (!drill || !clef) {
+        return std::nullopt;
+    }
+    RoundSettings settings{.drill = *drill,
+                           .clef = *clef,
+                           .lowStep = number("low", kInvalid),
+                           .highStep = number("high", kInvalid),
+                           .count = number("count", kInvalid),
+                           // Choices saved before the ledger lines were one of them had one.
+                           .ledgerLines = number("ledger", 1)};
+    return settings.Valid() ? std::optional(settings) : std::nullopt;
+}
+
+bool SaveLastChoices(const std::filesystem::path& file, const RoundSettings& settings) {
+    nlohmann::ordered_json choices = ReadChoices(file);
+    choices["drill"] = NameOf(settings.drill);
+    choices["clef"] = NameOf(settings.clef);
+    choices["low"] = settings.lowStep;
+    choices["high"] = settings.highStep;
+    choices["count"] = settings.count;
+    choices["ledger"] = settings.ledgerLines;
+    return WriteChoices(file, choices);
+}
+
+std::optional<bool> LoadMidiEcho(const std::filesystem::path& file) {
+    const nlohmann::ordered_json choices = ReadChoices(file);
+    const auto found = choices.find("midiEcho");
+    return found != choices.end() && found->is_boolean() ? std::optional(found->get<bool>())
+                                                         : std::nullopt;
+}
+
+bool SaveMidiEcho(const std::filesystem::path& file, bool echo) {
+    nlohmann::ordered_json choices = ReadChoices(file);
+    choices["midiEcho"] = echo;
+    return WriteChoices(file, choices);
 }
 
 }  // namespace practice

@@ -5,8 +5,7 @@
 namespace practice {
 
 int KeyOf(int step, Clef clef) {
-    // Step 7 is the middle line, line offset 0; the offset grows downward.
-    return staff::StepToKey(7 - step, clef == Clef::Treble);
+    return staff::KeyOfStep(step, StaffClefOf(clef));
 }
 
 std::string PitchNameOf(int step, Clef clef) {
@@ -16,6 +15,31 @@ std::string PitchNameOf(int step, Clef clef) {
 // Every staff position is a natural note, so the name starts with its letter.
 char LetterOf(int step, Clef clef) {
     return PitchNameOf(step, clef).front();
+}
+
+namespace {
+constexpr int kKeysPerOctave = 12;
+constexpr char kLetters[kKeysPerOctave + 1] = "CCDDEFFGGAAB";
+constexpr bool kSharps[kKeysPerOctave] = {false, true,  false, true,  false, false,
+                                          true,  false, true,  false, true,  false};
+}  // namespace
+
+char KeyLetter(int key) {
+    return kLetters[key % kKeysPerOctave];
+}
+
+bool IsSharpKey(int key) {
+    return kSharps[key % kKeysPerOctave];
+}
+
+int KeyOctave(int key) {
+    return key / kKeysPerOctave - 1;
+}
+
+int StepOfKey(int key, Clef clef, int ledgerLines) {
+    const std::optional<int> step =
+        staff::StaffGeometry(ledgerLines).KeyToStep(key, StaffClefOf(clef));
+    return step.value_or(staff::StaffGeometry(ledgerLines).LowestStep() - 1);
 }
 
 int Question::Key() const {

@@ -12,7 +12,9 @@ struct Question {
     int number = 0;  // 1 for a round's first question
     Drill drill = Drill::Read;
     Clef clef = Clef::Treble;
-    int step = kLowestStep;  // 1 (ledger line below the staff) to 13 (ledger line above)
+    // 1 (first ledger line below the staff) to 13 (first above), and with more ledger
+    // lines on to -5 and 19.
+    int step = kLowestStep;
 
     // The MIDI key the step sounds under the question's clef, as the staff sounds it.
     int Key() const;
@@ -27,5 +29,16 @@ struct Question {
 int KeyOf(int step, Clef clef);
 std::string PitchNameOf(int step, Clef clef);
 char LetterOf(int step, Clef clef);
+
+inline constexpr int kHighestKey = 127;
+// Of any MIDI key 0..127: its letter, a sharp's being the natural below it ('F' for F♯4);
+// whether it is a sharp; its octave in scientific notation (C4 is key 60).
+char KeyLetter(int key);
+bool IsSharpKey(int key);
+int KeyOctave(int key);
+// The step where `key` lies under the clef on a staff of `ledgerLines`; one step below that
+// staff when it has no place for it (a sharp, or a pitch beyond its steps), as a confirm
+// with no note gives (RoundSettings::NoStep).
+int StepOfKey(int key, Clef clef, int ledgerLines);
 
 }  // namespace practice

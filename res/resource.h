@@ -17,6 +17,16 @@
 #define IDB_NOTE_SELECTED_2X 142
 #define IDB_NOTE_MASK_2X 143
 #define IDB_STAFF_BASS_2X 144
+// Staves with room for four ledger lines above and below, 600 x 244, in each clef, and the
+// same at twice the size. Staves with two or three ledger lines show their middle.
+#define IDB_STAFF_TALL_TREBLE 160
+#define IDB_STAFF_TALL_BASS 161
+#define IDB_STAFF_TALL_ALTO 162
+#define IDB_STAFF_TALL_TENOR 163
+#define IDB_STAFF_TALL_TREBLE_2X 170
+#define IDB_STAFF_TALL_BASS_2X 171
+#define IDB_STAFF_TALL_ALTO_2X 172
+#define IDB_STAFF_TALL_TENOR_2X 173
 #define IDS_MIDI_INIT_FAILED 200
 #define IDS_MIDI_OPEN_FAILED 201
 // What a screen reader says of the staff: its name, one note ("%s" its pitch, "%d" its
@@ -27,6 +37,11 @@
 #define IDS_STAFF_NOTE_SEPARATOR 213
 #define IDS_BASSCLEF 220
 #define IDS_CLEAR 221
+// The system menu's C clefs and the practice dialog's names for them.
+#define IDS_ALTOCLEF 390
+#define IDS_TENORCLEF 391
+#define IDS_CLEF_ALTO 392
+#define IDS_CLEF_TENOR 393
 // Keyboard and screen readers: the position button's caption and its description when
 // the caption is a bare step ("%d"), and one note with its place among the others ("%d of
 // %d", then the note's own text).
@@ -52,6 +67,8 @@
 #define IDS_HELP_PROGRESS_FILE 513
 #define IDS_HELP_EXPORT_PROGRESS 514
 #define IDS_HELP_PRACTICE 515
+#define IDS_HELP_LEDGER_LINES 550
+#define IDS_HELP_MIDI_ECHO 540
 #define IDS_ERR_NO_VALUE_TAKEN 520
 #define IDS_ERR_VALUE_NEEDED 521
 #define IDS_ERR_BAD_VALUE 522
@@ -86,6 +103,10 @@
 #define IDS_SOUND_NO_SEQUENCER 624
 #define IDS_SOUND_PORT 625
 #define IDS_SOUND_CONNECTED_TO 626
+// The MIDI keyboards: "%s" names one, or those present.
+#define IDS_MIDI_KEYBOARD_CAME 640
+#define IDS_MIDI_KEYBOARD_WENT 641
+#define IDS_NO_MIDI_KEYBOARD 642
 #define IDC_STAFF 1001
 #define IDC_POSITION 1002
 
@@ -114,6 +135,11 @@
 #define IDC_SCORE 1118
 #define IDC_PROGRESS_STAFF 1119
 #define IDC_PROGRESS_WORDS 1120
+#define IDC_LEDGER_LINES 1150
+// The practice dialog's line of MIDI keyboards.
+#define IDC_MIDI_KEYBOARDS 1130
+// Whether keys played on a MIDI keyboard sound through the program's sound.
+#define IDC_MIDI_ECHO 1131
 #define IDS_PRACTICE 300
 #define IDS_DRILL_READ 301
 #define IDS_DRILL_PLACE 302
@@ -145,6 +171,10 @@
 #define IDS_SAVE_NOT_A_FILE 327
 // Followed by the system's own words.
 #define IDS_SAVE_OTHER 328
+// A wrong answer played on a MIDI keyboard: "%s" the asked pitch, "%s" the played one.
+#define IDS_RESULT_WRONG_PLAYED 350
+// A sharp's name: "%s" its letter, "%s" its octave.
+#define IDS_SHARP_NAME 351
 
 // Notes named by solfège or numbered notation: "%s" the name, in its octave's words; with
 // letters, "%s" the name then "%s" its letter name; with dots, "%d" how many.
@@ -170,3 +200,5 @@
 #define IDM_BASSCLEF 0x0020
 #define IDM_CLEAR 0x0030
 #define IDM_PRACTICE 0x0040
+#define IDM_ALTOCLEF 0x0060
+#define IDM_TENORCLEF 0x0070

@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "staff/StaffGeometry.h"
-
 namespace staff {
 namespace {
 
@@ -67,8 +65,7 @@ NoteName NameOf(int letter, int octave, int alteration, Tonic tonic) {
     return name;
 }
 
-NoteName NameOnStaff(int lineOffset, bool treble, int alteration, Tonic tonic) {
-    const int key = StepToKey(lineOffset, treble);
+NoteName NameOfKey(int key, int alteration, Tonic tonic) {
     const int semitone = key % kSemitones;
     int letter = 0;
     while (letter + 1 < kLetters &&

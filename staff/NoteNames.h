@@ -34,9 +34,9 @@ struct NoteName {
 
 // A letter in an octave, sounding `alteration` semitones off it, in the key of `tonic`.
 NoteName NameOf(int letter, int octave, int alteration = 0, Tonic tonic = {});
-// The note at a line offset under a clef (as StepToKey places it), sounding `alteration`
-// semitones off the natural note there.
-NoteName NameOnStaff(int lineOffset, bool treble, int alteration = 0, Tonic tonic = {});
+// The note whose natural MIDI key is `key` (a staff position's), sounding `alteration`
+// semitones off it.
+NoteName NameOfKey(int key, int alteration = 0, Tonic tonic = {});
 
 // The name alone, with its accidental but no octave: "F♯", "♯fa", "♯4".
 std::string BareName(const NoteName& name, NameSystem system);

@@ -11,6 +11,7 @@
 #include "platform/CPoint.h"
 #include "platform/CStatic.h"
 #include "staff/NoteNames.h"
+#include "staff/StaffGeometry.h"
 
 class CDC;
 
@@ -34,7 +35,14 @@ class CStaffControl : public CStatic {
     // A capacity above the five note slots counts as five.
     void SetMaxNotes(int nMaxNotes);
     void SetClef(bool bTreble);
+    void SetClef(staff::Clef clef);
     bool IsTreble() const;
+    staff::Clef GetClef() const { return m_clef; }
+    // Room for 1 to 4 ledger lines above and below the staff (others count as the nearest),
+    // with the pictures for it. The owner makes the window Geometry().Height() high; notes
+    // already placed stay on their steps.
+    void SetLedgerLines(int nLedgerLines);
+    const staff::StaffGeometry& Geometry() const { return m_geometry; }
     // How the words of the notes name them; letters unless set.
     void SetNameSystem(staff::NameSystem names) { m_names = names; }
     // A column outside 0..15 is ignored, count included.
@@ -62,11 +70,18 @@ class CStaffControl : public CStatic {
     std::string NoteOfText(int index, int rank) const;
     std::string GetToolTipText(CPoint point, CRect& area) const override;
 
-    // Staff geometry with this control's column count and clef.
+    // Staff geometry with this control's ledger lines, column count and clef.
     int YToStep(int y) const;
     int StepToY(int step) const;
     int ColumnToX(int column) const;
     int StepToKey(int lineOffset) const;
+
+    // A key played on an instrument: the current note goes to the key's line or space (any
+    // position of the clef, ledger lines included), or, with no current note, a note is
+    // placed there when the staff has room, as Space places one. Says so to screen readers and asks
+    // for a repaint; sounds nothing (the echo of the played key does). False, changing nothing, for
+    // a key no position of the clef sounds, during a drag, or when the note is there already.
+    bool PlaceKey(int key);
 
     // MIDI output, one device for the whole process.
     bool InitMidi();
@@ -80,6 +95,9 @@ class CStaffControl : public CStatic {
     // default: notes are only started.
     static void SetNotesEnd(bool bEnd) { s_bNotesEnd = bEnd; }
     void EndNote();
+    // The echo of a key played on an instrument: its note-on as PlayNote sends it, and
+    // the note-off when the key is let go, whether or not notes end.
+    static void EchoKey(int key, bool down);
 
   protected:
     BOOL OnEraseBkgnd(CDC* pDC);
@@ -122,13 +140,19 @@ class CStaffControl : public CStatic {
     // changed it or made it current, else of the whole text when that has changed.
     void UpdateAccessibleText(int toldSlot = -1);
 
+    void LoadPictures();
+
     DECLARE_MESSAGE_MAP()
 
     CBitmap m_bmpStaff;
     CBitmap m_bmpNote;
     CBitmap m_bmpNoteSelected;
     CBitmap m_bmpNoteMask;
-    bool m_bTreble = true;
+    staff::Clef m_clef = staff::Clef::Treble;
+    staff::StaffGeometry m_geometry;
+    // The row of the staff picture drawn at the control's top: a staff with fewer ledger
+    // lines than its picture shows the picture's middle.
+    int m_nPictureTop = 0;
     staff::NameSystem m_names = staff::NameSystem::Letters;
     int m_nNoteCount = 0;
     int m_nMaxNotes = 1;

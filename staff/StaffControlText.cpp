@@ -23,7 +23,7 @@ std::string LoadText(UINT id) {
 std::string CStaffControl::NoteText(int index) const {
     const int y = m_ptNotes[index].y;
     CString text;
-    const NoteName name = NameOnStaff(LineOffset(y), m_bTreble);
+    const NoteName name = NameOfKey(StepToKey(m_geometry.LineOffset(y)));
     text.Format(LoadText(IDS_STAFF_NOTE).c_str(), NoteWordsWithLetters(name, m_names).c_str(),
                 YToStep(y));
     return text.str();

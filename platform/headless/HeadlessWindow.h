@@ -27,6 +27,9 @@ class HeadlessWindow : public WindowPeer {
     CRect ClientRect() const override;
     int PaintScale() const override { return m_scale; }
     void Move(int x, int y, int width, int height, BOOL repaint) override;
+    CRect Place() const override;
+    void SetClientSize(int width, int height) override;
+    void ShiftControls(int top, int dy) override;
     void SetText(const std::string& utf8) override;
     std::string Text() const override { return m_text; }
     BOOL IsIconic() const override { return m_iconic ? TRUE : FALSE; }
@@ -46,6 +49,8 @@ class HeadlessWindow : public WindowPeer {
     void ClearList() override;
     void SelectListItem(int index) override;
     int SelectedListItem() const override { return m_selectedItem; }
+    void SetCheck(bool checked) override { m_checked = checked; }
+    bool IsChecked() const override { return m_checked; }
     void SetAccessibleList(const AccessibleList& list, int told) override;
     // Logged, then delivered to the dialog that holds this control, if any.
     void NotifyParent(UINT code) override;
@@ -62,6 +67,8 @@ class HeadlessWindow : public WindowPeer {
 
     // Dialog windows: the controls that Control(id) finds.
     void AddControl(int id, HeadlessWindow& control);
+    // Every control of a dialog, labels too, at its place in the template.
+    void AddChild(HeadlessWindow& control, CPoint place);
     void SetIconic(bool iconic) { m_iconic = iconic; }
     // Paints at `scale` surface pixels to the client pixel from now on (1 or 2), as on a
     // screen of that many device pixels to the pixel.
@@ -98,6 +105,7 @@ class HeadlessWindow : public WindowPeer {
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
     std::map<int, HeadlessWindow*> m_controls;
+    std::vector<HeadlessWindow*> m_children;
     HeadlessWindow* m_parent = nullptr;
     int m_id = 0;
     std::optional<int> m_modalResult;
@@ -114,6 +122,7 @@ class HeadlessWindow : public WindowPeer {
     std::deque<PostedMessage> m_posted;
     std::vector<std::string> m_listItems;
     int m_selectedItem = -1;
+    bool m_checked = false;
 
     static HeadlessWindow* s_focus;
     AccessibleList m_accessibleList;

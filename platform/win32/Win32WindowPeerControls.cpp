@@ -38,3 +38,11 @@ void Win32WindowPeer::SelectListItem(int index) {
 int Win32WindowPeer::SelectedListItem() const {
     return static_cast<int>(SendMessageW(m_hwnd, CB_GETCURSEL, 0, 0));
 }
+
+void Win32WindowPeer::SetCheck(bool checked) {
+    SendMessageW(m_hwnd, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool Win32WindowPeer::IsChecked() const {
+    return SendMessageW(m_hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}

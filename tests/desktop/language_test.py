@@ -140,6 +140,7 @@ def run_language(program, locale, texts, shots, work):
     env.update(LANG=locale, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                # No audio output: no sound server answers and ALSA has no device.
                PULSE_SERVER="unix:" + os.path.join(work, "nobody"),
+               JACK_NO_START_SERVER="1", JACK_DEFAULT_SERVER=f"canzet-private-{os.getpid()}",
                ALSA_CONFIG_PATH=os.path.join(work, "asound.conf"), XDG_RUNTIME_DIR=work)
     log = open(os.path.join(work, f"program-{locale}.log"), "w")
     process = subprocess.Popen([program, "--soundfont", os.path.join(work, "missing.sf2")],
@@ -161,8 +162,8 @@ def run_language(program, locale, texts, shots, work):
         if locale.startswith("en"):
             expect_captions_fit(shots, f"main-{locale}", main)
 
-        # The system menu opens on a right click; the About box is its fourth item from the
-        # bottom, above the bass-clef, clear and practice items.
+        # The system menu opens on a right click; the About box is its sixth item from the
+        # bottom, above the alto-, tenor- and bass-clef, clear and practice items.
         x, y = main.queryComponent().getPosition(pyatspi.DESKTOP_COORDS)
         shown = visible_windows(process.pid)
         xdotool("mousemove", str(x + 20), str(y + 20), "click", "3")
@@ -172,7 +173,7 @@ def run_language(program, locale, texts, shots, work):
                 raise CheckFailed("the system menu did not open")
             time.sleep(0.2)
         shoot(shots, f"menu-{locale}")
-        xdotool("key", "Up", "Up", "Up", "Up", "Return")
+        xdotool("key", "Up", "Up", "Up", "Up", "Up", "Up", "Return")
         about = wait_for_window(process.pid, texts.about, "the About box")
         expect(names(about, pyatspi.ROLE_LABEL), texts.about_texts,
                "About box texts")

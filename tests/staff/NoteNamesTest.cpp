@@ -58,7 +58,7 @@ const NameCase kCases[] = {
 TEST(NoteNames, EachSystemAndLanguage) {
     for (const NameCase& c : kCases) {
         SCOPED_TRACE(c.letters);
-        const NoteName name = NameOnStaff(7 - c.step, c.treble, c.alteration, c.tonic);
+        const NoteName name = NameOfKey(StepToKey(7 - c.step, c.treble), c.alteration, c.tonic);
         EXPECT_EQ(name.dots, c.dots);
         EXPECT_EQ(LetterOfDegree(name.degree, c.tonic), name.letter);
         for (const Language language : {Language::Chinese, Language::English}) {

@@ -11,6 +11,7 @@
 #include "platform/Resources.h"
 #include "res/EmbeddedResources.h"
 #include "tools/replay/PrintableText.h"
+#include "tools/replay/ReplayMidiInCommands.h"
 #include "tools/replay/ReplayNameCommands.h"
 #include "tools/replay/ReplayPaintCommand.h"
 #include "tools/replay/ReplayParser.h"
@@ -23,8 +24,9 @@ namespace {
 
 void PrintHelp(const std::vector<ReplayCommandDefinition>& commands) {
     std::cout << "Usage: canzet-replay [OPTION] < SCRIPT\n"
-                 "Drive one staff control on a 600 x 160 window without a screen, with commands\n"
-                 "read from standard input, and print every call the control makes.\n"
+                 "Drive one staff control on a 600 x 160 window (taller with more ledger lines)\n"
+                 "without a screen, with commands read from standard input, and print every\n"
+                 "call the control makes.\n"
                  "\nOptions:\n"
                  "  --help       show this help and exit\n"
                  "  --version    show the version and exit\n"
@@ -54,6 +56,9 @@ int main(int argc, char* argv[]) {
     const std::vector<ReplayCommandDefinition> names = NameCommands();
     commands.insert(commands.end(), names.begin(), names.end());
     AnswerByDigits(commands);
+    bool midiInFailed = false;
+    const std::vector<ReplayCommandDefinition> midiIn = MidiInCommands(midiInFailed, lineNumber);
+    commands.insert(commands.end(), midiIn.begin(), midiIn.end());
 
     if (argc > 1) {
         const std::string_view option = argv[1];
@@ -88,5 +93,5 @@ int main(int argc, char* argv[]) {
         }
     }
     std::cout.flush();
-    return malformed || paintFailed || practiceFailed ? 1 : 0;
+    return malformed || paintFailed || practiceFailed || midiInFailed ? 1 : 0;
 }

@@ -1,0 +1,111 @@
+#include "app/PracticeChoices.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "app/PracticeTexts.h"
+#include "res/resource.h"
+
+namespace {
+constexpr std::array<practice::Drill, 3> kDrills = {practice::Drill::Read, practice::Drill::Place,
+                                                    practice::Drill::Hear};
+constexpr std::array<UINT, 3> kDrillNames = {IDS_DRILL_READ, IDS_DRILL_PLACE, IDS_DRILL_HEAR};
+constexpr std::array<practice::ClefChoice, 5> kClefs = {
+    practice::ClefChoice::Treble, practice::ClefChoice::Bass, practice::ClefChoice::Alto,
+    practice::ClefChoice::Tenor, practice::ClefChoice::Both};
+constexpr std::array<UINT, 5> kClefNames = {IDS_CLEF_TREBLE, IDS_CLEF_BASS, IDS_CLEF_ALTO,
+                                            IDS_CLEF_TENOR, IDS_CLEF_BOTH};
+constexpr std::array<int, 4> kLengths = {10, 20, 50, practice::RoundSettings::kEndless};
+constexpr int kDefaultLength = 1;
+
+template <typename T, std::size_t N>
+int IndexOf(const std::array<T, N>& values, T value, int fallback) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (values[i] == value) {
+            return static_cast<int>(i);
+        }
+    }
+    return fallback;
+}
+
+template <typename T, std::size_t N>
+T At(const std::array<T, N>& values, int index) {
+    return values[index >= 0 && static_cast<std::size_t>(index) < N
+                      ? static_cast<std::size_t>(index)
+                      : 0];
+}
+}  // namespace
+
+void CPracticeChoices::Exchange(CDataExchange* pDX) {
+    DDX_Control(pDX, IDC_DRILL, m_cboDrill);
+    DDX_Control(pDX, IDC_CLEF, m_cboClef);
+    DDX_Control(pDX, IDC_LOWEST, m_cboLowest);
+    DDX_Control(pDX, IDC_HIGHEST, m_cboHighest);
+    DDX_Control(pDX, IDC_LENGTH, m_cboLength);
+    DDX_Control(pDX, IDC_LEDGER_LINES, m_cboLedgerLines);
+}
+
+void CPracticeChoices::Fill() {
+    for (const UINT id : kDrillNames) {
+        m_cboDrill.AddString(practice_texts::LoadText(id).c_str());
+    }
+    for (const UINT id : kClefNames) {
+        m_cboClef.AddString(practice_texts::LoadText(id).c_str());
+    }
+    for (const int length : kLengths) {
+        m_cboLength.AddString(length == practice::RoundSettings::kEndless
+                                  ? practice_texts::LoadText(IDS_LENGTH_ENDLESS).c_str()
+                                  : std::to_string(length).c_str());
+    }
+    for (int lines = staff::kMinLedgerLines; lines <= staff::kMaxLedgerLines; ++lines) {
+        m_cboLedgerLines.AddString(std::to_string(lines).c_str());
+    }
+}
+
+void CPracticeChoices::FillRange(const practice::RoundSettings& settings) {
+    m_cboLowest.ResetContent();
+    m_cboHighest.ResetContent();
+    const staff::StaffGeometry staff(settings.ledgerLines);
+    for (int step = staff.LowestStep(); step <= staff.HighestStep(); ++step) {
+        const std::string name = practice_texts::StepName(step, settings.clef);
+        m_cboLowest.AddString(name.c_str());
+        m_cboHighest.AddString(name.c_str());
+    }
+    m_cboLowest.SetCurSel(settings.lowStep - staff.LowestStep());
+    m_cboHighest.SetCurSel(settings.highStep - staff.LowestStep());
+}
+
+void CPracticeChoices::Show(const practice::RoundSettings& settings) {
+    m_cboDrill.SetCurSel(IndexOf(kDrills, settings.drill, 0));
+    m_cboClef.SetCurSel(IndexOf(kClefs, settings.clef, 0));
+    m_cboLength.SetCurSel(IndexOf(kLengths, settings.count, kDefaultLength));
+    m_cboLedgerLines.SetCurSel(settings.ledgerLines - staff::kMinLedgerLines);
+    FillRange(settings);
+}
+
+// A range given upside down keeps the step just chosen and meets it with the other end.
+practice::RoundSettings CPracticeChoices::Read(const practice::RoundSettings& current) const {
+    practice::RoundSettings settings = current;
+    settings.drill = At(kDrills, m_cboDrill.GetCurSel());
+    settings.clef = At(kClefs, m_cboClef.GetCurSel());
+    settings.count = At(kLengths, m_cboLength.GetCurSel());
+    // The range lists hold the steps of the staff the current choices asked for.
+    const int lowest = staff::StaffGeometry(current.ledgerLines).LowestStep();
+    const int low = m_cboLowest.GetCurSel() + lowest;
+    const int high = m_cboHighest.GetCurSel() + lowest;
+    if (low > high) {
+        const bool lowChanged = low != current.lowStep;
+        settings.lowStep = lowChanged ? low : high;
+        settings.highStep = lowChanged ? low : high;
+    } else {
+        settings.lowStep = low;
+        settings.highStep = high;
+    }
+    // Fewer ledger lines take the range in to the staff they leave.
+    const staff::StaffGeometry chosen(m_cboLedgerLines.GetCurSel() + staff::kMinLedgerLines);
+    settings.ledgerLines = chosen.LedgerLines();
+    settings.lowStep = std::clamp(settings.lowStep, chosen.LowestStep(), chosen.HighestStep());
+    settings.highStep = std::clamp(settings.highStep, chosen.LowestStep(), chosen.HighestStep());
+    return settings;
+}

@@ -90,6 +90,7 @@ BOOL CCanzetDlg::OnInitDialog() {
     GrowBelowStaff(geometry.Height() - staff::kStaffHeight);
     m_staff.SetMaxNotes(m_setup.maxNotes);
     m_staff.SetClef(m_setup.Clef());
+    m_staff.SetNameSystem(m_setup.names);
     ShowClefCheck();
     m_staff.InitMidi();
     PlayedKeys().Listen(*this);

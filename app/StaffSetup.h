@@ -5,12 +5,15 @@
 
 #include <optional>
 
+#include "staff/NoteNames.h"
 #include "staff/StaffGeometry.h"
 
 struct StaffSetup {
     bool treble = true;
     int maxNotes = 1;
     int ledgerLines = 1;
+    // --names: how the staff's tooltips and screen-reader words name the notes.
+    staff::NameSystem names = staff::NameSystem::Letters;
     // --clef alto or tenor: a C clef instead of the treble or bass one.
     std::optional<staff::Clef> cClef = std::nullopt;
 

@@ -13,9 +13,10 @@ constexpr double kTargetRate = 12000;
 constexpr double kHopSeconds = 0.005;
 constexpr double kHumCornerHz = 70;
 constexpr double kYinThreshold = 0.1;
-// The periods searched: half a semitone beyond E2 and C6 at the lowest and highest A4.
+// The periods searched: from half a semitone below E2 at the lowest A4 to well above C6,
+// so that a note too high is heard as too high and not as its lower octave.
 constexpr double kLowestHz = 82.407 * ListenSettings::kMinA4Hz / 440.0 * 0.9715;
-constexpr double kHighestHz = 1046.5 * ListenSettings::kMaxA4Hz / 440.0 * 1.0293;
+constexpr double kHighestHz = 2500;
 constexpr double kQ1 = 0.5412;
 constexpr double kQ2 = 1.3066;
 

@@ -11,6 +11,7 @@
 #include "platform/Resources.h"
 #include "res/EmbeddedResources.h"
 #include "tools/replay/PrintableText.h"
+#include "tools/replay/ReplayListenCommands.h"
 #include "tools/replay/ReplayPaintCommand.h"
 #include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplayPracticeCommands.h"
@@ -50,6 +51,9 @@ int main(int argc, char* argv[]) {
     const std::vector<ReplayCommandDefinition> practice =
         PracticeCommands(practiceFailed, lineNumber);
     commands.insert(commands.end(), practice.begin(), practice.end());
+    bool listenFailed = false;
+    const std::vector<ReplayCommandDefinition> listen = ListenCommands(listenFailed, lineNumber);
+    commands.insert(commands.end(), listen.begin(), listen.end());
 
     if (argc > 1) {
         const std::string_view option = argv[1];
@@ -84,5 +88,5 @@ int main(int argc, char* argv[]) {
         }
     }
     std::cout.flush();
-    return malformed || paintFailed || practiceFailed ? 1 : 0;
+    return malformed || paintFailed || practiceFailed || listenFailed ? 1 : 0;
 }

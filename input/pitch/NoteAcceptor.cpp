@@ -15,7 +15,7 @@ constexpr double kSameSemitoneCents = 75;
 constexpr int kMissesAllowed = 2;
 constexpr double kOnsetBelowOpenDb = 6;
 // A new note over the tail of the last one: this far above the quietest since, and risen
-// this much within the last few hops.
+// this much within the last 60 ms.
 constexpr double kReattackAboveDb = 15;
 constexpr double kReattackRiseDb = 9;
 

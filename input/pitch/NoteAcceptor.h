@@ -47,7 +47,7 @@ class NoteAcceptor {
     ListenSettings m_settings;
     double m_frameMs;
     LevelGate m_gate;
-    std::array<Hop, 8> m_recent{};  // the newest hops, a ring
+    std::array<Hop, 12> m_recent{};  // the newest hops, a ring
     std::size_t m_newest = 0;
     State m_state = State::Quiet;
     double m_onsetMs = 0;

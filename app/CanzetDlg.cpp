@@ -1,5 +1,6 @@
 #include "app/CanzetDlg.h"
 
+#include "app/PlayedKeys.h"
 #include "app/PracticeDlg.h"
 
 #include "platform/Backend.h"
@@ -21,6 +22,10 @@ END_MESSAGE_MAP()
 CCanzetDlg::CCanzetDlg(CWnd* pParent, const StaffSetup& setup, const PracticeSetup& practice)
     : CDialog(IDD_CANZET_DIALOG, pParent), m_setup(setup), m_practice(practice) {
     m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
+}
+
+CCanzetDlg::~CCanzetDlg() {
+    PlayedKeys().StopListening(*this);
 }
 
 void CCanzetDlg::DoDataExchange(CDataExchange* pDX) {
@@ -74,6 +79,7 @@ BOOL CCanzetDlg::OnInitDialog() {
     m_staff.SetClef(m_setup.treble);
     ShowClefCheck();
     m_staff.InitMidi();
+    PlayedKeys().Listen(*this);
 
     // --practice: the practice dialog opens over this one once it shows.
     if (m_practice.openAtStart) {
@@ -169,5 +175,11 @@ void CCanzetDlg::OpenPractice() {
     }
     if (sounding) {
         m_staff.OpenMidi();
+    }
+}
+
+void CCanzetDlg::KeyChanged(const input::KeyEvent& event) {
+    if (event.down) {
+        m_staff.PlaceKey(event.key);
     }
 }

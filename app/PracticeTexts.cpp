@@ -10,6 +10,9 @@ constexpr int kMsPerTenth = 100;
 constexpr int kTenthsPerSecond = 10;
 
 std::string GivenName(const practice::AnswerResult& result) {
+    if (result.answer.givenKey >= 0) {
+        return KeyName(result.answer.givenKey);
+    }
     if (result.question.drill == practice::Drill::Read) {
         return std::string(1, result.answer.givenLetter);
     }
@@ -20,6 +23,17 @@ std::string GivenName(const practice::AnswerResult& result) {
     return practice::PitchNameOf(result.answer.givenStep, result.question.clef);
 }
 }  // namespace
+
+std::string KeyName(int key) {
+    const std::string octave = std::to_string(practice::KeyOctave(key));
+    const std::string letter(1, practice::KeyLetter(key));
+    if (!practice::IsSharpKey(key)) {
+        return letter + octave;
+    }
+    CString text;
+    text.Format(LoadText(IDS_SHARP_NAME).c_str(), letter.c_str(), octave.c_str());
+    return text.str();
+}
 
 std::string LoadText(unsigned id) {
     CString text;
@@ -69,7 +83,8 @@ std::string Result(const practice::AnswerResult& result) {
         text.Format(LoadText(IDS_RESULT_RIGHT).c_str(), result.question.PitchName().c_str(),
                     Seconds(result.answer.ms).c_str());
     } else {
-        text.Format(LoadText(IDS_RESULT_WRONG).c_str(), result.question.PitchName().c_str(),
+        const UINT words = result.answer.givenKey >= 0 ? IDS_RESULT_WRONG_PLAYED : IDS_RESULT_WRONG;
+        text.Format(LoadText(words).c_str(), result.question.PitchName().c_str(),
                     GivenName(result).c_str());
     }
     return text.str();

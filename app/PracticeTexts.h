@@ -12,6 +12,8 @@
 namespace practice_texts {
 
 std::string LoadText(unsigned id);
+// A MIDI key's pitch as the learner reads it: "C5", a sharp "F♯4" (or "升F4").
+std::string KeyName(int key);
 // A step's pitch under the clef choice: "G4", or under both clefs "G4 / B2".
 std::string StepName(int step, practice::ClefChoice clef);
 // Milliseconds as seconds with one decimal, rounded: 1250 -> "1.3".

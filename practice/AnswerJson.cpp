@@ -2,6 +2,7 @@
 #include <nlohmann/json.hpp>
 
 #include "practice/ProgressFile.h"
+#include "practice/Question.h"
 
 namespace practice {
 namespace {
@@ -12,7 +13,7 @@ constexpr int kFormatVersion = 1;
 // without building a document (loading a long history is mostly this).
 class AnswerFields : public nlohmann::json_sax<nlohmann::json> {
   public:
-    std::int64_t version = -1, asked = -1, ms = -1, givenStep = -1;
+    std::int64_t version = -1, asked = -1, ms = -1, givenStep = -1, playedKey = -1;
     std::string time, drill, clef, givenLetter;
     int right = -1;  // -1: missing
 
@@ -40,7 +41,8 @@ class AnswerFields : public nlohmann::json_sax<nlohmann::json> {
             // A letter for Read, a step for Place and Hear.
             {"given", &AnswerFields::givenLetter, &AnswerFields::givenStep},
             {"right", nullptr, nullptr, &AnswerFields::right},
-            {"ms", nullptr, &AnswerFields::ms}};
+            {"ms", nullptr, &AnswerFields::ms},
+            {"key", nullptr, &AnswerFields::playedKey}};
         m_field = nullptr;
         for (const Field& field : kFields) {
             if (name == field.name) {
@@ -104,6 +106,11 @@ std::string ToJsonLine(const AnswerRecord& answer) {
     }
     line["right"] = answer.right;
     line["ms"] = answer.ms;
+    // A field of its own, which readers that know nothing of played keys pass over: to them
+    // the answer is the letter or step beside it, judged as it was.
+    if (answer.givenKey >= 0) {
+        line["key"] = answer.givenKey;
+    }
     return line.dump();
 }
 
@@ -138,6 +145,9 @@ std::optional<AnswerRecord> FromJsonLine(std::string_view text) {
         answer.givenStep = static_cast<int>(fields.givenStep);
     } else {
         return std::nullopt;
+    }
+    if (fields.playedKey >= 0 && fields.playedKey <= kHighestKey) {
+        answer.givenKey = static_cast<int>(fields.playedKey);
     }
     return answer;
 }

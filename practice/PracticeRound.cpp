@@ -67,6 +67,19 @@ bool PracticeRound::ConfirmStep(int step) {
     return true;
 }
 
+bool PracticeRound::AnswerKey(int key, std::int64_t startedMs) {
+    if (m_state != RoundState::Asking || key < 0 || key > kHighestKey) {
+        return false;
+    }
+    const bool right = key == m_question.Key();
+    if (m_question.drill == Drill::Read) {
+        Judge(KeyLetter(key), 0, right, startedMs, key);
+    } else {
+        Judge(0, StepOfKey(key, m_question.clef), right, startedMs, key);
+    }
+    return true;
+}
+
 bool PracticeRound::PlayAgain() {
     if (m_state != RoundState::Asking || m_question.drill != Drill::Hear) {
         return false;
@@ -75,8 +88,9 @@ bool PracticeRound::PlayAgain() {
     return true;
 }
 
-void PracticeRound::Judge(char givenLetter, int givenStep, bool right) {
-    const std::int64_t elapsed = m_clock.MonotonicMs() - m_shownMs;
+void PracticeRound::Judge(char givenLetter, int givenStep, bool right,
+                          std::optional<std::int64_t> givenAtMs, int givenKey) {
+    const std::int64_t elapsed = givenAtMs.value_or(m_clock.MonotonicMs()) - m_shownMs;
     const AnswerRecord answer{
         .utcMs = m_clock.UtcMs(),
         .drill = m_question.drill,
@@ -84,6 +98,7 @@ void PracticeRound::Judge(char givenLetter, int givenStep, bool right) {
         .asked = m_question.step,
         .givenLetter = givenLetter,
         .givenStep = givenStep,
+        .givenKey = givenKey,
         .right = right,
         .ms =
             static_cast<int>(std::clamp<std::int64_t>(elapsed, 0, std::numeric_limits<int>::max())),

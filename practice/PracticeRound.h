@@ -44,6 +44,10 @@ class PracticeRound {
     // Place and Hear: the step where the learner's note lies (0 when the staff holds none).
     // False when no Place or Hear question waits.
     bool ConfirmStep(int step);
+    // Any drill: the MIDI key the learner played, which started at `startedMs` on the
+    // round's monotonic clock; the response time runs to then. Right when it is the asked
+    // pitch itself, octave included. False when no question waits.
+    bool AnswerKey(int key, std::int64_t startedMs);
     // Hear: sounds the pitch again; counts for nothing and leaves the time running.
     bool PlayAgain();
     // After an answer: the next question, or the end of the round. False while a question
@@ -62,7 +66,8 @@ class PracticeRound {
 
   private:
     void Ask();
-    void Judge(char givenLetter, int givenStep, bool right);
+    void Judge(char givenLetter, int givenStep, bool right,
+               std::optional<std::int64_t> givenAtMs = std::nullopt, int givenKey = -1);
 
     RoundSettings m_settings;
     History& m_history;

@@ -18,6 +18,29 @@ char LetterOf(int step, Clef clef) {
     return PitchNameOf(step, clef).front();
 }
 
+namespace {
+constexpr int kKeysPerOctave = 12;
+constexpr char kLetters[kKeysPerOctave + 1] = "CCDDEFFGGAAB";
+constexpr bool kSharps[kKeysPerOctave] = {false, true,  false, true,  false, false,
+                                          true,  false, true,  false, true,  false};
+}  // namespace
+
+char KeyLetter(int key) {
+    return kLetters[key % kKeysPerOctave];
+}
+
+bool IsSharpKey(int key) {
+    return kSharps[key % kKeysPerOctave];
+}
+
+int KeyOctave(int key) {
+    return key / kKeysPerOctave - 1;
+}
+
+int StepOfKey(int key, Clef clef) {
+    return staff::KeyToStep(key, clef == Clef::Treble);
+}
+
 int Question::Key() const {
     return KeyOf(step, clef);
 }

@@ -28,4 +28,14 @@ int KeyOf(int step, Clef clef);
 std::string PitchNameOf(int step, Clef clef);
 char LetterOf(int step, Clef clef);
 
+inline constexpr int kHighestKey = 127;
+// Of any MIDI key 0..127: its letter, a sharp's being the natural below it ('F' for F♯4);
+// whether it is a sharp; its octave in scientific notation (C4 is key 60).
+char KeyLetter(int key);
+bool IsSharpKey(int key);
+int KeyOctave(int key);
+// The step where `key` lies under the clef; 0 when the staff has no place for it (a sharp,
+// or a pitch beyond the thirteen steps).
+int StepOfKey(int key, Clef clef);
+
 }  // namespace practice

@@ -52,6 +52,7 @@
 #define IDS_HELP_PROGRESS_FILE 513
 #define IDS_HELP_EXPORT_PROGRESS 514
 #define IDS_HELP_PRACTICE 515
+#define IDS_HELP_MIDI_ECHO 540
 #define IDS_ERR_NO_VALUE_TAKEN 520
 #define IDS_ERR_VALUE_NEEDED 521
 #define IDS_ERR_BAD_VALUE 522
@@ -86,6 +87,10 @@
 #define IDS_SOUND_NO_SEQUENCER 624
 #define IDS_SOUND_PORT 625
 #define IDS_SOUND_CONNECTED_TO 626
+// The MIDI keyboards: "%s" names one, or those present.
+#define IDS_MIDI_KEYBOARD_CAME 640
+#define IDS_MIDI_KEYBOARD_WENT 641
+#define IDS_NO_MIDI_KEYBOARD 642
 #define IDC_STAFF 1001
 #define IDC_POSITION 1002
 
@@ -114,6 +119,8 @@
 #define IDC_SCORE 1118
 #define IDC_PROGRESS_STAFF 1119
 #define IDC_PROGRESS_WORDS 1120
+// The practice dialog's line of MIDI keyboards.
+#define IDC_MIDI_KEYBOARDS 1130
 #define IDS_PRACTICE 300
 #define IDS_DRILL_READ 301
 #define IDS_DRILL_PLACE 302
@@ -145,6 +152,10 @@
 #define IDS_SAVE_NOT_A_FILE 327
 // Followed by the system's own words.
 #define IDS_SAVE_OTHER 328
+// A wrong answer played on a MIDI keyboard: "%s" the asked pitch, "%s" the played one.
+#define IDS_RESULT_WRONG_PLAYED 350
+// A sharp's name: "%s" its letter, "%s" its octave.
+#define IDS_SHARP_NAME 351
 
 // System-menu commands, not resources. System commands below 0xF000 must keep their
 // low four bits clear, because the window system uses them itself.

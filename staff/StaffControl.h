@@ -65,6 +65,13 @@ class CStaffControl : public CStatic {
     int ColumnToX(int column) const;
     int StepToKey(int lineOffset) const;
 
+    // A key played on an instrument: the current note goes to the key's line or space,
+    // or, with no current note, a note is placed there when the staff has room, as Space
+    // places one. Says so to screen readers and asks for a repaint; sounds nothing (the
+    // echo of the played key does). False, changing nothing, for a key no position of the
+    // clef sounds, during a drag, or when the note is there already.
+    bool PlaceKey(int key);
+
     // MIDI output, one device for the whole process.
     bool InitMidi();
     void OpenMidi();
@@ -77,6 +84,9 @@ class CStaffControl : public CStatic {
     // default: notes are only started.
     static void SetNotesEnd(bool bEnd) { s_bNotesEnd = bEnd; }
     void EndNote();
+    // The echo of a key played on an instrument: its note-on as PlayNote sends it, and
+    // the note-off when the key is let go, whether or not notes end.
+    static void EchoKey(int key, bool down);
 
   protected:
     BOOL OnEraseBkgnd(CDC* pDC);

@@ -47,6 +47,15 @@ int StepToKey(int lineOffset, bool treble) {
     return treble ? kTrebleKeys[index] : kBassKeys[index];
 }
 
+int KeyToStep(int key, bool treble) {
+    for (int offset = kTopLineOffset; offset <= kBottomLineOffset; ++offset) {
+        if (StepToKey(offset, treble) == key) {
+            return 7 - offset;
+        }
+    }
+    return 0;
+}
+
 std::string PitchName(int key) {
     constexpr int kKeysPerOctave = 12;
     static constexpr std::array<const char*, kKeysPerOctave> kNames = {

@@ -59,6 +59,8 @@ int StepToY(int step);
 int ColumnToX(int column, int columns);
 // The key of a line offset under the treble or bass clef.
 int StepToKey(int lineOffset, bool treble);
+// The staff step (1 to 13) where `key` lies under the clef; 0 when no position sounds it.
+int KeyToStep(int key, bool treble);
 // Scientific pitch notation of a MIDI key 0..127: middle C, key 60, is C4.
 std::string PitchName(int key);
 

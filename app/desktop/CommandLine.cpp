@@ -24,6 +24,7 @@ constexpr auto kDesktopOptions = std::to_array<OptionSpec>({
     {"--audio-driver", "DRIVER", IDS_HELP_AUDIO_DRIVER, AudioDriverNames},
     {"--midi-out", "auto|synth|port|none", IDS_HELP_MIDI_OUT},
     {"--instrument", "1-128", IDS_HELP_INSTRUMENT},
+    {"--midi-echo", "on|off", IDS_HELP_MIDI_ECHO},
     {"--progress-file", "FILE", IDS_HELP_PROGRESS_FILE},
     {"--export-progress", "FILE.csv", IDS_HELP_EXPORT_PROGRESS},
     {"--verbose", "", IDS_HELP_VERBOSE},
@@ -102,6 +103,10 @@ bool TakeDesktopOption(CommandLine& line, std::string_view name, std::string_vie
     }
     if (name == "--instrument") {
         return SetInstrument(line, value);
+    }
+    if (name == "--midi-echo") {
+        line.midiEcho = value == "on";
+        return value == "on" || value == "off";
     }
     line.sound.libraryMessages = true;
     return true;

@@ -19,6 +19,9 @@ struct CommandLine : StartChoices {
     // --soundfont, --audio-driver, --midi-out, --instrument, --verbose.
     SoundSettings sound;
 
+    // --midi-echo: keys played on a MIDI keyboard sound through the program's sound too.
+    bool midiEcho = true;
+
     // --progress-file: the practice progress file instead of the one in the data folder.
     std::string progressFile;
     // --export-progress (Action::ExportProgress): the CSV file to write.

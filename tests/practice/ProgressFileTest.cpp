@@ -220,3 +220,15 @@ TEST(ProgressFile, TwoWritersKeepEveryAnswer) {
 }
 
 }  // namespace
+
+// A played key is kept in a field of its own, after an answer that readers knowing nothing
+// of keys read as before: its letter, wrong.
+TEST(ProgressFile, PlayedKeyBesideTheLetter) {
+    AnswerRecord played = kRead;
+    played.givenLetter = 'F';
+    played.givenKey = 78;
+    const std::string line = ToJsonLine(played);
+    EXPECT_EQ(line, kReadLine.substr(0, kReadLine.find("\"given\"")) +
+                        R"("given":"F","right":false,"ms":1234,"key":78})");
+    EXPECT_TRUE(FromJsonLine(line) == played);
+}

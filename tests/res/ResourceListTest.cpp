@@ -41,6 +41,9 @@ TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEn
         {kRtString, IDS_SOUND_OFF / 16 + 1},
         {kRtString, IDS_SOUND_NO_ANSWER / 16 + 1},
         {kRtString, IDS_SOUND_CONNECTED_TO / 16 + 1},
+        {kRtString, IDS_RESULT_WRONG_PLAYED / 16 + 1},
+        {kRtString, IDS_HELP_MIDI_ECHO / 16 + 1},
+        {kRtString, IDS_MIDI_KEYBOARD_CAME / 16 + 1},
     };
     for (const int language : {kChineseResources, kEnglishResources}) {
         for (const auto& [type, name] : translated) {

@@ -77,7 +77,11 @@ void ReplayPractice::ShowResult(const AnswerResult& result) {
     } else {
         m_out << a.givenStep;
     }
-    m_out << ' ' << a.ms << '\n' << std::flush;
+    m_out << ' ' << a.ms;
+    if (a.givenKey >= 0) {
+        m_out << " key " << a.givenKey;
+    }
+    m_out << '\n' << std::flush;
 }
 
 void ReplayPractice::ShowSummary(const RoundSummary& summary) {

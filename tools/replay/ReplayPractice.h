@@ -26,6 +26,8 @@ class ReplayPractice : public practice::RoundObserver {
     // The running round, or nullptr.
     practice::PracticeRound* Round() { return m_round.get(); }
     void Wait(int ms) { m_clock.Advance(ms); }
+    // Now on the rounds' monotonic clock.
+    std::int64_t NowMs() { return m_clock.MonotonicMs(); }
     // One `stats` line for each step of the last round's range; false when there was none.
     bool PrintStats();
     // Confirms the step of the staff's note, if a Place or Hear question waits.

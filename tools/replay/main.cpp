@@ -12,6 +12,7 @@
 #include "res/EmbeddedResources.h"
 #include "tools/replay/PrintableText.h"
 #include "tools/replay/ReplayListenCommands.h"
+#include "tools/replay/ReplayMidiInCommands.h"
 #include "tools/replay/ReplayPaintCommand.h"
 #include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplayPracticeCommands.h"
@@ -51,6 +52,9 @@ int main(int argc, char* argv[]) {
     const std::vector<ReplayCommandDefinition> practice =
         PracticeCommands(practiceFailed, lineNumber);
     commands.insert(commands.end(), practice.begin(), practice.end());
+    bool midiInFailed = false;
+    const std::vector<ReplayCommandDefinition> midiIn = MidiInCommands(midiInFailed, lineNumber);
+    commands.insert(commands.end(), midiIn.begin(), midiIn.end());
     bool listenFailed = false;
     const std::vector<ReplayCommandDefinition> listen = ListenCommands(listenFailed, lineNumber);
     commands.insert(commands.end(), listen.begin(), listen.end());
@@ -88,5 +92,5 @@ int main(int argc, char* argv[]) {
         }
     }
     std::cout.flush();
-    return malformed || paintFailed || practiceFailed || listenFailed ? 1 : 0;
+    return malformed || paintFailed || practiceFailed || midiInFailed || listenFailed ? 1 : 0;
 }

@@ -9,6 +9,7 @@
 #include <numbers>
 #include <sstream>
 
+#include "practice/Question.h"
 #include "tools/replay/ReplayListenCommands.h"
 #include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplayPracticeCommands.h"
@@ -67,24 +68,39 @@ std::string WriteWav(const std::vector<Tone>& tones, int rate, int channels, int
     return path.string();
 }
 
-std::string Replay(const std::string& script) {
-    bool failed = false;
-    long line = 0;
-    std::vector<ReplayCommandDefinition> commands = ListenCommands(failed, line);
-    const std::vector<ReplayCommandDefinition> practice = PracticeCommands(failed, line);
-    commands.insert(commands.end(), practice.begin(), practice.end());
-    std::ostringstream out;
-    ReplaySession session(out);
-    std::istringstream in(script);
-    for (std::string text; std::getline(in, text); ++line) {
-        const ParsedLine parsed = ParseReplayLine(text, commands);
-        EXPECT_TRUE(parsed.error.empty()) << text << ": " << parsed.error;
-        if (parsed.definition != nullptr) {
-            parsed.definition->run(session, parsed.command);
-        }
+// Runs scripts on one session, each after the one before.
+class Replayer {
+  public:
+    Replayer() : m_session(m_out) {
+        m_commands = ListenCommands(m_failed, m_line);
+        const std::vector<ReplayCommandDefinition> practice = PracticeCommands(m_failed, m_line);
+        m_commands.insert(m_commands.end(), practice.begin(), practice.end());
     }
-    EXPECT_FALSE(failed);
-    return out.str();
+    // What the script printed.
+    std::string Run(const std::string& script) {
+        m_out.str("");
+        std::istringstream in(script);
+        for (std::string text; std::getline(in, text); ++m_line) {
+            const ParsedLine parsed = ParseReplayLine(text, m_commands);
+            EXPECT_TRUE(parsed.error.empty()) << text << ": " << parsed.error;
+            if (parsed.definition != nullptr) {
+                parsed.definition->run(m_session, parsed.command);
+            }
+        }
+        EXPECT_FALSE(m_failed);
+        return m_out.str();
+    }
+
+  private:
+    bool m_failed = false;
+    long m_line = 0;
+    std::vector<ReplayCommandDefinition> m_commands;
+    std::ostringstream m_out;
+    ReplaySession m_session;
+};
+
+std::string Replay(const std::string& script) {
+    return Replayer().Run(script);
 }
 
 struct Heard {
@@ -143,6 +159,52 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"A4At415", {{415.0, 300, 300}}, "listen-a4 415\n", {{69, 300}}},
         RuleCase{"Stereo24BitAt44100", {{Hz(57), 300, 300}}, "", {{57, 300}}, 60, 44100, 2, 24},
         RuleCase{"Pcm32At16000", {{Hz(76), 300, 300}}, "", {{76, 300}}, 60, 16000, 1, 32}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct AnswerCase {
+    const char* name;
+    const char* drill;
+    const char* octave;
+    int offset;  // semitones from the asked key
+    const char* result;
+};
+
+class ListenAnswers : public ::testing::TestWithParam<AnswerCase> {};
+
+// A note sung 300 ms into a file that starts 500 ms after the question: timed 800 ms.
+TEST_P(ListenAnswers, JudgeTheHeardKeyTimedToItsOnset) {
+    const AnswerCase& c = GetParam();
+    Replayer replay;
+    std::istringstream question(
+        replay.Run(std::string("practice ") + c.drill + " bass 1 13 1 7\nwait 500\n"));
+    std::string word;
+    int number = 0, step = 0;
+    question >> word >> number >> word >> word >> step;
+    const int key = practice::KeyOf(step, practice::Clef::Bass) + c.offset;
+    const std::string file = WriteWav({{Hz(key), 300, 300}}, 48000, 1, 16);
+    std::istringstream answer(
+        replay.Run(std::string("listen-octave ") + c.octave + "\nlisten " + file + "\n"));
+    std::filesystem::remove(file);
+    std::string line, result;
+    int ms = 0;
+    while (std::getline(answer, line)) {
+        std::istringstream fields(line);
+        if (fields >> word && word == "result") {
+            fields >> result >> word >> word >> ms;
+        }
+    }
+    EXPECT_EQ(result, c.result);
+    EXPECT_NEAR(ms, 800, 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rounds, ListenAnswers,
+    ::testing::Values(AnswerCase{"ReadTheKey", "read", "exact", 0, "right"},
+                      AnswerCase{"ReadAnOctaveUpExact", "read", "exact", 12, "wrong"},
+                      AnswerCase{"ReadAnOctaveUpAny", "read", "any", 12, "right"},
+                      AnswerCase{"PlaceAnOctaveDownAny", "place", "any", -12, "right"},
+                      AnswerCase{"PlaceAToneOffAny", "place", "any", 2, "wrong"},
+                      AnswerCase{"HearTheKey", "hear", "exact", 0, "right"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

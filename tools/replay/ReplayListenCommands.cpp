@@ -8,6 +8,7 @@
 
 #include "input/pitch/NoteListener.h"
 #include "input/wav/WavFile.h"
+#include "practice/OctaveRule.h"
 #include "tools/replay/PrintableText.h"
 #include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplaySession.h"
@@ -26,7 +27,7 @@ struct ListenState {
     bool& failed;
     const long& lineNumber;
     input::ListenSettings settings;
-    bool anyOctave = false;
+    practice::OctaveRule octave = practice::OctaveRule::Exact;
 };
 
 std::optional<double> ParseHz(std::string_view text) {
@@ -39,6 +40,20 @@ std::optional<double> ParseHz(std::string_view text) {
     return value;
 }
 
+// As the practice window takes a heard note: it answers the question waiting, timed from
+// its onset, and Place and Hear show it on the staff first.
+void Answer(ReplaySession& session, const ListenState& state, int key, std::int64_t onsetMs) {
+    practice::PracticeRound* round = session.Practice().Round();
+    if (round == nullptr || round->State() != practice::RoundState::Asking) {
+        return;
+    }
+    const int judged = practice::JudgedKey(key, round->Current().Key(), state.octave);
+    if (round->Current().drill != practice::Drill::Read) {
+        session.Staff().PlaceKey(judged);
+    }
+    round->AnswerKey(judged, onsetMs);
+}
+
 void Listen(ReplaySession& session, const ListenState& state, const std::string& path) {
     const input::WavSound sound = input::ReadWavFile(path);
     if (!sound.error.empty()) {
@@ -47,6 +62,7 @@ void Listen(ReplaySession& session, const ListenState& state, const std::string&
     }
     input::NoteListener listener(sound.sampleRate, state.settings);
     const auto hop = static_cast<std::size_t>(listener.HopSamples());
+    const std::int64_t startMs = session.Practice().NowMs();
     std::int64_t movedMs = 0;
     for (std::size_t at = 0; at < sound.samples.size(); at += hop) {
         const std::size_t count = std::min(hop, sound.samples.size() - at);
@@ -62,6 +78,7 @@ void Listen(ReplaySession& session, const ListenState& state, const std::string&
             session.Out() << "heard " << heard->key << ' ' << std::llround(heard->onsetMs)
                           << "\naccepted " << std::llround(heard->acceptedMs) << '\n'
                           << std::flush;
+            Answer(session, state, heard->key, startMs + std::llround(heard->onsetMs));
         }
     }
 }
@@ -79,7 +96,8 @@ std::vector<ReplayCommandDefinition> ListenCommands(bool& failed, const long& li
         {"listen-octave",
          {{ArgumentKind::Word, "RULE", {"any", "exact"}}},
          [state](ReplaySession&, const ReplayCommand& c) {
-             state->anyOctave = c.words[0] == "any";
+             state->octave =
+                 c.words[0] == "any" ? practice::OctaveRule::Any : practice::OctaveRule::Exact;
          }},
         {"listen-hold",
          {{ArgumentKind::Integer, "MS"}},

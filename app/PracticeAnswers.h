@@ -8,6 +8,7 @@
 #include "input/KeyInput.h"
 #include "platform/CButton.h"
 #include "platform/CDialog.h"
+#include "practice/OctaveRule.h"
 #include "staff/StaffControl.h"
 
 class CPracticeAnswers {
@@ -25,6 +26,8 @@ class CPracticeAnswers {
     void PlayAgain();
     // A key played on an instrument answers the question, whatever has the focus; Place and
     // Hear show it on the staff first, as if it had been placed there.
+    // A note heard by the microphone, judged by `rule`, then as a key played.
+    void Heard(const input::KeyEvent& event, practice::OctaveRule rule);
     void Played(const input::KeyEvent& event);
 
   private:

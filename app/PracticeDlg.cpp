@@ -39,7 +39,8 @@ CPracticeDlg::CPracticeDlg(CWnd* pParent, const PracticeSetup& setup)
     : CDialog(IDD_PRACTICE, pParent),
       m_rounds(setup, static_cast<practice::RoundObserver&>(*this)),
       m_answers(m_rounds, m_staff),
-      m_feedback(m_rounds, m_staff) {}
+      m_feedback(m_rounds, m_staff),
+      m_bListen(setup.listen) {}
 
 CPracticeDlg::~CPracticeDlg() {
     PlayedKeys().StopListening(*this);
@@ -69,6 +70,11 @@ BOOL CPracticeDlg::OnInitDialog() {
     PlayedKeys().Listen(*this);
     PlayedKeys().SetKeyboardsShown([this] { ShowKeyboards(); });
     ShowKeyboards();
+    if (m_bListen) {
+        m_microphone =
+            std::make_unique<CPracticeMicrophone>(m_answers, practice::OctaveRule::Exact);
+        m_microphone->Start();
+    }
     return TRUE;
 }
 
@@ -89,6 +95,7 @@ void CPracticeDlg::OnChoiceChanged() {
 void CPracticeDlg::OnCancel() {
     PlayedKeys().StopListening(*this);
     PlayedKeys().SetKeyboardsShown({});
+    m_microphone.reset();
     m_rounds.Stop();
     CDialog::OnCancel();
 }

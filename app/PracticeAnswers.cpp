@@ -77,7 +77,9 @@ void CPracticeAnswers::Heard(const input::KeyEvent& event, practice::OctaveRule 
     if (const practice::PracticeRound* round = m_rounds.Round()) {
         input::KeyEvent judged = event;
         judged.key = practice::JudgedKey(event.key, round->Current().Key(), rule);
+        m_bHearing = true;
         Played(judged);
+        m_bHearing = false;
     }
 }
 

@@ -134,7 +134,7 @@ void CPracticeDlg::PlayKey(int key) {
 }
 
 void CPracticeDlg::ShowResult(const practice::AnswerResult& result) {
-    m_feedback.ShowResult(result);
+    m_feedback.ShowResult(result, m_answers.Hearing());
 }
 
 void CPracticeDlg::ShowSummary(const practice::RoundSummary& summary) {

@@ -1,7 +1,9 @@
 #include "input/microphone/MicrophoneListener.h"
 
+#include <atomic>
 #include <chrono>
 #include <cmath>
+#include <thread>
 #include <vector>
 
 #if defined(__linux__)
@@ -31,6 +33,7 @@ struct MicrophoneListener::Shared {
     std::atomic<bool> stop{false};   // read on the listening thread
     bool closed = false;             // the window's thread only
     std::atomic<bool> ended{false};  // the thread is done
+    std::thread thread;
 
     // Hands `tell` to the window's thread, where it runs unless the listener is gone.
     static void Post(const std::shared_ptr<Shared>& shared, std::function<void()> tell) {
@@ -61,7 +64,8 @@ MicrophoneListener::MicrophoneListener(std::unique_ptr<AudioCapture> capture,
 MicrophoneListener::~MicrophoneListener() {
     m_shared->closed = true;
     m_shared->stop = true;
-    if (!m_thread.joinable()) {
+    std::thread& thread = m_shared->thread;
+    if (!thread.joinable()) {
         return;
     }
     const auto until = std::chrono::steady_clock::now() + kJoinWait;
@@ -69,9 +73,9 @@ MicrophoneListener::~MicrophoneListener() {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     if (m_shared->ended) {
-        m_thread.join();
+        thread.join();
     } else {
-        m_thread.detach();
+        thread.detach();
     }
 }
 
@@ -83,7 +87,7 @@ bool MicrophoneListener::Start() {
         Shared::Post(m_shared, [problem = s.sinks.problem, opened] { problem(opened); });
         return false;
     }
-    m_thread = std::thread([shared = m_shared] {
+    s.thread = std::thread([shared = m_shared] {
         Shared::Run(shared);
         shared->ended = true;
     });

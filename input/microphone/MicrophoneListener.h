@@ -5,11 +5,8 @@
 // with the device once. Nothing heard is kept.
 #pragma once
 
-#include <atomic>
 #include <functional>
 #include <memory>
-#include <thread>
-#include <vector>
 
 #include "input/KeyInput.h"
 #include "input/microphone/AudioCapture.h"
@@ -49,7 +46,6 @@ class MicrophoneListener {
 
   private:
     std::shared_ptr<Shared> m_shared;  // the thread's too, for as long as it runs
-    std::thread m_thread;
 };
 
 }  // namespace input

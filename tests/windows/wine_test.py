@@ -509,12 +509,12 @@ def check_editing(session, client, controls):
 
 def check_about(session):
     print("About box")
-    # The About item comes fourth from the end, before the bass-clef, clear and practice
-    # items.
+    # The About item comes sixth from the end, before the three clef items, clear and
+    # practice.
     session.xdotool("key", "alt+space")
     time.sleep(0.5)
     session.screenshot("7-system-menu")
-    session.xdotool("key", "Up", "Up", "Up", "Up", "Return")
+    session.xdotool("key", "Up", "Up", "Up", "Up", "Up", "Up", "Return")
     check(session.wait_window(ABOUT_CAPTION, timeout=10), f'"{ABOUT_CAPTION}" opens')
     check(centred(session.geometry(session.visible_window(ABOUT_CAPTION)),
                   session.geometry(session.visible_window(MAIN_CAPTION))),
@@ -581,8 +581,8 @@ def check_english(session):
     session.xdotool("key", "alt+space")
     time.sleep(0.5)
     session.screenshot("11-english-system-menu")
-    # About is the fourth item from the bottom, above the bass-clef, clear and practice items.
-    session.xdotool("key", "Up", "Up", "Up", "Up", "Return")
+    # About is the sixth item from the bottom, above the three clef items, clear and practice.
+    session.xdotool("key", "Up", "Up", "Up", "Up", "Up", "Up", "Return")
     about = ENGLISH["about_caption"]
     check(session.wait_window(about, timeout=10), f'"{about}" opens from the system menu')
     session.screenshot("12-english-about")

@@ -73,6 +73,16 @@ void CPracticeAnswers::PlayAgain() {
     }
 }
 
+void CPracticeAnswers::Heard(const input::KeyEvent& event, practice::OctaveRule rule) {
+    if (const practice::PracticeRound* round = m_rounds.Round()) {
+        input::KeyEvent judged = event;
+        judged.key = practice::JudgedKey(event.key, round->Current().Key(), rule);
+        m_bHearing = true;
+        Played(judged);
+        m_bHearing = false;
+    }
+}
+
 void CPracticeAnswers::Played(const input::KeyEvent& event) {
     practice::PracticeRound* round = m_rounds.Round();
     if (!event.down || round == nullptr || round->State() != practice::RoundState::Asking) {

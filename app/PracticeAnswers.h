@@ -8,6 +8,7 @@
 #include "input/KeyInput.h"
 #include "platform/CButton.h"
 #include "platform/CDialog.h"
+#include "practice/OctaveRule.h"
 #include "staff/StaffControl.h"
 
 class CPracticeAnswers {
@@ -25,6 +26,10 @@ class CPracticeAnswers {
     void PlayAgain();
     // A key played on an instrument answers the question, whatever has the focus; Place and
     // Hear show it on the staff first, as if it had been placed there.
+    // A note heard by the microphone, judged by `rule`, then as a key played.
+    void Heard(const input::KeyEvent& event, practice::OctaveRule rule);
+    // While a heard note is being judged: its result says what was sung.
+    bool Hearing() const { return m_bHearing; }
     void Played(const input::KeyEvent& event);
 
   private:
@@ -35,4 +40,5 @@ class CPracticeAnswers {
     static constexpr int kNameButtons = 7;  // C D E F G A B
     std::array<CButton, kNameButtons> m_btnNames;
     CButton m_btnPlayAgain;
+    bool m_bHearing = false;
 };

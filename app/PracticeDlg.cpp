@@ -42,7 +42,8 @@ CPracticeDlg::CPracticeDlg(CWnd* pParent, const PracticeSetup& setup)
     : CDialog(IDD_PRACTICE, pParent),
       m_rounds(setup, static_cast<practice::RoundObserver&>(*this)),
       m_answers(m_rounds, m_staff),
-      m_feedback(m_rounds, m_staff) {}
+      m_feedback(m_rounds, m_staff),
+      m_bListen(setup.listen) {}
 
 CPracticeDlg::~CPracticeDlg() {
     PlayedKeys().StopListening(*this);
@@ -79,6 +80,11 @@ BOOL CPracticeDlg::OnInitDialog() {
             practice::LoadMidiEcho(m_rounds.ChoicesFile()).value_or(PlayedKeys().Echo()));
     }
     m_chkMidiEcho.SetCheck(PlayedKeys().Echo() ? BST_CHECKED : BST_UNCHECKED);
+    if (m_bListen) {
+        m_microphone =
+            std::make_unique<CPracticeMicrophone>(m_answers, practice::OctaveRule::Exact);
+        m_microphone->Start();
+    }
     return TRUE;
 }
 
@@ -117,6 +123,7 @@ void CPracticeDlg::FitStaff(int ledgerLines) {
 void CPracticeDlg::OnCancel() {
     PlayedKeys().StopListening(*this);
     PlayedKeys().SetKeyboardsShown({});
+    m_microphone.reset();
     m_rounds.Stop();
     CDialog::OnCancel();
 }
@@ -155,7 +162,7 @@ void CPracticeDlg::PlayKey(int key) {
 }
 
 void CPracticeDlg::ShowResult(const practice::AnswerResult& result) {
-    m_feedback.ShowResult(result);
+    m_feedback.ShowResult(result, m_answers.Hearing());
 }
 
 void CPracticeDlg::ShowSummary(const practice::RoundSummary& summary) {

@@ -4,9 +4,12 @@
 // feedback together.
 #pragma once
 
+#include <memory>
+
 #include "app/PracticeAnswers.h"
 #include "app/PracticeChoices.h"
 #include "app/PracticeFeedback.h"
+#include "app/PracticeMicrophone.h"
 #include "app/PracticeRounds.h"
 #include "app/PracticeSetup.h"
 #include "input/KeyInput.h"
@@ -54,4 +57,6 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver, private in
     CPracticeRounds m_rounds;
     CPracticeAnswers m_answers;
     CPracticeFeedback m_feedback;
+    bool m_bListen;
+    std::unique_ptr<CPracticeMicrophone> m_microphone;  // while the microphone answers
 };

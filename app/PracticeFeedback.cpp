@@ -64,7 +64,7 @@ void CPracticeFeedback::ShowQuestion(const practice::Question& question) {
     }
 }
 
-void CPracticeFeedback::ShowResult(const practice::AnswerResult& result) {
+void CPracticeFeedback::ShowResult(const practice::AnswerResult& result, bool sung) {
     if (!result.answer.right && result.question.drill != practice::Drill::Read) {
         int steps[CStaffControl::kMaxNoteSlots] = {};
         int count = 0;
@@ -74,7 +74,7 @@ void CPracticeFeedback::ShowResult(const practice::AnswerResult& result) {
         m_staff.SetFixedNote(column, result.question.step, kBesideColumns);
         m_staff.InvalidateRect(nullptr, FALSE);
     }
-    Announce(m_stcResult, practice_texts::Result(result, m_rounds.Settings().NoStep()));
+    Announce(m_stcResult, practice_texts::Result(result, m_rounds.Settings().NoStep(), sung));
     ShowScore();
     SetCheckCaption(IDS_NEXT);
     m_btnCheck.SetFocus();

@@ -20,7 +20,7 @@ class CPracticeFeedback {
     void FollowFocus(bool follow) { m_bFollowFocus = follow; }
 
     void ShowQuestion(const practice::Question& question);
-    void ShowResult(const practice::AnswerResult& result);
+    void ShowResult(const practice::AnswerResult& result, bool sung = false);
     void ShowSummary(const practice::RoundSummary& summary);
     void ProgressNotSaved(const practice::SaveFailure& failure);
     void SetCheckCaption(UINT id);

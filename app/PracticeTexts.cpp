@@ -81,13 +81,15 @@ std::string Prompt(const practice::Question& question) {
     return text.str();
 }
 
-std::string Result(const practice::AnswerResult& result, int noStep) {
+std::string Result(const practice::AnswerResult& result, int noStep, bool sung) {
     CString text;
     if (result.answer.right) {
         text.Format(LoadText(IDS_RESULT_RIGHT).c_str(), result.question.PitchName().c_str(),
                     Seconds(result.answer.ms).c_str());
     } else {
-        const UINT words = result.answer.givenKey >= 0 ? IDS_RESULT_WRONG_PLAYED : IDS_RESULT_WRONG;
+        const UINT words = sung                          ? IDS_RESULT_WRONG_SUNG
+                           : result.answer.givenKey >= 0 ? IDS_RESULT_WRONG_PLAYED
+                                                         : IDS_RESULT_WRONG;
         text.Format(LoadText(words).c_str(), result.question.PitchName().c_str(),
                     GivenName(result, noStep).c_str());
     }

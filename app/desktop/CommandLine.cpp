@@ -20,6 +20,7 @@ std::string AudioDriverNames() {
 
 constexpr auto kDesktopOptions = std::to_array<OptionSpec>({
     {"--practice", "", IDS_HELP_PRACTICE},
+    {"--listen", "", IDS_HELP_LISTEN},
     {"--soundfont", "FILE", IDS_HELP_SOUNDFONT},
     {"--audio-driver", "DRIVER", IDS_HELP_AUDIO_DRIVER, AudioDriverNames},
     {"--midi-out", "auto|synth|port|none", IDS_HELP_MIDI_OUT},
@@ -103,6 +104,10 @@ bool TakeDesktopOption(CommandLine& line, std::string_view name, std::string_vie
     }
     if (name == "--instrument") {
         return SetInstrument(line, value);
+    }
+    if (name == "--listen") {
+        line.practice.listen = true;
+        return true;
     }
     if (name == "--midi-echo") {
         line.midiEcho = value == "on";

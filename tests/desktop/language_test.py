@@ -163,7 +163,7 @@ def run_language(program, locale, texts, shots, work):
             expect_captions_fit(shots, f"main-{locale}", main)
 
         # The system menu opens on a right click; the About box is its sixth item from the
-        # bottom, above the alto-, tenor- and bass-clef, clear and practice items.
+        # bottom, above the three clef items, clear and practice.
         x, y = main.queryComponent().getPosition(pyatspi.DESKTOP_COORDS)
         shown = visible_windows(process.pid)
         xdotool("mousemove", str(x + 20), str(y + 20), "click", "3")

@@ -49,6 +49,9 @@ TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEn
         {kRtString, IDS_RESULT_WRONG_PLAYED / 16 + 1},
         {kRtString, IDS_HELP_MIDI_ECHO / 16 + 1},
         {kRtString, IDS_MIDI_KEYBOARD_CAME / 16 + 1},
+        {kRtString, IDS_RESULT_WRONG_SUNG / 16 + 1},
+        {kRtString, IDS_HELP_LISTEN / 16 + 1},
+        {kRtString, IDS_NO_MICROPHONE / 16 + 1},
     };
     for (const int language : {kChineseResources, kEnglishResources}) {
         for (const auto& [type, name] : translated) {

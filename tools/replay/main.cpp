@@ -11,6 +11,7 @@
 #include "platform/Resources.h"
 #include "res/EmbeddedResources.h"
 #include "tools/replay/PrintableText.h"
+#include "tools/replay/ReplayListenCommands.h"
 #include "tools/replay/ReplayMidiInCommands.h"
 #include "tools/replay/ReplayNameCommands.h"
 #include "tools/replay/ReplayPaintCommand.h"
@@ -59,6 +60,9 @@ int main(int argc, char* argv[]) {
     bool midiInFailed = false;
     const std::vector<ReplayCommandDefinition> midiIn = MidiInCommands(midiInFailed, lineNumber);
     commands.insert(commands.end(), midiIn.begin(), midiIn.end());
+    bool listenFailed = false;
+    const std::vector<ReplayCommandDefinition> listen = ListenCommands(listenFailed, lineNumber);
+    commands.insert(commands.end(), listen.begin(), listen.end());
 
     if (argc > 1) {
         const std::string_view option = argv[1];
@@ -93,5 +97,5 @@ int main(int argc, char* argv[]) {
         }
     }
     std::cout.flush();
-    return malformed || paintFailed || practiceFailed || midiInFailed ? 1 : 0;
+    return malformed || paintFailed || practiceFailed || midiInFailed || listenFailed ? 1 : 0;
 }

@@ -55,11 +55,14 @@ BOOL CPracticeDlg::OnInitDialog() {
     m_staff.SetMaxNotes(1);
     m_staff.SetClef(true);
 
+    m_feedback.SetUpLines();
     m_rounds.Open();
     m_choices.Fill();
     m_choices.Show(m_rounds.Settings());
     m_rounds.Start();
-    return TRUE;
+    // A learner who sees the first note answers it at once; the choices are a Tab away.
+    m_answers.TakeFocus();
+    return FALSE;
 }
 
 // The running round ends under the choices it was asked with; when it has a summary, that

@@ -17,6 +17,9 @@
 #define IDB_NOTE_SELECTED_2X 142
 #define IDB_NOTE_MASK_2X 143
 #define IDB_STAFF_BASS_2X 144
+// A note answered right, in green, at either size.
+#define IDB_NOTE_RIGHT 150
+#define IDB_NOTE_RIGHT_2X 151
 #define IDS_MIDI_INIT_FAILED 200
 #define IDS_MIDI_OPEN_FAILED 201
 // What a screen reader says of the staff: its name, one note ("%s" its pitch, "%d" its

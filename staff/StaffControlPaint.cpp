@@ -86,7 +86,8 @@ void CStaffControl::OnPaint() {
     }
     for (int column = 0; column < kFixedColumns; ++column) {
         if (m_nFixedSteps[column] != -1) {
-            DrawFixedNote(column, m_nFixedSteps[column]);
+            DrawShadedNote(ColumnToX(column), StepToY(m_nFixedSteps[column]),
+                           m_fixedShades[column]);
         }
     }
     const int noteCount = std::min(m_nNoteCount, kMaxNoteSlots);
@@ -98,7 +99,7 @@ void CStaffControl::OnPaint() {
         if (i == m_nSelected || i == marked) {
             DrawSelectedNote(m_ptNotes[i].x, m_ptNotes[i].y);
         } else {
-            DrawNote(m_ptNotes[i].x, m_ptNotes[i].y);
+            DrawShadedNote(m_ptNotes[i].x, m_ptNotes[i].y, m_notesShade);
         }
     }
     if (keyboardFocus) {
@@ -118,4 +119,18 @@ void CStaffControl::DrawSelectedNote(int x, int y) {
 
 void CStaffControl::DrawFixedNote(int column, int step) {
     DrawNote(ColumnToX(column), StepToY(step));
+}
+
+void CStaffControl::DrawShadedNote(int x, int y, NoteShade shade) {
+    switch (shade) {
+        case NoteShade::Plain:
+            DrawNote(x, y);
+            break;
+        case NoteShade::Right:
+            PaintNote(this, x, y, m_bmpNoteMask, m_bmpNoteRight);
+            break;
+        case NoteShade::Wrong:
+            DrawSelectedNote(x, y);
+            break;
+    }
 }

@@ -21,7 +21,8 @@ TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEn
         {kRtBitmap, 129, zh}, {kRtBitmap, 130, zh}, {kRtBitmap, 131, zh},
         {kRtBitmap, 132, zh}, {kRtBitmap, 133, zh}, {kRtVersion, 1, zh},
         {kRtBitmap, 140, zh}, {kRtBitmap, 141, zh}, {kRtBitmap, 142, zh},
-        {kRtBitmap, 143, zh}, {kRtBitmap, 144, zh},
+        {kRtBitmap, 143, zh}, {kRtBitmap, 144, zh}, {kRtBitmap, 150, zh},
+        {kRtBitmap, 151, zh},
     };
     // The dialogs and the string blocks stand once in each language.
     const std::pair<int, int> translated[] = {

@@ -67,6 +67,7 @@ BOOL CPracticeDlg::OnInitDialog() {
     m_staff.SetMaxNotes(1);
     m_staff.SetClef(true);
 
+    m_feedback.SetUpLines();
     m_rounds.Open();
     FitStaff(m_rounds.Settings().ledgerLines);
     m_choices.Fill();
@@ -85,7 +86,9 @@ BOOL CPracticeDlg::OnInitDialog() {
             std::make_unique<CPracticeMicrophone>(m_answers, practice::OctaveRule::Exact);
         m_microphone->Start();
     }
-    return TRUE;
+    // A learner who sees the first note answers it at once; the choices are a Tab away.
+    m_answers.TakeFocus();
+    return FALSE;
 }
 
 // The running round ends under the choices it was asked with; when it has a summary, that

@@ -27,6 +27,9 @@
 #define IDB_STAFF_TALL_BASS_2X 171
 #define IDB_STAFF_TALL_ALTO_2X 172
 #define IDB_STAFF_TALL_TENOR_2X 173
+// A note answered right, in green, at either size.
+#define IDB_NOTE_RIGHT 150
+#define IDB_NOTE_RIGHT_2X 151
 #define IDS_MIDI_INIT_FAILED 200
 #define IDS_MIDI_OPEN_FAILED 201
 // What a screen reader says of the staff: its name, one note ("%s" its pitch, "%d" its

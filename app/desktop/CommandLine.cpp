@@ -26,6 +26,7 @@ constexpr auto kDesktopOptions = std::to_array<OptionSpec>({
     {"--instrument", "1-128", IDS_HELP_INSTRUMENT},
     {"--progress-file", "FILE", IDS_HELP_PROGRESS_FILE},
     {"--export-progress", "FILE.csv", IDS_HELP_EXPORT_PROGRESS},
+    {"--export-days", "FILE.csv", IDS_HELP_EXPORT_DAYS},
     {"--verbose", "", IDS_HELP_VERBOSE},
 });
 
@@ -86,6 +87,11 @@ bool TakeDesktopOption(CommandLine& line, std::string_view name, std::string_vie
     }
     if (name == "--export-progress") {
         line.action = CommandLine::Action::ExportProgress;
+        line.exportFile = value;
+        return !value.empty();
+    }
+    if (name == "--export-days") {
+        line.action = CommandLine::Action::ExportDays;
         line.exportFile = value;
         return !value.empty();
     }

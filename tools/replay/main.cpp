@@ -11,6 +11,7 @@
 #include "platform/Resources.h"
 #include "res/EmbeddedResources.h"
 #include "tools/replay/PrintableText.h"
+#include "tools/replay/ReplayDaysCommands.h"
 #include "tools/replay/ReplayPaintCommand.h"
 #include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplayPracticeCommands.h"
@@ -50,6 +51,8 @@ int main(int argc, char* argv[]) {
     const std::vector<ReplayCommandDefinition> practice =
         PracticeCommands(practiceFailed, lineNumber);
     commands.insert(commands.end(), practice.begin(), practice.end());
+    const std::vector<ReplayCommandDefinition> days = DaysCommands(practiceFailed, lineNumber);
+    commands.insert(commands.end(), days.begin(), days.end());
 
     if (argc > 1) {
         const std::string_view option = argv[1];

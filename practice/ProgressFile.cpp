@@ -6,25 +6,33 @@
 #include <system_error>
 
 #include "practice/AppendOnlyFile.h"
+#include "practice/HistorySummary.h"
 
 namespace practice {
 namespace {
+
+// Answers beyond the summary (or without one) that make it worth writing again.
+constexpr int kSummaryAfter = 1000;
 
 // The answers of a file read line by line, so that a large file is never held whole.
 struct ReadResult {
     std::vector<AnswerRecord> answers;
     int skipped = 0;
     bool tornLastLine = false;
-    std::string error{};  // empty when the file was read to its end
+    std::string error{};           // empty when the file was read to its end
+    std::uint64_t wholeLines = 0;  // the bytes up to the end of the last whole line
 };
 
-ReadResult ReadAnswers(const std::filesystem::path& path) {
+// From byte `from`, the end of a line.
+ReadResult ReadAnswers(const std::filesystem::path& path, std::uint64_t from) {
     ReadResult result;
+    result.wholeLines = from;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         result.error = std::strerror(errno);
         return result;
     }
+    in.seekg(static_cast<std::streamoff>(from));
     std::string line;
     while (std::getline(in, line)) {
         // Without a newline before the end, the last write was cut short.
@@ -32,6 +40,7 @@ ReadResult ReadAnswers(const std::filesystem::path& path) {
             result.tornLastLine = true;
             break;
         }
+        result.wholeLines += line.size() + 1;
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
@@ -80,12 +89,15 @@ LoadReport ProgressFile::Load(History& history, std::int64_t nowUtcMs) {
         status.type() == std::filesystem::file_type::directory) {
         return report;
     }
-    ReadResult read = ReadAnswers(m_path);
+    const std::optional<HistorySummary> summary = HistorySummary::Load(m_path);
+    ReadResult read = ReadAnswers(m_path, summary ? summary->CoveredBytes() : 0);
     report.unreadable = read.error;
-    report.skipped = read.skipped;
+    report.skipped = read.skipped + (summary ? summary->Skipped() : 0);
     report.tornLastLine = read.tornLastLine;
     const std::vector<AnswerRecord>& answers = read.answers;
-    if (report.unreadable.empty() && answers.empty() && report.skipped > 0) {
+    const std::int64_t total =
+        static_cast<std::int64_t>(answers.size()) + (summary ? summary->Answers() : 0);
+    if (report.unreadable.empty() && total == 0 && report.skipped > 0) {
         report.unreadable = "no line in it is an answer";
     }
     if (!report.unreadable.empty()) {
@@ -101,11 +113,21 @@ LoadReport ProgressFile::Load(History& history, std::int64_t nowUtcMs) {
         }
         return report;
     }
+    const std::size_t first = history.Answers().size();
+    if (summary) {
+        summary->AddTo(history);
+    }
+    history.Reserve(history.Answers().size() + answers.size());
     for (const AnswerRecord& answer : answers) {
         history.Add(answer);
     }
-    report.kept = static_cast<int>(answers.size());
+    report.kept = static_cast<int>(total);
     m_startOnNewLine = report.tornLastLine;
+    // A long file gets its summary, and a new one once many answers came after it.
+    if (static_cast<int>(answers.size()) >= kSummaryAfter) {
+        HistorySummary::Save(m_path, std::span(history.Answers()).subspan(first), read.wholeLines,
+                             report.skipped);
+    }
     return report;
 }
 

@@ -20,6 +20,8 @@ ON_CBN_SELCHANGE(IDC_CLEF, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_LOWEST, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_HIGHEST, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_LENGTH, OnChoiceChanged)
+ON_CBN_SELCHANGE(IDC_REVIEW, OnChoiceChanged)
+ON_CBN_SELCHANGE(IDC_GOAL, OnGoalChanged)
 ON_NAME_BUTTON(C)
 ON_NAME_BUTTON(D)
 ON_NAME_BUTTON(E)
@@ -38,7 +40,11 @@ CPracticeDlg::CPracticeDlg(CWnd* pParent, const PracticeSetup& setup)
     : CDialog(IDD_PRACTICE, pParent),
       m_rounds(setup, static_cast<practice::RoundObserver&>(*this)),
       m_answers(m_rounds, m_staff),
-      m_feedback(m_rounds, m_staff) {}
+      m_feedback(m_rounds, m_staff),
+      m_today(m_rounds.Clock()) {
+    m_rounds.SetAskFirst(
+        [this](const practice::RoundSettings& settings) { return m_today.AskFirst(settings); });
+}
 
 void CPracticeDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -46,6 +52,7 @@ void CPracticeDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_PRACTICE_STAFF, m_staff);
     m_answers.Exchange(pDX);
     m_feedback.Exchange(pDX);
+    m_today.Exchange(pDX);
 }
 
 BOOL CPracticeDlg::OnInitDialog() {
@@ -58,6 +65,7 @@ BOOL CPracticeDlg::OnInitDialog() {
     m_rounds.Open();
     m_choices.Fill();
     m_choices.Show(m_rounds.Settings());
+    m_today.Open(m_rounds.History(), m_rounds.ProgressPath(), m_rounds.Settings());
     m_rounds.Start();
     return TRUE;
 }
@@ -68,11 +76,16 @@ void CPracticeDlg::OnChoiceChanged() {
     const bool summarised = m_rounds.Stop();
     m_rounds.Choose(m_choices.Read(m_rounds.Settings()));
     m_choices.FillRange(m_rounds.Settings());
+    m_today.Show(m_rounds.Settings());
     if (summarised) {
         m_feedback.SetCheckCaption(IDS_NEXT);
     } else {
         m_rounds.Start();
     }
+}
+
+void CPracticeDlg::OnGoalChanged() {
+    m_today.GoalChosen(m_rounds.Settings());
 }
 
 // Closing ends the round, so that an endless one is summed up too.
@@ -116,6 +129,7 @@ void CPracticeDlg::PlayKey(int key) {
 
 void CPracticeDlg::ShowResult(const practice::AnswerResult& result) {
     m_feedback.ShowResult(result);
+    m_today.Answered(result.answer, m_rounds.Settings());
 }
 
 void CPracticeDlg::ShowSummary(const practice::RoundSummary& summary) {

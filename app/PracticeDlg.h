@@ -9,6 +9,7 @@
 #include "app/PracticeFeedback.h"
 #include "app/PracticeRounds.h"
 #include "app/PracticeSetup.h"
+#include "app/PracticeToday.h"
 #include "platform/CDialog.h"
 #include "practice/RoundObserver.h"
 #include "staff/StaffControl.h"
@@ -23,6 +24,7 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver {
     void OnCancel() override;
 
     void OnChoiceChanged();
+    void OnGoalChanged();
     void OnName(char letter);
     void OnCheckOrNext();
     void OnStaffDragEnded();
@@ -43,4 +45,5 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver {
     CPracticeRounds m_rounds;
     CPracticeAnswers m_answers;
     CPracticeFeedback m_feedback;
+    CPracticeToday m_today;
 };

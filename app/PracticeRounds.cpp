@@ -38,6 +38,9 @@ void CPracticeRounds::Start() {
     m_round.reset();
     m_round = std::make_unique<practice::PracticeRound>(
         m_settings, m_history, m_clock, m_progressFile ? &*m_progressFile : nullptr, m_observer);
+    if (m_askFirst) {
+        m_round->AskFirst(m_askFirst(m_settings));
+    }
     m_round->Start();
 }
 

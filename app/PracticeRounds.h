@@ -4,11 +4,14 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/PracticeSetup.h"
 #include "practice/History.h"
+#include "practice/NoteKey.h"
 #include "practice/PracticeClock.h"
 #include "practice/PracticeRound.h"
 #include "practice/ProgressFile.h"
@@ -22,6 +25,11 @@ class CPracticeRounds {
     // Reads the progress file and the last choices; messages about the file go to stderr.
     void Open();
     void Start();
+    // What each round asks first (today's review), asked as it starts.
+    void SetAskFirst(
+        std::function<std::vector<practice::NoteKey>(const practice::RoundSettings&)> askFirst) {
+        m_askFirst = std::move(askFirst);
+    }
     // True when a running round ended with a summary, that is, with anything answered.
     bool Stop();
     // The choices for the next round, kept beside the progress file.
@@ -29,6 +37,8 @@ class CPracticeRounds {
 
     const practice::RoundSettings& Settings() const { return m_settings; }
     const practice::History& History() const { return m_history; }
+    practice::PracticeClock& Clock() const { return m_clock; }
+    const std::filesystem::path& ProgressPath() const { return m_progressPath; }
     // The round asking now, or the last one; none before the first starts.
     practice::PracticeRound* Round() const { return m_round.get(); }
 
@@ -43,4 +53,5 @@ class CPracticeRounds {
     practice::RoundSettings m_settings;
     std::unique_ptr<practice::PracticeRound> m_round;
     std::uint64_t m_nRounds = 0;
+    std::function<std::vector<practice::NoteKey>(const practice::RoundSettings&)> m_askFirst;
 };

@@ -115,6 +115,13 @@
 #define IDC_SCORE 1118
 #define IDC_PROGRESS_STAFF 1119
 #define IDC_PROGRESS_WORDS 1120
+#define IDC_GOAL 1190
+#define IDC_TODAY 1191
+#define IDC_DUE 1192
+#define IDC_REVIEW 1193
+#define IDC_CHART 1194
+#define IDC_CHART_DAYS 1195
+#define IDC_CHART_WORDS 1196
 #define IDS_PRACTICE 300
 #define IDS_DRILL_READ 301
 #define IDS_DRILL_PLACE 302
@@ -146,6 +153,18 @@
 #define IDS_SAVE_NOT_A_FILE 327
 // Followed by the system's own words.
 #define IDS_SAVE_OTHER 328
+#define IDS_GOAL_MINUTES 460
+#define IDS_GOAL_ANSWERS 461
+#define IDS_TODAY_MINUTES 462
+#define IDS_TODAY_ANSWERS 463
+#define IDS_GOAL_MET 464
+#define IDS_DUE_TODAY 465
+#define IDS_DUE_TODAY_ONE 466
+#define IDS_DUE_TOMORROW 467
+#define IDS_DUE_IN_DAYS 468
+#define IDS_DUE_NONE_YET 469
+#define IDS_REVIEW_TODAY 470
+#define IDS_REVIEW_NONE 471
 
 // System-menu commands, not resources. System commands below 0xF000 must keep their
 // low four bits clear, because the window system uses them itself.

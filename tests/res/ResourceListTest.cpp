@@ -41,6 +41,9 @@ TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEn
         {kRtString, IDS_SOUND_OFF / 16 + 1},
         {kRtString, IDS_SOUND_NO_ANSWER / 16 + 1},
         {kRtString, IDS_SOUND_CONNECTED_TO / 16 + 1},
+        {kRtString, IDS_GOAL_MINUTES / 16 + 1},
+        {kRtString, IDS_GOAL_MET / 16 + 1},
+        {kRtString, IDS_HELP_EXPORT_DAYS / 16 + 1},
     };
     for (const int language : {kChineseResources, kEnglishResources}) {
         for (const auto& [type, name] : translated) {

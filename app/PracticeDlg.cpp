@@ -114,7 +114,8 @@ void CPracticeDlg::OnPlayAgain() {
 }
 
 void CPracticeDlg::OnProgress() {
-    CProgressDlg dlg(this, m_rounds.History(), m_rounds.Settings().drill, m_rounds.Settings().clef);
+    CProgressDlg dlg(this, m_rounds.History(), m_rounds.Settings().drill, m_rounds.Settings().clef,
+                     m_today.Days().Totals(), m_today.Today(), m_today.Goal());
     dlg.DoModal();
 }
 

@@ -38,8 +38,9 @@ class CPracticeToday {
     const practice::PracticeDays& Days() const { return m_days; }
     const practice::DailyGoal& Goal() const { return m_goal; }
 
-  private:
     int Today();
+
+  private:
     std::string TodayLine();
     std::string DueLine(const practice::RoundSettings& settings);
     void Announce(CWnd& line, const std::string& text);

@@ -1,21 +1,28 @@
 // How the learner stands in one drill and clef: every step of the staff as a picture, and
-// the same in words, weakest step first.
+// the same in words, weakest step first; and over the last 30, 90 or 365 days, a chart with
+// the same facts in words.
 #pragma once
 
+#include "app/ProgressChart.h"
 #include "app/ProgressStaff.h"
+#include "platform/CComboBox.h"
 #include "platform/CDialog.h"
 #include "platform/CStatic.h"
+#include "practice/DailyGoal.h"
 #include "practice/History.h"
 #include "practice/Statistics.h"
 
 class CProgressDlg : public CDialog {
   public:
+    // `totals` and `goal` outlive the dialog; `today` is the learner's day.
     CProgressDlg(CWnd* pParent, const practice::History& history, practice::Drill drill,
-                 practice::ClefChoice clef);
+                 practice::ClefChoice clef, const practice::DailyTotals& totals, int today,
+                 const practice::DailyGoal& goal);
 
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    void OnDaysChanged();
 
     DECLARE_MESSAGE_MAP()
 
@@ -23,4 +30,10 @@ class CProgressDlg : public CDialog {
     CStatic m_stcWords;
     std::vector<practice::StepStatistics> m_steps;
     practice::ClefChoice m_clef;
+    CProgressChart m_chart;
+    CComboBox m_cboDays;
+    CStatic m_stcChartWords;
+    const practice::DailyTotals& m_totals;
+    int m_nToday;
+    practice::DailyGoal m_goal;
 };

@@ -165,6 +165,10 @@
 #define IDS_DUE_NONE_YET 469
 #define IDS_REVIEW_TODAY 470
 #define IDS_REVIEW_NONE 471
+#define IDS_CHART_DAYS 472
+#define IDS_CHART_WORDS 473
+#define IDS_CHART_LEGEND 474
+#define IDS_CHART_NAME 475
 
 // System-menu commands, not resources. System commands below 0xF000 must keep their
 // low four bits clear, because the window system uses them itself.

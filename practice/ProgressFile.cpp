@@ -14,23 +14,34 @@ namespace {
 // Answers beyond the summary (or without one) that make it worth writing again.
 constexpr int kSummaryAfter = 1000;
 
-// The answers of a file read line by line, so that a large file is never held whole.
+// The answers of a file read line by line, so that a large file is never held whole; they
+// go to a history of their own, so that a file found unreadable adds none.
 struct ReadResult {
-    std::vector<AnswerRecord> answers;
+    History answers;
+    int tail = 0;  // answers read from the file's lines
     int skipped = 0;
     bool tornLastLine = false;
     std::string error{};           // empty when the file was read to its end
     std::uint64_t wholeLines = 0;  // the bytes up to the end of the last whole line
 };
 
-// From byte `from`, the end of a line.
-ReadResult ReadAnswers(const std::filesystem::path& path, std::uint64_t from) {
+// From byte `from`, the end of a line, after the summary's answers, if any.
+ReadResult ReadAnswers(const std::filesystem::path& path, const HistorySummary* summary) {
     ReadResult result;
+    const std::uint64_t from = summary != nullptr ? summary->CoveredBytes() : 0;
     result.wholeLines = from;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         result.error = std::strerror(errno);
         return result;
+    }
+    // Room for every answer at once, a line being 100 bytes or more.
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    result.answers.Reserve(static_cast<std::size_t>((summary != nullptr ? summary->Answers() : 0) +
+                                                    (error ? 0 : (size - from) / 100)));
+    if (summary != nullptr) {
+        summary->AddTo(result.answers);
     }
     in.seekg(static_cast<std::streamoff>(from));
     std::string line;
@@ -48,7 +59,8 @@ ReadResult ReadAnswers(const std::filesystem::path& path, std::uint64_t from) {
             continue;
         }
         if (const auto answer = FromJsonLine(line)) {
-            result.answers.push_back(*answer);
+            result.answers.Add(*answer);
+            ++result.tail;
         } else {
             ++result.skipped;
         }
@@ -90,13 +102,11 @@ LoadReport ProgressFile::Load(History& history, std::int64_t nowUtcMs) {
         return report;
     }
     const std::optional<HistorySummary> summary = HistorySummary::Load(m_path);
-    ReadResult read = ReadAnswers(m_path, summary ? summary->CoveredBytes() : 0);
+    ReadResult read = ReadAnswers(m_path, summary ? &*summary : nullptr);
     report.unreadable = read.error;
     report.skipped = read.skipped + (summary ? summary->Skipped() : 0);
     report.tornLastLine = read.tornLastLine;
-    const std::vector<AnswerRecord>& answers = read.answers;
-    const std::int64_t total =
-        static_cast<std::int64_t>(answers.size()) + (summary ? summary->Answers() : 0);
+    const std::int64_t total = read.answers.Size();
     if (report.unreadable.empty() && total == 0 && report.skipped > 0) {
         report.unreadable = "no line in it is an answer";
     }
@@ -113,20 +123,19 @@ LoadReport ProgressFile::Load(History& history, std::int64_t nowUtcMs) {
         }
         return report;
     }
-    const std::size_t first = history.Answers().size();
-    if (summary) {
-        summary->AddTo(history);
-    }
-    history.Reserve(history.Answers().size() + answers.size());
-    for (const AnswerRecord& answer : answers) {
-        history.Add(answer);
-    }
     report.kept = static_cast<int>(total);
     m_startOnNewLine = report.tornLastLine;
     // A long file gets its summary, and a new one once many answers came after it.
-    if (static_cast<int>(answers.size()) >= kSummaryAfter) {
-        HistorySummary::Save(m_path, std::span(history.Answers()).subspan(first), read.wholeLines,
-                             report.skipped);
+    if (read.tail >= kSummaryAfter) {
+        HistorySummary::Save(m_path, read.answers.Answers(), read.wholeLines, report.skipped);
+    }
+    if (history.Size() == 0) {
+        history = std::move(read.answers);
+    } else {
+        history.Reserve(history.Answers().size() + read.answers.Answers().size());
+        for (const AnswerRecord& answer : read.answers.Answers()) {
+            history.Add(answer);
+        }
     }
     return report;
 }

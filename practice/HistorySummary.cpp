@@ -162,7 +162,16 @@ bool HistorySummary::Save(const std::filesystem::path& progressFile,
         }
     }
     std::filesystem::rename(temporary, summary, error);
-    return !error;
+    if (error) {
+        // A system whose rename does not replace: the old summary goes first.
+        std::filesystem::remove(summary, error);
+        std::filesystem::rename(temporary, summary, error);
+    }
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace practice

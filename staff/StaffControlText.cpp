@@ -22,8 +22,8 @@ std::string LoadText(UINT id) {
 std::string CStaffControl::NoteText(int index) const {
     const int y = m_ptNotes[index].y;
     CString text;
-    text.Format(LoadText(IDS_STAFF_NOTE).c_str(), PitchName(StepToKey(LineOffset(y))).c_str(),
-                YToStep(y));
+    text.Format(LoadText(IDS_STAFF_NOTE).c_str(),
+                PitchName(StepToKey(m_geometry.LineOffset(y))).c_str(), YToStep(y));
     return text.str();
 }
 

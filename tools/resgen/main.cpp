@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 
 #include "tools/bmp/BmpFile.h"
 #include "tools/resgen/IcoFile.h"
@@ -55,6 +56,19 @@ int main(int argc, char** argv) {
         WriteFile(dir / "Note@2x.bmp", EncodeBmp24(doubleNotes.glyph)) &&
         WriteFile(dir / "NoteSelected@2x.bmp", EncodeBmp24(doubleNotes.selected)) &&
         WriteFile(dir / "NoteMask@2x.bmp", EncodeBmp24(doubleNotes.mask));
+    // Room for four ledger lines each way, in every clef, at both sizes.
+    constexpr int kTallLedgerLines = 4;
+    const std::pair<Clef, const char*> tallClefs[] = {{Clef::kTreble, "Treble"},
+                                                      {Clef::kBass, "Bass"},
+                                                      {Clef::kAlto, "Alto"},
+                                                      {Clef::kTenor, "Tenor"}};
+    for (const auto& [clef, name] : tallClefs) {
+        for (const int scale : {1, 2}) {
+            const std::string file = std::string("StaffTall") + name + (scale == 2 ? "@2x" : "");
+            ok = ok && WriteFile(dir / (file + ".bmp"),
+                                 EncodeBmp24(DrawStaffPicture(clef, scale, kTallLedgerLines)));
+        }
+    }
     // The desktop's icon theme wants larger sizes than the program's own icon holds.
     for (int size : kLargeIconSizes) {
         ok = ok && WriteFile(dir / ("Canzet-" + std::to_string(size) + ".bmp"),

@@ -17,7 +17,11 @@ std::optional<DailyGoal::Kind> GoalKindNamed(std::string_view name) {
 }
 
 void DailyTotals::Add(const AnswerRecord& answer, int day) {
-    DayTotals& totals = m_days[day];
+    if (m_last.totals == nullptr || m_last.day != day) {
+        m_last.day = day;
+        m_last.totals = &m_days[day];
+    }
+    DayTotals& totals = *m_last.totals;
     ++totals.answers;
     totals.ms += answer.ms;
     if (answer.right) {

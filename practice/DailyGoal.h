@@ -60,6 +60,18 @@ class DailyTotals {
 
   private:
     std::map<int, DayTotals> m_days;
+    // The day the last answer fell on, answers coming mostly in order; a copy or a move
+    // starts without it.
+    struct LastDay {
+        int day = 0;
+        DayTotals* totals = nullptr;
+        LastDay() = default;
+        LastDay(const LastDay&) {}
+        LastDay& operator=(const LastDay&) {
+            totals = nullptr;
+            return *this;
+        }
+    } m_last;
 };
 
 }  // namespace practice

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <compare>
+#include <cstddef>
 
 #include "practice/AnswerRecord.h"
 #include "practice/Drill.h"
@@ -16,6 +17,14 @@ struct NoteKey {
     int step = kLowestStep;
 
     auto operator<=>(const NoteKey&) const = default;
+};
+
+struct NoteKeyHash {
+    std::size_t operator()(const NoteKey& key) const {
+        return (static_cast<std::size_t>(key.drill) * 31 + static_cast<std::size_t>(key.clef)) *
+                   131 +
+               static_cast<std::size_t>(key.step);
+    }
 };
 
 inline NoteKey NoteKeyOf(const AnswerRecord& answer) {

@@ -33,8 +33,8 @@ std::vector<DueNote> ReviewSchedule::DueOn(int today, const RoundSettings& setti
             due.push_back({key, note.box, today - note.DueDay()});
         }
     }
-    std::stable_sort(due.begin(), due.end(), [](const DueNote& a, const DueNote& b) {
-        return std::tie(a.box, b.daysOverdue) < std::tie(b.box, a.daysOverdue);
+    std::sort(due.begin(), due.end(), [](const DueNote& a, const DueNote& b) {
+        return std::tie(a.box, b.daysOverdue, a.key) < std::tie(b.box, a.daysOverdue, b.key);
     });
     return due;
 }

@@ -10,8 +10,8 @@
 // before the day its note entered its box (a clock set back) counts as given on that day.
 #pragma once
 
-#include <map>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "practice/AnswerRecord.h"
@@ -41,7 +41,6 @@ class ReviewSchedule {
   public:
     // `day` is the learner's day of the answer (LocalCalendar).
     void Add(const AnswerRecord& answer, int day);
-    const std::map<NoteKey, NoteSchedule>& Notes() const { return m_notes; }
 
     // The notes of a round of `settings` (its drill, clefs and range) due on `today`,
     // weakest first: the lowest box, then the longest overdue, then clef and step.
@@ -51,7 +50,8 @@ class ReviewSchedule {
     std::optional<int> NextDueAfter(int today, const RoundSettings& settings) const;
 
   private:
-    std::map<NoteKey, NoteSchedule> m_notes;
+    // Looked up once an answer, across a history of years: hashed, not ordered.
+    std::unordered_map<NoteKey, NoteSchedule, NoteKeyHash> m_notes;
 };
 
 // Whether the note belongs to a round of `settings`.

@@ -22,6 +22,7 @@ ON_CBN_SELCHANGE(IDC_HIGHEST, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_LENGTH, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_REVIEW, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_GOAL, OnGoalChanged)
+AFX_MSG_ENTRY(kHistoryLoaded, 0, 0, self_->OnHistoryLoaded(); return 0;)
 ON_NAME_BUTTON(C)
 ON_NAME_BUTTON(D)
 ON_NAME_BUTTON(E)
@@ -62,7 +63,7 @@ BOOL CPracticeDlg::OnInitDialog() {
     m_staff.SetMaxNotes(1);
     m_staff.SetClef(true);
 
-    m_rounds.Open();
+    m_rounds.Open(*this);
     m_choices.Fill();
     m_choices.Show(m_rounds.Settings());
     m_today.Open(m_rounds.History(), m_rounds.ProgressPath(), m_rounds.Settings());
@@ -81,6 +82,14 @@ void CPracticeDlg::OnChoiceChanged() {
         m_feedback.SetCheckCaption(IDS_NEXT);
     } else {
         m_rounds.Start();
+    }
+}
+
+// The history read in the background: the days and due notes are worked out again; the
+// round under way goes on, the next one asks by the whole history.
+void CPracticeDlg::OnHistoryLoaded() {
+    if (m_rounds.Adopt()) {
+        m_today.Reload(m_rounds.History(), m_rounds.Settings());
     }
 }
 

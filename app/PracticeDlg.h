@@ -25,6 +25,7 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver {
 
     void OnChoiceChanged();
     void OnGoalChanged();
+    void OnHistoryLoaded();
     void OnName(char letter);
     void OnCheckOrNext();
     void OnStaffDragEnded();

@@ -7,9 +7,11 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <vector>
 
 #include "app/PracticeSetup.h"
+#include "platform/CWnd.h"
 #include "practice/History.h"
 #include "practice/NoteKey.h"
 #include "practice/PracticeClock.h"
@@ -17,13 +19,22 @@
 #include "practice/ProgressFile.h"
 #include "practice/RoundObserver.h"
 
+// Posted to the practice dialog when the history read in the background is there (WM_APP + 35).
+inline constexpr UINT kHistoryLoaded = 0x8000 + 35;
+
 class CPracticeRounds {
   public:
     CPracticeRounds(const PracticeSetup& setup, practice::RoundObserver& observer);
     ~CPracticeRounds();
 
     // Reads the progress file and the last choices; messages about the file go to stderr.
-    void Open();
+    // A long file without a summary that matches it is read on a thread of its own
+    // ("canzet-history"), while rounds start on what is known: when it is read,
+    // kHistoryLoaded is posted to `notify`, whose thread then calls Adopt.
+    void Open(CWnd& notify);
+    // Takes the history read in the background, with the answers given meanwhile; false
+    // when there is none.
+    bool Adopt();
     void Start();
     // What each round asks first (today's review), asked as it starts.
     void SetAskFirst(
@@ -54,4 +65,6 @@ class CPracticeRounds {
     std::unique_ptr<practice::PracticeRound> m_round;
     std::uint64_t m_nRounds = 0;
     std::function<std::vector<practice::NoteKey>(const practice::RoundSettings&)> m_askFirst;
+    std::thread m_loader;
+    practice::History m_loaded;  // written by the loader until it posts, then read here
 };

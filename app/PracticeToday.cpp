@@ -40,7 +40,6 @@ int CPracticeToday::Today() {
 void CPracticeToday::Open(const practice::History& history,
                           const std::filesystem::path& progressFile,
                           const practice::RoundSettings& settings) {
-    m_days = practice::PracticeDays::Of(history);
     if (!progressFile.empty()) {
         m_goalFile = practice::GoalFileBeside(progressFile);
         m_goal = practice::LoadDailyGoal(m_goalFile);
@@ -56,6 +55,12 @@ void CPracticeToday::Open(const practice::History& history,
     m_cboGoal.SetCurSel(chosen);
     m_cboReview.AddString(practice_texts::LoadText(IDS_REVIEW_TODAY).c_str());
     m_cboReview.AddString(practice_texts::LoadText(IDS_REVIEW_NONE).c_str());
+    Reload(history, settings);
+}
+
+void CPracticeToday::Reload(const practice::History& history,
+                            const practice::RoundSettings& settings) {
+    m_days = practice::PracticeDays::Of(history);
     const bool due = !m_days.Schedule().DueOn(Today(), settings).empty();
     m_cboReview.SetCurSel(due ? kReviewFirst : 1);
     // A goal met before the dialog opened is not said again.

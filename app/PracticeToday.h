@@ -29,6 +29,9 @@ class CPracticeToday {
     // The notes a round of `settings` asks first: today's due notes, weakest first, when
     // today's review is chosen.
     std::vector<practice::NoteKey> AskFirst(const practice::RoundSettings& settings);
+    // The days worked out again from a history that came later; today's review is chosen
+    // when anything is due.
+    void Reload(const practice::History& history, const practice::RoundSettings& settings);
     void Answered(const practice::AnswerRecord& answer, const practice::RoundSettings& settings);
     // The goal list changed: keeps the new goal.
     void GoalChosen(const practice::RoundSettings& settings);

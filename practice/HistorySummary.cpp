@@ -107,6 +107,17 @@ std::optional<HistorySummary> HistorySummary::Load(const std::filesystem::path& 
     return summary;
 }
 
+bool HistorySummary::Matches(const std::filesystem::path& progressFile) {
+    std::ifstream in(PathBeside(progressFile), std::ios::binary);
+    std::string header(kHeader, '\0');
+    in.read(header.data(), static_cast<std::streamsize>(kHeader));
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(PathBeside(progressFile), error);
+    return in && !error && std::memcmp(header.data(), kMagic, 8) == 0 &&
+           kHeader + Get(header, 16, 8) * kRecord + kTrailer == size &&
+           Fingerprint(progressFile, Get(header, 8, 8)) == Get(header, 32, 8);
+}
+
 void HistorySummary::AddTo(History& history) const {
     history.Reserve(history.Answers().size() + static_cast<std::size_t>(m_count));
     for (std::size_t i = 0; i < static_cast<std::size_t>(m_count); ++i) {

@@ -24,6 +24,9 @@ class HistorySummary {
   public:
     // The summary beside `progressFile`, if it is whole and still matches the file.
     static std::optional<HistorySummary> Load(const std::filesystem::path& progressFile);
+    // Whether a summary beside the file still matches it, from its header alone: Load may
+    // yet find it torn inside.
+    static bool Matches(const std::filesystem::path& progressFile);
     // False when it could not be written; loading then parses the file as before.
     static bool Save(const std::filesystem::path& progressFile,
                      std::span<const AnswerRecord> answers, std::uint64_t coveredBytes,

@@ -64,6 +64,8 @@ class PracticeRound {
     RoundSummary Summary() const;
     // The round's own answers, in order.
     std::span<const AnswerRecord> Answers() const;
+    // The history was replaced by one where the round's answers begin at `firstAnswer`.
+    void HistoryReplaced(std::size_t firstAnswer) { m_firstAnswer = firstAnswer; }
 
   private:
     void Ask();

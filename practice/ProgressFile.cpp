@@ -164,6 +164,14 @@ std::vector<std::string> LoadMessages(const LoadReport& report) {
     return lines;
 }
 
+void ProgressFile::LookAtTheEnd() {
+    std::ifstream in(m_path, std::ios::binary | std::ios::ate);
+    if (in && in.tellg() > 0) {
+        in.seekg(-1, std::ios::end);
+        m_startOnNewLine = in.get() != '\n';
+    }
+}
+
 std::optional<SaveFailure> ProgressFile::Append(const AnswerRecord& answer) {
     if (!m_refused.empty()) {
         return SaveFailure{m_path, SaveProblem::Other, m_refused};

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <functional>
 
+#include "practice/HistoryMerge.h"
 #include "practice/HistorySummary.h"
 #include "practice/ProgressFile.h"
 
@@ -83,5 +84,25 @@ TEST_P(Summary, TheFileHasTheLastWord) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Summaries, Summary, testing::ValuesIn(kCases));
+
+}  // namespace
+
+namespace {
+
+// Read in the background while answers were appended: each answer once, in the file's order.
+TEST(Merged, TakesTheAnswersGivenMeanwhileOnce) {
+    std::vector<AnswerRecord> file;
+    for (int i = 0; i < 6; ++i) {
+        file.push_back({.utcMs = i, .asked = 1 + i, .givenLetter = 'C', .ms = 100 * i});
+    }
+    const std::vector<AnswerRecord> meanwhile(file.begin() + 3, file.end());
+    for (const int read : {3, 4, 6}) {  // the load read none, one or all of them
+        History loaded;
+        for (int i = 0; i < read; ++i) {
+            loaded.Add(file[static_cast<std::size_t>(i)]);
+        }
+        EXPECT_EQ(Merged(std::move(loaded), meanwhile).Answers(), file) << read;
+    }
+}
 
 }  // namespace

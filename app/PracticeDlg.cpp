@@ -100,6 +100,7 @@ void CPracticeDlg::OnGoalChanged() {
 // Closing ends the round, so that an endless one is summed up too.
 void CPracticeDlg::OnCancel() {
     m_rounds.Stop();
+    m_rounds.WaitForLoad();
     CDialog::OnCancel();
 }
 

@@ -21,9 +21,7 @@ CPracticeRounds::CPracticeRounds(const PracticeSetup& setup, practice::RoundObse
 
 // The round goes before the history and file it writes to.
 CPracticeRounds::~CPracticeRounds() {
-    if (m_loader.joinable()) {
-        m_loader.join();
-    }
+    WaitForLoad();
     m_round.reset();
 }
 
@@ -64,6 +62,12 @@ void CPracticeRounds::Open(CWnd& notify) {
     }
     m_settings = practice::LoadLastChoices(practice::ChoicesFileBeside(m_progressPath))
                      .value_or(practice::RoundSettings{});
+}
+
+void CPracticeRounds::WaitForLoad() {
+    if (m_loader.joinable()) {
+        m_loader.join();
+    }
 }
 
 bool CPracticeRounds::Adopt() {

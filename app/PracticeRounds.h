@@ -35,6 +35,8 @@ class CPracticeRounds {
     // Takes the history read in the background, with the answers given meanwhile; false
     // when there is none.
     bool Adopt();
+    // Waits for the background read, if any: before the window it posts to goes.
+    void WaitForLoad();
     void Start();
     // What each round asks first (today's review), asked as it starts.
     void SetAskFirst(

@@ -43,23 +43,31 @@ void CPracticeRounds::Open(CWnd& notify) {
         return;
     }
     m_progressFile.emplace(m_progressPath);
+#if defined(_WIN32)
+    // The Windows build's C++ library has no threads: the file is read here.
+    (void)notify;
+#else
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(m_progressPath, error);
     if (!error && size >= kReadInTheBackgroundFrom &&
         !practice::HistorySummary::Matches(m_progressPath)) {
         m_progressFile->LookAtTheEnd();
         m_loader = std::thread([this, &notify, now = m_clock.UtcMs()] {
-#ifndef _WIN32
             pthread_setname_np(pthread_self(), "canzet-history");
-#endif
             // A file of its own: the window's thread appends to the other meanwhile.
             practice::ProgressFile file(m_progressPath);
             PrintLoadMessages(file.Load(m_loaded, now));
             notify.PostMessage(kHistoryLoaded);
         });
-    } else {
-        PrintLoadMessages(m_progressFile->Load(m_history, m_clock.UtcMs()));
+        LoadChoices();
+        return;
     }
+#endif
+    PrintLoadMessages(m_progressFile->Load(m_history, m_clock.UtcMs()));
+    LoadChoices();
+}
+
+void CPracticeRounds::LoadChoices() {
     m_settings = practice::LoadLastChoices(practice::ChoicesFileBeside(m_progressPath))
                      .value_or(practice::RoundSettings{});
 }

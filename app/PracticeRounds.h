@@ -56,6 +56,8 @@ class CPracticeRounds {
     practice::PracticeRound* Round() const { return m_round.get(); }
 
   private:
+    void LoadChoices();
+
     PracticeSetup m_setup;
     practice::RoundObserver& m_observer;
     std::filesystem::path m_progressPath;

@@ -23,6 +23,7 @@ ON_CBN_SELCHANGE(IDC_LENGTH, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_REVIEW, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_GOAL, OnGoalChanged)
 AFX_MSG_ENTRY(kHistoryLoaded, 0, 0, self_->OnHistoryLoaded(); return 0;)
+ON_CBN_SELCHANGE(IDC_LEDGER_LINES, OnChoiceChanged)
 ON_NAME_BUTTON(C)
 ON_NAME_BUTTON(D)
 ON_NAME_BUTTON(E)
@@ -64,6 +65,7 @@ BOOL CPracticeDlg::OnInitDialog() {
     m_staff.SetClef(true);
 
     m_rounds.Open(*this);
+    FitStaff(m_rounds.Settings().ledgerLines);
     m_choices.Fill();
     m_choices.Show(m_rounds.Settings());
     m_today.Open(m_rounds.History(), m_rounds.ProgressPath(), m_rounds.Settings());
@@ -76,6 +78,7 @@ BOOL CPracticeDlg::OnInitDialog() {
 void CPracticeDlg::OnChoiceChanged() {
     const bool summarised = m_rounds.Stop();
     m_rounds.Choose(m_choices.Read(m_rounds.Settings()));
+    FitStaff(m_rounds.Settings().ledgerLines);
     m_choices.FillRange(m_rounds.Settings());
     m_today.Show(m_rounds.Settings());
     if (summarised) {
@@ -95,6 +98,23 @@ void CPracticeDlg::OnHistoryLoaded() {
 
 void CPracticeDlg::OnGoalChanged() {
     m_today.GoalChosen(m_rounds.Settings());
+}
+
+// The staff takes the height of its ledger lines; what lies below it moves with its bottom,
+// and the dialog grows or shrinks by as much.
+void CPracticeDlg::FitStaff(int ledgerLines) {
+    const int before = m_staff.Geometry().Height();
+    m_staff.SetLedgerLines(ledgerLines);
+    const int dy = m_staff.Geometry().Height() - before;
+    if (dy == 0) {
+        return;
+    }
+    m_staff.MoveWindow(kStaffX, kStaffY, kStaffWidth, m_staff.Geometry().Height(), FALSE);
+    ShiftControls(kStaffY + 1, dy);
+    CRect client;
+    GetClientRect(&client);
+    SetClientSize(client.Width(), client.Height() + dy);
+    InvalidateRect(nullptr, TRUE);
 }
 
 // Closing ends the round, so that an endless one is summed up too.
@@ -124,8 +144,8 @@ void CPracticeDlg::OnPlayAgain() {
 }
 
 void CPracticeDlg::OnProgress() {
-    CProgressDlg dlg(this, m_rounds.History(), m_rounds.Settings().drill, m_rounds.Settings().clef,
-                     m_today.Days().Totals(), m_today.Today(), m_today.Goal());
+    CProgressDlg dlg(this, m_rounds.History(), m_rounds.Settings(), m_today.Days().Totals(),
+                     m_today.Today(), m_today.Goal());
     dlg.DoModal();
 }
 

@@ -31,6 +31,7 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver {
     void OnStaffDragEnded();
     void OnPlayAgain();
     void OnProgress();
+    void FitStaff(int ledgerLines);
 
     DECLARE_MESSAGE_MAP()
 

@@ -14,7 +14,7 @@ std::string GivenName(const practice::AnswerResult& result) {
         return std::string(1, result.answer.givenLetter);
     }
     // The staff held no note when the answer was confirmed.
-    if (result.answer.givenStep < practice::kLowestStep) {
+    if (result.answer.givenStep < practice::kLowestAnyStep) {
         return "-";
     }
     return practice::PitchNameOf(result.answer.givenStep, result.question.clef);
@@ -33,6 +33,10 @@ std::string StepName(int step, practice::ClefChoice clef) {
             return practice::PitchNameOf(step, practice::Clef::Treble);
         case practice::ClefChoice::Bass:
             return practice::PitchNameOf(step, practice::Clef::Bass);
+        case practice::ClefChoice::Alto:
+            return practice::PitchNameOf(step, practice::Clef::Alto);
+        case practice::ClefChoice::Tenor:
+            return practice::PitchNameOf(step, practice::Clef::Tenor);
         case practice::ClefChoice::Both:
             break;
     }

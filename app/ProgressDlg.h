@@ -1,6 +1,6 @@
-// How the learner stands in one drill and clef: every step of the staff as a picture, and
-// the same in words, weakest step first; and over the last 30, 90 or 365 days, a chart with
-// the same facts in words.
+// How the learner stands in one drill and clef: every step of the range asked as a picture,
+// on a staff of the round's ledger lines, and the same in words, weakest step first; and over
+// the last 30, 90 or 365 days, a chart with the same facts in words.
 #pragma once
 
 #include "app/ProgressChart.h"
@@ -10,14 +10,15 @@
 #include "platform/CStatic.h"
 #include "practice/DailyGoal.h"
 #include "practice/History.h"
+#include "practice/RoundSettings.h"
 #include "practice/Statistics.h"
 
 class CProgressDlg : public CDialog {
   public:
     // `totals` and `goal` outlive the dialog; `today` is the learner's day.
-    CProgressDlg(CWnd* pParent, const practice::History& history, practice::Drill drill,
-                 practice::ClefChoice clef, const practice::DailyTotals& totals, int today,
-                 const practice::DailyGoal& goal);
+    CProgressDlg(CWnd* pParent, const practice::History& history,
+                 const practice::RoundSettings& settings, const practice::DailyTotals& totals,
+                 int today, const practice::DailyGoal& goal);
 
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -30,6 +31,7 @@ class CProgressDlg : public CDialog {
     CStatic m_stcWords;
     std::vector<practice::StepStatistics> m_steps;
     practice::ClefChoice m_clef;
+    int m_nLedgerLines;
     CProgressChart m_chart;
     CComboBox m_cboDays;
     CStatic m_stcChartWords;

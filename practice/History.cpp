@@ -6,9 +6,11 @@ namespace practice {
 namespace {
 
 std::size_t SlotOf(Drill drill, Clef clef, int step) {
-    const int clamped = std::clamp(step, kLowestStep, kHighestStep);
-    return (static_cast<std::size_t>(drill) * 2 + static_cast<std::size_t>(clef)) * kStepCount +
-           static_cast<std::size_t>(clamped - kLowestStep);
+    constexpr std::size_t kClefs = 4;
+    const int clamped = std::clamp(step, kLowestAnyStep, kHighestAnyStep);
+    return (static_cast<std::size_t>(drill) * kClefs + static_cast<std::size_t>(clef)) *
+               kAnyStepCount +
+           static_cast<std::size_t>(clamped - kLowestAnyStep);
 }
 
 }  // namespace

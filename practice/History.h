@@ -35,7 +35,7 @@ class History {
 
   private:
     std::vector<AnswerRecord> m_answers;
-    std::array<StepRecord, 3 * 2 * kStepCount> m_steps{};
+    std::array<StepRecord, 3 * 4 * kAnyStepCount> m_steps{};
 };
 
 }  // namespace practice

@@ -5,8 +5,7 @@
 namespace practice {
 
 int KeyOf(int step, Clef clef) {
-    // Step 7 is the middle line, line offset 0; the offset grows downward.
-    return staff::StepToKey(7 - step, clef == Clef::Treble);
+    return staff::KeyOfStep(step, StaffClefOf(clef));
 }
 
 std::string PitchNameOf(int step, Clef clef) {

@@ -16,7 +16,7 @@ struct Candidate {
 };
 
 struct Candidates {
-    std::array<Candidate, 2 * kStepCount> items{};
+    std::array<Candidate, 2 * kAnyStepCount> items{};
     std::size_t count = 0;
 
     void Add(Clef clef, int step) { items[count++] = {clef, step}; }
@@ -24,9 +24,8 @@ struct Candidates {
 
 Candidates CandidatesOf(const RoundSettings& settings, const std::optional<Question>& previous) {
     Candidates all;
-    for (const Clef clef : {Clef::Treble, Clef::Bass}) {
-        const bool inRound = settings.clef == ClefChoice::Both ||
-                             (clef == Clef::Treble) == (settings.clef == ClefChoice::Treble);
+    for (const Clef clef : {Clef::Treble, Clef::Bass, Clef::Alto, Clef::Tenor}) {
+        const bool inRound = InChoice(clef, settings.clef);
         for (int step = settings.lowStep; inRound && step <= settings.highStep; ++step) {
             all.Add(clef, step);
         }

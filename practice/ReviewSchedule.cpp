@@ -6,10 +6,8 @@
 namespace practice {
 
 bool InRound(const NoteKey& key, const RoundSettings& settings) {
-    const bool clef = settings.clef == ClefChoice::Both ||
-                      (key.clef == Clef::Treble) == (settings.clef == ClefChoice::Treble);
-    return key.drill == settings.drill && clef && key.step >= settings.lowStep &&
-           key.step <= settings.highStep;
+    return key.drill == settings.drill && InChoice(key.clef, settings.clef) &&
+           key.step >= settings.lowStep && key.step <= settings.highStep;
 }
 
 void ReviewSchedule::Add(const AnswerRecord& answer, int day) {

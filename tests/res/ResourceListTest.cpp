@@ -47,6 +47,8 @@ TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEn
         {kRtString, IDS_GOAL_MINUTES / 16 + 1},
         {kRtString, IDS_GOAL_MET / 16 + 1},
         {kRtString, IDS_HELP_EXPORT_DAYS / 16 + 1},
+        {kRtString, IDS_ALTOCLEF / 16 + 1},
+        {kRtString, IDS_HELP_LEDGER_LINES / 16 + 1},
     };
     for (const int language : {kChineseResources, kEnglishResources}) {
         for (const auto& [type, name] : translated) {

@@ -23,6 +23,11 @@ void ReplayPractice::UseHistoryFile(const std::string& file) {
 
 void ReplayPractice::StartRound(const RoundSettings& settings) {
     m_settings = settings;
+    // A round beyond the first ledger lines gets a staff with room for it, and keeps it.
+    if (settings.ledgerLines > m_staff.Geometry().LedgerLines()) {
+        m_staff.SetLedgerLines(settings.ledgerLines);
+        m_staff.MoveWindow(0, 0, staff::kStaffWidth, m_staff.Geometry().Height(), FALSE);
+    }
     m_round.reset();
     m_round = std::make_unique<PracticeRound>(settings, m_history, m_clock, m_file.get(), *this);
     if (m_bReviewFirst) {
@@ -57,13 +62,13 @@ bool ReplayPractice::ConfirmStaffNote() {
     int steps[CStaffControl::kMaxNoteSlots] = {};
     int count = 0;
     m_staff.GetNotes(steps, count);
-    return m_round->ConfirmStep(count > 0 ? steps[0] : 0);
+    return m_round->ConfirmStep(count > 0 ? steps[0] : m_settings->NoStep());
 }
 
 // As the practice window sets its staff up: a fixed note to read, or an empty staff that
 // takes one note.
 void ReplayPractice::ShowQuestion(const Question& question) {
-    m_staff.SetClef(question.clef == Clef::Treble);
+    m_staff.SetClef(StaffClefOf(question.clef));
     m_staff.ClearNotes();
     const bool read = question.drill == Drill::Read;
     m_staff.SetFixedNote(0, read ? question.step : -1, 1);

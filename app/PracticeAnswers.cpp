@@ -20,6 +20,18 @@ void CPracticeAnswers::Offer(const practice::Question& question) {
     m_btnPlayAgain.EnableWindow(question.drill == practice::Drill::Hear ? TRUE : FALSE);
 }
 
+void CPracticeAnswers::TakeFocus() {
+    const practice::PracticeRound* round = m_rounds.Round();
+    if (round == nullptr) {
+        return;
+    }
+    if (round->Current().drill == practice::Drill::Read) {
+        m_btnNames.front().SetFocus();
+    } else {
+        m_staff.SetFocus();
+    }
+}
+
 void CPracticeAnswers::Name(char letter) {
     practice::PracticeRound* round = m_rounds.Round();
     if (round != nullptr && round->State() == practice::RoundState::Asking) {

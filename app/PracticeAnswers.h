@@ -18,6 +18,9 @@ class CPracticeAnswers {
     void Exchange(CDataExchange* pDX);
     // Offers the answer controls of the question's drill.
     void Offer(const practice::Question& question);
+    // The focus where the question is answered: Read's name buttons, Place's and Hear's
+    // staff.
+    void TakeFocus();
 
     void Name(char letter);
     // Check in a question, Next after its answer, a new round after the summary.

@@ -22,6 +22,9 @@ ON_CBN_SELCHANGE(IDC_CLEF, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_LOWEST, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_HIGHEST, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_LENGTH, OnChoiceChanged)
+ON_CBN_SELCHANGE(IDC_REVIEW, OnChoiceChanged)
+ON_CBN_SELCHANGE(IDC_GOAL, OnGoalChanged)
+AFX_MSG_ENTRY(kHistoryLoaded, 0, 0, self_->OnHistoryLoaded(); return 0;)
 ON_CBN_SELCHANGE(IDC_LEDGER_LINES, OnChoiceChanged)
 ON_NAME_BUTTON(C)
 ON_NAME_BUTTON(D)
@@ -43,7 +46,11 @@ CPracticeDlg::CPracticeDlg(CWnd* pParent, const PracticeSetup& setup)
       m_rounds(setup, static_cast<practice::RoundObserver&>(*this)),
       m_answers(m_rounds, m_staff),
       m_feedback(m_rounds, m_staff),
-      m_bListen(setup.listen) {}
+      m_bListen(setup.listen),
+      m_today(m_rounds.Clock()) {
+    m_rounds.SetAskFirst(
+        [this](const practice::RoundSettings& settings) { return m_today.AskFirst(settings); });
+}
 
 CPracticeDlg::~CPracticeDlg() {
     PlayedKeys().StopListening(*this);
@@ -58,6 +65,7 @@ void CPracticeDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_MIDI_ECHO, m_chkMidiEcho);
     m_answers.Exchange(pDX);
     m_feedback.Exchange(pDX);
+    m_today.Exchange(pDX);
 }
 
 BOOL CPracticeDlg::OnInitDialog() {
@@ -67,10 +75,12 @@ BOOL CPracticeDlg::OnInitDialog() {
     m_staff.SetMaxNotes(1);
     m_staff.SetClef(true);
 
-    m_rounds.Open();
+    m_feedback.SetUpLines();
+    m_rounds.Open(*this);
     FitStaff(m_rounds.Settings().ledgerLines);
     m_choices.Fill();
     m_choices.Show(m_rounds.Settings());
+    m_today.Open(m_rounds.History(), m_rounds.ProgressPath(), m_rounds.Settings());
     m_rounds.Start();
     PlayedKeys().Listen(*this);
     PlayedKeys().SetKeyboardsShown([this] { ShowKeyboards(); });
@@ -85,7 +95,9 @@ BOOL CPracticeDlg::OnInitDialog() {
             std::make_unique<CPracticeMicrophone>(m_answers, practice::OctaveRule::Exact);
         m_microphone->Start();
     }
-    return TRUE;
+    // A learner who sees the first note answers it at once; the choices are a Tab away.
+    m_answers.TakeFocus();
+    return FALSE;
 }
 
 // The running round ends under the choices it was asked with; when it has a summary, that
@@ -95,11 +107,24 @@ void CPracticeDlg::OnChoiceChanged() {
     m_rounds.Choose(m_choices.Read(m_rounds.Settings()));
     FitStaff(m_rounds.Settings().ledgerLines);
     m_choices.FillRange(m_rounds.Settings());
+    m_today.Show(m_rounds.Settings());
     if (summarised) {
         m_feedback.SetCheckCaption(IDS_NEXT);
     } else {
         m_rounds.Start();
     }
+}
+
+// The history read in the background: the days and due notes are worked out again; the
+// round under way goes on, the next one asks by the whole history.
+void CPracticeDlg::OnHistoryLoaded() {
+    if (m_rounds.Adopt()) {
+        m_today.Reload(m_rounds.History(), m_rounds.Settings());
+    }
+}
+
+void CPracticeDlg::OnGoalChanged() {
+    m_today.GoalChosen(m_rounds.Settings());
 }
 
 // The staff takes the height of its ledger lines; what lies below it moves with its bottom,
@@ -125,6 +150,7 @@ void CPracticeDlg::OnCancel() {
     PlayedKeys().SetKeyboardsShown({});
     m_microphone.reset();
     m_rounds.Stop();
+    m_rounds.WaitForLoad();
     CDialog::OnCancel();
 }
 
@@ -148,7 +174,8 @@ void CPracticeDlg::OnPlayAgain() {
 }
 
 void CPracticeDlg::OnProgress() {
-    CProgressDlg dlg(this, m_rounds.History(), m_rounds.Settings());
+    CProgressDlg dlg(this, m_rounds.History(), m_rounds.Settings(), m_today.Days().Totals(),
+                     m_today.Today(), m_today.Goal());
     dlg.DoModal();
 }
 
@@ -163,6 +190,7 @@ void CPracticeDlg::PlayKey(int key) {
 
 void CPracticeDlg::ShowResult(const practice::AnswerResult& result) {
     m_feedback.ShowResult(result, m_answers.Hearing());
+    m_today.Answered(result.answer, m_rounds.Settings());
 }
 
 void CPracticeDlg::ShowSummary(const practice::RoundSummary& summary) {

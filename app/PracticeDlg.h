@@ -12,6 +12,7 @@
 #include "app/PracticeMicrophone.h"
 #include "app/PracticeRounds.h"
 #include "app/PracticeSetup.h"
+#include "app/PracticeToday.h"
 #include "input/KeyInput.h"
 #include "platform/CButton.h"
 #include "platform/CDialog.h"
@@ -30,6 +31,8 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver, private in
     void OnCancel() override;
 
     void OnChoiceChanged();
+    void OnGoalChanged();
+    void OnHistoryLoaded();
     void OnName(char letter);
     void OnCheckOrNext();
     void OnStaffDragEnded();
@@ -59,4 +62,5 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver, private in
     CPracticeFeedback m_feedback;
     bool m_bListen;
     std::unique_ptr<CPracticeMicrophone> m_microphone;  // while the microphone answers
+    CPracticeToday m_today;
 };

@@ -157,4 +157,17 @@ std::string NotSaved(const practice::SaveFailure& failure) {
     return text.str();
 }
 
+std::string ChartDays(int days) {
+    CString text;
+    text.Format(LoadText(IDS_CHART_DAYS).c_str(), days);
+    return text.str();
+}
+
+std::string ChartWords(const practice::ChartFigures& figures) {
+    CString text;
+    text.Format(LoadText(IDS_CHART_WORDS).c_str(), static_cast<int>(figures.days.size()),
+                figures.practisedDays, figures.notesPerMinute, figures.percentRight);
+    return text.str();
+}
+
 }  // namespace practice_texts

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "practice/ChartDays.h"
 #include "practice/Question.h"
 #include "practice/RoundObserver.h"
 #include "practice/Statistics.h"
@@ -33,6 +34,9 @@ std::string Summary(const practice::RoundSummary& summary,
                     practice::ClefChoice clef);
 // "F4: 60% right, 2.1 s", or that the step has no answers yet.
 std::string StepProgress(const practice::StepStatistics& step, practice::ClefChoice clef);
+// "30 天", and the chart's facts: "最近 30 天：练习 18 天，每分钟 24 个音，正确率 91%".
+std::string ChartDays(int days);
+std::string ChartWords(const practice::ChartFigures& figures);
 // Why the answers cannot be saved, naming the file.
 std::string NotSaved(const practice::SaveFailure& failure);
 

@@ -65,6 +65,8 @@ class WindowPeer {
     virtual void Enable(BOOL) {}
     // Gives this window the keyboard focus.
     virtual void SetFocus() {}
+    // Sets the window's text in its dialog's font at `percent` of that font's size.
+    virtual void ScaleFont(int) {}
     // Hands a message to the owner later, after the input already waiting.
     virtual void Post(UINT, WPARAM, LPARAM) {}
 

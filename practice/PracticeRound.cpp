@@ -34,12 +34,28 @@ PracticeRound::PracticeRound(const RoundSettings& settings, History& history, Pr
       m_previous(LastQuestionOf(history, settings.drill)),
       m_firstAnswer(history.Answers().size()) {}
 
+void PracticeRound::AskFirst(std::vector<NoteKey> notes) {
+    std::erase_if(notes, [this](const NoteKey& key) { return key.drill != m_settings.drill; });
+    // The same question never twice in a row: the last one asked goes second.
+    if (notes.size() > 1 && m_previous && m_previous->clef == notes[0].clef &&
+        m_previous->step == notes[0].step) {
+        std::swap(notes[0], notes[1]);
+    }
+    m_askFirst = std::move(notes);
+    m_nAskedFirst = 0;
+}
+
 void PracticeRound::Start() {
     Ask();
 }
 
 void PracticeRound::Ask() {
-    m_question = m_chooser.Next(m_settings, m_history, m_previous);
+    if (m_nAskedFirst < m_askFirst.size()) {
+        const NoteKey& key = m_askFirst[m_nAskedFirst++];
+        m_question = Question{.drill = key.drill, .clef = key.clef, .step = key.step};
+    } else {
+        m_question = m_chooser.Next(m_settings, m_history, m_previous);
+    }
     m_question.number = Answered() + 1;
     m_previous = m_question;
     m_state = RoundState::Asking;

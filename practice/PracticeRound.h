@@ -12,8 +12,10 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "practice/History.h"
+#include "practice/NoteKey.h"
 #include "practice/PracticeClock.h"
 #include "practice/ProgressFile.h"
 #include "practice/QuestionChooser.h"
@@ -36,6 +38,9 @@ class PracticeRound {
     // The question asked or just answered.
     const Question& Current() const { return m_question; }
 
+    // Before Start: the notes to ask first, in this order (today's review, weakest first);
+    // the round's own rule chooses once they are asked.
+    void AskFirst(std::vector<NoteKey> notes);
     // Shows the first question.
     void Start();
     // Read: the letter 'C'..'B' (either case). False when no Read question waits or the
@@ -63,6 +68,8 @@ class PracticeRound {
     RoundSummary Summary() const;
     // The round's own answers, in order.
     std::span<const AnswerRecord> Answers() const;
+    // The history was replaced by one where the round's answers begin at `firstAnswer`.
+    void HistoryReplaced(std::size_t firstAnswer) { m_firstAnswer = firstAnswer; }
 
   private:
     void Ask();
@@ -75,6 +82,8 @@ class PracticeRound {
     ProgressFile* m_progress;
     RoundObserver& m_observer;
     QuestionChooser m_chooser;
+    std::vector<NoteKey> m_askFirst;
+    std::size_t m_nAskedFirst = 0;
     RoundState m_state = RoundState::Asking;
     Question m_question;
     std::optional<Question> m_previous;

@@ -23,6 +23,10 @@ inline constexpr UINT STAFFN_RETURN = 0x0100;
 // A drag ended: the note was let go over the staff or the drag left it.
 inline constexpr UINT STAFFN_DRAGENDED = 0x0101;
 
+// How a note shows a judged answer: as notes are drawn anywhere else, green when right,
+// red when wrong.
+enum class NoteShade { Plain, Right, Wrong };
+
 class CStaffControl : public CStatic {
   public:
     static constexpr int kMaxNoteSlots = 5;
@@ -46,7 +50,9 @@ class CStaffControl : public CStatic {
     // How the words of the notes name them; letters unless set.
     void SetNameSystem(staff::NameSystem names) { m_names = names; }
     // A column outside 0..15 is ignored, count included.
-    void SetFixedNote(int nColumn, int nStep, int nColumns);
+    void SetFixedNote(int nColumn, int nStep, int nColumns, NoteShade shade = NoteShade::Plain);
+    // The shade of the placed notes while none is dragged or marked by the keyboard.
+    void SetNotesShade(NoteShade shade);
     void SetRange(int nLeftColumn, int nRightColumn);
     // Writes the note count to nCount and the staff step of each note to pSteps[0..nCount).
     void GetNotes(int* pSteps, int& nCount);
@@ -126,6 +132,8 @@ class CStaffControl : public CStatic {
     void DrawNote(int x, int y);
     void DrawSelectedNote(int x, int y);
     void DrawFixedNote(int column, int step);
+    void DrawShadedNote(int x, int y, NoteShade shade);
+    void LoadShade(NoteShade shade);
 
     bool PlaceNoteFromKeyboard();
     // Where a note placed from the keyboard goes: the first free place right of the
@@ -154,11 +162,15 @@ class CStaffControl : public CStatic {
     // lines than its picture shows the picture's middle.
     int m_nPictureTop = 0;
     staff::NameSystem m_names = staff::NameSystem::Letters;
+    // Loaded when first needed, so that a staff that judges nothing loads what it always has.
+    CBitmap m_bmpNoteRight;
     int m_nNoteCount = 0;
     int m_nMaxNotes = 1;
     int m_nSelected = -1;
     CPoint m_ptNotes[kMaxNoteSlots];
     int m_nFixedSteps[kFixedColumns];
+    NoteShade m_fixedShades[kFixedColumns] = {};
+    NoteShade m_notesShade = NoteShade::Plain;
     // One column until the owner sets a count, so a column centre never divides by an
     // unset value.
     int m_nColumns = 1;

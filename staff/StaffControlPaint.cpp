@@ -85,7 +85,8 @@ void CStaffControl::OnPaint() {
     }
     for (int column = 0; column < kFixedColumns; ++column) {
         if (m_nFixedSteps[column] != -1) {
-            DrawFixedNote(column, m_nFixedSteps[column]);
+            DrawShadedNote(ColumnToX(column), StepToY(m_nFixedSteps[column]),
+                           m_fixedShades[column]);
         }
     }
     const int noteCount = std::min(m_nNoteCount, kMaxNoteSlots);
@@ -97,7 +98,7 @@ void CStaffControl::OnPaint() {
         if (i == m_nSelected || i == marked) {
             DrawSelectedNote(m_ptNotes[i].x, m_ptNotes[i].y);
         } else {
-            DrawNote(m_ptNotes[i].x, m_ptNotes[i].y);
+            DrawShadedNote(m_ptNotes[i].x, m_ptNotes[i].y, m_notesShade);
         }
     }
     if (keyboardFocus) {
@@ -117,4 +118,18 @@ void CStaffControl::DrawSelectedNote(int x, int y) {
 
 void CStaffControl::DrawFixedNote(int column, int step) {
     DrawNote(ColumnToX(column), StepToY(step));
+}
+
+void CStaffControl::DrawShadedNote(int x, int y, NoteShade shade) {
+    switch (shade) {
+        case NoteShade::Plain:
+            DrawNote(x, y);
+            break;
+        case NoteShade::Right:
+            PaintNote(this, m_geometry, x, y, m_bmpNoteMask, m_bmpNoteRight);
+            break;
+        case NoteShade::Wrong:
+            DrawSelectedNote(x, y);
+            break;
+    }
 }

@@ -28,6 +28,7 @@ constexpr auto kDesktopOptions = std::to_array<OptionSpec>({
     {"--midi-echo", "on|off", IDS_HELP_MIDI_ECHO},
     {"--progress-file", "FILE", IDS_HELP_PROGRESS_FILE},
     {"--export-progress", "FILE.csv", IDS_HELP_EXPORT_PROGRESS},
+    {"--export-days", "FILE.csv", IDS_HELP_EXPORT_DAYS},
     {"--verbose", "", IDS_HELP_VERBOSE},
 });
 
@@ -88,6 +89,11 @@ bool TakeDesktopOption(CommandLine& line, std::string_view name, std::string_vie
     }
     if (name == "--export-progress") {
         line.action = CommandLine::Action::ExportProgress;
+        line.exportFile = value;
+        return !value.empty();
+    }
+    if (name == "--export-days") {
+        line.action = CommandLine::Action::ExportDays;
         line.exportFile = value;
         return !value.empty();
     }

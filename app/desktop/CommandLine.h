@@ -25,7 +25,8 @@ struct CommandLine : StartChoices {
 
     // --progress-file: the practice progress file instead of the one in the data folder.
     std::string progressFile;
-    // --export-progress (Action::ExportProgress): the CSV file to write.
+    // --export-progress (Action::ExportProgress), --export-days (Action::ExportDays): the CSV
+    // file to write.
     std::string exportFile;
 };
 

@@ -90,6 +90,8 @@ int main(int argc, char* argv[]) {
             return 2;
         case CommandLine::Action::ExportProgress:
             return ExportProgress(commandLine.progressFile, commandLine.exportFile);
+        case CommandLine::Action::ExportDays:
+            return ExportDays(commandLine.progressFile, commandLine.exportFile);
         case CommandLine::Action::Run:
             break;
     }

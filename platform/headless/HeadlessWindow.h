@@ -43,6 +43,7 @@ class HeadlessWindow : public WindowPeer {
     void SetAccessibleText(const std::string& name, const std::string& description) override;
     void Enable(BOOL enable) override { m_enabled = enable != FALSE; }
     void SetFocus() override;
+    void ScaleFont(int percent) override { m_fontPercent = percent; }
     // Posted messages wait until RunPostedMessages.
     void Post(UINT message, WPARAM wParam, LPARAM lParam) override;
     int AddListItem(const std::string& utf8) override;
@@ -83,6 +84,8 @@ class HeadlessWindow : public WindowPeer {
     // How many times assistive technologies were told of a change.
     int AccessibleChanges() const { return m_accessibleChanges; }
     bool IsEnabled() const { return m_enabled; }
+    // The size of the window's font, in percent of the dialog's.
+    int FontPercent() const { return m_fontPercent; }
     // The window that has the keyboard focus, of all headless windows; nullptr: none.
     static HeadlessWindow* Focus() { return s_focus; }
     const std::vector<std::string>& ListItems() const { return m_listItems; }
@@ -114,6 +117,7 @@ class HeadlessWindow : public WindowPeer {
     std::string m_accessibleDescription;
     int m_accessibleChanges = 0;
     bool m_enabled = true;
+    int m_fontPercent = 100;
     struct PostedMessage {
         UINT message;
         WPARAM wParam;

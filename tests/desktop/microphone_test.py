@@ -125,8 +125,8 @@ def answers():
 
 
 lines = []
-for key, ms, expected in ((67, 400, "Right: G4, "), (55, 400, "Not quite: this is G4, you sang G3"),
-                          (67, 1500, "Right: G4, ")):
+for key, ms, expected in ((67, 400, "\u2713 Right: G4, "), (55, 400, "\u2717 Not quite: this is G4, you sang G3"),
+                          (67, 1500, "\u2713 Right: G4, ")):
     wait_for("the question", lambda: label("Which note") and label(("Right", "Not")) is None)
     time.sleep(0.3)
     microphone.sing(key, ms)

@@ -62,7 +62,10 @@ std::string WriteWav(const std::vector<Tone>& tones, int rate, int channels, int
     out << "data";
     put(out, data, 4);
     for (const double s : samples) {
-        put(out, static_cast<std::uint32_t>(std::lround(s * ((1 << (bits - 1)) - 1))), bytes);
+        put(out,
+            static_cast<std::uint32_t>(
+                std::llround(s * static_cast<double>((std::int64_t{1} << (bits - 1)) - 1))),
+            bytes);
         put(out, 0, (channels - 1) * bytes);
     }
     return path.string();

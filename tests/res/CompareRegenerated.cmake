@@ -7,7 +7,7 @@ if(NOT result EQUAL 0)
 endif()
 foreach(name StaffTreble.bmp StaffBass.bmp Note.bmp NoteSelected.bmp NoteMask.bmp Canzet.ico
              StaffTreble@2x.bmp StaffBass@2x.bmp Note@2x.bmp NoteSelected@2x.bmp NoteMask@2x.bmp
-             Canzet-48.bmp Canzet-64.bmp Canzet-128.bmp Canzet-256.bmp Canzet.svg
+             NoteRight.bmp NoteRight@2x.bmp Canzet-48.bmp Canzet-64.bmp Canzet-128.bmp Canzet-256.bmp Canzet.svg
              StaffTallTreble.bmp StaffTallBass.bmp StaffTallAlto.bmp StaffTallTenor.bmp
              StaffTallTreble@2x.bmp StaffTallBass@2x.bmp StaffTallAlto@2x.bmp
              StaffTallTenor@2x.bmp)

@@ -837,13 +837,15 @@ def check_practice(session):
     session.xdotool("key", "Up", "Return")
     check(session.wait_window(PRACTICE_CAPTION, timeout=20),
           f'"{PRACTICE_CAPTION}" opens from the system menu')
-    # The length list is the fifth control: ten questions; then Tab on to the staff, which
-    # leaves letters to the dialog's access keys.
-    session.xdotool("key", "--delay", "200", "Tab", "Tab", "Tab", "Tab", "Up", "Tab")
+    # The focus starts on the first name button; the length list is three controls before
+    # it, past the staff and the ledger-line list: ten questions; then Tab on past the
+    # ledger-line list to the staff, which leaves letters to the dialog's access keys.
+    session.xdotool("key", "--delay", "200", "shift+Tab", "shift+Tab", "shift+Tab", "Up", "Tab",
+                    "Tab")
     check(session.wait_trace(re.escape(wine_string("第 1/10 题 · 对 0 · 连对 0")), timeout=20),
           "a round of ten questions starts")
     session.screenshot("21-practice-read")
-    right = re.escape(wine_string("对！")[:-1])
+    right = re.escape(wine_string("✓ 对！")[:-1])
     for question in range(1, 11):
         score = re.escape(wine_string(f"第 {question}/10 题 · 对 {question - 1}")[:-1])
         check(session.wait_trace(score, timeout=20), f"question {question} shows")

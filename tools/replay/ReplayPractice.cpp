@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "practice/PracticeDays.h"
 #include "practice/Statistics.h"
 #include "staff/NoteWords.h"
 
@@ -30,6 +31,14 @@ void ReplayPractice::StartRound(const RoundSettings& settings) {
     }
     m_round.reset();
     m_round = std::make_unique<PracticeRound>(settings, m_history, m_clock, m_file.get(), *this);
+    if (m_bReviewFirst) {
+        PracticeDays days = PracticeDays::Of(m_history);
+        std::vector<NoteKey> due;
+        for (const DueNote& note : days.Schedule().DueOn(days.DayOf(m_clock.UtcMs()), settings)) {
+            due.push_back(note.key);
+        }
+        m_round->AskFirst(std::move(due));
+    }
     m_round->Start();
 }
 

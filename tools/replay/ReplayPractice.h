@@ -22,12 +22,18 @@ class ReplayPractice : public practice::RoundObserver {
 
     // Loads `file` as the history; the rounds after it append their answers to it.
     void UseHistoryFile(const std::string& file);
+    // Starts a round; with today's review on, the notes due today come first.
     void StartRound(const practice::RoundSettings& settings);
+    void ReviewFirst(bool on) { m_bReviewFirst = on; }
     // The running round, or nullptr.
     practice::PracticeRound* Round() { return m_round.get(); }
     void Wait(int ms) { m_clock.Advance(ms); }
     // Now on the rounds' monotonic clock.
     std::int64_t NowMs() { return m_clock.MonotonicMs(); }
+    practice::ManualClock& Clock() { return m_clock; }
+    const practice::History& GetHistory() const { return m_history; }
+    // The last round's choices, if a round was started.
+    const std::optional<practice::RoundSettings>& Settings() const { return m_settings; }
     // One `stats` line for each step of the last round's range; false when there was none.
     bool PrintStats();
     // Confirms the step of the staff's note, if a Place or Hear question waits.
@@ -50,4 +56,5 @@ class ReplayPractice : public practice::RoundObserver {
     std::optional<practice::RoundSettings> m_settings;
     std::unique_ptr<practice::PracticeRound> m_round;
     std::optional<staff::NameSystem> m_names;
+    bool m_bReviewFirst = false;
 };

@@ -11,6 +11,7 @@
 #include "platform/Resources.h"
 #include "res/EmbeddedResources.h"
 #include "tools/replay/PrintableText.h"
+#include "tools/replay/ReplayDaysCommands.h"
 #include "tools/replay/ReplayListenCommands.h"
 #include "tools/replay/ReplayMidiInCommands.h"
 #include "tools/replay/ReplayNameCommands.h"
@@ -63,6 +64,8 @@ int main(int argc, char* argv[]) {
     bool listenFailed = false;
     const std::vector<ReplayCommandDefinition> listen = ListenCommands(listenFailed, lineNumber);
     commands.insert(commands.end(), listen.begin(), listen.end());
+    const std::vector<ReplayCommandDefinition> days = DaysCommands(practiceFailed, lineNumber);
+    commands.insert(commands.end(), days.begin(), days.end());
 
     if (argc > 1) {
         const std::string_view option = argv[1];

@@ -55,7 +55,9 @@ int main(int argc, char** argv) {
         WriteFile(dir / "StaffBass@2x.bmp", EncodeBmp24(DrawStaffPicture(Clef::kBass, 2))) &&
         WriteFile(dir / "Note@2x.bmp", EncodeBmp24(doubleNotes.glyph)) &&
         WriteFile(dir / "NoteSelected@2x.bmp", EncodeBmp24(doubleNotes.selected)) &&
-        WriteFile(dir / "NoteMask@2x.bmp", EncodeBmp24(doubleNotes.mask));
+        WriteFile(dir / "NoteMask@2x.bmp", EncodeBmp24(doubleNotes.mask)) &&
+        WriteFile(dir / "NoteRight.bmp", EncodeBmp24(notes.right)) &&
+        WriteFile(dir / "NoteRight@2x.bmp", EncodeBmp24(doubleNotes.right));
     // Room for four ledger lines each way, in every clef, at both sizes.
     constexpr int kTallLedgerLines = 4;
     const std::pair<Clef, const char*> tallClefs[] = {{Clef::kTreble, "Treble"},

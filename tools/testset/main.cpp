@@ -1,5 +1,5 @@
 // canzet-testset OUTDIR: renders the notes the pitch detector is measured on, with
-// FluidSynth from the system's General MIDI soundfont, as 48 kHz 16-bit mono WAV files.
+// FluidSynth from Debian's TimGM6mb General MIDI soundfont, as 48 kHz 16-bit mono WAV files.
 // Each instrument plays every semitone of its usual part of E2-C6, 0.6 s on and 0.4 s off
 // after a second of lead-in, three times: clean, over pink noise 20 dB below the notes and
 // over 50 Hz mains hum as loud; a sung-like tone with 5.5 Hz vibrato of +-30 cents joins
@@ -24,7 +24,8 @@ constexpr int kLeadInMs = 1000;
 constexpr int kNoteMs = 600;
 constexpr int kGapMs = 400;
 constexpr int kTailMs = 1000;
-constexpr const char* kSoundfont = "/usr/share/sounds/sf2/default-GM.sf2";
+// The same recordings whichever soundfont is the default: accuracy is measured on a fixed set.
+constexpr const char* kSoundfont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
 struct Instrument {
     const char* name;

@@ -17,6 +17,26 @@
 #define IDB_NOTE_SELECTED_2X 142
 #define IDB_NOTE_MASK_2X 143
 #define IDB_STAFF_BASS_2X 144
+// The sharp, flat and natural signs: black, red for a dragged note, and the mask; then the
+// same at twice the size.
+#define IDB_SHARP 180
+#define IDB_SHARP_SELECTED 181
+#define IDB_SHARP_MASK 182
+#define IDB_FLAT 183
+#define IDB_FLAT_SELECTED 184
+#define IDB_FLAT_MASK 185
+#define IDB_NATURAL 186
+#define IDB_NATURAL_SELECTED 187
+#define IDB_NATURAL_MASK 188
+#define IDB_SHARP_2X 190
+#define IDB_SHARP_SELECTED_2X 191
+#define IDB_SHARP_MASK_2X 192
+#define IDB_FLAT_2X 193
+#define IDB_FLAT_SELECTED_2X 194
+#define IDB_FLAT_MASK_2X 195
+#define IDB_NATURAL_2X 196
+#define IDB_NATURAL_SELECTED_2X 197
+#define IDB_NATURAL_MASK_2X 198
 #define IDS_MIDI_INIT_FAILED 200
 #define IDS_MIDI_OPEN_FAILED 201
 // What a screen reader says of the staff: its name, one note ("%s" its pitch, "%d" its

@@ -23,6 +23,11 @@ TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEn
         {kRtBitmap, 140, zh}, {kRtBitmap, 141, zh}, {kRtBitmap, 142, zh},
         {kRtBitmap, 143, zh}, {kRtBitmap, 144, zh},
     };
+    // The sharp, flat and natural signs, 180..188 and at twice the size 190..198.
+    for (int id = IDB_SHARP; id <= IDB_NATURAL_MASK; ++id) {
+        expected.emplace(kRtBitmap, id, zh);
+        expected.emplace(kRtBitmap, id - IDB_SHARP + IDB_SHARP_2X, zh);
+    }
     // The dialogs and the string blocks stand once in each language.
     const std::pair<int, int> translated[] = {
         {kRtDialog, IDD_ABOUTBOX},

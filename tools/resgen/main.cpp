@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tools/bmp/BmpFile.h"
+#include "tools/resgen/AccidentalBitmaps.h"
 #include "tools/resgen/IcoFile.h"
 #include "tools/resgen/IconPicture.h"
 #include "tools/resgen/NoteBitmaps.h"
@@ -55,6 +56,19 @@ int main(int argc, char** argv) {
         WriteFile(dir / "Note@2x.bmp", EncodeBmp24(doubleNotes.glyph)) &&
         WriteFile(dir / "NoteSelected@2x.bmp", EncodeBmp24(doubleNotes.selected)) &&
         WriteFile(dir / "NoteMask@2x.bmp", EncodeBmp24(doubleNotes.mask));
+    const struct {
+        Sign sign;
+        const char* name;
+    } signs[] = {{Sign::kSharp, "Sharp"}, {Sign::kFlat, "Flat"}, {Sign::kNatural, "Natural"}};
+    for (const auto& [sign, name] : signs) {
+        for (const int scale : {1, 2}) {
+            const NoteBitmaps pictures = DrawSignBitmaps(sign, scale);
+            const std::string suffix = scale == 2 ? "@2x.bmp" : ".bmp";
+            ok = ok && WriteFile(dir / (name + suffix), EncodeBmp24(pictures.glyph)) &&
+                 WriteFile(dir / (name + ("Selected" + suffix)), EncodeBmp24(pictures.selected)) &&
+                 WriteFile(dir / (name + ("Mask" + suffix)), EncodeBmp24(pictures.mask));
+        }
+    }
     // The desktop's icon theme wants larger sizes than the program's own icon holds.
     for (int size : kLargeIconSizes) {
         ok = ok && WriteFile(dir / ("Canzet-" + std::to_string(size) + ".bmp"),

@@ -45,6 +45,10 @@
 #define IDS_STAFF_NOTE 211
 #define IDS_STAFF_NO_NOTE 212
 #define IDS_STAFF_NOTE_SEPARATOR 213
+// A pitch's name with its sign: "%s" the letter, "%d" the octave.
+#define IDS_PITCH_SHARP 400
+#define IDS_PITCH_FLAT 401
+#define IDS_PITCH_NATURAL 402
 #define IDS_BASSCLEF 220
 #define IDS_CLEAR 221
 // Keyboard and screen readers: the position button's caption and its description when

@@ -1,0 +1,74 @@
+#include "app/PracticeAnswers.h"
+
+#include "res/resource.h"
+
+CPracticeAnswers::CPracticeAnswers(CPracticeRounds& rounds, CStaffControl& staff)
+    : m_rounds(rounds), m_staff(staff) {}
+
+void CPracticeAnswers::Exchange(CDataExchange* pDX) {
+    for (int i = 0; i < kNameButtons; ++i) {
+        DDX_Control(pDX, IDC_NAME_C + i, m_btnNames[static_cast<std::size_t>(i)]);
+    }
+    DDX_Control(pDX, IDC_PLAY_AGAIN, m_btnPlayAgain);
+}
+
+void CPracticeAnswers::Offer(const practice::Question& question) {
+    const bool read = question.drill == practice::Drill::Read;
+    for (CButton& button : m_btnNames) {
+        button.EnableWindow(read ? TRUE : FALSE);
+    }
+    m_btnPlayAgain.EnableWindow(question.drill == practice::Drill::Hear ? TRUE : FALSE);
+}
+
+void CPracticeAnswers::Name(char letter) {
+    practice::PracticeRound* round = m_rounds.Round();
+    if (round != nullptr && round->State() == practice::RoundState::Asking) {
+        round->AnswerLetter(letter);
+    }
+}
+
+void CPracticeAnswers::CheckOrNext() {
+    practice::PracticeRound* round = m_rounds.Round();
+    if (round == nullptr) {
+        return;
+    }
+    switch (round->State()) {
+        case practice::RoundState::Asking:
+            ConfirmStaffNote();
+            break;
+        case practice::RoundState::Answered:
+            round->Next();
+            break;
+        case practice::RoundState::Finished:
+            m_rounds.Start();
+            break;
+    }
+}
+
+void CPracticeAnswers::StaffDragEnded() {
+    practice::PracticeRound* round = m_rounds.Round();
+    if (round != nullptr && round->State() == practice::RoundState::Asking) {
+        ConfirmStaffNote();
+    }
+}
+
+// Place and Hear take the step of the learner's note; with none placed there is nothing
+// to check yet.
+void CPracticeAnswers::ConfirmStaffNote() {
+    practice::PracticeRound& round = *m_rounds.Round();
+    if (round.Current().drill == practice::Drill::Read) {
+        return;
+    }
+    int steps[CStaffControl::kMaxNoteSlots] = {};
+    int count = 0;
+    m_staff.GetNotes(steps, count);
+    if (count > 0) {
+        round.ConfirmStep(steps[0]);
+    }
+}
+
+void CPracticeAnswers::PlayAgain() {
+    if (practice::PracticeRound* round = m_rounds.Round()) {
+        round->PlayAgain();
+    }
+}

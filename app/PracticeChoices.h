@@ -1,0 +1,24 @@
+// The practice dialog's choices: the drill, the clef, the range and the length a round is
+// asked with, as the learner sets them in the dialog's lists.
+#pragma once
+
+#include "platform/CComboBox.h"
+#include "platform/CDialog.h"
+#include "practice/RoundSettings.h"
+
+class CPracticeChoices {
+  public:
+    void Exchange(CDataExchange* pDX);
+    void Fill();
+    void Show(const practice::RoundSettings& settings);
+    // The range names its steps as pitches of the chosen clef.
+    void FillRange(const practice::RoundSettings& settings);
+    practice::RoundSettings Read(const practice::RoundSettings& current) const;
+
+  private:
+    CComboBox m_cboDrill;
+    CComboBox m_cboClef;
+    CComboBox m_cboLowest;
+    CComboBox m_cboHighest;
+    CComboBox m_cboLength;
+};

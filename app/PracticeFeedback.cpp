@@ -1,0 +1,118 @@
+#include "app/PracticeFeedback.h"
+
+#include <vector>
+
+#include "app/PracticeTexts.h"
+#include "platform/CString.h"
+#include "platform/CWinApp.h"
+#include "res/resource.h"
+#include "staff/StaffGeometry.h"
+
+namespace {
+// Read shows its note in the middle of three columns. After a wrong Place or Hear answer
+// the right note stands in a column of five, on the side away from the learner's note.
+constexpr int kReadColumn = 1;
+constexpr int kReadColumns = 3;
+constexpr int kBesideColumns = 5;
+constexpr int kBesideLeftColumn = 1;
+constexpr int kBesideRightColumn = 3;
+constexpr int kNoteAreaMiddle = staff::kNoteAreaLeft + staff::kNoteAreaWidth / 2;
+}  // namespace
+
+CPracticeFeedback::CPracticeFeedback(const CPracticeRounds& rounds, CStaffControl& staff)
+    : m_rounds(rounds), m_staff(staff) {}
+
+void CPracticeFeedback::Exchange(CDataExchange* pDX) {
+    DDX_Control(pDX, IDC_PROMPT, m_stcPrompt);
+    DDX_Control(pDX, IDC_CHECK, m_btnCheck);
+    DDX_Control(pDX, IDC_RESULT, m_stcResult);
+    DDX_Control(pDX, IDC_SCORE, m_stcScore);
+}
+
+void CPracticeFeedback::ClearFixedNotes() {
+    for (int column = 0; column < CStaffControl::kFixedColumns; ++column) {
+        m_staff.SetFixedNote(column, -1, 1);
+    }
+}
+
+void CPracticeFeedback::ShowQuestion(const practice::Question& question) {
+    const bool read = question.drill == practice::Drill::Read;
+    ClearFixedNotes();
+    m_staff.ClearNotes();
+    m_staff.SetClef(question.clef == practice::Clef::Treble);
+    m_staff.SetMaxNotes(read ? 0 : 1);
+    if (read) {
+        m_staff.SetFixedNote(kReadColumn, question.step, kReadColumns);
+        // The question's note, read as a placed note is.
+        CString text;
+        text.Format(practice_texts::LoadText(IDS_STAFF_NOTE).c_str(), question.PitchName().c_str(),
+                    question.step);
+        m_staff.SetAccessibleText(practice_texts::LoadText(IDS_STAFF_NAME).c_str(), text);
+    }
+    m_staff.InvalidateRect(nullptr, FALSE);
+
+    Announce(m_stcPrompt, practice_texts::Prompt(question));
+    Announce(m_stcResult, "");
+    ShowScore();
+    SetCheckCaption(IDS_CHECK);
+    if (m_bFollowFocus) {
+        if (read) {
+            m_btnCheck.SetFocus();
+        } else {
+            m_staff.SetFocus();
+        }
+    }
+}
+
+void CPracticeFeedback::ShowResult(const practice::AnswerResult& result) {
+    if (!result.answer.right && result.question.drill != practice::Drill::Read) {
+        int steps[CStaffControl::kMaxNoteSlots] = {};
+        int count = 0;
+        m_staff.GetNotes(steps, count);
+        const int learnerX = count > 0 ? m_staff.NoteCentre(0).x : 0;
+        const int column = learnerX < kNoteAreaMiddle ? kBesideRightColumn : kBesideLeftColumn;
+        m_staff.SetFixedNote(column, result.question.step, kBesideColumns);
+        m_staff.InvalidateRect(nullptr, FALSE);
+    }
+    Announce(m_stcResult, practice_texts::Result(result));
+    ShowScore();
+    SetCheckCaption(IDS_NEXT);
+    m_btnCheck.SetFocus();
+}
+
+void CPracticeFeedback::ShowSummary(const practice::RoundSummary& summary) {
+    const practice::RoundSettings& settings = m_rounds.Settings();
+    practice::History round;
+    for (const practice::AnswerRecord& answer : m_rounds.Round()->Answers()) {
+        round.Add(answer);
+    }
+    const std::vector<practice::StepStatistics> weakest =
+        practice::WeakestSteps(practice::StepStatisticsOf(round, settings.drill, settings.clef,
+                                                          settings.lowStep, settings.highStep));
+    Announce(m_stcScore, practice_texts::Summary(summary, weakest, settings.clef));
+}
+
+void CPracticeFeedback::ProgressNotSaved(const practice::SaveFailure& failure) {
+    if (m_bToldNotSaved) {
+        return;
+    }
+    m_bToldNotSaved = true;
+    AfxMessageBox(practice_texts::NotSaved(failure).c_str(), MB_OK, 0);
+}
+
+void CPracticeFeedback::ShowScore() {
+    const practice::PracticeRound& round = *m_rounds.Round();
+    Announce(m_stcScore, practice_texts::Score(round.Current().number, m_rounds.Settings().count,
+                                               round.Right(), round.RightInARow()));
+}
+
+void CPracticeFeedback::Announce(CWnd& line, const std::string& text) {
+    // The accessible text first: a label whose name is set raises no second event when its
+    // text follows.
+    line.SetAccessibleText(text.c_str(), text.c_str());
+    line.SetWindowText(text.c_str());
+}
+
+void CPracticeFeedback::SetCheckCaption(UINT id) {
+    m_btnCheck.SetWindowText(practice_texts::LoadText(id).c_str());
+}

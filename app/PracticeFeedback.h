@@ -1,0 +1,42 @@
+// The practice dialog's feedback: the question on the staff and in words, the judged answer
+// (the right note beside a wrong one), the score, the round's summary, and the one message
+// when progress cannot be saved. Every line it changes is told to assistive technologies.
+#pragma once
+
+#include <string>
+
+#include "app/PracticeRounds.h"
+#include "platform/CButton.h"
+#include "platform/CDialog.h"
+#include "platform/CStatic.h"
+#include "staff/StaffControl.h"
+
+class CPracticeFeedback {
+  public:
+    CPracticeFeedback(const CPracticeRounds& rounds, CStaffControl& staff);
+
+    void Exchange(CDataExchange* pDX);
+    // The focus follows the round only when the learner moves it on, not at the start.
+    void FollowFocus(bool follow) { m_bFollowFocus = follow; }
+
+    void ShowQuestion(const practice::Question& question);
+    void ShowResult(const practice::AnswerResult& result);
+    void ShowSummary(const practice::RoundSummary& summary);
+    void ProgressNotSaved(const practice::SaveFailure& failure);
+    void SetCheckCaption(UINT id);
+
+  private:
+    void ShowScore();
+    // Sets a line's text and tells assistive technologies of the change.
+    void Announce(CWnd& line, const std::string& text);
+    void ClearFixedNotes();
+
+    const CPracticeRounds& m_rounds;
+    CStaffControl& m_staff;
+    CStatic m_stcPrompt;
+    CButton m_btnCheck;
+    CStatic m_stcResult;
+    CStatic m_stcScore;
+    bool m_bFollowFocus = false;
+    bool m_bToldNotSaved = false;
+};

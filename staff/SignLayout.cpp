@@ -12,6 +12,7 @@ namespace {
 
 // Right of the clefs' boxes (the bass clef's dots end at x 56) with a gap.
 constexpr int kSignatureLeft = 64;
+constexpr int kClefRight = 57;
 constexpr int kSharpAdvance = 15;
 constexpr int kFlatAdvance = 13;
 // Between a sign and the head of its note, and between the signature and the note area's
@@ -43,20 +44,22 @@ int SignatureSignLeft(int signature, int index) {
     return kSignatureLeft + index * (signature > 0 ? kSharpAdvance : kFlatAdvance);
 }
 
-int NoteAreaLeft(int signature) {
-    if (signature == 0) {
+int NoteAreaLeft(int signature, bool signsOnNotes) {
+    if (signature == 0 && !signsOnNotes) {
         return kNoteAreaLeft;
     }
     const int count = std::min(std::abs(signature), kMaxSignature);
-    const int end = SignatureSignLeft(signature, count - 1) +
-                    SignPictureOf(signature > 0 ? Accidental::Sharp : Accidental::Flat).width;
+    const int end =
+        count == 0 ? kClefRight
+                   : SignatureSignLeft(signature, count - 1) +
+                         SignPictureOf(signature > 0 ? Accidental::Sharp : Accidental::Flat).width;
     // The widest sign a note carries is the sharp.
     const int widest = kSharp.width;
     return std::max(kNoteAreaLeft, end + kSignatureGap + widest + kSignGap + kNoteHalfWidth);
 }
 
-int SignedColumnToX(int column, int columns, int signature) {
-    const int left = NoteAreaLeft(signature);
+int SignedColumnToX(int column, int columns, int signature, bool signsOnNotes) {
+    const int left = NoteAreaLeft(signature, signsOnNotes);
     if (left == kNoteAreaLeft) {
         return ColumnToX(column, columns);
     }

@@ -18,12 +18,13 @@ SignPicture SignPictureOf(Accidental accidental);
 
 // The left edge of the `index`th sign (from 0) of a signature.
 int SignatureSignLeft(int signature, int index);
-// Where the note area starts: 80 with no signature, else far enough right that a note
-// there with a sign of its own clears the signature.
-int NoteAreaLeft(int signature);
-// The centre of a column of the note area under a signature, by the column rule of the
-// staff (halves truncated before the multiplication).
-int SignedColumnToX(int column, int columns, int signature);
+// Where the note area starts: 80 with no signature while notes get no signs from the
+// learner, else far enough right that a note there with a sign of its own clears the
+// signature, or the clef.
+int NoteAreaLeft(int signature, bool signsOnNotes);
+// The centre of a column of that note area, by the column rule of the staff (halves
+// truncated before the multiplication).
+int SignedColumnToX(int column, int columns, int signature, bool signsOnNotes);
 // The left edge of the sign a note centred at x carries.
 int AccidentalLeft(int noteX, Accidental accidental);
 

@@ -116,7 +116,7 @@ int CStaffControl::StepToY(int step) const {
 }
 
 int CStaffControl::ColumnToX(int column) const {
-    return staff::SignedColumnToX(column, m_nColumns, m_nSignature);
+    return staff::SignedColumnToX(column, m_nColumns, m_nSignature, m_bAccidentalKeys);
 }
 
 int CStaffControl::StepToKey(int lineOffset) const {

@@ -57,7 +57,8 @@ class CStaffControl : public CStatic {
     void SetKeySignature(int signature);
     int KeySignature() const { return m_nSignature; }
     // Whether keys on the staff set the current note's sign (= or + sharp, - flat, N
-    // natural, 0 none) and sound it again; off until the owner turns them on.
+    // natural, 0 none) and sound it again; off until the owner turns them on. While on, the
+    // note area leaves room for a sign after the clef.
     void SetAccidentalKeys(bool bOn) { m_bAccidentalKeys = bOn; }
     // The key the note in `slot` sounds at a line offset, by its sign and the signature.
     int NoteKeyAt(int slot, int lineOffset) const;

@@ -157,13 +157,16 @@ bool CStaffControl::FindFreePlace(CPoint& place) const {
     const bool hasCurrent = m_nCurrent != -1;
     // The first note placed from the keyboard goes to the middle of the note area, on the
     // middle line; later ones beside the current note.
-    const std::int64_t placedX = (NoteAreaLeft(m_nSignature) + kClampRight) / 2;
+    const std::int64_t placedX = (NoteAreaLeft(m_nSignature, m_bAccidentalKeys) + kClampRight) / 2;
     const std::int64_t origin = hasCurrent ? m_ptNotes[m_nCurrent].x : placedX;
     const std::int64_t gap = hasCurrent ? 2 * kNoteHalfWidth : 0;
     for (const int side : {1, -1}) {
         const std::int64_t start = origin + side * gap;
         std::vector<std::int64_t> candidates{
-            start, ClampPoint(CPoint(side > 0 ? NoteAreaLeft(m_nSignature) : kClampRight, y)).x};
+            start,
+            ClampPoint(
+                CPoint(side > 0 ? NoteAreaLeft(m_nSignature, m_bAccidentalKeys) : kClampRight, y))
+                .x};
         for (int i = 0; i < m_nNoteCount; ++i) {
             candidates.push_back(std::int64_t{m_ptNotes[i].x} + side * 2 * kNoteHalfWidth);
         }

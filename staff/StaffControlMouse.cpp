@@ -9,7 +9,7 @@ using namespace staff;
 
 // The fixed bounds first, then the owner's limits, which win over them.
 CPoint CStaffControl::ClampPoint(CPoint point) const {
-    point.x = std::clamp<LONG>(point.x, NoteAreaLeft(m_nSignature), kClampRight);
+    point.x = std::clamp<LONG>(point.x, NoteAreaLeft(m_nSignature, m_bAccidentalKeys), kClampRight);
     point.y = std::clamp<LONG>(point.y, kClampTop, kClampBottom);
     if (m_nLeftLimit != -1 && point.x < m_nLeftLimit) {
         point.x = m_nLeftLimit;

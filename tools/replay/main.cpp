@@ -15,6 +15,7 @@
 #include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplayPracticeCommands.h"
 #include "tools/replay/ReplaySession.h"
+#include "tools/replay/ReplaySignCommands.h"
 #include "tools/replay/ReplayStaffCommands.h"
 #include "tools/replay/ScriptLineReader.h"
 
@@ -47,6 +48,7 @@ int main(int argc, char* argv[]) {
     commands.push_back(PaintCommand(paintFailed, lineNumber));
     bool practiceFailed = false;
     ConfirmOnRelease(commands);
+    AddSignCommands(commands);
     const std::vector<ReplayCommandDefinition> practice =
         PracticeCommands(practiceFailed, lineNumber);
     commands.insert(commands.end(), practice.begin(), practice.end());

@@ -12,6 +12,14 @@ constexpr std::array<std::pair<Drill, std::string_view>, 3> kDrills = {
 constexpr std::array<std::pair<ClefChoice, std::string_view>, 3> kClefChoices = {
     {{ClefChoice::Treble, "treble"}, {ClefChoice::Bass, "bass"}, {ClefChoice::Both, "both"}}};
 
+constexpr std::array<std::pair<AccidentalChoice, std::string_view>, 2> kAccidentalChoices = {
+    {{AccidentalChoice::None, "none"}, {AccidentalChoice::All, "all"}}};
+constexpr std::array<std::pair<staff::Accidental, std::string_view>, 4> kAccidentals = {
+    {{staff::Accidental::None, "none"},
+     {staff::Accidental::Sharp, "sharp"},
+     {staff::Accidental::Flat, "flat"},
+     {staff::Accidental::Natural, "natural"}}};
+
 template <typename Value, std::size_t N>
 std::string_view NameIn(const std::array<std::pair<Value, std::string_view>, N>& names,
                         Value value) {
@@ -64,6 +72,22 @@ std::optional<Clef> ClefNamed(std::string_view name) {
 
 std::optional<ClefChoice> ClefChoiceNamed(std::string_view name) {
     return ValueIn(kClefChoices, name);
+}
+
+std::string_view NameOf(AccidentalChoice choice) {
+    return NameIn(kAccidentalChoices, choice);
+}
+
+std::optional<AccidentalChoice> AccidentalChoiceNamed(std::string_view name) {
+    return ValueIn(kAccidentalChoices, name);
+}
+
+std::string_view NameOf(staff::Accidental accidental) {
+    return NameIn(kAccidentals, accidental);
+}
+
+std::optional<staff::Accidental> AccidentalNamed(std::string_view name) {
+    return ValueIn(kAccidentals, name);
 }
 
 }  // namespace practice

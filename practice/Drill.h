@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "staff/WrittenPitch.h"
+
 namespace practice {
 
 // Read: staff to letter name. Place: pitch name to staff. Hear: sound to staff.
@@ -12,6 +14,12 @@ enum class Drill { Read, Place, Hear };
 enum class Clef { Treble, Bass };
 // What a round asks in: one clef, or each question picks its own.
 enum class ClefChoice { Treble, Bass, Both };
+
+// The signs a round's notes carry: none (natural notes), or sharps, flats and naturals.
+enum class AccidentalChoice { None, All };
+// A round's key, as the sharps (1..7) or flats (-1..-7) of its signature, 0 for C major,
+// or this for a key drawn anew for each round.
+inline constexpr int kRandomKey = 100;
 
 inline constexpr int kLowestStep = 1;
 inline constexpr int kHighestStep = 13;
@@ -24,5 +32,10 @@ std::string_view NameOf(ClefChoice choice);
 std::optional<Drill> DrillNamed(std::string_view name);
 std::optional<Clef> ClefNamed(std::string_view name);
 std::optional<ClefChoice> ClefChoiceNamed(std::string_view name);
+// "none", "all"; a note's sign: "none", "sharp", "flat", "natural".
+std::string_view NameOf(AccidentalChoice choice);
+std::optional<AccidentalChoice> AccidentalChoiceNamed(std::string_view name);
+std::string_view NameOf(staff::Accidental accidental);
+std::optional<staff::Accidental> AccidentalNamed(std::string_view name);
 
 }  // namespace practice

@@ -14,7 +14,11 @@ std::optional<Question> LastQuestionOf(const History& history, Drill drill) {
     if (last == answers.rend()) {
         return std::nullopt;
     }
-    return Question{.drill = drill, .clef = last->clef, .step = last->asked};
+    return Question{.drill = drill,
+                    .clef = last->clef,
+                    .step = last->asked,
+                    .accidental = last->accidental,
+                    .signature = last->signature};
 }
 
 bool IsNoteLetter(char letter) {
@@ -32,7 +36,11 @@ PracticeRound::PracticeRound(const RoundSettings& settings, History& history, Pr
       m_observer(observer),
       m_chooser(settings.seed),
       m_previous(LastQuestionOf(history, settings.drill)),
-      m_firstAnswer(history.Answers().size()) {}
+      m_firstAnswer(history.Answers().size()) {
+    if (m_settings.key == kRandomKey) {
+        m_settings.key = m_chooser.DrawKey();
+    }
+}
 
 void PracticeRound::Start() {
     Ask();
@@ -50,20 +58,28 @@ void PracticeRound::Ask() {
     m_shownMs = m_clock.MonotonicMs();
 }
 
-bool PracticeRound::AnswerLetter(char letter) {
+bool PracticeRound::AnswerLetter(char letter, int alter) {
     const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
-    if (m_state != RoundState::Asking || m_question.drill != Drill::Read || !IsNoteLetter(upper)) {
+    if (m_state != RoundState::Asking || m_question.drill != Drill::Read || !IsNoteLetter(upper) ||
+        alter < -1 || alter > 1) {
         return false;
     }
-    Judge(upper, 0, upper == m_question.Letter());
+    Judge({.givenLetter = upper, .givenAlter = alter},
+          upper == m_question.Letter() && alter == m_question.Pitch().alter);
     return true;
 }
 
-bool PracticeRound::ConfirmStep(int step) {
+bool PracticeRound::ConfirmStep(int step, staff::Accidental accidental) {
     if (m_state != RoundState::Asking || m_question.drill == Drill::Read) {
         return false;
     }
-    Judge(0, step, step == m_question.step);
+    const AnswerRecord given{
+        .drill = m_question.drill, .givenStep = step, .givenAccidental = accidental};
+    const staff::SpelledPitch pitch = GivenPitchOf(m_question, given);
+    const bool right =
+        step != 0 && (m_question.drill == Drill::Place ? pitch == m_question.Pitch()
+                                                       : staff::KeyOf(pitch) == m_question.Key());
+    Judge(given, right);
     return true;
 }
 
@@ -75,19 +91,17 @@ bool PracticeRound::PlayAgain() {
     return true;
 }
 
-void PracticeRound::Judge(char givenLetter, int givenStep, bool right) {
+void PracticeRound::Judge(AnswerRecord answer, bool right) {
     const std::int64_t elapsed = m_clock.MonotonicMs() - m_shownMs;
-    const AnswerRecord answer{
-        .utcMs = m_clock.UtcMs(),
-        .drill = m_question.drill,
-        .clef = m_question.clef,
-        .asked = m_question.step,
-        .givenLetter = givenLetter,
-        .givenStep = givenStep,
-        .right = right,
-        .ms =
-            static_cast<int>(std::clamp<std::int64_t>(elapsed, 0, std::numeric_limits<int>::max())),
-    };
+    answer.utcMs = m_clock.UtcMs();
+    answer.drill = m_question.drill;
+    answer.clef = m_question.clef;
+    answer.asked = m_question.step;
+    answer.right = right;
+    answer.ms =
+        static_cast<int>(std::clamp<std::int64_t>(elapsed, 0, std::numeric_limits<int>::max()));
+    answer.accidental = m_question.accidental;
+    answer.signature = m_question.signature;
     m_history.Add(answer);
     m_rightInARow = right ? m_rightInARow + 1 : 0;
     m_state = RoundState::Answered;

@@ -26,7 +26,8 @@ enum class RoundState { Asking, Answered, Finished };
 
 class PracticeRound {
   public:
-    // `settings` are Valid(). `progress` may be nullptr: the answers then go to `history`
+    // `settings` are Valid(); a round of a new key each draws its key here, and Settings()
+    // then names it. `progress` may be nullptr: the answers then go to `history`
     // alone. History, clock, progress file and observer outlive the round.
     PracticeRound(const RoundSettings& settings, History& history, PracticeClock& clock,
                   ProgressFile* progress, RoundObserver& observer);
@@ -38,12 +39,14 @@ class PracticeRound {
 
     // Shows the first question.
     void Start();
-    // Read: the letter 'C'..'B' (either case). False when no Read question waits or the
-    // letter is none of these.
-    bool AnswerLetter(char letter);
-    // Place and Hear: the step where the learner's note lies (0 when the staff holds none).
-    // False when no Place or Hear question waits.
-    bool ConfirmStep(int step);
+    // Read: the letter 'C'..'B' (either case) and its sign, +1 sharp, -1 flat, 0 none; right
+    // when spelled as the note sounds. False when no Read question waits or the letter is
+    // none of these.
+    bool AnswerLetter(char letter, int alter = 0);
+    // Place and Hear: the step where the learner's note lies (0 when the staff holds none)
+    // and the sign it carries. Place is right when the note is the asked pitch spelled as
+    // asked, Hear when it sounds the asked key. False when no Place or Hear question waits.
+    bool ConfirmStep(int step, staff::Accidental accidental = staff::Accidental::None);
     // Hear: sounds the pitch again; counts for nothing and leaves the time running.
     bool PlayAgain();
     // After an answer: the next question, or the end of the round. False while a question
@@ -62,7 +65,7 @@ class PracticeRound {
 
   private:
     void Ask();
-    void Judge(char givenLetter, int givenStep, bool right);
+    void Judge(AnswerRecord given, bool right);
 
     RoundSettings m_settings;
     History& m_history;

@@ -1,5 +1,8 @@
 #include "practice/Question.h"
 
+#include <cstdlib>
+#include <string_view>
+
 #include "staff/StaffGeometry.h"
 
 namespace practice {
@@ -18,16 +21,48 @@ char LetterOf(int step, Clef clef) {
     return PitchNameOf(step, clef).front();
 }
 
+int MiddleLineOf(Clef clef) {
+    return clef == Clef::Treble ? staff::kTrebleMiddleLine : staff::kBassMiddleLine;
+}
+
+staff::SpelledPitch Question::Pitch() const {
+    return staff::PitchAt(MiddleLineOf(clef), 7 - step, accidental, signature);
+}
+
 int Question::Key() const {
-    return KeyOf(step, clef);
+    return staff::KeyOf(Pitch());
 }
 
 std::string Question::PitchName() const {
-    return PitchNameOf(step, clef);
+    return PitchName(staff::ReplayWords());
+}
+
+std::string Question::PitchName(const staff::NameWords& words) const {
+    return staff::NameOf(Pitch(), accidental == staff::Accidental::Natural, words);
 }
 
 char Question::Letter() const {
     return LetterOf(step, clef);
+}
+
+staff::SpelledPitch GivenPitchOf(const Question& question, const AnswerRecord& answer) {
+    if (answer.drill != Drill::Read) {
+        return staff::PitchAt(MiddleLineOf(question.clef), 7 - answer.givenStep,
+                              answer.givenAccidental, question.signature);
+    }
+    const staff::SpelledPitch asked = question.Pitch();
+    const int letter = static_cast<int>(std::string_view("CDEFGAB").find(answer.givenLetter));
+    // The letter in the asked octave, then an octave up or down when that is nearer.
+    staff::SpelledPitch given{asked.letterStep - staff::LetterOf(asked.letterStep) + letter,
+                              answer.givenAlter};
+    for (const int shift : {-staff::kLettersPerOctave, staff::kLettersPerOctave}) {
+        const staff::SpelledPitch other{given.letterStep + shift, given.alter};
+        if (std::abs(staff::KeyOf(other) - staff::KeyOf(asked)) <
+            std::abs(staff::KeyOf(given) - staff::KeyOf(asked))) {
+            given = other;
+        }
+    }
+    return given;
 }
 
 }  // namespace practice

@@ -15,10 +15,13 @@ struct RoundSettings {
     ClefChoice clef = ClefChoice::Treble;
     int lowStep = kLowestStep;
     int highStep = kHighestStep;
+    AccidentalChoice accidentals = AccidentalChoice::None;
+    int key = 0;     // -7..7 (negative: flats) or kRandomKey
     int count = 20;  // questions in the round; kEndless: until the learner stops
     std::uint64_t seed = 0;
 
-    // The steps lie within 1..13 with lowStep <= highStep, and count is kEndless or above 0.
+    // The steps lie within 1..13 with lowStep <= highStep, count is kEndless or above 0,
+    // and the key is a signature of at most seven signs or kRandomKey.
     bool Valid() const;
 };
 

@@ -179,9 +179,9 @@ TEST(ProgressFile, RoundTripsEveryFieldAndExportsCsv) {
     std::ostringstream csv;
     WriteCsv({kRead, kPlace}, csv);
     EXPECT_EQ(csv.str(),
-              "time,drill,clef,asked,given,right,ms\r\n"
-              "2026-12-08T00:17:27.500Z,read,treble,7,G,false,1234\r\n"
-              "2026-12-08T00:17:29.000Z,place,bass,13,13,true,987\r\n");
+              "time,drill,clef,asked,given,right,ms,key,sign,given_sign\r\n"
+              "2026-12-08T00:17:27.500Z,read,treble,7,G,false,1234,0,none,none\r\n"
+              "2026-12-08T00:17:29.000Z,place,bass,13,13,true,987,0,none,none\r\n");
 }
 
 // Two programs appending at once: every answer of both is there, each on a line of its own.

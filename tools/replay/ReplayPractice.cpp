@@ -20,7 +20,14 @@ void ReplayPractice::UseHistoryFile(const std::string& file) {
     }
 }
 
-void ReplayPractice::StartRound(const RoundSettings& settings) {
+void ReplayPractice::SetSignChoices(AccidentalChoice accidentals, int key) {
+    m_accidentals = accidentals;
+    m_key = key;
+}
+
+void ReplayPractice::StartRound(RoundSettings settings) {
+    settings.accidentals = m_accidentals;
+    settings.key = m_key;
     m_settings = settings;
     m_round.reset();
     m_round = std::make_unique<PracticeRound>(settings, m_history, m_clock, m_file.get(), *this);
@@ -48,7 +55,8 @@ bool ReplayPractice::ConfirmStaffNote() {
     int steps[CStaffControl::kMaxNoteSlots] = {};
     int count = 0;
     m_staff.GetNotes(steps, count);
-    return m_round->ConfirmStep(count > 0 ? steps[0] : 0);
+    // One note at most: it is in the first slot.
+    return m_round->ConfirmStep(count > 0 ? steps[0] : 0, m_staff.AccidentalOf(0));
 }
 
 // As the practice window sets its staff up: a fixed note to read, or an empty staff that
@@ -59,9 +67,17 @@ void ReplayPractice::ShowQuestion(const Question& question) {
     const bool read = question.drill == Drill::Read;
     m_staff.SetFixedNote(0, read ? question.step : -1, 1);
     m_staff.SetMaxNotes(read ? 0 : 1);
+    if (m_staff.KeySignature() != question.signature) {
+        m_staff.SetKeySignature(question.signature);
+    }
+    m_staff.SetFixedAccidental(0, read ? question.accidental : staff::Accidental::None);
+    m_staff.SetAccidentalKeys(Signed() && !read);
     m_out << "question " << question.number << ' ' << NameOf(question.drill) << ' '
-          << NameOf(question.clef) << ' ' << question.step << '\n'
-          << std::flush;
+          << NameOf(question.clef) << ' ' << question.step;
+    if (Signed()) {
+        m_out << ' ' << question.PitchName();
+    }
+    m_out << '\n' << std::flush;
     m_staff.InvalidateRect(nullptr);
 }
 
@@ -71,7 +87,20 @@ void ReplayPractice::PlayKey(int key) {
 
 void ReplayPractice::ShowResult(const AnswerResult& result) {
     const AnswerRecord& a = result.answer;
-    m_out << "result " << (a.right ? "right " : "wrong ") << a.asked << ' ';
+    m_out << "result " << (a.right ? "right " : "wrong ");
+    if (Signed()) {
+        const bool noNote = a.drill != Drill::Read && a.givenStep == 0;
+        const bool naturalShown =
+            a.drill != Drill::Read && a.givenAccidental == staff::Accidental::Natural;
+        m_out << result.question.PitchName() << ' '
+              << (noNote ? "0"
+                         : staff::NameOf(GivenPitchOf(result.question, a), naturalShown,
+                                         staff::ReplayWords()))
+              << ' ' << a.ms << '\n'
+              << std::flush;
+        return;
+    }
+    m_out << a.asked << ' ';
     if (a.drill == Drill::Read) {
         m_out << a.givenLetter;
     } else {

@@ -22,7 +22,11 @@ class ReplayPractice : public practice::RoundObserver {
 
     // Loads `file` as the history; the rounds after it append their answers to it.
     void UseHistoryFile(const std::string& file);
-    void StartRound(const practice::RoundSettings& settings);
+    // With the signs and key chosen last (SetSignChoices), which start as none and C major.
+    void StartRound(practice::RoundSettings settings);
+    void SetSignChoices(practice::AccidentalChoice accidentals, int key);
+    practice::AccidentalChoice AccidentalsChoice() const { return m_accidentals; }
+    int KeyChoice() const { return m_key; }
     // The running round, or nullptr.
     practice::PracticeRound* Round() { return m_round.get(); }
     void Wait(int ms) { m_clock.Advance(ms); }
@@ -45,4 +49,8 @@ class ReplayPractice : public practice::RoundObserver {
     std::unique_ptr<practice::ProgressFile> m_file;
     std::optional<practice::RoundSettings> m_settings;
     std::unique_ptr<practice::PracticeRound> m_round;
+    practice::AccidentalChoice m_accidentals = practice::AccidentalChoice::None;
+    int m_key = 0;
+    // While signs or a key are chosen, questions and results are named as written.
+    bool Signed() const { return m_accidentals != practice::AccidentalChoice::None || m_key != 0; }
 };

@@ -48,10 +48,10 @@ int main(int argc, char* argv[]) {
     commands.push_back(PaintCommand(paintFailed, lineNumber));
     bool practiceFailed = false;
     ConfirmOnRelease(commands);
-    AddSignCommands(commands);
     const std::vector<ReplayCommandDefinition> practice =
         PracticeCommands(practiceFailed, lineNumber);
     commands.insert(commands.end(), practice.begin(), practice.end());
+    AddSignCommands(commands);
 
     if (argc > 1) {
         const std::string_view option = argv[1];

@@ -37,6 +37,16 @@
 #define IDB_NATURAL_2X 196
 #define IDB_NATURAL_SELECTED_2X 197
 #define IDB_NATURAL_MASK_2X 198
+// Staves with room for four ledger lines above and below, 600 x 244, in each clef, and the
+// same at twice the size. Staves with two or three ledger lines show their middle.
+#define IDB_STAFF_TALL_TREBLE 160
+#define IDB_STAFF_TALL_BASS 161
+#define IDB_STAFF_TALL_ALTO 162
+#define IDB_STAFF_TALL_TENOR 163
+#define IDB_STAFF_TALL_TREBLE_2X 170
+#define IDB_STAFF_TALL_BASS_2X 171
+#define IDB_STAFF_TALL_ALTO_2X 172
+#define IDB_STAFF_TALL_TENOR_2X 173
 #define IDS_MIDI_INIT_FAILED 200
 #define IDS_MIDI_OPEN_FAILED 201
 // What a screen reader says of the staff: its name, one note ("%s" its pitch, "%d" its

@@ -36,10 +36,52 @@ void CStaffControl::SetMaxNotes(int nMaxNotes) {
 }
 
 void CStaffControl::SetClef(bool bTreble) {
-    m_bTreble = bTreble;
+    SetClef(bTreble ? staff::Clef::Treble : staff::Clef::Bass);
+}
+
+void CStaffControl::SetClef(staff::Clef clef) {
+    m_clef = clef;
+    LoadPictures();
+    // The pitch names follow the clef.
+    UpdateAccessibleText();
+}
+
+void CStaffControl::SetLedgerLines(int nLedgerLines) {
+    const staff::StaffGeometry before = m_geometry;
+    m_geometry = staff::StaffGeometry(nLedgerLines);
+    for (int i = 0; i < m_nNoteCount; ++i) {
+        CPoint& note = m_ptNotes[i];
+        note.y = std::clamp<LONG>(note.y + m_geometry.Shift() - before.Shift(),
+                                  m_geometry.ClampTop(), m_geometry.ClampBottom());
+    }
+    if (!m_bmpStaff.IsEmpty()) {
+        LoadPictures();
+    }
+    UpdateAccessibleText();
+}
+
+// With one ledger line the treble and bass clefs have pictures of their own, the
+// program's first two; every other staff is the middle of a tall picture of its clef.
+void CStaffControl::LoadPictures() {
+    constexpr UINT kTall[] = {IDB_STAFF_TALL_TREBLE, IDB_STAFF_TALL_BASS, IDB_STAFF_TALL_ALTO,
+                              IDB_STAFF_TALL_TENOR};
+    constexpr UINT kTallDouble[] = {IDB_STAFF_TALL_TREBLE_2X, IDB_STAFF_TALL_BASS_2X,
+                                    IDB_STAFF_TALL_ALTO_2X, IDB_STAFF_TALL_TENOR_2X};
+    const auto clef = static_cast<std::size_t>(m_clef);
+    UINT staffId = kTall[clef];
+    UINT staffDoubleId = kTallDouble[clef];
+    m_nPictureTop = staff::StaffGeometry(staff::kMaxLedgerLines).Shift() - m_geometry.Shift();
+    if (m_geometry.LedgerLines() == 1 && m_clef == staff::Clef::Treble) {
+        staffId = IDB_STAFF_TREBLE;
+        staffDoubleId = IDB_STAFF_TREBLE_2X;
+        m_nPictureTop = 0;
+    } else if (m_geometry.LedgerLines() == 1 && m_clef == staff::Clef::Bass) {
+        staffId = IDB_STAFF_BASS;
+        staffDoubleId = IDB_STAFF_BASS_2X;
+        m_nPictureTop = 0;
+    }
     const std::tuple<CBitmap*, UINT, UINT> pictures[] = {
-        {&m_bmpStaff, bTreble ? IDB_STAFF_TREBLE : IDB_STAFF_BASS,
-         bTreble ? IDB_STAFF_TREBLE_2X : IDB_STAFF_BASS_2X},
+        {&m_bmpStaff, staffId, staffDoubleId},
         {&m_bmpNote, IDB_NOTE, IDB_NOTE_2X},
         {&m_bmpNoteSelected, IDB_NOTE_SELECTED, IDB_NOTE_SELECTED_2X},
         {&m_bmpNoteMask, IDB_NOTE_MASK, IDB_NOTE_MASK_2X},
@@ -50,12 +92,10 @@ void CStaffControl::SetClef(bool bTreble) {
         bitmap->LoadDoubleBitmap(doubleId);
     }
     LoadSignPictures();
-    // The pitch names follow the clef.
-    UpdateAccessibleText();
 }
 
 bool CStaffControl::IsTreble() const {
-    return m_bTreble;
+    return m_clef == staff::Clef::Treble;
 }
 
 void CStaffControl::SetFixedNote(int nColumn, int nStep, int nColumns) {
@@ -108,11 +148,11 @@ void CStaffControl::ClearNotes() {
 }
 
 int CStaffControl::YToStep(int y) const {
-    return staff::YToStep(y);
+    return m_geometry.YToStep(y);
 }
 
 int CStaffControl::StepToY(int step) const {
-    return staff::StepToY(step);
+    return m_geometry.StepToY(step);
 }
 
 int CStaffControl::ColumnToX(int column) const {
@@ -120,5 +160,5 @@ int CStaffControl::ColumnToX(int column) const {
 }
 
 int CStaffControl::StepToKey(int lineOffset) const {
-    return staff::StepToKey(lineOffset, IsTreble());
+    return m_geometry.StepToKey(lineOffset, m_clef);
 }

@@ -10,6 +10,7 @@
 #include "platform/CBitmap.h"
 #include "platform/CPoint.h"
 #include "platform/CStatic.h"
+#include "staff/StaffGeometry.h"
 #include "staff/WrittenPitch.h"
 
 class CDC;
@@ -37,7 +38,14 @@ class CStaffControl : public CStatic {
     // A capacity above the five note slots counts as five.
     void SetMaxNotes(int nMaxNotes);
     void SetClef(bool bTreble);
+    void SetClef(staff::Clef clef);
     bool IsTreble() const;
+    staff::Clef GetClef() const { return m_clef; }
+    // Room for 1 to 4 ledger lines above and below the staff (others count as the nearest),
+    // with the pictures for it. The owner makes the window Geometry().Height() high; notes
+    // already placed stay on their steps.
+    void SetLedgerLines(int nLedgerLines);
+    const staff::StaffGeometry& Geometry() const { return m_geometry; }
     // A column outside 0..15 is ignored, count included.
     void SetFixedNote(int nColumn, int nStep, int nColumns);
     void SetRange(int nLeftColumn, int nRightColumn);
@@ -80,7 +88,7 @@ class CStaffControl : public CStatic {
     std::string NoteOfText(int index, int rank) const;
     std::string GetToolTipText(CPoint point, CRect& area) const override;
 
-    // Staff geometry with this control's column count and clef.
+    // Staff geometry with this control's ledger lines, column count and clef.
     int YToStep(int y) const;
     int StepToY(int step) const;
     int ColumnToX(int column) const;
@@ -147,13 +155,19 @@ class CStaffControl : public CStatic {
     // changed it or made it current, else of the whole text when that has changed.
     void UpdateAccessibleText(int toldSlot = -1);
 
+    void LoadPictures();
+
     DECLARE_MESSAGE_MAP()
 
     CBitmap m_bmpStaff;
     CBitmap m_bmpNote;
     CBitmap m_bmpNoteSelected;
     CBitmap m_bmpNoteMask;
-    bool m_bTreble = true;
+    staff::Clef m_clef = staff::Clef::Treble;
+    staff::StaffGeometry m_geometry;
+    // The row of the staff picture drawn at the control's top: a staff with fewer ledger
+    // lines than its picture shows the picture's middle.
+    int m_nPictureTop = 0;
     int m_nNoteCount = 0;
     int m_nMaxNotes = 1;
     int m_nSelected = -1;

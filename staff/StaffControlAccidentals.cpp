@@ -26,7 +26,7 @@ std::size_t SignIndex(Accidental accidental) {
 }  // namespace
 
 int CStaffControl::MiddleLine() const {
-    return m_bTreble ? kTrebleMiddleLine : kBassMiddleLine;
+    return MiddleLineOf(m_clef);
 }
 
 void CStaffControl::SetAccidental(int index, Accidental accidental) {
@@ -56,7 +56,8 @@ int CStaffControl::NoteKeyAt(int slot, int lineOffset) const {
     }
     // Beyond the staff positions a note sounds as the outermost one on its side, as it
     // does without signs.
-    const int offset = std::clamp(lineOffset, kTopLineOffset, kBottomLineOffset);
+    const int offset =
+        std::clamp(lineOffset, 7 - m_geometry.HighestStep(), 7 - m_geometry.LowestStep());
     return KeyOf(PitchAt(MiddleLine(), offset, accidental, m_nSignature));
 }
 
@@ -104,7 +105,7 @@ void CStaffControl::DrawKeySignature() {
     const std::vector<int> offsets = SignatureOffsets(MiddleLine(), m_nSignature);
     for (std::size_t i = 0; i < offsets.size(); ++i) {
         DrawSign(SignatureSignLeft(m_nSignature, static_cast<int>(i)),
-                 kMiddleLineY + kHalfStep * offsets[i], sign, false);
+                 m_geometry.MiddleLineY() + kHalfStep * offsets[i], sign, false);
     }
 }
 
@@ -132,6 +133,6 @@ bool CStaffControl::SetCurrentAccidentalFromKey(UINT nChar) {
             return false;
     }
     m_accidentals[m_nCurrent] = accidental;
-    PlayNote(NoteKeyAt(m_nCurrent, LineOffset(m_ptNotes[m_nCurrent].y)));
+    PlayNote(NoteKeyAt(m_nCurrent, m_geometry.LineOffset(m_ptNotes[m_nCurrent].y)));
     return true;
 }

@@ -14,9 +14,7 @@ using namespace staff;
 
 namespace {
 
-constexpr int kLowestStep = 1;
-constexpr int kHighestStep = kPositionCount;
-constexpr int kMiddleStep = (kLowestStep + kHighestStep) / 2;
+constexpr int kMiddleStep = 7;
 constexpr int kOctave = 7;
 constexpr int kStepAcross = 8;
 
@@ -85,8 +83,8 @@ void CStaffControl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
             break;
         case VK_HOME:
         case VK_END:
-            changed =
-                hasCurrent && MoveCurrentToStep(nChar == VK_HOME ? kHighestStep : kLowestStep);
+            changed = hasCurrent && MoveCurrentToStep(nChar == VK_HOME ? m_geometry.HighestStep()
+                                                                       : m_geometry.LowestStep());
             break;
         case VK_LEFT:
         case VK_RIGHT: {
@@ -98,7 +96,7 @@ void CStaffControl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
         case VK_SPACE:
             changed = PlaceNoteFromKeyboard();
             if (!changed && hasCurrent) {
-                PlayNote(NoteKeyAt(m_nCurrent, LineOffset(m_ptNotes[m_nCurrent].y)));
+                PlayNote(NoteKeyAt(m_nCurrent, m_geometry.LineOffset(m_ptNotes[m_nCurrent].y)));
             }
             break;
         case VK_DELETE:
@@ -128,7 +126,7 @@ bool CStaffControl::PlaceNoteFromKeyboard() {
         return false;
     }
     m_accidentals[m_nNoteCount] = Accidental::None;
-    PlayNote(NoteKeyAt(m_nNoteCount, LineOffset(placed.y)));
+    PlayNote(NoteKeyAt(m_nNoteCount, m_geometry.LineOffset(placed.y)));
     m_nCurrent = m_nNoteCount;
     m_ptNotes[m_nNoteCount++] = placed;
     return true;
@@ -188,12 +186,12 @@ bool CStaffControl::FindFreePlace(CPoint& place) const {
 // A note between rows first goes to the row of its own step, so every move lands on a row.
 bool CStaffControl::MoveCurrentToStep(int step) {
     CPoint& note = m_ptNotes[m_nCurrent];
-    const int y = StepToY(std::clamp(step, kLowestStep, kHighestStep));
+    const int y = StepToY(std::clamp(step, m_geometry.LowestStep(), m_geometry.HighestStep()));
     if (y == note.y) {
         return false;
     }
-    if (LineOffset(y) != LineOffset(note.y)) {
-        PlayNote(NoteKeyAt(m_nCurrent, LineOffset(y)));
+    if (m_geometry.LineOffset(y) != m_geometry.LineOffset(note.y)) {
+        PlayNote(NoteKeyAt(m_nCurrent, m_geometry.LineOffset(y)));
     }
     note.y = y;
     return true;

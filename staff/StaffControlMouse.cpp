@@ -10,7 +10,7 @@ using namespace staff;
 // The fixed bounds first, then the owner's limits, which win over them.
 CPoint CStaffControl::ClampPoint(CPoint point) const {
     point.x = std::clamp<LONG>(point.x, NoteAreaLeft(m_nSignature, m_bAccidentalKeys), kClampRight);
-    point.y = std::clamp<LONG>(point.y, kClampTop, kClampBottom);
+    point.y = std::clamp<LONG>(point.y, m_geometry.ClampTop(), m_geometry.ClampBottom());
     if (m_nLeftLimit != -1 && point.x < m_nLeftLimit) {
         point.x = m_nLeftLimit;
     }
@@ -77,8 +77,9 @@ void CStaffControl::OnMouseMove(UINT nFlags, CPoint point) {
     if (m_nSelected == -1) {
         return;
     }
-    const bool outsideDragArea =
-        point.x < kDragLeft || point.x > kDragRight || point.y < kDragTop || point.y > kDragBottom;
+    const bool outsideDragArea = point.x < kDragLeft || point.x > kDragRight ||
+                                 point.y < m_geometry.DragTop() ||
+                                 point.y > m_geometry.DragBottom();
     const CPoint clamped = ClampPoint(point);
     if (outsideDragArea) {
         // The note stays where it was, unsnapped: leaving the area cancels the drag.
@@ -88,8 +89,8 @@ void CStaffControl::OnMouseMove(UINT nFlags, CPoint point) {
         UpdateAccessibleText();
         return;
     }
-    const int newOffset = LineOffset(clamped.y);
-    if (LineOffset(m_ptNotes[m_nSelected].y) != newOffset) {
+    const int newOffset = m_geometry.LineOffset(clamped.y);
+    if (m_geometry.LineOffset(m_ptNotes[m_nSelected].y) != newOffset) {
         PlayNote(NoteKeyAt(m_nSelected, newOffset));
     }
     m_ptNotes[m_nSelected] = clamped;
@@ -102,7 +103,7 @@ void CStaffControl::OnLButtonUp(UINT nFlags, CPoint point) {
         return;
     }
     CPoint& note = m_ptNotes[m_nSelected];
-    note.y = SnappedY(note.y);
+    note.y = m_geometry.SnappedY(note.y);
     m_nSelected = -1;
     EndNote();
     CWnd::InvalidateRect(nullptr, FALSE);

@@ -12,7 +12,6 @@ namespace {
 using staff::kHalfStep;
 using staff::kNoteHalfHeight;
 using staff::kNoteHalfWidth;
-using staff::kStaffHeight;
 using staff::kStaffWidth;
 
 constexpr int kNoteWidth = 2 * kNoteHalfWidth + 1;
@@ -22,8 +21,6 @@ constexpr int kNoteHeight = 2 * kNoteHalfHeight + 1;
 // outward from one space beyond the outer staff lines.
 constexpr int kLedgerHalfLength = 24;
 constexpr int kLedgerSpacing = 2 * kHalfStep;
-constexpr int kFirstLedgerBelowY = 123;
-constexpr int kFirstLedgerAboveY = 39;
 // A line offset beyond this needs ledger lines.
 constexpr int kLastStaffOffset = 5;
 
@@ -31,19 +28,20 @@ constexpr int kLastStaffOffset = 5;
 // that no coordinate sum below overflows.
 constexpr int kFarOutside = 1 << 20;
 
-void DrawLedgerLines(CDC& dc, int x, int y) {
-    const int offset = staff::LineOffset(y);
+void DrawLedgerLines(CDC& dc, const staff::StaffGeometry& geometry, int x, int y) {
+    const int offset = geometry.LineOffset(y);
     if (offset > kLastStaffOffset) {
         const int count = (offset - kLastStaffOffset) / 2 + 1;
         // Lines past the control's edge would be clipped: stop there.
-        for (int i = 0, ly = kFirstLedgerBelowY; i < count && ly < kStaffHeight;
+        for (int i = 0, ly = geometry.FirstLedgerBelowY(); i < count && ly < geometry.Height();
              ++i, ly += kLedgerSpacing) {
             dc.MoveTo(x - kLedgerHalfLength, ly);
             dc.LineTo(x + kLedgerHalfLength, ly);
         }
     } else if (offset < -kLastStaffOffset) {
         const int count = (-offset - kLastStaffOffset) / 2 + 1;
-        for (int j = 0, ly = kFirstLedgerAboveY; j < count && ly >= 0; ++j, ly -= kLedgerSpacing) {
+        for (int j = 0, ly = geometry.FirstLedgerAboveY(); j < count && ly >= 0;
+             ++j, ly -= kLedgerSpacing) {
             dc.MoveTo(x - kLedgerHalfLength, ly);
             dc.LineTo(x + kLedgerHalfLength, ly);
         }
@@ -52,11 +50,12 @@ void DrawLedgerLines(CDC& dc, int x, int y) {
 
 // Ledger lines, then the mask whitens the ring (MERGEPAINT) and the glyph darkens it
 // (SRCAND): each pixel ends as glyph AND (NOT mask OR screen), so the ground stays clear.
-void PaintNote(CWnd* window, int x, int y, CBitmap& mask, CBitmap& glyph) {
+void PaintNote(CWnd* window, const staff::StaffGeometry& geometry, int x, int y, CBitmap& mask,
+               CBitmap& glyph) {
     x = std::clamp(x, -kFarOutside, kFarOutside);
     y = std::clamp(y, -kFarOutside, kFarOutside);
     CClientDC client(window);
-    DrawLedgerLines(client, x, y);
+    DrawLedgerLines(client, geometry, x, y);
     CDC memory;
     memory.CreateCompatibleDC(&client);
     memory.SelectObject(&mask);
@@ -80,10 +79,10 @@ void CStaffControl::OnPaint() {
     memory.CreateCompatibleDC(&dc);
     if (m_bmpStaff.IsEmpty()) {
         // Before the pictures are loaded the control shows white, not stale pixels.
-        dc.PatBlt(0, 0, kStaffWidth, kStaffHeight, WHITENESS);
+        dc.PatBlt(0, 0, kStaffWidth, m_geometry.Height(), WHITENESS);
     } else {
         memory.SelectObject(&m_bmpStaff);
-        dc.BitBlt(0, 0, kStaffWidth, kStaffHeight, &memory, 0, 0, SRCCOPY);
+        dc.BitBlt(0, 0, kStaffWidth, m_geometry.Height(), &memory, 0, m_nPictureTop, SRCCOPY);
     }
     DrawKeySignature();
     for (int column = 0; column < kFixedColumns; ++column) {
@@ -114,11 +113,11 @@ void CStaffControl::OnPaint() {
 }
 
 void CStaffControl::DrawNote(int x, int y) {
-    PaintNote(this, x, y, m_bmpNoteMask, m_bmpNote);
+    PaintNote(this, m_geometry, x, y, m_bmpNoteMask, m_bmpNote);
 }
 
 void CStaffControl::DrawSelectedNote(int x, int y) {
-    PaintNote(this, x, y, m_bmpNoteMask, m_bmpNoteSelected);
+    PaintNote(this, m_geometry, x, y, m_bmpNoteMask, m_bmpNoteSelected);
 }
 
 void CStaffControl::DrawFixedNote(int column, int step) {

@@ -31,9 +31,10 @@ std::string CStaffControl::NoteText(int index) const {
     // Natural notes keep the words they always had; a sign, drawn or in force, is named.
     const bool plain = accidental == Accidental::None && m_nSignature == 0;
     const std::string pitch =
-        plain ? PitchName(StepToKey(LineOffset(y)))
+        plain ? PitchName(StepToKey(m_geometry.LineOffset(y)))
               : WrittenName(MiddleLine(),
-                            std::clamp(LineOffset(y), kTopLineOffset, kBottomLineOffset),
+                            std::clamp(m_geometry.LineOffset(y), 7 - m_geometry.HighestStep(),
+                                       7 - m_geometry.LowestStep()),
                             accidental, m_nSignature, PitchWords());
     CString text;
     text.Format(LoadText(IDS_STAFF_NOTE).c_str(), pitch.c_str(), YToStep(y));

@@ -17,21 +17,58 @@ int Saturate(std::int64_t value) {
 
 }  // namespace
 
+StaffGeometry::StaffGeometry(int ledgerLines)
+    : m_ledgerLines(std::clamp(ledgerLines, kMinLedgerLines, kMaxLedgerLines)) {}
+
+int StaffGeometry::LineOffset(int y) const {
+    return static_cast<int>((static_cast<std::int64_t>(y) - MiddleLineY()) / kHalfStep);
+}
+
+int StaffGeometry::SnappedY(int y) const {
+    return MiddleLineY() + kHalfStep * LineOffset(y);
+}
+
+int StaffGeometry::YToStep(int y) const {
+    const std::int64_t step = 7 - std::int64_t{LineOffset(y)};
+    const std::int64_t fold = LowestStep() - 1;
+    return Saturate(step < fold ? 2 * fold - step : step);
+}
+
+int StaffGeometry::StepToY(int step) const {
+    return Saturate((7 - std::int64_t{step}) * kHalfStep + MiddleLineY());
+}
+
+int StaffGeometry::StepToKey(int lineOffset, Clef clef) const {
+    return KeyOfStep(7 - std::clamp(lineOffset, 7 - HighestStep(), 7 - LowestStep()), clef);
+}
+
+int KeyOfStep(int step, Clef clef) {
+    // White keys counted from C-1 (key 0) and the one under step 0 in each clef: C4 is
+    // white key 35, on step 1 in the treble clef, 13 in the bass, 7 in the alto, 9 in
+    // the tenor.
+    constexpr int kC4 = 35;
+    constexpr std::array<int, 4> kStepOfC4 = {1, 13, 7, 9};
+    constexpr std::array<int, 7> kSemitones = {0, 2, 4, 5, 7, 9, 11};
+    constexpr int kHighestWhiteKey = 74;  // G9, key 127
+    const std::int64_t white = std::clamp<std::int64_t>(
+        std::int64_t{step} + kC4 - kStepOfC4[static_cast<std::size_t>(clef)], 0, kHighestWhiteKey);
+    return static_cast<int>(12 * (white / 7) + kSemitones[static_cast<std::size_t>(white % 7)]);
+}
+
 int LineOffset(int y) {
-    return static_cast<int>((static_cast<std::int64_t>(y) - kMiddleLineY) / kHalfStep);
+    return StaffGeometry().LineOffset(y);
 }
 
 int SnappedY(int y) {
-    return kMiddleLineY + kHalfStep * LineOffset(y);
+    return StaffGeometry().SnappedY(y);
 }
 
 int YToStep(int y) {
-    const std::int64_t step = std::int64_t{LineOffset(y)} - 7;
-    return Saturate(step < 0 ? -step : step);
+    return StaffGeometry().YToStep(y);
 }
 
 int StepToY(int step) {
-    return Saturate((7 - std::int64_t{step}) * kHalfStep + kMiddleLineY);
+    return StaffGeometry().StepToY(step);
 }
 
 int ColumnToX(int column, int columns) {
@@ -42,9 +79,7 @@ int ColumnToX(int column, int columns) {
 }
 
 int StepToKey(int lineOffset, bool treble) {
-    // Offsets beyond the staff positions sound the outermost key on their side.
-    const int index = std::clamp(lineOffset, kTopLineOffset, kBottomLineOffset) - kTopLineOffset;
-    return treble ? kTrebleKeys[index] : kBassKeys[index];
+    return StaffGeometry().StepToKey(lineOffset, treble ? Clef::Treble : Clef::Bass);
 }
 
 std::string PitchName(int key) {

@@ -7,7 +7,7 @@
 
 namespace staff {
 
-// The staff picture and the control's client area.
+// The staff picture and the control's client area with one ledger line each way.
 inline constexpr int kStaffWidth = 600;
 inline constexpr int kStaffHeight = 160;
 
@@ -47,9 +47,63 @@ inline constexpr int kTrebleKeys[kPositionCount] = {81, 79, 77, 76, 74, 72, 71,
 inline constexpr int kBassKeys[kPositionCount] = {60, 59, 57, 55, 53, 52, 50,
                                                   48, 47, 45, 43, 41, 40};
 
-// (y - 81) / 7: 0 on the middle line, negative above it, positive below.
+// Ledger lines a staff can make room for on each side.
+inline constexpr int kMinLedgerLines = 1;
+inline constexpr int kMaxLedgerLines = 4;
+// Each further ledger line adds a line and a space above and below.
+inline constexpr int kLedgerRoom = 4 * kHalfStep;
+
+enum class Clef { Treble, Bass, Alto, Tenor };
+
+// The staff with room for 1 to 4 ledger lines above and below it. The staff and all on it
+// sit 14 pixels lower for each ledger line past the first; steps keep their meaning (1 the
+// first ledger line below, 7 the middle line, 13 the first above) and go on past them:
+// 0, -1, ... below and 14, 15, ... above. With one ledger line every rule is the
+// program's original one.
+class StaffGeometry {
+  public:
+    // A count outside 1..4 counts as the nearest of them.
+    explicit StaffGeometry(int ledgerLines = kMinLedgerLines);
+
+    int LedgerLines() const { return m_ledgerLines; }
+    int Height() const { return kStaffHeight + kLedgerRoom * (m_ledgerLines - 1); }
+    // How much lower the staff lies than with one ledger line.
+    int Shift() const { return kLedgerRoom / 2 * (m_ledgerLines - 1); }
+    int MiddleLineY() const { return kMiddleLineY + Shift(); }
+    int LowestStep() const { return 1 - 2 * (m_ledgerLines - 1); }
+    int HighestStep() const { return kPositionCount + 2 * (m_ledgerLines - 1); }
+    int ClampTop() const { return kClampTop; }
+    int ClampBottom() const { return kClampBottom + kLedgerRoom * (m_ledgerLines - 1); }
+    int DragTop() const { return kDragTop; }
+    int DragBottom() const { return kDragBottom + kLedgerRoom * (m_ledgerLines - 1); }
+    // The ledger lines nearest the staff.
+    int FirstLedgerAboveY() const { return kClampTop + Shift(); }
+    int FirstLedgerBelowY() const { return kClampBottom + Shift(); }
+
+    // (y - middle line) / 7: 0 on the middle line, negative above it, positive below.
+    int LineOffset(int y) const;
+    // The row of y's own line offset: y moves toward the middle line, never away from it.
+    int SnappedY(int y) const;
+    // 7 - LineOffset(y) down to one step below the lowest position; further down the
+    // count folds back up, as |LineOffset(y) - 7| does with one ledger line.
+    int YToStep(int y) const;
+    int StepToY(int step) const;
+    // The key of a line offset; offsets beyond the outermost positions sound the
+    // outermost key on their side.
+    int StepToKey(int lineOffset, Clef clef) const;
+
+  private:
+    int m_ledgerLines;
+};
+
+// The key of a staff step under a clef, by the one diatonic rule: each step is the next
+// white key, and the clef fixes which step is which (treble: step 1 is C4; bass: step 13
+// is C4; alto: the middle line, step 7; tenor: the fourth line, step 9). Saturates at
+// keys 0 and 127.
+int KeyOfStep(int step, Clef clef);
+
+// The rules with one ledger line.
 int LineOffset(int y);
-// The row of y's own line offset: y moves toward the middle line, never away from it.
 int SnappedY(int y);
 // |LineOffset(y) - 7|: 1 (lowest ledger line) to 13 (highest) for y 33 to 129.
 int YToStep(int y);

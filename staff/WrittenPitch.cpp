@@ -37,6 +37,20 @@ std::string Replace(std::string pattern, const std::string& what, const std::str
 
 }  // namespace
 
+int MiddleLineOf(Clef clef) {
+    switch (clef) {
+        case Clef::Bass:
+            return kBassMiddleLine;
+        case Clef::Alto:
+            return kAltoMiddleLine;
+        case Clef::Tenor:
+            return kTenorMiddleLine;
+        case Clef::Treble:
+            break;
+    }
+    return kTrebleMiddleLine;
+}
+
 int LetterOf(int letterStep) {
     const int letter = letterStep % kLettersPerOctave;
     return letter < 0 ? letter + kLettersPerOctave : letter;

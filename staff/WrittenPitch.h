@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "staff/StaffGeometry.h"
+
 namespace staff {
 
 enum class Accidental { None, Sharp, Flat, Natural };
@@ -16,6 +18,9 @@ inline constexpr int kTrebleMiddleLine = 34;  // B4
 inline constexpr int kBassMiddleLine = 22;    // D3
 inline constexpr int kAltoMiddleLine = 28;    // C4
 inline constexpr int kTenorMiddleLine = 26;   // A3
+
+// The letter step of a clef's middle line.
+int MiddleLineOf(Clef clef);
 
 // A key signature: 1..7 sharps, -1..-7 flats, 0 none.
 inline constexpr int kMaxSignature = 7;

@@ -12,7 +12,7 @@ class StaffProbe : public CStaffControl {
   public:
     // The record as it stands now, read-only, field for field.
     struct Record {
-        const bool& m_bTreble;
+        const staff::Clef& m_clef;
         const int& m_nNoteCount;
         const int& m_nMaxNotes;
         const int& m_nSelected;
@@ -23,7 +23,7 @@ class StaffProbe : public CStaffControl {
         const int& m_nRightLimit;
     };
     Record State() const {
-        return {m_bTreble,     m_nNoteCount, m_nMaxNotes,  m_nSelected,  m_ptNotes,
+        return {m_clef,        m_nNoteCount, m_nMaxNotes,  m_nSelected,  m_ptNotes,
                 m_nFixedSteps, m_nColumns,   m_nLeftLimit, m_nRightLimit};
     }
 

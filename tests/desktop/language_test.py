@@ -140,6 +140,7 @@ def run_language(program, locale, texts, shots, work):
     env.update(LANG=locale, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                # No audio output: no sound server answers and ALSA has no device.
                PULSE_SERVER="unix:" + os.path.join(work, "nobody"),
+               JACK_NO_START_SERVER="1", JACK_DEFAULT_SERVER=f"canzet-private-{os.getpid()}",
                ALSA_CONFIG_PATH=os.path.join(work, "asound.conf"), XDG_RUNTIME_DIR=work)
     log = open(os.path.join(work, f"program-{locale}.log"), "w")
     process = subprocess.Popen([program, "--soundfont", os.path.join(work, "missing.sf2")],

@@ -13,11 +13,16 @@ namespace {
 using namespace paint_test;
 using staff::Accidental;
 
-// Line offsets of the signs as printed music places them, sharps and flats, per clef.
-constexpr int kTrebleSharps[] = {-4, -1, -5, -2, 1, -3, 0};
-constexpr int kTrebleFlats[] = {0, -3, 1, -2, 2, -1, 3};
-constexpr int kBassSharps[] = {-2, 1, -3, 0, 3, -1, 2};
-constexpr int kBassFlats[] = {2, -1, 3, 0, 4, 1, 5};
+using staff::Clef;
+
+// Line offsets of the signs as printed music places them, sharps then flats, for the
+// treble, bass, alto and tenor clefs.
+constexpr int kPlaces[4][2][7] = {
+    {{-4, -1, -5, -2, 1, -3, 0}, {0, -3, 1, -2, 2, -1, 3}},
+    {{-2, 1, -3, 0, 3, -1, 2}, {2, -1, 3, 0, 4, 1, 5}},
+    {{-3, 0, -4, -1, 2, -2, 1}, {1, -2, 2, -1, 3, 0, 4}},
+    {{2, -2, 1, -3, 0, -4, -1}, {-1, -4, 0, -3, 1, -2, 2}},
+};
 
 struct Sign {
     Surface glyph, red, mask;
@@ -59,7 +64,7 @@ void DrawSign(Surface& frame, const Sign& sign, bool red, int left, int y, int s
 }
 
 struct Case {
-    bool treble;
+    Clef clef;
     int signature;
     int scale;
 };
@@ -67,10 +72,10 @@ struct Case {
 class SignPaint : public ::testing::TestWithParam<Case> {};
 
 TEST_P(SignPaint, SignatureAfterTheClefAndEachNoteSignBeforeItsHead) {
-    const auto [treble, signature, scale] = GetParam();
+    const auto [clef, signature, scale] = GetParam();
     HeadlessStaff canvas;
     canvas.window.SetPaintScale(scale);
-    canvas.Staff().SetClef(treble);
+    canvas.Staff().SetClef(clef);
     canvas.Staff().SetKeySignature(signature);
     canvas.Staff().SetAccidentalKeys(true);
     // A sharp on the highest place, a flat on the lowest, a red natural on the middle line.
@@ -86,12 +91,11 @@ TEST_P(SignPaint, SignatureAfterTheClefAndEachNoteSignBeforeItsHead) {
     canvas.Staff().Select(2);
     canvas.Repaint();
 
-    StaffPictures pictures = LoadStaffPictures(treble, scale);
+    StaffPictures pictures = LoadTallStaffPictures(clef, 1, scale);
     Surface expected = pictures.staff;
     const Sign sharp = LoadSign(Accidental::Sharp, scale);
     const Sign flat = LoadSign(Accidental::Flat, scale);
-    const int* places = signature > 0 ? (treble ? kTrebleSharps : kBassSharps)
-                                      : (treble ? kTrebleFlats : kBassFlats);
+    const int* places = kPlaces[static_cast<int>(clef)][signature > 0 ? 0 : 1];
     for (int i = 0; i < std::abs(signature); ++i) {
         DrawSign(expected, signature > 0 ? sharp : flat, false, 64 + i * (signature > 0 ? 15 : 13),
                  81 + 7 * places[i], scale);
@@ -115,22 +119,23 @@ TEST_P(SignPaint, SignatureAfterTheClefAndEachNoteSignBeforeItsHead) {
 std::vector<Case> AllCases() {
     std::vector<Case> cases;
     for (const int scale : {1, 2}) {
-        for (const bool treble : {true, false}) {
+        for (const Clef clef : {Clef::Treble, Clef::Bass, Clef::Alto, Clef::Tenor}) {
             for (int signature = -7; signature <= 7; ++signature) {
-                cases.push_back({treble, signature, scale});
+                cases.push_back({clef, signature, scale});
             }
         }
     }
     return cases;
 }
 
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+    static constexpr const char* kNames[] = {"Treble", "Bass", "Alto", "Tenor"};
+    const Case& c = info.param;
+    return std::string(kNames[static_cast<int>(c.clef)]) + (c.signature < 0 ? "Flats" : "Sharps") +
+           std::to_string(std::abs(c.signature)) + "At" + std::to_string(c.scale) + "x";
+}
+
 INSTANTIATE_TEST_SUITE_P(EachClefAndSignature, SignPaint, ::testing::ValuesIn(AllCases()),
-                         [](const auto& info) {
-                             const Case& c = info.param;
-                             return std::string(c.treble ? "Treble" : "Bass") +
-                                    (c.signature < 0 ? "Flats" : "Sharps") +
-                                    std::to_string(std::abs(c.signature)) + "At" +
-                                    std::to_string(c.scale) + "x";
-                         });
+                         CaseName);
 
 }  // namespace

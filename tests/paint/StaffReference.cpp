@@ -12,8 +12,8 @@ Surface Load(UINT id) {
     return bitmap.Pixels();
 }
 
-bool Inside(long long x, long long y, int scale) {
-    return x >= 0 && x < kControlWidth * scale && y >= 0 && y < kControlHeight * scale;
+bool Inside(const Surface& frame, long long x, long long y) {
+    return x >= 0 && x < frame.Width() && y >= 0 && y < frame.Height();
 }
 
 }  // namespace
@@ -27,16 +27,42 @@ StaffPictures LoadStaffPictures(bool treble, int scale) {
             Load(IDB_NOTE_SELECTED), Load(IDB_NOTE_MASK)};
 }
 
+StaffPictures LoadTallStaffPictures(staff::Clef clef, int ledgerLines, int scale) {
+    const UINT tall[] = {IDB_STAFF_TALL_TREBLE, IDB_STAFF_TALL_BASS, IDB_STAFF_TALL_ALTO,
+                         IDB_STAFF_TALL_TENOR};
+    const UINT tallDouble[] = {IDB_STAFF_TALL_TREBLE_2X, IDB_STAFF_TALL_BASS_2X,
+                               IDB_STAFF_TALL_ALTO_2X, IDB_STAFF_TALL_TENOR_2X};
+    const auto index = static_cast<std::size_t>(clef);
+    StaffPictures pictures = LoadStaffPictures(true, scale);
+    const Surface picture = Load(scale == 2 ? tallDouble[index] : tall[index]);
+    const int height = (kControlHeight + 28 * (ledgerLines - 1)) * scale;
+    const int top = 14 * (4 - ledgerLines) * scale;
+    pictures.staff = Surface(kControlWidth * scale, height);
+    for (int y = 0; y < height && top + y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x) {
+            pictures.staff.SetPixel(x, y, picture.Pixel(x, top + y));
+        }
+    }
+    pictures.ledgerLines = ledgerLines;
+    return pictures;
+}
+
 std::vector<int> LedgerRows(long long y) {
-    const long long offset = (y - 81) / 7;
-    const long long row = 81 + 7 * offset;
+    return LedgerRows(y, 1);
+}
+
+std::vector<int> LedgerRows(long long y, int ledgerLines) {
+    const long long shift = 14 * (ledgerLines - 1);
+    const long long offset = (y - 81 - shift) / 7;
+    const long long row = 81 + shift + 7 * offset;
+    const long long height = kControlHeight + 2 * shift;
     std::vector<int> rows;
     if (offset > 5) {
-        for (long long line = 123; line <= row + 7 && line < kControlHeight; line += 14) {
+        for (long long line = 123 + shift; line <= row + 7 && line < height; line += 14) {
             rows.push_back(static_cast<int>(line));
         }
     } else if (offset < -5) {
-        for (long long line = 39; line >= row - 7 && line >= 0; line -= 14) {
+        for (long long line = 39 + shift; line >= row - 7 && line >= 0; line -= 14) {
             rows.push_back(static_cast<int>(line));
         }
     }
@@ -49,7 +75,7 @@ void DrawExpectedNote(Surface& frame, const StaffPictures& pictures, const Expec
     for (int row : ledgerRows) {
         for (long long x = (note.x - 24) * s; x < (note.x + 24) * s; ++x) {
             for (long long y = row * s; y < (row + 1) * s; ++y) {
-                if (Inside(x, y, s)) {
+                if (Inside(frame, x, y)) {
                     frame.SetPixel(static_cast<int>(x), static_cast<int>(y), kInk);
                 }
             }
@@ -63,7 +89,7 @@ void DrawExpectedNote(Surface& frame, const StaffPictures& pictures, const Expec
         for (int column = 0; column < 25 * s; ++column) {
             const long long x = (note.x - 12) * s + column;
             const long long y = (note.y - 7) * s + row;
-            if (!Inside(x, y, s)) {
+            if (!Inside(frame, x, y)) {
                 continue;
             }
             const std::uint32_t g = glyph.Pixel(column, row);
@@ -82,7 +108,7 @@ void DrawExpectedNote(Surface& frame, const StaffPictures& pictures, const Expec
 }
 
 void DrawExpectedNote(Surface& frame, const StaffPictures& pictures, const ExpectedNote& note) {
-    DrawExpectedNote(frame, pictures, note, LedgerRows(note.y));
+    DrawExpectedNote(frame, pictures, note, LedgerRows(note.y, pictures.ledgerLines));
 }
 
 Surface ExpectedFrame(const StaffPictures& pictures, const std::vector<ExpectedNote>& notes) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Surface.h"
+#include "staff/StaffGeometry.h"
 
 namespace paint_test {
 
@@ -20,11 +21,16 @@ struct StaffPictures {
     Surface mask;
     // Frame pixels to a control pixel: the pictures are drawn this many times larger.
     int scale = 1;
+    // Ledger lines the staff makes room for on each side.
+    int ledgerLines = 1;
 };
 
 // The real pictures of the program's resources; empty surfaces where a load fails. At
 // `scale` 2 the twice-size ones.
 StaffPictures LoadStaffPictures(bool treble, int scale = 1);
+// A staff of 1 to 4 ledger lines: the rows of the four-ledger-line picture of the clef
+// that such a staff's height takes from its middle.
+StaffPictures LoadTallStaffPictures(staff::Clef clef, int ledgerLines, int scale);
 
 // Centres in 64 bits, so that notes far off the control can be described exactly.
 struct ExpectedNote {
@@ -38,6 +44,9 @@ struct ExpectedNote {
 // row (its row moved toward the middle line onto its line or space); above, the same from
 // 39 up.
 std::vector<int> LedgerRows(long long y);
+// The same on a staff of 1 to 4 ledger lines: every row 14 lower for each line past the
+// first, down to the control's taller bottom.
+std::vector<int> LedgerRows(long long y, int ledgerLines);
 
 // Black ledger lines from x − 24 to x + 23 on each row, then the note's box at
 // (x − 12, y − 7): every channel becomes glyph AND (NOT mask OR screen). Positions and

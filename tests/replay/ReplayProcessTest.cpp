@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "", 0},
         ReplayCase{"MalformedLinesAreSkippedAndCounted",
                    "foo\ndown 1\ndown 1 2 3\ndown x 2\ndown 1 2x\ndown +1 2\ndown 40000 2\n"
-                   "maxnotes 2147483648\nmaxnotes -2147483649\nclef alto\nnotes 1\n"
+                   "maxnotes 2147483648\nmaxnotes -2147483649\nclef soprano\nnotes 1\n"
                    "down 300 90 # press\nmaxnotes 2147483647\ndown 300 90\n",
                    "invalidate\ndefault down 300 90\n",
                    "error 1: unknown command 'foo'\n"
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "error 7: X '40000' is outside -32768..32767\n"
                    "error 8: N '2147483648' is outside -2147483648..2147483647\n"
                    "error 9: N '-2147483649' is outside -2147483648..2147483647\n"
-                   "error 10: CLEF must be treble|bass, not 'alto'\n"
+                   "error 10: CLEF must be treble|bass|alto|tenor, not 'soprano'\n"
                    "error 11: usage: notes\n"
                    "error 12: usage: down X Y\n",
                    1},
@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                        std::string((1 << 20) + 1, '#') + "\nnotes\n",
                    "notes 0\n",
                    "error 1: unknown command '\\x1b]0;title\\x07'\n"
-                   "error 2: CLEF must be treble|bass, not 'tr\xc3\xa9"
+                   "error 2: CLEF must be treble|bass|alto|tenor, not 'tr\xc3\xa9"
                    "ble\\xff\\xc2\\x9b'\n"
                    "error 3: X '" +
                        std::string(80, 'a') +

@@ -21,7 +21,10 @@ TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEn
         {kRtBitmap, 129, zh}, {kRtBitmap, 130, zh}, {kRtBitmap, 131, zh},
         {kRtBitmap, 132, zh}, {kRtBitmap, 133, zh}, {kRtVersion, 1, zh},
         {kRtBitmap, 140, zh}, {kRtBitmap, 141, zh}, {kRtBitmap, 142, zh},
-        {kRtBitmap, 143, zh}, {kRtBitmap, 144, zh},
+        {kRtBitmap, 143, zh}, {kRtBitmap, 144, zh}, {kRtBitmap, 160, zh},
+        {kRtBitmap, 161, zh}, {kRtBitmap, 162, zh}, {kRtBitmap, 163, zh},
+        {kRtBitmap, 170, zh}, {kRtBitmap, 171, zh}, {kRtBitmap, 172, zh},
+        {kRtBitmap, 173, zh},
     };
     // The sharp, flat and natural signs, 180..188 and at twice the size 190..198.
     for (int id = IDB_SHARP; id <= IDB_NATURAL_MASK; ++id) {

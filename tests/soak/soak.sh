@@ -55,6 +55,8 @@ for _ in $(seq 100); do
     sleep 0.05
 done
 export PULSE_SERVER=unix:$work/native XDG_RUNTIME_DIR=$work
+# Its own sound server only: no JACK server is started or found.
+export JACK_NO_START_SERVER=1 JACK_DEFAULT_SERVER=canzet-private-$$
 
 fail() {
     echo "FAIL: $*" | tee -a "$out/summary.txt"

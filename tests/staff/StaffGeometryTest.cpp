@@ -2,6 +2,7 @@
 // key tables, including arguments no caller in the program passes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <vector>
@@ -128,3 +129,63 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{INT_MAX, 60, 40}));
 
 }  // namespace
+
+// Each ledger-line setting and clef at the outermost positions and the middle line.
+struct LayoutCase {
+    int ledgerLines;
+    Clef clef;
+    int y;
+    int step;
+    int key;
+};
+
+class StaffLayouts : public ::testing::TestWithParam<LayoutCase> {};
+
+TEST_P(StaffLayouts, StepRowAndKeyOfAPosition) {
+    const LayoutCase& c = GetParam();
+    const StaffGeometry geometry(c.ledgerLines);
+    EXPECT_EQ(geometry.YToStep(c.y), c.step);
+    EXPECT_EQ(geometry.StepToY(c.step), c.y);
+    EXPECT_EQ(geometry.SnappedY(c.y), c.y);
+    EXPECT_EQ(geometry.StepToKey(7 - c.step, c.clef), c.key);
+    // One row further out stays on the outermost position once clamped.
+    const int outward = c.step == geometry.HighestStep() ? -1 : 1;
+    if (c.step == geometry.HighestStep() || c.step == geometry.LowestStep()) {
+        const int y = std::clamp(c.y + outward, geometry.ClampTop(), geometry.ClampBottom());
+        EXPECT_EQ(geometry.YToStep(y), c.step);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Staff, StaffLayouts,
+    ::testing::Values(
+        LayoutCase{1, Clef::Treble, 39, 13, 81}, LayoutCase{1, Clef::Treble, 123, 1, 60},
+        LayoutCase{1, Clef::Bass, 39, 13, 60}, LayoutCase{1, Clef::Bass, 81, 7, 50},
+        LayoutCase{1, Clef::Alto, 39, 13, 71}, LayoutCase{1, Clef::Alto, 81, 7, 60},
+        LayoutCase{1, Clef::Alto, 123, 1, 50}, LayoutCase{1, Clef::Tenor, 39, 13, 67},
+        LayoutCase{1, Clef::Tenor, 67, 9, 60}, LayoutCase{1, Clef::Tenor, 123, 1, 47},
+        LayoutCase{2, Clef::Treble, 39, 15, 84}, LayoutCase{2, Clef::Treble, 151, -1, 57},
+        LayoutCase{3, Clef::Bass, 39, 17, 67}, LayoutCase{3, Clef::Bass, 109, 7, 50},
+        LayoutCase{3, Clef::Bass, 179, -3, 33}, LayoutCase{4, Clef::Treble, 39, 19, 91},
+        LayoutCase{4, Clef::Treble, 123, 7, 71}, LayoutCase{4, Clef::Treble, 207, -5, 50},
+        LayoutCase{4, Clef::Bass, 207, -5, 29}, LayoutCase{4, Clef::Alto, 39, 19, 81},
+        LayoutCase{4, Clef::Alto, 207, -5, 40}, LayoutCase{4, Clef::Tenor, 39, 19, 77},
+        LayoutCase{4, Clef::Tenor, 207, -5, 36}));
+
+TEST(StaffLayouts, OneLedgerLineIsTheOriginalStaffAndFourTheTallest) {
+    const StaffGeometry tallest(kMaxLedgerLines);
+    EXPECT_EQ(tallest.Height(), 244);
+    EXPECT_EQ(tallest.MiddleLineY(), 123);
+    EXPECT_EQ(tallest.DragBottom() - tallest.ClampBottom(), kDragBottom - kClampBottom);
+    for (int y = -400; y <= 400; ++y) {
+        EXPECT_EQ(StaffGeometry(1).YToStep(y), YToStep(y)) << y;
+        EXPECT_EQ(StaffGeometry(1).SnappedY(y), SnappedY(y)) << y;
+    }
+    // Today's tables are the diatonic rule's values for the treble and bass clefs.
+    for (int i = 0; i < kPositionCount; ++i) {
+        EXPECT_EQ(KeyOfStep(13 - i, Clef::Treble), kTrebleKeys[i]) << i;
+        EXPECT_EQ(KeyOfStep(13 - i, Clef::Bass), kBassKeys[i]) << i;
+    }
+    EXPECT_EQ(KeyOfStep(INT_MIN, Clef::Bass), 0);
+    EXPECT_EQ(KeyOfStep(INT_MAX, Clef::Tenor), 127);
+}

@@ -82,6 +82,17 @@ TEST(WrittenPitch, OwnAccidentalsAndNaturalSignsOverrideTheSignature) {
     }
 }
 
+// Natural notes sound as the staff's own rule for each clef says.
+TEST(WrittenPitch, NaturalNotesAreTheClefsKeys) {
+    for (const Clef clef : {Clef::Treble, Clef::Bass, Clef::Alto, Clef::Tenor}) {
+        for (int step = -5; step <= 19; ++step) {
+            EXPECT_EQ(KeyOf(PitchAt(MiddleLineOf(clef), 7 - step, Accidental::None, 0)),
+                      KeyOfStep(step, clef))
+                << static_cast<int>(clef) << " " << step;
+        }
+    }
+}
+
 TEST(WrittenPitch, SignaturePlacesInEachClef) {
     const struct {
         int middleLine, signature;

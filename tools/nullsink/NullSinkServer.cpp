@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <thread>
 #include <vector>
@@ -14,6 +15,9 @@ NullSinkServer::NullSinkServer() {
         return;
     }
     m_folder = pattern;
+    if (const char* previous = std::getenv("PULSE_SERVER")) {
+        m_previousServer = previous;
+    }
     Start();
     if (Running()) {
         setenv("PULSE_SERVER", m_address.c_str(), 1);
@@ -55,7 +59,12 @@ void NullSinkServer::Start() {
 }
 
 NullSinkServer::~NullSinkServer() {
-    unsetenv("PULSE_SERVER");
+    // Clients go back to the server they had, or to none.
+    if (m_previousServer.has_value()) {
+        setenv("PULSE_SERVER", m_previousServer->c_str(), 1);
+    } else {
+        unsetenv("PULSE_SERVER");
+    }
     // Ended before its folder goes.
     m_server.reset();
     if (!m_folder.empty()) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "tools/process/ChildProcess.h"
@@ -35,5 +36,6 @@ class NullSinkServer {
 
     std::string m_folder;
     std::string m_address;
+    std::optional<std::string> m_previousServer;
     std::unique_ptr<ChildProcess> m_server;
 };

@@ -5,6 +5,7 @@
 
 #include "platform/headless/HeadlessBackend.h"
 #include "tools/replay/ReplaySession.h"
+#include "tools/replay/ReplayStaffLayoutCommands.h"
 
 namespace {
 
@@ -98,11 +99,8 @@ std::vector<ReplayCommandDefinition> StaffCommands() {
         {"maxnotes",
          {Integer("N")},
          [](ReplaySession& s, const ReplayCommand& c) { s.Staff().SetMaxNotes(c.numbers[0]); }},
-        {"clef",
-         {{ArgumentKind::Word, "CLEF", {"treble", "bass"}}},
-         [](ReplaySession& s, const ReplayCommand& c) {
-             s.Staff().SetClef(c.words[0] == "treble");
-         }},
+        ClefCommand(),
+        LedgerCommand(),
         {"fixed",
          {Integer("COL"), Integer("STEP"), Integer("COUNT")},
          [](ReplaySession& s, const ReplayCommand& c) {

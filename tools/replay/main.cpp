@@ -23,8 +23,9 @@ namespace {
 
 void PrintHelp(const std::vector<ReplayCommandDefinition>& commands) {
     std::cout << "Usage: canzet-replay [OPTION] < SCRIPT\n"
-                 "Drive one staff control on a 600 x 160 window without a screen, with commands\n"
-                 "read from standard input, and print every call the control makes.\n"
+                 "Drive one staff control on a 600 x 160 window (taller with more ledger lines)\n"
+                 "without a screen, with commands read from standard input, and print every\n"
+                 "call the control makes.\n"
                  "\nOptions:\n"
                  "  --help       show this help and exit\n"
                  "  --version    show the version and exit\n"

@@ -4,11 +4,12 @@
 #include <cmath>
 #include <numbers>
 
-InkCanvas::InkCanvas(int width, int height, int samples, int scale)
+InkCanvas::InkCanvas(int width, int height, int samples, int scale, int down)
     : m_width(width),
       m_height(height),
       m_samples(samples),
       m_scale(scale),
+      m_down(down),
       m_fine(static_cast<std::size_t>(width) * samples * height * samples, 0) {}
 
 void InkCanvas::SetSamplesWhere(double left, double top, double right, double bottom,
@@ -32,11 +33,21 @@ void InkCanvas::SetSamplesWhere(double left, double top, double right, double bo
 
 void InkCanvas::Disc(double cx, double cy, double radius) {
     cx *= m_scale;
-    cy *= m_scale;
+    cy = (cy + m_down) * m_scale;
     radius *= m_scale;
     const double r2 = radius * radius;
     SetSamplesWhere(cx - radius, cy - radius, cx + radius, cy + radius, 1, [&](double x, double y) {
         return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= r2;
+    });
+}
+
+void InkCanvas::Rect(double left, double top, double right, double bottom) {
+    left *= m_scale;
+    top = (top + m_down) * m_scale;
+    right *= m_scale;
+    bottom = (bottom + m_down) * m_scale;
+    SetSamplesWhere(left, top, right, bottom, 1, [&](double x, double y) {
+        return x >= left && x <= right && y >= top && y <= bottom;
     });
 }
 
@@ -51,7 +62,7 @@ void InkCanvas::ClearEllipse(double cx, double cy, double rx, double ry, double 
 void InkCanvas::EllipseSamples(double cx, double cy, double rx, double ry, double degrees,
                                unsigned char value) {
     cx *= m_scale;
-    cy *= m_scale;
+    cy = (cy + m_down) * m_scale;
     rx *= m_scale;
     ry *= m_scale;
     const double turn = degrees * std::numbers::pi / 180.0;

@@ -8,14 +8,17 @@
 class InkCanvas {
   public:
     // `samples` fine samples along each axis of every pixel. Every position and width
-    // given below is multiplied by `scale`, so the same strokes draw a larger picture.
-    InkCanvas(int width, int height, int samples, int scale = 1);
+    // given below is multiplied by `scale`, so the same strokes draw a larger picture, and
+    // every y is first moved `down` rows, so they draw it lower.
+    InkCanvas(int width, int height, int samples, int scale = 1, int down = 0);
 
     // Pen positions are in pixel units of the unscaled picture; pixel (x, y) covers [x, x+1) × [y,
     // y+1).
     void Disc(double cx, double cy, double radius);
     // An ellipse with half-axes rx, ry, its rx axis turned by `degrees` (clockwise on screen).
     void Ellipse(double cx, double cy, double rx, double ry, double degrees);
+    // A rectangle with square corners, edges included as far as they reach into a pixel.
+    void Rect(double left, double top, double right, double bottom);
     // Removes ink inside such an ellipse.
     void ClearEllipse(double cx, double cy, double rx, double ry, double degrees);
     // A smooth stroke through the knots: Catmull-Rom cubics, width varying linearly.
@@ -48,5 +51,6 @@ class InkCanvas {
     int m_height;
     int m_samples;
     double m_scale;
+    double m_down;
     std::vector<unsigned char> m_fine;
 };

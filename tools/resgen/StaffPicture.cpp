@@ -28,25 +28,42 @@ unsigned Mix(unsigned base, unsigned ink, int coverage) {
 
 }  // namespace
 
-Surface DrawStaffPicture(Clef clef, int scale) {
-    Surface picture(kWidth * scale, kHeight * scale);
+Surface DrawStaffPicture(Clef clef, int scale, int ledgerLines) {
+    const int shift = 14 * (ledgerLines - 1);
+    const int height = kHeight + 2 * shift;
+    Surface picture(kWidth * scale, height * scale);
     for (int row : kLineRows) {
-        for (int y = row * scale; y < (row + 1) * scale; ++y) {
+        for (int y = (row + shift) * scale; y < (row + shift + 1) * scale; ++y) {
             for (int x = kLineLeft * scale; x < (kLineRight + 1) * scale; ++x) {
                 picture.SetPixel(x, y, kLineColour);
             }
         }
     }
 
-    InkCanvas ink(64 * scale, kHeight * scale, 16, scale);
+    // The clefs are drawn for the staff of one ledger line; a taller picture takes them
+    // `shift` rows lower.
+    InkCanvas ink(64 * scale, height * scale, 16, scale, shift);
     Box box{};
-    if (clef == Clef::kTreble) {
-        InkTrebleClef(ink);
-        box = {17, 29, 57, 132};
-    } else {
-        InkBassClef(ink);
-        box = {16, 52, 56, 97};
+    switch (clef) {
+        case Clef::kTreble:
+            InkTrebleClef(ink);
+            box = {17, 29, 57, 132};
+            break;
+        case Clef::kBass:
+            InkBassClef(ink);
+            box = {16, 52, 56, 97};
+            break;
+        case Clef::kAlto:
+            InkCClef(ink, 81);
+            box = {17, 52, 53, 110};
+            break;
+        case Clef::kTenor:
+            InkCClef(ink, 67);
+            box = {17, 38, 53, 96};
+            break;
     }
+    box.top += shift;
+    box.bottom += shift;
     // The clef stays inside its box; over a line its shades replace the line's.
     for (int y = box.top * scale; y < (box.bottom + 1) * scale; ++y) {
         for (int x = box.left * scale; x < (box.right + 1) * scale; ++x) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 
 #include "tools/bmp/BmpFile.h"
 #include "tools/resgen/AccidentalBitmaps.h"
@@ -67,6 +68,19 @@ int main(int argc, char** argv) {
             ok = ok && WriteFile(dir / (name + suffix), EncodeBmp24(pictures.glyph)) &&
                  WriteFile(dir / (name + ("Selected" + suffix)), EncodeBmp24(pictures.selected)) &&
                  WriteFile(dir / (name + ("Mask" + suffix)), EncodeBmp24(pictures.mask));
+        }
+    }
+    // Room for four ledger lines each way, in every clef, at both sizes.
+    constexpr int kTallLedgerLines = 4;
+    const std::pair<Clef, const char*> tallClefs[] = {{Clef::kTreble, "Treble"},
+                                                      {Clef::kBass, "Bass"},
+                                                      {Clef::kAlto, "Alto"},
+                                                      {Clef::kTenor, "Tenor"}};
+    for (const auto& [clef, name] : tallClefs) {
+        for (const int scale : {1, 2}) {
+            const std::string file = std::string("StaffTall") + name + (scale == 2 ? "@2x" : "");
+            ok = ok && WriteFile(dir / (file + ".bmp"),
+                                 EncodeBmp24(DrawStaffPicture(clef, scale, kTallLedgerLines)));
         }
     }
     // The desktop's icon theme wants larger sizes than the program's own icon holds.

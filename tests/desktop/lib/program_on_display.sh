@@ -14,12 +14,14 @@ run_on_display() {
 
 # A scratch folder $work, removed on exit, as the session's runtime folder. ALSA's default
 # output is its null sink, so the synthesizer opens and plays into silence on a machine
-# without sound hardware.
+# without sound hardware; no PulseAudio or JACK server of the user's is found or started.
 start_silent_session() {
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
     printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$work/asound.conf"
     export ALSA_CONFIG_PATH=$work/asound.conf XDG_RUNTIME_DIR=$work
+    export PULSE_SERVER=unix:$work/no-server JACK_NO_START_SERVER=1
+    export JACK_DEFAULT_SERVER=canzet-private-$$
     unset QT_QPA_PLATFORM
 }
 

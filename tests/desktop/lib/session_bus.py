@@ -8,8 +8,12 @@ import time
 
 def silent_session(work):
     """$work as the runtime and home folder; the synthesizer plays into ALSA's null device
-    on a machine without sound hardware."""
+    on a machine without sound hardware, and finds or starts no PulseAudio or JACK server
+    of the user's."""
     os.environ["XDG_RUNTIME_DIR"] = work
+    os.environ["PULSE_SERVER"] = "unix:" + os.path.join(work, "no-server")
+    os.environ["JACK_NO_START_SERVER"] = "1"
+    os.environ["JACK_DEFAULT_SERVER"] = f"canzet-private-{os.getpid()}"
     os.environ["HOME"] = work
     with open(os.path.join(work, "asound.conf"), "w") as conf:
         conf.write("pcm.!default { type null }\nctl.!default { type hw card 0 }\n")

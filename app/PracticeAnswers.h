@@ -17,7 +17,11 @@ class CPracticeAnswers {
     // Offers the answer controls of the question's drill.
     void Offer(const practice::Question& question);
 
+    // The letter, with the sign chosen for it.
     void Name(char letter);
+    // +1 sharp, -1 flat: the sign for the next letter, shown on the name buttons (C♯ to
+    // B♯); the same sign again takes it back.
+    void ChooseSign(int alter);
     // Check in a question, Next after its answer, a new round after the summary.
     void CheckOrNext();
     void StaffDragEnded();
@@ -25,10 +29,12 @@ class CPracticeAnswers {
 
   private:
     void ConfirmStaffNote();
+    void ShowSign(int alter);
 
     CPracticeRounds& m_rounds;
     CStaffControl& m_staff;
     static constexpr int kNameButtons = 7;  // C D E F G A B
     std::array<CButton, kNameButtons> m_btnNames;
     CButton m_btnPlayAgain;
+    int m_nAlter = 0;
 };

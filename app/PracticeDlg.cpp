@@ -20,6 +20,10 @@ ON_CBN_SELCHANGE(IDC_CLEF, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_LOWEST, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_HIGHEST, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_LENGTH, OnChoiceChanged)
+ON_CBN_SELCHANGE(IDC_ACCIDENTALS, OnChoiceChanged)
+ON_CBN_SELCHANGE(IDC_KEY, OnChoiceChanged)
+ON_BN_CLICKED(IDC_SHARP, OnSharp)
+ON_BN_CLICKED(IDC_FLAT, OnFlat)
 ON_NAME_BUTTON(C)
 ON_NAME_BUTTON(D)
 ON_NAME_BUTTON(E)
@@ -43,6 +47,7 @@ CPracticeDlg::CPracticeDlg(CWnd* pParent, const PracticeSetup& setup)
 void CPracticeDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     m_choices.Exchange(pDX);
+    m_signs.Exchange(pDX);
     DDX_Control(pDX, IDC_PRACTICE_STAFF, m_staff);
     m_answers.Exchange(pDX);
     m_feedback.Exchange(pDX);
@@ -58,6 +63,8 @@ BOOL CPracticeDlg::OnInitDialog() {
     m_rounds.Open();
     m_choices.Fill();
     m_choices.Show(m_rounds.Settings());
+    m_signs.Fill();
+    m_signs.Show(m_rounds.Settings());
     m_rounds.Start();
     return TRUE;
 }
@@ -66,7 +73,7 @@ BOOL CPracticeDlg::OnInitDialog() {
 // stays until Next starts the round of the new choices.
 void CPracticeDlg::OnChoiceChanged() {
     const bool summarised = m_rounds.Stop();
-    m_rounds.Choose(m_choices.Read(m_rounds.Settings()));
+    m_rounds.Choose(m_signs.Read(m_choices.Read(m_rounds.Settings())));
     m_choices.FillRange(m_rounds.Settings());
     if (summarised) {
         m_feedback.SetCheckCaption(IDS_NEXT);
@@ -83,6 +90,14 @@ void CPracticeDlg::OnCancel() {
 
 void CPracticeDlg::OnName(char letter) {
     m_answers.Name(letter);
+}
+
+void CPracticeDlg::OnSharp() {
+    m_answers.ChooseSign(1);
+}
+
+void CPracticeDlg::OnFlat() {
+    m_answers.ChooseSign(-1);
 }
 
 // The focus follows the round when the learner moves it on.
@@ -107,6 +122,7 @@ void CPracticeDlg::OnProgress() {
 
 void CPracticeDlg::ShowQuestion(const practice::Question& question) {
     m_answers.Offer(question);
+    m_signs.Offer(question);
     m_feedback.ShowQuestion(question);
 }
 

@@ -9,6 +9,7 @@
 #include "app/PracticeFeedback.h"
 #include "app/PracticeRounds.h"
 #include "app/PracticeSetup.h"
+#include "app/PracticeSigns.h"
 #include "platform/CDialog.h"
 #include "practice/RoundObserver.h"
 #include "staff/StaffControl.h"
@@ -28,6 +29,8 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver {
     void OnStaffDragEnded();
     void OnPlayAgain();
     void OnProgress();
+    void OnSharp();
+    void OnFlat();
 
     DECLARE_MESSAGE_MAP()
 
@@ -40,6 +43,7 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver {
 
     CStaffControl m_staff;
     CPracticeChoices m_choices;
+    CPracticeSigns m_signs;
     CPracticeRounds m_rounds;
     CPracticeAnswers m_answers;
     CPracticeFeedback m_feedback;

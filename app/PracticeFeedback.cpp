@@ -32,6 +32,7 @@ void CPracticeFeedback::Exchange(CDataExchange* pDX) {
 void CPracticeFeedback::ClearFixedNotes() {
     for (int column = 0; column < CStaffControl::kFixedColumns; ++column) {
         m_staff.SetFixedNote(column, -1, 1);
+        m_staff.SetFixedAccidental(column, staff::Accidental::None);
     }
 }
 
@@ -41,12 +42,20 @@ void CPracticeFeedback::ShowQuestion(const practice::Question& question) {
     m_staff.ClearNotes();
     m_staff.SetClef(question.clef == practice::Clef::Treble);
     m_staff.SetMaxNotes(read ? 0 : 1);
+    // Signs: the round's key, the note's own sign, and keys for the learner's signs.
+    const practice::RoundSettings& settings = m_rounds.Settings();
+    const bool signs = settings.accidentals == practice::AccidentalChoice::All || settings.key != 0;
+    if (m_staff.KeySignature() != question.signature) {
+        m_staff.SetKeySignature(question.signature);
+    }
+    m_staff.SetAccidentalKeys(signs && !read);
     if (read) {
         m_staff.SetFixedNote(kReadColumn, question.step, kReadColumns);
+        m_staff.SetFixedAccidental(kReadColumn, question.accidental);
         // The question's note, read as a placed note is.
+        const std::string name = signs ? question.PitchName(PitchWords()) : question.PitchName();
         CString text;
-        text.Format(practice_texts::LoadText(IDS_STAFF_NOTE).c_str(), question.PitchName().c_str(),
-                    question.step);
+        text.Format(practice_texts::LoadText(IDS_STAFF_NOTE).c_str(), name.c_str(), question.step);
         m_staff.SetAccessibleText(practice_texts::LoadText(IDS_STAFF_NAME).c_str(), text);
     }
     m_staff.InvalidateRect(nullptr, FALSE);
@@ -72,6 +81,7 @@ void CPracticeFeedback::ShowResult(const practice::AnswerResult& result) {
         const int learnerX = count > 0 ? m_staff.NoteCentre(0).x : 0;
         const int column = learnerX < kNoteAreaMiddle ? kBesideRightColumn : kBesideLeftColumn;
         m_staff.SetFixedNote(column, result.question.step, kBesideColumns);
+        m_staff.SetFixedAccidental(column, result.question.accidental);
         m_staff.InvalidateRect(nullptr, FALSE);
     }
     Announce(m_stcResult, practice_texts::Result(result));

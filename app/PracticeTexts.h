@@ -29,6 +29,8 @@ std::string Summary(const practice::RoundSummary& summary,
                     practice::ClefChoice clef);
 // "F4: 60% right, 2.1 s", or that the step has no answers yet.
 std::string StepProgress(const practice::StepStatistics& step, practice::ClefChoice clef);
+// A major key by its signature: "G major", "B♭ major".
+std::string KeyName(int signature);
 // Why the answers cannot be saved, naming the file.
 std::string NotSaved(const practice::SaveFailure& failure);
 

@@ -29,20 +29,31 @@ std::optional<RoundSettings> LoadLastChoices(const std::filesystem::path& file) 
     if (!drill || !clef) {
         return std::nullopt;
     }
+    // Signs and key came later: a file without them means none and C major.
+    const auto accidentals = AccidentalChoiceNamed(text("accidentals"));
+    const auto key = choices.find("key");
     RoundSettings settings{.drill = *drill,
                            .clef = *clef,
                            .lowStep = number("low"),
                            .highStep = number("high"),
+                           .accidentals = accidentals.value_or(AccidentalChoice::None),
+                           .key = key == choices.end()       ? 0
+                                  : key->is_number_integer() ? key->get<int>()
+                                                             : -1000,
                            .count = number("count")};
     return settings.Valid() ? std::optional(settings) : std::nullopt;
 }
 
 bool SaveLastChoices(const std::filesystem::path& file, const RoundSettings& settings) {
-    const nlohmann::ordered_json choices = {
+    nlohmann::ordered_json choices = {
         {"drill", NameOf(settings.drill)}, {"clef", NameOf(settings.clef)},
         {"low", settings.lowStep},         {"high", settings.highStep},
         {"count", settings.count},
     };
+    if (settings.accidentals != AccidentalChoice::None || settings.key != 0) {
+        choices["accidentals"] = NameOf(settings.accidentals);
+        choices["key"] = settings.key;
+    }
     std::error_code error;
     if (file.has_parent_path()) {
         std::filesystem::create_directories(file.parent_path(), error);

@@ -59,6 +59,18 @@
 #define IDS_PITCH_SHARP 400
 #define IDS_PITCH_FLAT 401
 #define IDS_PITCH_NATURAL 402
+// The practice dialog's signs: the two choices, the key's names, the Place prompt and the
+// result of an answer that sounds right but is spelled otherwise.
+#define IDS_ACCIDENTALS_NONE 403
+#define IDS_ACCIDENTALS_ALL 404
+#define IDS_KEY_MAJOR 405
+#define IDS_KEY_RANDOM 406
+#define IDS_PROMPT_PLACE_SIGN 407
+#define IDS_RESULT_ENHARMONIC 408
+#define IDC_ACCIDENTALS 1160
+#define IDC_KEY 1161
+#define IDC_SHARP 1162
+#define IDC_FLAT 1163
 #define IDS_BASSCLEF 220
 #define IDS_CLEAR 221
 // Keyboard and screen readers: the position button's caption and its description when

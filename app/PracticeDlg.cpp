@@ -116,7 +116,10 @@ void CPracticeDlg::OnPlayAgain() {
 }
 
 void CPracticeDlg::OnProgress() {
-    CProgressDlg dlg(this, m_rounds.History(), m_rounds.Settings().drill, m_rounds.Settings().clef);
+    // The key of the round asked last: a new key each round shows the one drawn.
+    const practice::PracticeRound* round = m_rounds.Round();
+    CProgressDlg dlg(this, m_rounds.History(), m_rounds.Settings().drill, m_rounds.Settings().clef,
+                     round != nullptr ? round->Settings().key : 0);
     dlg.DoModal();
 }
 

@@ -96,9 +96,9 @@ void CPracticeFeedback::ShowSummary(const practice::RoundSummary& summary) {
     for (const practice::AnswerRecord& answer : m_rounds.Round()->Answers()) {
         round.Add(answer);
     }
-    const std::vector<practice::StepStatistics> weakest =
-        practice::WeakestSteps(practice::StepStatisticsOf(round, settings.drill, settings.clef,
-                                                          settings.lowStep, settings.highStep));
+    const std::vector<practice::StepStatistics> weakest = practice::WeakestSteps(
+        practice::StepStatisticsOf(round, settings.drill, settings.clef, settings.lowStep,
+                                   settings.highStep, m_rounds.Round()->Settings().key));
     Announce(m_stcScore, practice_texts::Summary(summary, weakest, settings.clef));
 }
 

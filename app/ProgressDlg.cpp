@@ -28,10 +28,10 @@ bool Weaker(const practice::StepStatistics& a, const practice::StepStatistics& b
 }  // namespace
 
 CProgressDlg::CProgressDlg(CWnd* pParent, const practice::History& history, practice::Drill drill,
-                           practice::ClefChoice clef)
+                           practice::ClefChoice clef, int signature)
     : CDialog(IDD_PROGRESS, pParent),
       m_steps(practice::StepStatisticsOf(history, drill, clef, practice::kLowestStep,
-                                         practice::kHighestStep)),
+                                         practice::kHighestStep, signature)),
       m_clef(clef) {}
 
 BEGIN_MESSAGE_MAP(CProgressDlg, CDialog)

@@ -10,8 +10,9 @@
 
 class CProgressDlg : public CDialog {
   public:
+    // Notes without a sign of their own under the key `signature` (0: C major).
     CProgressDlg(CWnd* pParent, const practice::History& history, practice::Drill drill,
-                 practice::ClefChoice clef);
+                 practice::ClefChoice clef, int signature = 0);
 
   protected:
     void DoDataExchange(CDataExchange* pDX) override;

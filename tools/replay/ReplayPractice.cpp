@@ -38,8 +38,11 @@ bool ReplayPractice::PrintStats() {
     if (!m_settings) {
         return false;
     }
-    for (const StepStatistics& s : StepStatisticsOf(m_history, m_settings->drill, m_settings->clef,
-                                                    m_settings->lowStep, m_settings->highStep)) {
+    // Under the key of the last round.
+    const int key = m_round ? m_round->Settings().key : 0;
+    for (const StepStatistics& s :
+         StepStatisticsOf(m_history, m_settings->drill, m_settings->clef, m_settings->lowStep,
+                          m_settings->highStep, key)) {
         m_out << "stats " << s.step << ' ' << s.answers << ' ' << s.right << ' ' << s.medianMs
               << '\n'
               << std::flush;

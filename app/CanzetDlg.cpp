@@ -1,5 +1,7 @@
 #include "app/CanzetDlg.h"
 
+#include <utility>
+
 #include "app/PracticeDlg.h"
 
 #include "platform/Backend.h"
@@ -50,11 +52,19 @@ BOOL CCanzetDlg::OnInitDialog() {
             pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
         }
         CString strBassClef;
+        CString strAltoClef;
+        CString strTenorClef;
         CString strClear;
         strBassClef.LoadString(IDS_BASSCLEF);
+        strAltoClef.LoadString(IDS_ALTOCLEF);
+        strTenorClef.LoadString(IDS_TENORCLEF);
         strClear.LoadString(IDS_CLEAR);
         if (!strBassClef.IsEmpty() && !strClear.IsEmpty()) {
+            // The clefs from high to low; the treble clef is the one none is checked for,
+            // and "低音谱号" stays just above "清除".
             pSysMenu->AppendMenu(MF_SEPARATOR);
+            pSysMenu->AppendMenu(MF_STRING, IDM_ALTOCLEF, strAltoClef);
+            pSysMenu->AppendMenu(MF_STRING, IDM_TENORCLEF, strTenorClef);
             pSysMenu->AppendMenu(MF_STRING, IDM_BASSCLEF, strBassClef);
             pSysMenu->AppendMenu(MF_STRING, IDM_CLEAR, strClear);
         }
@@ -69,9 +79,12 @@ BOOL CCanzetDlg::OnInitDialog() {
     SetIcon(m_hIcon, FALSE);
 
     // The staff control takes the size of its picture, whatever the template's frame says.
-    m_staff.MoveWindow(10, 40, 600, 160, FALSE);
+    const staff::StaffGeometry geometry(m_setup.ledgerLines);
+    m_staff.SetLedgerLines(geometry.LedgerLines());
+    m_staff.MoveWindow(10, 40, staff::kStaffWidth, geometry.Height(), FALSE);
+    GrowBelowStaff(geometry.Height() - staff::kStaffHeight);
     m_staff.SetMaxNotes(m_setup.maxNotes);
-    m_staff.SetClef(m_setup.treble);
+    m_staff.SetClef(m_setup.Clef());
     ShowClefCheck();
     m_staff.InitMidi();
 
@@ -87,8 +100,12 @@ void CCanzetDlg::OnSysCommand(UINT nID, LPARAM lParam) {
     if (command == IDM_ABOUTBOX) {
         CAboutDlg dlgAbout;
         dlgAbout.DoModal();
-    } else if (command == IDM_BASSCLEF) {
-        m_staff.SetClef(!m_staff.IsTreble());
+    } else if (command == IDM_BASSCLEF || command == IDM_ALTOCLEF || command == IDM_TENORCLEF) {
+        // Each clef's item switches between that clef and the treble clef.
+        const staff::Clef chosen = command == IDM_BASSCLEF   ? staff::Clef::Bass
+                                   : command == IDM_ALTOCLEF ? staff::Clef::Alto
+                                                             : staff::Clef::Tenor;
+        m_staff.SetClef(m_staff.GetClef() == chosen ? staff::Clef::Treble : chosen);
         ShowClefCheck();
         m_staff.InvalidateRect(nullptr, FALSE);
     } else if (command == IDM_CLEAR) {
@@ -150,13 +167,33 @@ void CCanzetDlg::OnPositionClicked() {
     m_btnPosition.SetAccessibleText("", description);
 }
 
-// The bass-clef item is checked while the staff shows the bass clef.
+// A clef's item is checked while the staff shows that clef; none is in the treble clef.
 void CCanzetDlg::ShowClefCheck() {
     CMenu* pSysMenu = GetSystemMenu(FALSE);
-    if (pSysMenu != nullptr) {
-        pSysMenu->CheckMenuItem(IDM_BASSCLEF,
-                                MF_BYCOMMAND | (m_staff.IsTreble() ? MF_UNCHECKED : MF_CHECKED));
+    if (pSysMenu == nullptr) {
+        return;
     }
+    const std::pair<UINT, staff::Clef> items[] = {{IDM_BASSCLEF, staff::Clef::Bass},
+                                                  {IDM_ALTOCLEF, staff::Clef::Alto},
+                                                  {IDM_TENORCLEF, staff::Clef::Tenor}};
+    for (const auto& [id, clef] : items) {
+        pSysMenu->CheckMenuItem(
+            id, MF_BYCOMMAND | (m_staff.GetClef() == clef ? MF_CHECKED : MF_UNCHECKED));
+    }
+}
+
+// A staff taller than the original pushes what lies below it down and the dialog's
+// bottom with it.
+void CCanzetDlg::GrowBelowStaff(int extra) {
+    if (extra <= 0) {
+        return;
+    }
+    CRect place;
+    m_btnPosition.GetPlaceInParent(&place);
+    m_btnPosition.MoveWindow(place.left, place.top + extra, place.Width(), place.Height(), FALSE);
+    CRect client;
+    GetClientRect(&client);
+    SetClientSize(client.Width(), client.Height() + extra);
 }
 
 // The practice staff closes the process's MIDI device when it goes, as every staff does;

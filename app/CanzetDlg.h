@@ -22,6 +22,7 @@ class CCanzetDlg : public CDialog {
     HCURSOR OnQueryDragIcon();
     void OnPositionClicked();
     void ShowClefCheck();
+    void GrowBelowStaff(int extra);
     void OpenPractice();
 
     DECLARE_MESSAGE_MAP()

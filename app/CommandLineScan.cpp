@@ -12,8 +12,9 @@ constexpr auto kCommonOptions = std::to_array<OptionSpec>({
     {"--help", "", IDS_HELP_HELP},
     {"--version", "", IDS_HELP_VERSION},
     {"--language", "zh|en", IDS_HELP_LANGUAGE},
-    {"--clef", "treble|bass", IDS_HELP_CLEF},
+    {"--clef", "treble|bass|alto|tenor", IDS_HELP_CLEF},
     {"--notes", "1-5", IDS_HELP_NOTES},
+    {"--ledger-lines", "1-4", IDS_HELP_LEDGER_LINES},
 });
 
 std::optional<Language> LanguageNamed(std::string_view value) {
@@ -48,10 +49,23 @@ bool TakeCommonOption(const OptionSpec& option, std::string_view value, StartCho
         return choices.language.has_value();
     }
     if (name == "--clef") {
+        if (value == "alto" || value == "tenor") {
+            choices.staff.cClef = value == "alto" ? staff::Clef::Alto : staff::Clef::Tenor;
+            return true;
+        }
         if (value != "treble" && value != "bass") {
             return false;
         }
         choices.staff.treble = value == "treble";
+        choices.staff.cClef.reset();
+        return true;
+    }
+    if (name == "--ledger-lines") {
+        if (value.size() != 1 || value[0] < '0' + staff::kMinLedgerLines ||
+            value[0] > '0' + staff::kMaxLedgerLines) {
+            return false;
+        }
+        choices.staff.ledgerLines = value[0] - '0';
         return true;
     }
     if (name == "--notes") {

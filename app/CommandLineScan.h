@@ -34,11 +34,12 @@ struct StartChoices {
     std::string error;
     // --language: the language to show, whatever the locale or system asks for.
     std::optional<Language> language;
-    // --clef and --notes.
+    // --clef, --notes and --ledger-lines.
     StaffSetup staff;
 };
 
-// --help, --version, --language, --clef and --notes, in the order --help lists them.
+// --help, --version, --language, --clef, --notes and --ledger-lines, in the order --help
+// lists them.
 std::span<const OptionSpec> CommonOptions();
 
 // Applies one of CommonOptions(); false for a bad value.

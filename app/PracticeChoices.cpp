@@ -1,5 +1,6 @@
 #include "app/PracticeChoices.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -10,9 +11,11 @@ namespace {
 constexpr std::array<practice::Drill, 3> kDrills = {practice::Drill::Read, practice::Drill::Place,
                                                     practice::Drill::Hear};
 constexpr std::array<UINT, 3> kDrillNames = {IDS_DRILL_READ, IDS_DRILL_PLACE, IDS_DRILL_HEAR};
-constexpr std::array<practice::ClefChoice, 3> kClefs = {
-    practice::ClefChoice::Treble, practice::ClefChoice::Bass, practice::ClefChoice::Both};
-constexpr std::array<UINT, 3> kClefNames = {IDS_CLEF_TREBLE, IDS_CLEF_BASS, IDS_CLEF_BOTH};
+constexpr std::array<practice::ClefChoice, 5> kClefs = {
+    practice::ClefChoice::Treble, practice::ClefChoice::Bass, practice::ClefChoice::Alto,
+    practice::ClefChoice::Tenor, practice::ClefChoice::Both};
+constexpr std::array<UINT, 5> kClefNames = {IDS_CLEF_TREBLE, IDS_CLEF_BASS, IDS_CLEF_ALTO,
+                                            IDS_CLEF_TENOR, IDS_CLEF_BOTH};
 constexpr std::array<int, 4> kLengths = {10, 20, 50, practice::RoundSettings::kEndless};
 constexpr int kDefaultLength = 1;
 
@@ -40,6 +43,7 @@ void CPracticeChoices::Exchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_LOWEST, m_cboLowest);
     DDX_Control(pDX, IDC_HIGHEST, m_cboHighest);
     DDX_Control(pDX, IDC_LENGTH, m_cboLength);
+    DDX_Control(pDX, IDC_LEDGER_LINES, m_cboLedgerLines);
 }
 
 void CPracticeChoices::Fill() {
@@ -54,24 +58,29 @@ void CPracticeChoices::Fill() {
                                   ? practice_texts::LoadText(IDS_LENGTH_ENDLESS).c_str()
                                   : std::to_string(length).c_str());
     }
+    for (int lines = staff::kMinLedgerLines; lines <= staff::kMaxLedgerLines; ++lines) {
+        m_cboLedgerLines.AddString(std::to_string(lines).c_str());
+    }
 }
 
 void CPracticeChoices::FillRange(const practice::RoundSettings& settings) {
     m_cboLowest.ResetContent();
     m_cboHighest.ResetContent();
-    for (int step = practice::kLowestStep; step <= practice::kHighestStep; ++step) {
+    const staff::StaffGeometry staff(settings.ledgerLines);
+    for (int step = staff.LowestStep(); step <= staff.HighestStep(); ++step) {
         const std::string name = practice_texts::StepName(step, settings.clef);
         m_cboLowest.AddString(name.c_str());
         m_cboHighest.AddString(name.c_str());
     }
-    m_cboLowest.SetCurSel(settings.lowStep - practice::kLowestStep);
-    m_cboHighest.SetCurSel(settings.highStep - practice::kLowestStep);
+    m_cboLowest.SetCurSel(settings.lowStep - staff.LowestStep());
+    m_cboHighest.SetCurSel(settings.highStep - staff.LowestStep());
 }
 
 void CPracticeChoices::Show(const practice::RoundSettings& settings) {
     m_cboDrill.SetCurSel(IndexOf(kDrills, settings.drill, 0));
     m_cboClef.SetCurSel(IndexOf(kClefs, settings.clef, 0));
     m_cboLength.SetCurSel(IndexOf(kLengths, settings.count, kDefaultLength));
+    m_cboLedgerLines.SetCurSel(settings.ledgerLines - staff::kMinLedgerLines);
     FillRange(settings);
 }
 
@@ -81,8 +90,10 @@ practice::RoundSettings CPracticeChoices::Read(const practice::RoundSettings& cu
     settings.drill = At(kDrills, m_cboDrill.GetCurSel());
     settings.clef = At(kClefs, m_cboClef.GetCurSel());
     settings.count = At(kLengths, m_cboLength.GetCurSel());
-    const int low = m_cboLowest.GetCurSel() + practice::kLowestStep;
-    const int high = m_cboHighest.GetCurSel() + practice::kLowestStep;
+    // The range lists hold the steps of the staff the current choices asked for.
+    const int lowest = staff::StaffGeometry(current.ledgerLines).LowestStep();
+    const int low = m_cboLowest.GetCurSel() + lowest;
+    const int high = m_cboHighest.GetCurSel() + lowest;
     if (low > high) {
         const bool lowChanged = low != current.lowStep;
         settings.lowStep = lowChanged ? low : high;
@@ -91,5 +102,10 @@ practice::RoundSettings CPracticeChoices::Read(const practice::RoundSettings& cu
         settings.lowStep = low;
         settings.highStep = high;
     }
+    // Fewer ledger lines take the range in to the staff they leave.
+    const staff::StaffGeometry chosen(m_cboLedgerLines.GetCurSel() + staff::kMinLedgerLines);
+    settings.ledgerLines = chosen.LedgerLines();
+    settings.lowStep = std::clamp(settings.lowStep, chosen.LowestStep(), chosen.HighestStep());
+    settings.highStep = std::clamp(settings.highStep, chosen.LowestStep(), chosen.HighestStep());
     return settings;
 }

@@ -1,5 +1,5 @@
-// The practice dialog's choices: the drill, the clef, the range and the length a round is
-// asked with, as the learner sets them in the dialog's lists.
+// The practice dialog's choices: the drill, the clef, the range, the length and the ledger
+// lines a round is asked with, as the learner sets them in the dialog's lists.
 #pragma once
 
 #include "platform/CComboBox.h"
@@ -11,7 +11,8 @@ class CPracticeChoices {
     void Exchange(CDataExchange* pDX);
     void Fill();
     void Show(const practice::RoundSettings& settings);
-    // The range names its steps as pitches of the chosen clef.
+    // The range offers every step of the chosen ledger lines, named as pitches of the
+    // chosen clef.
     void FillRange(const practice::RoundSettings& settings);
     practice::RoundSettings Read(const practice::RoundSettings& current) const;
 
@@ -21,4 +22,5 @@ class CPracticeChoices {
     CComboBox m_cboLowest;
     CComboBox m_cboHighest;
     CComboBox m_cboLength;
+    CComboBox m_cboLedgerLines;
 };

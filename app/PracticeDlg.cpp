@@ -24,6 +24,7 @@ ON_CBN_SELCHANGE(IDC_ACCIDENTALS, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_KEY, OnChoiceChanged)
 ON_BN_CLICKED(IDC_SHARP, OnSharp)
 ON_BN_CLICKED(IDC_FLAT, OnFlat)
+ON_CBN_SELCHANGE(IDC_LEDGER_LINES, OnChoiceChanged)
 ON_NAME_BUTTON(C)
 ON_NAME_BUTTON(D)
 ON_NAME_BUTTON(E)
@@ -61,6 +62,7 @@ BOOL CPracticeDlg::OnInitDialog() {
     m_staff.SetClef(true);
 
     m_rounds.Open();
+    FitStaff(m_rounds.Settings().ledgerLines);
     m_choices.Fill();
     m_choices.Show(m_rounds.Settings());
     m_signs.Fill();
@@ -74,12 +76,30 @@ BOOL CPracticeDlg::OnInitDialog() {
 void CPracticeDlg::OnChoiceChanged() {
     const bool summarised = m_rounds.Stop();
     m_rounds.Choose(m_signs.Read(m_choices.Read(m_rounds.Settings())));
+    FitStaff(m_rounds.Settings().ledgerLines);
     m_choices.FillRange(m_rounds.Settings());
     if (summarised) {
         m_feedback.SetCheckCaption(IDS_NEXT);
     } else {
         m_rounds.Start();
     }
+}
+
+// The staff takes the height of its ledger lines; what lies below it moves with its bottom,
+// and the dialog grows or shrinks by as much.
+void CPracticeDlg::FitStaff(int ledgerLines) {
+    const int before = m_staff.Geometry().Height();
+    m_staff.SetLedgerLines(ledgerLines);
+    const int dy = m_staff.Geometry().Height() - before;
+    if (dy == 0) {
+        return;
+    }
+    m_staff.MoveWindow(kStaffX, kStaffY, kStaffWidth, m_staff.Geometry().Height(), FALSE);
+    ShiftControls(kStaffY + 1, dy);
+    CRect client;
+    GetClientRect(&client);
+    SetClientSize(client.Width(), client.Height() + dy);
+    InvalidateRect(nullptr, TRUE);
 }
 
 // Closing ends the round, so that an endless one is summed up too.
@@ -117,9 +137,11 @@ void CPracticeDlg::OnPlayAgain() {
 
 void CPracticeDlg::OnProgress() {
     // The key of the round asked last: a new key each round shows the one drawn.
-    const practice::PracticeRound* round = m_rounds.Round();
-    CProgressDlg dlg(this, m_rounds.History(), m_rounds.Settings().drill, m_rounds.Settings().clef,
-                     round != nullptr ? round->Settings().key : 0);
+    practice::RoundSettings shown = m_rounds.Settings();
+    if (const practice::PracticeRound* round = m_rounds.Round()) {
+        shown.key = round->Settings().key;
+    }
+    CProgressDlg dlg(this, m_rounds.History(), shown);
     dlg.DoModal();
 }
 

@@ -31,6 +31,7 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver {
     void OnProgress();
     void OnSharp();
     void OnFlat();
+    void FitStaff(int ledgerLines);
 
     DECLARE_MESSAGE_MAP()
 

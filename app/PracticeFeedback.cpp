@@ -40,7 +40,7 @@ void CPracticeFeedback::ShowQuestion(const practice::Question& question) {
     const bool read = question.drill == practice::Drill::Read;
     ClearFixedNotes();
     m_staff.ClearNotes();
-    m_staff.SetClef(question.clef == practice::Clef::Treble);
+    m_staff.SetClef(practice::StaffClefOf(question.clef));
     m_staff.SetMaxNotes(read ? 0 : 1);
     // Signs: the round's key, the note's own sign, and keys for the learner's signs.
     const practice::RoundSettings& settings = m_rounds.Settings();

@@ -23,7 +23,7 @@ bool Signed(const practice::AnswerResult& result) {
 
 std::string SignedGivenName(const practice::AnswerResult& result) {
     if (result.question.drill != practice::Drill::Read &&
-        result.answer.givenStep < practice::kLowestStep) {
+        result.answer.givenStep < practice::kLowestAnyStep) {
         return "-";
     }
     const bool naturalShown = result.question.drill != practice::Drill::Read &&
@@ -37,7 +37,7 @@ std::string GivenName(const practice::AnswerResult& result) {
         return std::string(1, result.answer.givenLetter);
     }
     // The staff held no note when the answer was confirmed.
-    if (result.answer.givenStep < practice::kLowestStep) {
+    if (result.answer.givenStep < practice::kLowestAnyStep) {
         return "-";
     }
     return practice::PitchNameOf(result.answer.givenStep, result.question.clef);
@@ -56,6 +56,10 @@ std::string StepName(int step, practice::ClefChoice clef) {
             return practice::PitchNameOf(step, practice::Clef::Treble);
         case practice::ClefChoice::Bass:
             return practice::PitchNameOf(step, practice::Clef::Bass);
+        case practice::ClefChoice::Alto:
+            return practice::PitchNameOf(step, practice::Clef::Alto);
+        case practice::ClefChoice::Tenor:
+            return practice::PitchNameOf(step, practice::Clef::Tenor);
         case practice::ClefChoice::Both:
             break;
     }
@@ -97,7 +101,7 @@ std::string Result(const practice::AnswerResult& result) {
                     Seconds(result.answer.ms).c_str());
     } else if (Signed(result)) {
         const bool noNote = result.question.drill != practice::Drill::Read &&
-                            result.answer.givenStep < practice::kLowestStep;
+                            result.answer.givenStep < practice::kLowestAnyStep;
         const bool sameKey =
             !noNote && staff::KeyOf(practice::GivenPitchOf(result.question, result.answer)) ==
                            result.question.Key();

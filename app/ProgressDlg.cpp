@@ -27,12 +27,14 @@ bool Weaker(const practice::StepStatistics& a, const practice::StepStatistics& b
 }
 }  // namespace
 
-CProgressDlg::CProgressDlg(CWnd* pParent, const practice::History& history, practice::Drill drill,
-                           practice::ClefChoice clef, int signature)
+CProgressDlg::CProgressDlg(CWnd* pParent, const practice::History& history,
+                           const practice::RoundSettings& settings)
     : CDialog(IDD_PROGRESS, pParent),
-      m_steps(practice::StepStatisticsOf(history, drill, clef, practice::kLowestStep,
-                                         practice::kHighestStep, signature)),
-      m_clef(clef) {}
+      m_steps(practice::StepStatisticsOf(history, settings.drill, settings.clef, settings.lowStep,
+                                         settings.highStep,
+                                         settings.key == practice::kRandomKey ? 0 : settings.key)),
+      m_clef(settings.clef),
+      m_nLedgerLines(settings.ledgerLines) {}
 
 BEGIN_MESSAGE_MAP(CProgressDlg, CDialog)
 END_MESSAGE_MAP()
@@ -46,13 +48,9 @@ void CProgressDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CProgressDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
-    std::array<int, CProgressStaff::kSteps> shares{};
-    shares.fill(CProgressStaff::kUnanswered);
+    std::vector<int> shares;
     for (const practice::StepStatistics& step : m_steps) {
-        if (step.answers > 0) {
-            shares[static_cast<std::size_t>(step.step - practice::kLowestStep)] =
-                step.PercentRight();
-        }
+        shares.push_back(step.answers > 0 ? step.PercentRight() : CProgressStaff::kUnanswered);
     }
     std::vector<practice::StepStatistics> weakestFirst = m_steps;
     std::stable_sort(weakestFirst.begin(), weakestFirst.end(), Weaker);
@@ -66,9 +64,22 @@ BOOL CProgressDlg::OnInitDialog() {
         words += practice_texts::StepProgress(step, m_clef);
     }
 
-    m_picture.MoveWindow(kPictureX, kPictureY, 600, 160, FALSE);
-    m_picture.SetClef(m_clef != practice::ClefChoice::Bass);
-    m_picture.SetShares(shares);
+    m_picture.SetLedgerLines(m_nLedgerLines);
+    const int height = m_picture.Geometry().Height();
+    m_picture.MoveWindow(kPictureX, kPictureY, staff::kStaffWidth, height, FALSE);
+    // What lies under the picture (not the words beside it) moves down with its bottom.
+    if (height > staff::kStaffHeight) {
+        ShiftControls(kPictureY + staff::kStaffHeight / 2, height - staff::kStaffHeight);
+        CRect client;
+        GetClientRect(&client);
+        SetClientSize(client.Width(), client.Height() + height - staff::kStaffHeight);
+    }
+    // Both clefs show on the treble staff.
+    m_picture.SetClef(m_clef == practice::ClefChoice::Bass    ? staff::Clef::Bass
+                      : m_clef == practice::ClefChoice::Alto  ? staff::Clef::Alto
+                      : m_clef == practice::ClefChoice::Tenor ? staff::Clef::Tenor
+                                                              : staff::Clef::Treble);
+    m_picture.SetShares(m_steps.empty() ? 1 : m_steps.front().step, shares);
     // A screen reader reads the picture as the words beside it.
     m_picture.SetAccessibleText(practice_texts::LoadText(IDS_PROGRESS_NAME).c_str(), words.c_str());
     m_stcWords.SetWindowText(words.c_str());

@@ -1,18 +1,19 @@
-// How the learner stands in one drill and clef: every step of the staff as a picture, and
-// the same in words, weakest step first.
+// How the learner stands in one drill and clef: every step of the range asked as a picture,
+// on a staff of the round's ledger lines, and the same in words, weakest step first.
 #pragma once
 
 #include "app/ProgressStaff.h"
 #include "platform/CDialog.h"
 #include "platform/CStatic.h"
 #include "practice/History.h"
+#include "practice/RoundSettings.h"
 #include "practice/Statistics.h"
 
 class CProgressDlg : public CDialog {
   public:
-    // Notes without a sign of their own under the key `signature` (0: C major).
-    CProgressDlg(CWnd* pParent, const practice::History& history, practice::Drill drill,
-                 practice::ClefChoice clef, int signature = 0);
+    // The statistics of the notes without a sign of their own under the settings' key.
+    CProgressDlg(CWnd* pParent, const practice::History& history,
+                 const practice::RoundSettings& settings);
 
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -24,4 +25,5 @@ class CProgressDlg : public CDialog {
     CStatic m_stcWords;
     std::vector<practice::StepStatistics> m_steps;
     practice::ClefChoice m_clef;
+    int m_nLedgerLines;
 };

@@ -4,10 +4,11 @@
 #include "staff/StaffGeometry.h"
 
 namespace {
-// The meter: a frame under the lowest ledger line's note, inside the picture.
+// The meter: a frame under the lowest ledger line's note, inside the picture; as far below
+// the lowest place on a taller staff.
 constexpr int kMeterHalfWidth = 9;
-constexpr int kMeterTop = 138;
-constexpr int kMeterBottom = 156;  // outside the frame
+constexpr int kMeterTop = 15;     // below the lowest place
+constexpr int kMeterBottom = 33;  // outside the frame
 constexpr int kFullPercent = 100;
 }  // namespace
 
@@ -15,11 +16,9 @@ BEGIN_MESSAGE_MAP(CProgressStaff, CStaffControl)
 ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-void CProgressStaff::SetShares(const std::array<int, kSteps>& percentRight) {
+void CProgressStaff::SetShares(int lowStep, const std::vector<int>& percentRight) {
+    m_nLowStep = lowStep;
     m_nPercentRight = percentRight;
-    for (int column = 0; column < kSteps; ++column) {
-        SetFixedNote(column, column + 1, kSteps);
-    }
 }
 
 // A picture, not a place to edit: it holds no note of the user's and is not in the tab
@@ -32,19 +31,21 @@ void CProgressStaff::PreSubclassWindow() {
 
 void CProgressStaff::OnPaint() {
     CPaintDC dc(this);
+    const int height = m_geometry.Height();
     if (m_bmpStaff.IsEmpty()) {
-        dc.PatBlt(0, 0, staff::kStaffWidth, staff::kStaffHeight, WHITENESS);
+        dc.PatBlt(0, 0, staff::kStaffWidth, height, WHITENESS);
     } else {
         CDC memory;
         memory.CreateCompatibleDC(&dc);
         memory.SelectObject(&m_bmpStaff);
-        dc.BitBlt(0, 0, staff::kStaffWidth, staff::kStaffHeight, &memory, 0, 0, SRCCOPY);
+        dc.BitBlt(0, 0, staff::kStaffWidth, height, &memory, 0, m_nPictureTop, SRCCOPY);
     }
-    for (int column = 0; column < kSteps; ++column) {
-        DrawMeter(dc, ColumnToX(column), m_nPercentRight[static_cast<std::size_t>(column)]);
-        if (m_nFixedSteps[column] != -1) {
-            DrawFixedNote(column, m_nFixedSteps[column]);
-        }
+    // More steps than the staff has fixed columns: the columns are this picture's own.
+    const int columns = static_cast<int>(m_nPercentRight.size());
+    for (int column = 0; column < columns; ++column) {
+        const int x = staff::ColumnToX(column, columns);
+        DrawMeter(dc, x, m_nPercentRight[static_cast<std::size_t>(column)]);
+        DrawNote(x, StepToY(m_nLowStep + column));
     }
 }
 
@@ -54,12 +55,14 @@ void CProgressStaff::DrawMeter(CDC& dc, int x, int percentRight) {
     }
     const int left = x - kMeterHalfWidth;
     const int right = x + kMeterHalfWidth;
-    dc.MoveTo(left, kMeterTop);
-    dc.LineTo(right, kMeterTop);
-    dc.LineTo(right, kMeterBottom - 1);
-    dc.LineTo(left, kMeterBottom - 1);
-    dc.LineTo(left, kMeterTop);
-    const int inside = kMeterBottom - 1 - (kMeterTop + 1);
+    const int top = m_geometry.ClampBottom() + kMeterTop;
+    const int bottom = m_geometry.ClampBottom() + kMeterBottom;
+    dc.MoveTo(left, top);
+    dc.LineTo(right, top);
+    dc.LineTo(right, bottom - 1);
+    dc.LineTo(left, bottom - 1);
+    dc.LineTo(left, top);
+    const int inside = bottom - 1 - (top + 1);
     const int filled = inside * percentRight / kFullPercent;
-    dc.PatBlt(left + 1, kMeterBottom - 1 - filled, right - left - 1, filled, BLACKNESS);
+    dc.PatBlt(left + 1, bottom - 1 - filled, right - left - 1, filled, BLACKNESS);
 }

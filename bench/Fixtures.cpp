@@ -12,6 +12,11 @@ StaffScene& PaintScene() {
     return scene;
 }
 
+StaffScene& TallPaintScene() {
+    static StaffScene scene(false, staff::kMaxLedgerLines);
+    return scene;
+}
+
 StaffScene& OpaquePaintScene() {
     static StaffScene scene(true);
     return scene;

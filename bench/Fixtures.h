@@ -12,6 +12,8 @@ SoundTarget& Sound();
 StaffScene& PaintScene();
 // The same on an opaque surface, as the Qt backend's.
 StaffScene& OpaquePaintScene();
+// The same on the tallest staff, four ledger lines each way.
+StaffScene& TallPaintScene();
 // A scene whose dragged note the move benchmarks push around, with the sound target open.
 StaffScene& DragScene();
 

@@ -42,6 +42,26 @@ void BM_MemcpyFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_MemcpyFrame);
 
+void BM_TallStaffRepaint(benchmark::State& state) {
+    StaffScene& scene = TallPaintScene();
+    for (auto _ : state) {
+        scene.Repaint();
+        scene.ClearLog();
+    }
+}
+BENCHMARK(BM_TallStaffRepaint);
+
+void BM_MemcpyTallFrame(benchmark::State& state) {
+    const Surface& screen = TallPaintScene().Screen();
+    const std::size_t bytes = screen.Pixels().size() * sizeof(std::uint32_t);
+    std::vector<std::uint32_t> target(screen.Pixels().size());
+    for (auto _ : state) {
+        std::memcpy(target.data(), screen.Pixels().data(), bytes);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_MemcpyTallFrame);
+
 void BM_QPainterRepaint(benchmark::State& state) {
     static const QPainterScene scene(PaintScene().Drawings());
     QImage target = QPainterScene::MakeTarget();

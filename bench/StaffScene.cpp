@@ -33,9 +33,12 @@ LPARAM PointParam(int x, int y) {
 
 }  // namespace
 
-StaffScene::StaffScene(bool opaque) {
+StaffScene::StaffScene(bool opaque, int ledgerLines) {
     m_staff.Attach(&m_window);
     m_staff.SetMaxNotes(kPlacedNotes);
+    m_staff.SetLedgerLines(ledgerLines);
+    m_window.Move(0, 0, staff::kStaffWidth, m_staff.Geometry().Height(), FALSE);
+    m_nShift = m_staff.Geometry().Shift();
     if (opaque) {
         m_window.ClientSurface().MakeOpaque();
         OpaqueBackend backend(m_log);
@@ -47,16 +50,26 @@ StaffScene::StaffScene(bool opaque) {
         m_staff.SetClef(true);
     }
     for (int column = 0; column < kFixedColumns; ++column) {
-        m_staff.SetFixedNote(column, kFixedSteps[column % kFixedSteps.size()], kFixedColumns);
+        m_staff.SetFixedNote(column, FixedStep(column), kFixedColumns);
     }
+    // The outer places: the first ledger lines, or the outermost of a taller staff.
+    const int top = m_staff.Geometry().ClampTop();
+    const int bottom = m_staff.Geometry().ClampBottom();
     for (const Point& point : kPlaced) {
-        Mouse(WM_LBUTTONDOWN, point.x, point.y);
+        const int y = point.y == staff::kClampTop ? top : bottom;
+        Mouse(WM_LBUTTONDOWN, point.x, y);
         if (&point != &kPlaced.back()) {
-            Mouse(WM_LBUTTONUP, point.x, point.y);
+            Mouse(WM_LBUTTONUP, point.x, y);
         }
     }
     Repaint();
     ClearLog();
+}
+
+// On a taller staff the fixed notes lie as far beyond its first ledger lines.
+int StaffScene::FixedStep(int column) const {
+    const int step = kFixedSteps[static_cast<std::size_t>(column) % kFixedSteps.size()];
+    return step + (step >= 7 ? m_nShift / 7 : -m_nShift / 7);
 }
 
 StaffScene::~StaffScene() {
@@ -76,8 +89,8 @@ void StaffScene::Mouse(UINT message, int x, int y) {
 std::vector<NoteDrawing> StaffScene::Drawings() const {
     std::vector<NoteDrawing> drawings;
     for (int column = 0; column < kFixedColumns; ++column) {
-        const int step = kFixedSteps[column % kFixedSteps.size()];
-        drawings.push_back({staff::ColumnToX(column, kFixedColumns), staff::StepToY(step), false});
+        drawings.push_back(
+            {staff::ColumnToX(column, kFixedColumns), m_staff.StepToY(FixedStep(column)), false});
     }
     for (int i = 0; i < m_staff.NoteCount(); ++i) {
         const CPoint centre = m_staff.NoteCentre(i);

@@ -21,7 +21,9 @@ struct NoteDrawing {
 class StaffScene {
   public:
     // `opaque`: the window's surface holds 0xFF above each colour, as a Qt window's does.
-    explicit StaffScene(bool opaque = false);
+    // `ledgerLines`: the staff's room above and below, 4 for the tallest, 600 x 244; its
+    // notes then lie on the outermost places and need every ledger line.
+    explicit StaffScene(bool opaque = false, int ledgerLines = 1);
     ~StaffScene();
 
     // Invalidates the whole control and delivers the WM_PAINT that follows.
@@ -40,8 +42,11 @@ class StaffScene {
     static constexpr int kPlacedNotes = 5;
 
   private:
+    int FixedStep(int column) const;
+
     CallLog m_log;
     HeadlessWindow m_window{m_log, 600, 160};
+    int m_nShift = 0;  // how much lower the notes lie on a taller staff
     CStaffControl m_staff;
 };
 

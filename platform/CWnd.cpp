@@ -49,6 +49,22 @@ void CWnd::GetClientRect(LPRECT rect) const {
     *rect = m_peer != nullptr ? m_peer->ClientRect() : CRect();
 }
 
+void CWnd::GetPlaceInParent(LPRECT rect) const {
+    *rect = m_peer != nullptr ? m_peer->Place() : CRect();
+}
+
+void CWnd::SetClientSize(int width, int height) {
+    if (m_peer != nullptr) {
+        m_peer->SetClientSize(width, height);
+    }
+}
+
+void CWnd::ShiftControls(int top, int dy) {
+    if (m_peer != nullptr) {
+        m_peer->ShiftControls(top, dy);
+    }
+}
+
 void CWnd::SetWindowText(LPCSTR text) {
     if (m_peer != nullptr) {
         m_peer->SetText(text != nullptr ? text : "");

@@ -33,6 +33,12 @@ class CWnd : public CCmdTarget {
     void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
     void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
     void GetClientRect(LPRECT rect) const;
+    // A control's rectangle in its dialog's client area, as MoveWindow takes it.
+    void GetPlaceInParent(LPRECT rect) const;
+    // A dialog's client area grows or shrinks to this size, its top left corner in place.
+    void SetClientSize(int width, int height);
+    // Moves every control of a dialog that starts at or below `top` by dy pixels.
+    void ShiftControls(int top, int dy);
     void SetWindowText(LPCSTR text);
     void SetDlgItemText(int id, LPCSTR text);
     BOOL IsIconic() const;

@@ -43,6 +43,13 @@ class WindowPeer {
     // everything else, positions and input alike, stays in client pixels.
     virtual int PaintScale() const { return 1; }
     virtual void Move(int x, int y, int width, int height, BOOL repaint) = 0;
+    // Where a control lies in its dialog's client area, in client pixels.
+    virtual CRect Place() const = 0;
+    // Gives a dialog's client area a new size; its top left corner stays where it is.
+    virtual void SetClientSize(int width, int height) = 0;
+    // Moves each of a dialog's controls whose top edge lies at or below `top` down by dy
+    // pixels (up for a negative dy), labels included.
+    virtual void ShiftControls(int top, int dy) = 0;
     virtual void SetText(const std::string& utf8) = 0;
     virtual std::string Text() const = 0;
     virtual BOOL IsIconic() const = 0;

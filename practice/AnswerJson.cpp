@@ -92,7 +92,7 @@ class AnswerFields : public nlohmann::json_sax<nlohmann::json> {
 };
 
 bool IsStep(std::int64_t step, int lowest) {
-    return step >= lowest && step <= kHighestStep;
+    return step >= lowest && step <= kHighestAnyStep;
 }
 
 bool HasSigns(const AnswerRecord& answer) {
@@ -139,7 +139,7 @@ std::optional<AnswerRecord> FromJsonLine(std::string_view text) {
     AnswerFields fields;
     if (!nlohmann::json::sax_parse(text, &fields, nlohmann::json::input_format_t::json, false) ||
         (fields.version != kFormatVersion && fields.version != kSignsVersion) || fields.right < 0 ||
-        !IsStep(fields.asked, kLowestStep) || fields.ms < 0 ||
+        !IsStep(fields.asked, kLowestAnyStep) || fields.ms < 0 ||
         fields.ms > std::numeric_limits<int>::max()) {
         return std::nullopt;
     }
@@ -172,8 +172,9 @@ std::optional<AnswerRecord> FromJsonLine(std::string_view text) {
         }
         answer.givenLetter = letter[0];
         answer.givenAlter = !signed_ ? 0 : letter[1] == '#' ? 1 : -1;
-    } else if (IsStep(fields.givenStep, 0)) {
-        // 0: the staff held no note when the answer was confirmed.
+    } else if (IsStep(fields.givenStep, kLowestAnyStep - 1)) {
+        // One below the staff's lowest step (0 with one ledger line): the staff held no
+        // note when the answer was confirmed.
         answer.givenStep = static_cast<int>(fields.givenStep);
     } else {
         return std::nullopt;

@@ -9,8 +9,14 @@ namespace {
 
 constexpr std::array<std::pair<Drill, std::string_view>, 3> kDrills = {
     {{Drill::Read, "read"}, {Drill::Place, "place"}, {Drill::Hear, "hear"}}};
-constexpr std::array<std::pair<ClefChoice, std::string_view>, 3> kClefChoices = {
-    {{ClefChoice::Treble, "treble"}, {ClefChoice::Bass, "bass"}, {ClefChoice::Both, "both"}}};
+constexpr std::array<std::pair<ClefChoice, std::string_view>, 5> kClefChoices = {
+    {{ClefChoice::Treble, "treble"},
+     {ClefChoice::Bass, "bass"},
+     {ClefChoice::Both, "both"},
+     {ClefChoice::Alto, "alto"},
+     {ClefChoice::Tenor, "tenor"}}};
+constexpr std::array<std::pair<Clef, std::string_view>, 4> kClefs = {
+    {{Clef::Treble, "treble"}, {Clef::Bass, "bass"}, {Clef::Alto, "alto"}, {Clef::Tenor, "tenor"}}};
 
 constexpr std::array<std::pair<AccidentalChoice, std::string_view>, 2> kAccidentalChoices = {
     {{AccidentalChoice::None, "none"}, {AccidentalChoice::All, "all"}}};
@@ -48,8 +54,30 @@ std::string_view NameOf(Drill drill) {
     return NameIn(kDrills, drill);
 }
 
+staff::Clef StaffClefOf(Clef clef) {
+    constexpr std::array<staff::Clef, 4> kStaffClefs = {staff::Clef::Treble, staff::Clef::Bass,
+                                                        staff::Clef::Alto, staff::Clef::Tenor};
+    return kStaffClefs[static_cast<std::size_t>(clef)];
+}
+
+bool InChoice(Clef clef, ClefChoice choice) {
+    switch (choice) {
+        case ClefChoice::Both:
+            return clef == Clef::Treble || clef == Clef::Bass;
+        case ClefChoice::Treble:
+            return clef == Clef::Treble;
+        case ClefChoice::Bass:
+            return clef == Clef::Bass;
+        case ClefChoice::Alto:
+            return clef == Clef::Alto;
+        case ClefChoice::Tenor:
+            return clef == Clef::Tenor;
+    }
+    return false;
+}
+
 std::string_view NameOf(Clef clef) {
-    return clef == Clef::Treble ? "treble" : "bass";
+    return NameIn(kClefs, clef);
 }
 
 std::string_view NameOf(ClefChoice choice) {
@@ -61,13 +89,7 @@ std::optional<Drill> DrillNamed(std::string_view name) {
 }
 
 std::optional<Clef> ClefNamed(std::string_view name) {
-    if (name == "treble") {
-        return Clef::Treble;
-    }
-    if (name == "bass") {
-        return Clef::Bass;
-    }
-    return std::nullopt;
+    return ValueIn(kClefs, name);
 }
 
 std::optional<ClefChoice> ClefChoiceNamed(std::string_view name) {

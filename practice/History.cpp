@@ -6,11 +6,13 @@ namespace practice {
 namespace {
 
 std::size_t SlotOf(Drill drill, Clef clef, int step, staff::Accidental accidental, int signature) {
-    const int clamped = std::clamp(step, kLowestStep, kHighestStep);
+    constexpr std::size_t kClefs = 4;
+    const int clamped = std::clamp(step, kLowestAnyStep, kHighestAnyStep);
     const int key = std::clamp(signature, -staff::kMaxSignature, staff::kMaxSignature);
     const std::size_t note =
-        (static_cast<std::size_t>(drill) * 2 + static_cast<std::size_t>(clef)) * kStepCount +
-        static_cast<std::size_t>(clamped - kLowestStep);
+        (static_cast<std::size_t>(drill) * kClefs + static_cast<std::size_t>(clef)) *
+            kAnyStepCount +
+        static_cast<std::size_t>(clamped - kLowestAnyStep);
     return (note * 4 + static_cast<std::size_t>(accidental)) * (2 * staff::kMaxSignature + 1) +
            static_cast<std::size_t>(key + staff::kMaxSignature);
 }

@@ -35,7 +35,7 @@ class History {
 
   private:
     static constexpr std::size_t kSlots =
-        std::size_t{3} * 2 * kStepCount * 4 * (2 * staff::kMaxSignature + 1);
+        std::size_t{3} * 4 * kAnyStepCount * 4 * (2 * staff::kMaxSignature + 1);
 
     std::vector<AnswerRecord> m_answers;
     std::vector<StepRecord> m_steps = std::vector<StepRecord>(kSlots);

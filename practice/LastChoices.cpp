@@ -1,6 +1,7 @@
 #include "practice/LastChoices.h"
 
 #include <fstream>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <system_error>
 
@@ -20,10 +21,12 @@ std::optional<RoundSettings> LoadLastChoices(const std::filesystem::path& file) 
         return found != choices.end() && found->is_string() ? found->get<std::string>()
                                                             : std::string();
     };
-    const auto number = [&](const char* key) {
+    // A missing or malformed number makes the choices invalid; steps may be negative.
+    const auto number = [&](const char* key, int missing) {
         const auto found = choices.find(key);
-        return found != choices.end() && found->is_number_integer() ? found->get<int>() : -1;
+        return found != choices.end() && found->is_number_integer() ? found->get<int>() : missing;
     };
+    constexpr int kInvalid = std::numeric_limits<int>::min();
     const auto drill = DrillNamed(text("drill"));
     const auto clef = ClefChoiceNamed(text("clef"));
     if (!drill || !clef) {
@@ -34,13 +37,15 @@ std::optional<RoundSettings> LoadLastChoices(const std::filesystem::path& file) 
     const auto key = choices.find("key");
     RoundSettings settings{.drill = *drill,
                            .clef = *clef,
-                           .lowStep = number("low"),
-                           .highStep = number("high"),
+                           .lowStep = number("low", kInvalid),
+                           .highStep = number("high", kInvalid),
                            .accidentals = accidentals.value_or(AccidentalChoice::None),
                            .key = key == choices.end()       ? 0
                                   : key->is_number_integer() ? key->get<int>()
-                                                             : -1000,
-                           .count = number("count")};
+                                                             : kInvalid,
+                           .count = number("count", kInvalid),
+                           // Choices saved before the ledger lines were one of them had one.
+                           .ledgerLines = number("ledger", 1)};
     return settings.Valid() ? std::optional(settings) : std::nullopt;
 }
 
@@ -48,7 +53,7 @@ bool SaveLastChoices(const std::filesystem::path& file, const RoundSettings& set
     nlohmann::ordered_json choices = {
         {"drill", NameOf(settings.drill)}, {"clef", NameOf(settings.clef)},
         {"low", settings.lowStep},         {"high", settings.highStep},
-        {"count", settings.count},
+        {"count", settings.count},         {"ledger", settings.ledgerLines},
     };
     if (settings.accidentals != AccidentalChoice::None || settings.key != 0) {
         choices["accidentals"] = NameOf(settings.accidentals);

@@ -76,9 +76,9 @@ bool PracticeRound::ConfirmStep(int step, staff::Accidental accidental) {
     const AnswerRecord given{
         .drill = m_question.drill, .givenStep = step, .givenAccidental = accidental};
     const staff::SpelledPitch pitch = GivenPitchOf(m_question, given);
-    const bool right =
-        step != 0 && (m_question.drill == Drill::Place ? pitch == m_question.Pitch()
-                                                       : staff::KeyOf(pitch) == m_question.Key());
+    const bool right = step != m_settings.NoStep() &&
+                       (m_question.drill == Drill::Place ? pitch == m_question.Pitch()
+                                                         : staff::KeyOf(pitch) == m_question.Key());
     Judge(given, right);
     return true;
 }

@@ -8,8 +8,7 @@
 namespace practice {
 
 int KeyOf(int step, Clef clef) {
-    // Step 7 is the middle line, line offset 0; the offset grows downward.
-    return staff::StepToKey(7 - step, clef == Clef::Treble);
+    return staff::KeyOfStep(step, StaffClefOf(clef));
 }
 
 std::string PitchNameOf(int step, Clef clef) {
@@ -22,7 +21,7 @@ char LetterOf(int step, Clef clef) {
 }
 
 int MiddleLineOf(Clef clef) {
-    return clef == Clef::Treble ? staff::kTrebleMiddleLine : staff::kBassMiddleLine;
+    return staff::MiddleLineOf(StaffClefOf(clef));
 }
 
 staff::SpelledPitch Question::Pitch() const {

@@ -14,7 +14,9 @@ struct Question {
     int number = 0;  // 1 for a round's first question
     Drill drill = Drill::Read;
     Clef clef = Clef::Treble;
-    int step = kLowestStep;  // 1 (ledger line below the staff) to 13 (ledger line above)
+    // 1 (first ledger line below the staff) to 13 (first above), and with more ledger
+    // lines on to -5 and 19.
+    int step = kLowestStep;
     staff::Accidental accidental = staff::Accidental::None;
     int signature = 0;
 

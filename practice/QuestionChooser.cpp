@@ -20,7 +20,7 @@ struct Candidate {
 };
 
 struct Candidates {
-    std::array<Candidate, 2 * kStepCount * 4> items{};
+    std::array<Candidate, 2 * kAnyStepCount * 4> items{};
     std::size_t count = 0;
 
     void Add(const Candidate& c) { items[count++] = c; }
@@ -50,9 +50,8 @@ std::vector<Accidental> SignsOf(Clef clef, int step, const RoundSettings& settin
 
 Candidates CandidatesOf(const RoundSettings& settings, const std::optional<Question>& previous) {
     Candidates all;
-    for (const Clef clef : {Clef::Treble, Clef::Bass}) {
-        const bool inRound = settings.clef == ClefChoice::Both ||
-                             (clef == Clef::Treble) == (settings.clef == ClefChoice::Treble);
+    for (const Clef clef : {Clef::Treble, Clef::Bass, Clef::Alto, Clef::Tenor}) {
+        const bool inRound = InChoice(clef, settings.clef);
         for (int step = settings.lowStep; inRound && step <= settings.highStep; ++step) {
             for (const Accidental accidental : SignsOf(clef, step, settings)) {
                 all.Add({clef, step, accidental});

@@ -20,9 +20,7 @@ int MedianMs(std::vector<int>& ms) {
 
 std::vector<StepStatistics> StepStatisticsOf(const History& history, Drill drill, ClefChoice clef,
                                              int lowStep, int highStep, int signature) {
-    const auto inClef = [clef](Clef c) {
-        return clef == ClefChoice::Both || (c == Clef::Treble) == (clef == ClefChoice::Treble);
-    };
+    const auto inClef = [clef](Clef c) { return InChoice(c, clef); };
     std::vector<std::vector<int>> times(
         static_cast<std::size_t>(std::max(highStep - lowStep + 1, 0)));
     std::vector<StepStatistics> steps;

@@ -73,6 +73,11 @@
 #define IDC_FLAT 1163
 #define IDS_BASSCLEF 220
 #define IDS_CLEAR 221
+// The system menu's C clefs and the practice dialog's names for them.
+#define IDS_ALTOCLEF 390
+#define IDS_TENORCLEF 391
+#define IDS_CLEF_ALTO 392
+#define IDS_CLEF_TENOR 393
 // Keyboard and screen readers: the position button's caption and its description when
 // the caption is a bare step ("%d"), and one note with its place among the others ("%d of
 // %d", then the note's own text).
@@ -98,6 +103,7 @@
 #define IDS_HELP_PROGRESS_FILE 513
 #define IDS_HELP_EXPORT_PROGRESS 514
 #define IDS_HELP_PRACTICE 515
+#define IDS_HELP_LEDGER_LINES 550
 #define IDS_ERR_NO_VALUE_TAKEN 520
 #define IDS_ERR_VALUE_NEEDED 521
 #define IDS_ERR_BAD_VALUE 522
@@ -160,6 +166,7 @@
 #define IDC_SCORE 1118
 #define IDC_PROGRESS_STAFF 1119
 #define IDC_PROGRESS_WORDS 1120
+#define IDC_LEDGER_LINES 1150
 #define IDS_PRACTICE 300
 #define IDS_DRILL_READ 301
 #define IDS_DRILL_PLACE 302
@@ -198,3 +205,5 @@
 #define IDM_BASSCLEF 0x0020
 #define IDM_CLEAR 0x0030
 #define IDM_PRACTICE 0x0040
+#define IDM_ALTOCLEF 0x0060
+#define IDM_TENORCLEF 0x0070

@@ -8,6 +8,7 @@ AudioKeeper::AudioKeeper(std::unique_ptr<FluidSynthEngine> engine, std::vector<s
                          std::string whyNot)
     : m_engine(std::move(engine)), m_drivers(std::move(drivers)) {
     m_output.heard = m_engine->HasAudio();
+    m_heard = m_output.heard;
     m_output.title = m_engine->AudioTitle();
     m_output.whyNot = std::move(whyNot);
     m_thread = std::thread([this] { Keep(); });
@@ -66,6 +67,7 @@ void AudioKeeper::Keep() {
                 continue;
             }
             m_output.heard = false;
+            m_heard = false;
             m_output.lost = true;
             lock.unlock();
             // Said first: closing a driver whose server hangs waits for the server.
@@ -80,6 +82,7 @@ void AudioKeeper::Keep() {
         lock.lock();
         if (opened) {
             m_output = {true, false, m_engine->AudioTitle(), {}};
+            m_heard = true;
             lock.unlock();
             Tell();
             lock.lock();

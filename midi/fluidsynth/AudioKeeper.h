@@ -7,6 +7,7 @@
 // server, so a callback that stops coming is the one sign every driver gives alike.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <functional>
@@ -47,6 +48,8 @@ class AudioKeeper {
         std::string whyNot;  // why none opened at start
     };
     Output Now() const;
+    // Whether an output renders now, as Now().heard says; cheap enough for every note.
+    bool Heard() const { return m_heard; }
 
   private:
     void Keep();
@@ -60,6 +63,7 @@ class AudioKeeper {
     std::condition_variable m_wake;
     bool m_stop = false;
     Output m_output;
+    std::atomic<bool> m_heard = false;  // m_output.heard, read without the mutex
 
     std::mutex m_listenerMutex;  // held while the listener runs, so Stop can outwait it
     std::function<void()> m_listener;

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "midi/LibraryLog.h"
+#include "midi/ShortMessage.h"
 #include "midi/fluidsynth/AudioFailure.h"
 #include "midi/fluidsynth/AudioKeeper.h"
 #include "midi/fluidsynth/BoundedCall.h"
@@ -203,6 +204,12 @@ MMRESULT FluidSynthDevice::Open() {
 MMRESULT FluidSynthDevice::ShortMsg(DWORD message) {
     if (m_keeper == nullptr) {
         return MMSYSERR_INVALHANDLE;
+    }
+    // A note played while no output renders is not kept: it would sound when the output
+    // comes, long after, with every other note played meanwhile.
+    const auto decoded = DecodeShortMessage(message);
+    if (decoded && decoded->kind == ChannelMessageKind::NoteOn && !m_keeper->Heard()) {
+        return MMSYSERR_NOERROR;
     }
     m_keeper->Engine().Send(message);
     return MMSYSERR_NOERROR;

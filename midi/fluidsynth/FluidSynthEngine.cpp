@@ -85,6 +85,9 @@ bool FluidSynthEngine::StartAudio(const std::string& driver, std::string* whyNot
     // are never watched.
     const std::vector<std::string> watchable = audio_settings::DefaultAudioDrivers();
     m_bWatched = std::find(watchable.begin(), watchable.end(), driver) != watchable.end();
+    // The output starts silent: whatever was sent while nothing rendered (before the
+    // server was found gone) would sound now, all at once, long after it was played.
+    fluid_synth_all_sounds_off(m_synth, -1);
     m_audio = m_bWatched ? new_fluid_audio_driver2(m_settings, Render, this)
                          : new_fluid_audio_driver(m_settings, m_synth);
     if (m_audio != nullptr) {

@@ -21,7 +21,8 @@ class FluidSynthEngine {
     FluidSynthEngine(const FluidSynthEngine&) = delete;
     FluidSynthEngine& operator=(const FluidSynthEngine&) = delete;
 
-    // Opens the audio driver; false when it does not open, and then `whyNot` says why, e.g.
+    // Opens the audio driver, silencing first whatever was sent while nothing rendered;
+    // false when it does not open, and then `whyNot` says why, e.g.
     // "PulseAudio: connection refused".
     bool StartAudio(const std::string& driver, std::string* whyNot = nullptr);
     bool HasAudio() const { return m_audio != nullptr; }

@@ -18,6 +18,7 @@ HeadlessDialog::HeadlessDialog(CallLog& log, const DialogTemplate& dialogTemplat
     for (const DialogControl& control : dialogTemplate.controls) {
         const CRect rect = kBaseUnits.ToPixels(control.x, control.y, control.cx, control.cy);
         HeadlessWindow& window = m_controls.emplace_back(log, rect.Width(), rect.Height());
+        m_window.AddChild(window, CPoint(rect.left, rect.top));
         if (!control.text.isNumber) {
             window.SetText(control.text.text);
         }

@@ -132,6 +132,15 @@ void HeadlessWindow::Move(int x, int y, int width, int height, BOOL repaint) {
     }
 }
 
+CRect HeadlessWindow::Place() const {
+    return CRect(m_position.x, m_position.y, m_position.x + ClientRect().Width(),
+                 m_position.y + ClientRect().Height());
+}
+
+void HeadlessWindow::SetClientSize(int width, int height) {
+    Move(m_position.x, m_position.y, width, height, TRUE);
+}
+
 void HeadlessWindow::SetText(const std::string& utf8) {
     Log({.kind = LoggedCall::Kind::SetText, .text = utf8});
     m_text = utf8;
@@ -163,6 +172,20 @@ void HeadlessWindow::AddControl(int id, HeadlessWindow& control) {
     m_controls[id] = &control;
     control.m_parent = this;
     control.m_id = id;
+}
+
+void HeadlessWindow::AddChild(HeadlessWindow& control, CPoint place) {
+    m_children.push_back(&control);
+    control.m_position = place;
+}
+
+void HeadlessWindow::ShiftControls(int top, int dy) {
+    for (HeadlessWindow* child : m_children) {
+        const CRect place = child->Place();
+        if (place.top >= top) {
+            child->Move(place.left, place.top + dy, place.Width(), place.Height(), FALSE);
+        }
+    }
 }
 
 void HeadlessWindow::NotifyParent(UINT code) {

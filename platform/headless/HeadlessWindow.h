@@ -27,6 +27,9 @@ class HeadlessWindow : public WindowPeer {
     CRect ClientRect() const override;
     int PaintScale() const override { return m_scale; }
     void Move(int x, int y, int width, int height, BOOL repaint) override;
+    CRect Place() const override;
+    void SetClientSize(int width, int height) override;
+    void ShiftControls(int top, int dy) override;
     void SetText(const std::string& utf8) override;
     std::string Text() const override { return m_text; }
     BOOL IsIconic() const override { return m_iconic ? TRUE : FALSE; }
@@ -62,6 +65,8 @@ class HeadlessWindow : public WindowPeer {
 
     // Dialog windows: the controls that Control(id) finds.
     void AddControl(int id, HeadlessWindow& control);
+    // Every control of a dialog, labels too, at its place in the template.
+    void AddChild(HeadlessWindow& control, CPoint place);
     void SetIconic(bool iconic) { m_iconic = iconic; }
     // Paints at `scale` surface pixels to the client pixel from now on (1 or 2), as on a
     // screen of that many device pixels to the pixel.
@@ -98,6 +103,7 @@ class HeadlessWindow : public WindowPeer {
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
     std::map<int, HeadlessWindow*> m_controls;
+    std::vector<HeadlessWindow*> m_children;
     HeadlessWindow* m_parent = nullptr;
     int m_id = 0;
     std::optional<int> m_modalResult;

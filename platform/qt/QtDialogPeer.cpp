@@ -160,6 +160,15 @@ std::string QtDialogPeer::Text() const {
     return windowTitle().toStdString();
 }
 
+void QtDialogPeer::ShiftControls(int top, int dy) {
+    for (const auto& [id, peer] : m_controls) {
+        const CRect place = peer->Place();
+        if (place.top >= top) {
+            peer->Move(place.left, place.top + dy, place.Width(), place.Height(), FALSE);
+        }
+    }
+}
+
 WindowPeer* QtDialogPeer::Control(int id) {
     for (const auto& [controlId, peer] : m_controls) {
         if (controlId == id) {

@@ -33,6 +33,7 @@ class QtDialogPeer : public QDialog, public QtWidgetPeer {
     void SetText(const std::string& utf8) override;
     std::string Text() const override;
     WindowPeer* Control(int id) override;
+    void ShiftControls(int top, int dy) override;
     CMenu* SystemMenu(BOOL revert) override;
     void EndModal(int result) override;
     // Until a key is pressed in the dialog, as a Windows dialog opened with the mouse.

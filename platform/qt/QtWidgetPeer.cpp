@@ -70,6 +70,17 @@ void QtWidgetPeer::Move(int x, int y, int width, int height, BOOL repaint) {
     }
 }
 
+CRect QtWidgetPeer::Place() const {
+    const QRect place = m_widget.geometry();
+    return CRect(place.left(), place.top(), place.left() + place.width(),
+                 place.top() + place.height());
+}
+
+// Dialogs keep the size they are given: the user does not resize them.
+void QtWidgetPeer::SetClientSize(int width, int height) {
+    m_widget.setFixedSize(width, height);
+}
+
 BOOL QtWidgetPeer::IsIconic() const {
     return m_widget.isWindow() && m_widget.isMinimized() ? TRUE : FALSE;
 }

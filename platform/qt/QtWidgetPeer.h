@@ -36,6 +36,10 @@ class QtWidgetPeer : public WindowPeer {
     CRect ClientRect() const override;
     int PaintScale() const override;
     void Move(int x, int y, int width, int height, BOOL repaint) override;
+    CRect Place() const override;
+    void SetClientSize(int width, int height) override;
+    // A plain widget has no controls of its own.
+    void ShiftControls(int, int) override {}
     BOOL IsIconic() const override;
     HICON SetIcon(HICON icon, BOOL big) override;
     WindowPeer* Control(int id) override;

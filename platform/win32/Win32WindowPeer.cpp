@@ -142,6 +142,68 @@ void Win32WindowPeer::Move(int x, int y, int width, int height, BOOL repaint) {
     ::MoveWindow(m_hwnd, device.left, device.top, device.Width(), device.Height(), repaint);
 }
 
+CRect Win32WindowPeer::Place() const {
+    if (m_placed) {
+        return m_place;
+    }
+    RECT device{};
+    ::GetWindowRect(m_hwnd, &device);
+    const HWND parent = ::GetParent(m_hwnd);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&device), 2);
+    return Win32Dpi(parent != nullptr ? parent : m_hwnd).ToClient(device);
+}
+
+// The frame keeps its thickness: the window grows by what the client area grows.
+void Win32WindowPeer::SetClientSize(int width, int height) {
+    RECT window{};
+    RECT client{};
+    ::GetWindowRect(m_hwnd, &window);
+    ::GetClientRect(m_hwnd, &client);
+    const CRect wanted = Win32Dpi(m_hwnd).ToDevice(CRect(0, 0, width, height));
+    ::SetWindowPos(m_hwnd, nullptr, 0, 0,
+                   window.right - window.left + wanted.Width() - (client.right - client.left),
+                   window.bottom - window.top + wanted.Height() - (client.bottom - client.top),
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Controls with a peer move through it, so that they keep their place in client pixels when
+// the dpi changes; the others are moved in device pixels.
+void Win32WindowPeer::ShiftControls(int top, int dy) {
+    struct Shift {
+        HWND dialog;
+        int top;
+        int dy;
+    } shift{m_hwnd, top, dy};
+    EnumChildWindows(
+        m_hwnd,
+        [](HWND child, LPARAM data) -> BOOL {
+            const Shift& s = *reinterpret_cast<const Shift*>(data);
+            if (::GetParent(child) != s.dialog) {
+                return TRUE;
+            }
+            RECT device{};
+            ::GetWindowRect(child, &device);
+            ::MapWindowPoints(nullptr, s.dialog, reinterpret_cast<POINT*>(&device), 2);
+            const Win32Dpi dpi(s.dialog);
+            const CRect place = dpi.ToClient(device);
+            if (place.top < s.top) {
+                return TRUE;
+            }
+            if (Win32WindowPeer* peer = ForWindow(child)) {
+                const CRect from = peer->Place();
+                peer->Move(from.left, from.top + s.dy, from.Width(), from.Height(), FALSE);
+            } else {
+                const CRect moved = dpi.ToDevice(CRect(0, 0, 1, s.dy > 0 ? s.dy : -s.dy));
+                const int deviceDy = s.dy > 0 ? moved.Height() : -moved.Height();
+                ::SetWindowPos(child, nullptr, device.left, device.top + deviceDy, 0, 0,
+                               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&shift));
+    ::InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
 void Win32WindowPeer::SetText(const std::string& utf8) {
     SetWindowTextW(m_hwnd, Utf8ToUtf16(utf8).c_str());
 }

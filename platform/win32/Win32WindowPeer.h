@@ -36,6 +36,9 @@ class Win32WindowPeer : public WindowPeer {
     CRect ClientRect() const override;
     int PaintScale() const override;
     void Move(int x, int y, int width, int height, BOOL repaint) override;
+    CRect Place() const override;
+    void SetClientSize(int width, int height) override;
+    void ShiftControls(int top, int dy) override;
     void SetText(const std::string& utf8) override;
     std::string Text() const override;
     BOOL IsIconic() const override;

@@ -77,12 +77,12 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{{"--language", "fr"},
                  A::Error,
                  "canzet: --language takes zh|en, not 'fr'; see 'canzet --help'"},
-        LineCase{{"--clef", "alto"},
+        LineCase{{"--clef", "soprano"},
                  A::Error,
-                 "canzet: --clef takes treble|bass, not 'alto'; see 'canzet --help'"},
+                 "canzet: --clef takes treble|bass|alto|tenor, not 'soprano'; see 'canzet --help'"},
         LineCase{{"--clef=Bass"},
                  A::Error,
-                 "canzet: --clef takes treble|bass, not 'Bass'; see 'canzet --help'"},
+                 "canzet: --clef takes treble|bass|alto|tenor, not 'Bass'; see 'canzet --help'"},
         LineCase{
             {"--notes", "6"}, A::Error, "canzet: --notes takes 1-5, not '6'; see 'canzet --help'"},
         LineCase{
@@ -110,11 +110,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "canzet: 未知参数 score.xml；参见“canzet --help”",
                  std::nullopt,
                  Language::Chinese},
-        LineCase{{"--clef", "alto"},
-                 A::Error,
-                 "canzet: --clef 的值应为 treble|bass，而不是“alto”；参见“canzet --help”",
-                 std::nullopt,
-                 Language::Chinese},
+        LineCase{
+            {"--clef", "soprano"},
+            A::Error,
+            "canzet: --clef 的值应为 treble|bass|alto|tenor，而不是“soprano”；参见“canzet --help”",
+            std::nullopt,
+            Language::Chinese},
         LineCase{{"--notes"},
                  A::Error,
                  "canzet: --notes 需要一个值（1-5）；参见“canzet --help”",
@@ -184,7 +185,7 @@ TEST(CommandLineHelp, NamesEveryOptionInEitherLanguage) {
         const ResourcesIn messages(language);
         const std::string help = HelpText();
         for (const char* part : {usage, "  --help ", "  --version ", "  --language zh|en ",
-                                 "  --clef treble|bass ", "  --notes 1-5 ", bugs}) {
+                                 "  --clef treble|bass|alto|tenor", "  --notes 1-5 ", bugs}) {
             EXPECT_NE(help.find(part), std::string::npos) << part;
         }
     }

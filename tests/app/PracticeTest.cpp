@@ -51,6 +51,7 @@ class PracticeUser {
     explicit PracticeUser(HeadlessWindow& dialog) : m_dialog(dialog) {}
 
     HeadlessWindow& Item(int id) { return static_cast<HeadlessWindow&>(*m_dialog.Control(id)); }
+    HeadlessWindow& Dialog() { return m_dialog; }
     std::string Text(int id) { return Item(id).Text(); }
     void Click(int id) { m_dialog.Deliver(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
     void Choose(int id, int index) {
@@ -131,7 +132,7 @@ TEST_F(Practice, ControlsComeFromTheTemplateInEitherLanguageAndChoicesAreRemembe
     for (const Case& c : {
              Case{Language::Chinese,
                   {"读谱", "找位置", "听音"},
-                  {"高音谱号", "低音谱号", "两种"},
+                  {"高音谱号", "低音谱号", "中音谱号", "次中音谱号", "两种"},
                   {"10", "20", "50", "不限"},
                   "这是什么音？",
                   "第 1/20 题 · 对 0 · 连对 0",
@@ -140,7 +141,7 @@ TEST_F(Practice, ControlsComeFromTheTemplateInEitherLanguageAndChoicesAreRemembe
                   "E2"},
              Case{Language::English,
                   {"Read", "Place", "Hear"},
-                  {"Treble", "Bass", "Both"},
+                  {"Treble", "Bass", "Alto", "Tenor", "Both"},
                   {"10", "20", "50", "Endless"},
                   "Which note is this?",
                   "Question 1 of 20 · 0 right · 0 in a row",
@@ -286,3 +287,30 @@ TEST_F(Practice, ASeededRoundOfEachDrillShowsItsLinesExactly) {
 }
 
 }  // namespace
+
+// Four ledger lines: the staff grows by 84 pixels and all below it moves with it; the range
+// offers D3 to G6 in the treble clef, the alto clef names the same places E2 to A5; back to
+// one ledger line the dialog is as it was and the range is taken in.
+TEST_F(Practice, LedgerLinesGrowTheStaffAndWidenTheRange) {
+    Run(Language::Chinese, [&](PracticeUser& user) {
+        const CRect check = user.Item(IDC_CHECK).Place();
+        const CRect dialog = user.Dialog().ClientRect();
+        user.Choose(IDC_LEDGER_LINES, 3);
+        EXPECT_EQ(user.Item(IDC_PRACTICE_STAFF).ClientRect(), CRect(0, 0, 600, 244));
+        EXPECT_EQ(user.Item(IDC_CHECK).Place().top, check.top + 84);
+        EXPECT_EQ(user.Dialog().ClientRect().Height(), dialog.Height() + 84);
+        const std::vector<std::string> treble = user.Item(IDC_LOWEST).ListItems();
+        ASSERT_EQ(treble.size(), 25u);
+        EXPECT_EQ(treble.front() + "-" + treble.back(), "D3-G6");
+        user.Choose(IDC_LOWEST, 0);
+        user.Choose(IDC_HIGHEST, 24);
+        user.Choose(IDC_CLEF, 2);
+        const std::vector<std::string> alto = user.Item(IDC_HIGHEST).ListItems();
+        EXPECT_EQ(alto.front() + "-" + alto.back(), "E2-A5");
+        user.Choose(IDC_LEDGER_LINES, 0);
+        EXPECT_EQ(user.Item(IDC_CHECK).Place(), check);
+        EXPECT_EQ(user.Dialog().ClientRect(), dialog);
+        EXPECT_EQ(user.Item(IDC_LOWEST).SelectedListItem(), 0);
+        EXPECT_EQ(user.Item(IDC_HIGHEST).SelectedListItem(), 12);
+    });
+}

@@ -46,21 +46,27 @@ class StaffMenu : public ::testing::Test {
 TEST_F(StaffMenu, MenuHasTheClefClearAndPracticeItemsAfterTheAboutItem) {
     std::vector<CMenu::Item> menu;
     app.Run([&](MainDialogUser& user) { menu = user.Dialog().SystemMenu(FALSE)->Items(); });
-    ASSERT_EQ(menu.size(), 6u);
+    ASSERT_EQ(menu.size(), 8u);
     EXPECT_EQ(menu[0].flags, MF_SEPARATOR);
     EXPECT_EQ(menu[1].id, static_cast<UINT_PTR>(IDM_ABOUTBOX));
     EXPECT_EQ(menu[1].text, "关于 Canzet(&A)...");
     EXPECT_EQ(menu[1].flags, MF_STRING);
     EXPECT_EQ(menu[2].flags, MF_SEPARATOR);
-    EXPECT_EQ(menu[3].id, static_cast<UINT_PTR>(IDM_BASSCLEF));
-    EXPECT_EQ(menu[3].text, "低音谱号");
-    EXPECT_EQ(menu[3].flags, MF_STRING | MF_UNCHECKED) << "treble by default";
-    EXPECT_EQ(menu[4].id, static_cast<UINT_PTR>(IDM_CLEAR));
-    EXPECT_EQ(menu[4].text, "清除");
-    EXPECT_EQ(menu[4].flags, MF_STRING);
-    EXPECT_EQ(menu[5].id, static_cast<UINT_PTR>(IDM_PRACTICE));
-    EXPECT_EQ(menu[5].text, "练习...");
-    EXPECT_EQ(menu[5].flags, MF_STRING);
+    EXPECT_EQ(menu[3].id, static_cast<UINT_PTR>(IDM_ALTOCLEF));
+    EXPECT_EQ(menu[3].text, "中音谱号");
+    EXPECT_EQ(menu[3].flags, MF_STRING | MF_UNCHECKED);
+    EXPECT_EQ(menu[4].id, static_cast<UINT_PTR>(IDM_TENORCLEF));
+    EXPECT_EQ(menu[4].text, "次中音谱号");
+    EXPECT_EQ(menu[4].flags, MF_STRING | MF_UNCHECKED);
+    EXPECT_EQ(menu[5].id, static_cast<UINT_PTR>(IDM_BASSCLEF));
+    EXPECT_EQ(menu[5].text, "低音谱号");
+    EXPECT_EQ(menu[5].flags, MF_STRING | MF_UNCHECKED) << "treble by default";
+    EXPECT_EQ(menu[6].id, static_cast<UINT_PTR>(IDM_CLEAR));
+    EXPECT_EQ(menu[6].text, "清除");
+    EXPECT_EQ(menu[6].flags, MF_STRING);
+    EXPECT_EQ(menu[7].id, static_cast<UINT_PTR>(IDM_PRACTICE));
+    EXPECT_EQ(menu[7].text, "练习...");
+    EXPECT_EQ(menu[7].flags, MF_STRING);
 }
 
 TEST_F(StaffMenu, BassClefWithThreeNotesFromTheSetup) {
@@ -168,3 +174,48 @@ TEST_F(StaffMenu, BassClefItemSwitchesBothWaysAndKeepsTheNotes) {
 }
 
 }  // namespace
+
+// --clef tenor --ledger-lines 4: the taller staff pushes the button and the dialog's bottom
+// down by 84 pixels; the C clef items switch between their clef and treble.
+TEST_F(StaffMenu, TallTenorStaffGrowsTheDialogAndTheClefItemsChooseAmongFour) {
+    CRect staffPlace, buttonPlace, dialog;
+    std::vector<UINT> checks;
+    std::vector<staff::Clef> clefs;
+    std::vector<DWORD> notes;
+    std::string caption;
+    CRect originalButton, originalDialog;
+    app.Run([&](MainDialogUser& user) {
+        originalButton = user.PositionButton().Place();
+        originalDialog = user.Dialog().ClientRect();
+    });
+    theApp.m_staffSetup = StaffSetup{.ledgerLines = 4, .cClef = staff::Clef::Tenor};
+    app.Run([&](MainDialogUser& user) {
+        staffPlace = user.Staff().Place();
+        buttonPlace = user.PositionButton().Place();
+        dialog = user.Dialog().ClientRect();
+        for (const UINT id : {IDM_ALTOCLEF, IDM_TENORCLEF, IDM_BASSCLEF}) {
+            checks.push_back(CheckOf(user, id));
+        }
+        // The lowest place, in the space under the fourth ledger line, sounds C2 in the
+        // tenor clef.
+        user.Press(300, 200);
+        user.Drag(300, 207);
+        user.Release(300, 207);
+        user.Click(IDC_POSITION);
+        caption = user.Caption();
+        for (const UINT id : {IDM_ALTOCLEF, IDM_BASSCLEF, IDM_BASSCLEF}) {
+            user.SystemCommand(id);
+            clefs.push_back(StaffOf(user).GetClef());
+        }
+        notes = app.midi.Messages();
+    });
+    EXPECT_EQ(staffPlace, CRect(10, 40, 610, 284));
+    EXPECT_EQ(buttonPlace, CRect(originalButton.left, originalButton.top + 84, originalButton.right,
+                                 originalButton.bottom + 84));
+    EXPECT_EQ(checks, (std::vector<UINT>{MF_UNCHECKED, MF_CHECKED, MF_UNCHECKED}));
+    EXPECT_EQ(caption, "-5");
+    EXPECT_EQ(clefs, (std::vector<staff::Clef>{staff::Clef::Alto, staff::Clef::Bass,
+                                               staff::Clef::Treble}));
+    EXPECT_EQ(notes, (std::vector<DWORD>{0x502490}));
+    EXPECT_EQ(dialog.Height(), originalDialog.Height() + 84);
+}

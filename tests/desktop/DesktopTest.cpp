@@ -259,8 +259,8 @@ TEST(DesktopSystemMenu, RightClickOpensItAndAboutShowsTheAboutBox) {
                           QPoint(700, 150));
         mainStillOpen = user.Dialog().isVisible();
     });
-    EXPECT_EQ(items,
-              (QStringList{"关闭", "-", "关于 Canzet(&A)...", "-", "低音谱号", "清除", "练习..."}));
+    EXPECT_EQ(items, (QStringList{"关闭", "-", "关于 Canzet(&A)...", "-", "中音谱号", "次中音谱号",
+                                  "低音谱号", "清除", "练习..."}));
     EXPECT_EQ(aboutTitle, QStringLiteral("关于 Canzet"));
     EXPECT_TRUE(aboutTexts.contains(QStringLiteral("Canzet 1.0 版")));
     EXPECT_TRUE(iconShown);

@@ -69,7 +69,7 @@ drill = wait_for("the drill list", lambda: first(app, lambda n: n.getRoleName() 
 wait_for("the focus on the drill list", lambda: focused(drill))
 key("Down", "the Place prompt", lambda: label("把 "))
 staff = first(app, lambda n: n.name == "五线谱")
-for _ in range(5):
+for _ in range(6):
     subprocess.run(["xdotool", "key", "Tab"], check=True)
 if not poll(lambda: focused(staff), 30):
     fail("focus on " + str([(n.getRoleName(), n.name) for n, _ in walk(app) if focused(n)]))

@@ -167,6 +167,34 @@ INSTANTIATE_TEST_SUITE_P(
             "default down 300 90\nmidi 00504c90\ninvalidate\ndefault move 300 60\ninvalidate\n"
             "default up 300 60\nresult wrong 9 10 500\nmidi 00504a90\nsummary 1 2 250\n",
             "error 9: no Place or Hear question waits for an answer\n", 1},
+        // Wider ranges and the C clefs: the staff grows to hold the range, no note confirms
+        // one step below it.
+        ReplayCase{"AltoPlaceOnTwoLedgerLines",
+                   "practice place alto -1 6 2 5\nkey up\nkey end\nconfirm\nnext\nwait 700\n"
+                   "confirm\n",
+                   "move 0 0 600 188\nquestion 1 place alto 1\ninvalidate erase\nmidi 00503c90\n"
+                   "invalidate\nmidi 00502f90\ninvalidate\nresult wrong 1 -1 0\nmidi 00503290\n"
+                   "question 2 place alto 5\ninvalidate erase\nresult wrong 5 -2 700\n"
+                   "midi 00503990\nsummary 0 2 350\n",
+                   "", 0},
+        ReplayCase{"TenorReadOnFourLedgerLines",
+                   "practice read tenor 16 19 1 3\nwait 900\nanswer C\nstats\n",
+                   "move 0 0 600 244\nquestion 1 read tenor 17\ninvalidate erase\n"
+                   "result wrong 17 C 900\nmidi 00504a90\nsummary 0 1 900\nstats 16 0 0 0\n"
+                   "stats 17 1 0 900\nstats 18 0 0 0\nstats 19 0 0 0\n",
+                   "", 0},
+        ReplayCase{"TrebleHearFromD3ToG6",
+                   "practice hear treble -5 19 1 4\nwait 400\nkey up\nkey end\nconfirm\n",
+                   "move 0 0 600 244\nquestion 1 hear treble -2\ninvalidate erase\n"
+                   "midi 00503790\nmidi 00504790\ninvalidate\nmidi 00503290\ninvalidate\n"
+                   "result wrong -2 -5 400\nmidi 00503790\nsummary 0 1 400\n",
+                   "", 0},
+        ReplayCase{"BassPlaceOnThreeLedgerLines",
+                   "practice place bass -3 15 1 2\nkey up\nkey home\nconfirm\n",
+                   "move 0 0 600 216\nquestion 1 place bass -1\ninvalidate erase\n"
+                   "midi 00503290\ninvalidate\nmidi 00504390\ninvalidate\n"
+                   "result wrong -1 17 0\nmidi 00502490\nsummary 0 1 0\n",
+                   "", 0},
         // Hear: the time runs from the pitch, again counts for nothing.
         ReplayCase{
             "HearRound",

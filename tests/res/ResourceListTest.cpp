@@ -50,6 +50,8 @@ TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEn
         {kRtString, IDS_SOUND_NO_ANSWER / 16 + 1},
         {kRtString, IDS_SOUND_CONNECTED_TO / 16 + 1},
         {kRtString, IDS_PITCH_SHARP / 16 + 1},
+        {kRtString, IDS_ALTOCLEF / 16 + 1},
+        {kRtString, IDS_HELP_LEDGER_LINES / 16 + 1},
     };
     for (const int language : {kChineseResources, kEnglishResources}) {
         for (const auto& [type, name] : translated) {

@@ -29,6 +29,11 @@ void ReplayPractice::StartRound(RoundSettings settings) {
     settings.accidentals = m_accidentals;
     settings.key = m_key;
     m_settings = settings;
+    // A round beyond the first ledger lines gets a staff with room for it, and keeps it.
+    if (settings.ledgerLines > m_staff.Geometry().LedgerLines()) {
+        m_staff.SetLedgerLines(settings.ledgerLines);
+        m_staff.MoveWindow(0, 0, staff::kStaffWidth, m_staff.Geometry().Height(), FALSE);
+    }
     m_round.reset();
     m_round = std::make_unique<PracticeRound>(settings, m_history, m_clock, m_file.get(), *this);
     m_round->Start();
@@ -59,13 +64,14 @@ bool ReplayPractice::ConfirmStaffNote() {
     int count = 0;
     m_staff.GetNotes(steps, count);
     // One note at most: it is in the first slot.
-    return m_round->ConfirmStep(count > 0 ? steps[0] : 0, m_staff.AccidentalOf(0));
+    return m_round->ConfirmStep(count > 0 ? steps[0] : m_settings->NoStep(),
+                                m_staff.AccidentalOf(0));
 }
 
 // As the practice window sets its staff up: a fixed note to read, or an empty staff that
 // takes one note.
 void ReplayPractice::ShowQuestion(const Question& question) {
-    m_staff.SetClef(question.clef == Clef::Treble);
+    m_staff.SetClef(StaffClefOf(question.clef));
     m_staff.ClearNotes();
     const bool read = question.drill == Drill::Read;
     m_staff.SetFixedNote(0, read ? question.step : -1, 1);
@@ -92,11 +98,11 @@ void ReplayPractice::ShowResult(const AnswerResult& result) {
     const AnswerRecord& a = result.answer;
     m_out << "result " << (a.right ? "right " : "wrong ");
     if (Signed()) {
-        const bool noNote = a.drill != Drill::Read && a.givenStep == 0;
+        const bool noNote = a.drill != Drill::Read && a.givenStep == m_settings->NoStep();
         const bool naturalShown =
             a.drill != Drill::Read && a.givenAccidental == staff::Accidental::Natural;
         m_out << result.question.PitchName() << ' '
-              << (noNote ? "0"
+              << (noNote ? std::to_string(a.givenStep)
                          : staff::NameOf(GivenPitchOf(result.question, a), naturalShown,
                                          staff::ReplayWords()))
               << ' ' << a.ms << '\n'

@@ -56,7 +56,7 @@ std::vector<ReplayCommandDefinition> PracticeCommands(bool& failed, const long& 
     return {
         {"practice",
          {{ArgumentKind::Word, "DRILL", {"read", "place", "hear"}},
-          {ArgumentKind::Word, "CLEF", {"treble", "bass", "both"}},
+          {ArgumentKind::Word, "CLEF", {"treble", "bass", "both", "alto", "tenor"}},
           {ArgumentKind::Integer, "LOW"},
           {ArgumentKind::Integer, "HIGH"},
           {ArgumentKind::Word, "COUNT"},
@@ -67,18 +67,22 @@ std::vector<ReplayCommandDefinition> PracticeCommands(bool& failed, const long& 
                                                   ? std::optional(RoundSettings::kEndless)
                                                   : ParseStrictInteger(countText, 1, 1'000'000);
              const std::optional<std::uint64_t> seed = ParseSeed(c.words[3]);
-             const RoundSettings settings{.drill = *DrillNamed(c.words[0]),
-                                          .clef = *ClefChoiceNamed(c.words[1]),
-                                          .lowStep = c.numbers[0],
-                                          .highStep = c.numbers[1],
-                                          .count = count.value_or(-1),
-                                          .seed = seed.value_or(0)};
+             RoundSettings settings{.drill = *DrillNamed(c.words[0]),
+                                    .clef = *ClefChoiceNamed(c.words[1]),
+                                    .lowStep = c.numbers[0],
+                                    .highStep = c.numbers[1],
+                                    .count = count.value_or(-1),
+                                    .seed = seed.value_or(0)};
+             // The staff makes room for the range: as few ledger lines as hold it.
+             while (!settings.Valid() && settings.ledgerLines < staff::kMaxLedgerLines) {
+                 ++settings.ledgerLines;
+             }
              if (!count) {
                  runner->Fail(session, "COUNT is a number from 1 to 1000000 or 'endless'");
              } else if (!seed) {
                  runner->Fail(session, "SEED is a number from 0 to 18446744073709551615");
              } else if (!settings.Valid()) {
-                 runner->Fail(session, "LOW and HIGH are steps from 1 to 13, LOW not above HIGH");
+                 runner->Fail(session, "LOW and HIGH are steps from -5 to 19, LOW not above HIGH");
              } else {
                  session.Practice().StartRound(settings);
              }

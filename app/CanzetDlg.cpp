@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/PlayedKeys.h"
 #include "app/PracticeDlg.h"
 
 #include "platform/Backend.h"
@@ -23,6 +24,10 @@ END_MESSAGE_MAP()
 CCanzetDlg::CCanzetDlg(CWnd* pParent, const StaffSetup& setup, const PracticeSetup& practice)
     : CDialog(IDD_CANZET_DIALOG, pParent), m_setup(setup), m_practice(practice) {
     m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
+}
+
+CCanzetDlg::~CCanzetDlg() {
+    PlayedKeys().StopListening(*this);
 }
 
 void CCanzetDlg::DoDataExchange(CDataExchange* pDX) {
@@ -87,6 +92,7 @@ BOOL CCanzetDlg::OnInitDialog() {
     m_staff.SetClef(m_setup.Clef());
     ShowClefCheck();
     m_staff.InitMidi();
+    PlayedKeys().Listen(*this);
 
     // --practice: the practice dialog opens over this one once it shows.
     if (m_practice.openAtStart) {
@@ -206,5 +212,11 @@ void CCanzetDlg::OpenPractice() {
     }
     if (sounding) {
         m_staff.OpenMidi();
+    }
+}
+
+void CCanzetDlg::KeyChanged(const input::KeyEvent& event) {
+    if (event.down) {
+        m_staff.PlaceKey(event.key);
     }
 }

@@ -4,14 +4,16 @@
 
 #include "app/PracticeSetup.h"
 #include "app/StaffSetup.h"
+#include "input/KeyInput.h"
 #include "platform/CButton.h"
 #include "platform/CDialog.h"
 #include "staff/StaffControl.h"
 
-class CCanzetDlg : public CDialog {
+class CCanzetDlg : public CDialog, private input::KeyListener {
   public:
     explicit CCanzetDlg(CWnd* pParent = nullptr, const StaffSetup& setup = {},
                         const PracticeSetup& practice = {});
+    ~CCanzetDlg() override;
 
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -24,6 +26,8 @@ class CCanzetDlg : public CDialog {
     void ShowClefCheck();
     void GrowBelowStaff(int extra);
     void OpenPractice();
+    // A key played on an instrument moves the staff's note to it.
+    void KeyChanged(const input::KeyEvent& event) override;
 
     DECLARE_MESSAGE_MAP()
 

@@ -26,8 +26,8 @@ struct OptionSpec {
 
 // The choices every build of the program takes.
 struct StartChoices {
-    // ExportProgress: the desktop's --export-progress.
-    enum class Action { Run, Help, Version, Error, ExportProgress };
+    // ExportProgress, ExportDays: the desktop's --export-progress and --export-days.
+    enum class Action { Run, Help, Version, Error, ExportProgress, ExportDays };
 
     Action action = Action::Run;
     // For Action::Error: the one line that says what is wrong.

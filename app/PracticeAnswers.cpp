@@ -23,6 +23,18 @@ void CPracticeAnswers::Offer(const practice::Question& question) {
     ShowSign(0);
 }
 
+void CPracticeAnswers::TakeFocus() {
+    const practice::PracticeRound* round = m_rounds.Round();
+    if (round == nullptr) {
+        return;
+    }
+    if (round->Current().drill == practice::Drill::Read) {
+        m_btnNames.front().SetFocus();
+    } else {
+        m_staff.SetFocus();
+    }
+}
+
 void CPracticeAnswers::Name(char letter) {
     const int alter = m_nAlter;
     ShowSign(0);
@@ -91,4 +103,25 @@ void CPracticeAnswers::PlayAgain() {
     if (practice::PracticeRound* round = m_rounds.Round()) {
         round->PlayAgain();
     }
+}
+
+void CPracticeAnswers::Heard(const input::KeyEvent& event, practice::OctaveRule rule) {
+    if (const practice::PracticeRound* round = m_rounds.Round()) {
+        input::KeyEvent judged = event;
+        judged.key = practice::JudgedKey(event.key, round->Current().Key(), rule);
+        m_bHearing = true;
+        Played(judged);
+        m_bHearing = false;
+    }
+}
+
+void CPracticeAnswers::Played(const input::KeyEvent& event) {
+    practice::PracticeRound* round = m_rounds.Round();
+    if (!event.down || round == nullptr || round->State() != practice::RoundState::Asking) {
+        return;
+    }
+    if (round->Current().drill != practice::Drill::Read) {
+        m_staff.PlaceKey(event.key);
+    }
+    round->AnswerKey(event.key, event.timeMs);
 }

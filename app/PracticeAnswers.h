@@ -5,8 +5,10 @@
 #include <array>
 
 #include "app/PracticeRounds.h"
+#include "input/KeyInput.h"
 #include "platform/CButton.h"
 #include "platform/CDialog.h"
+#include "practice/OctaveRule.h"
 #include "staff/StaffControl.h"
 
 class CPracticeAnswers {
@@ -16,6 +18,9 @@ class CPracticeAnswers {
     void Exchange(CDataExchange* pDX);
     // Offers the answer controls of the question's drill.
     void Offer(const practice::Question& question);
+    // The focus where the question is answered: Read's name buttons, Place's and Hear's
+    // staff.
+    void TakeFocus();
 
     // The letter, with the sign chosen for it.
     void Name(char letter);
@@ -26,6 +31,13 @@ class CPracticeAnswers {
     void CheckOrNext();
     void StaffDragEnded();
     void PlayAgain();
+    // A key played on an instrument answers the question, whatever has the focus; Place and
+    // Hear show it on the staff first, as if it had been placed there.
+    // A note heard by the microphone, judged by `rule`, then as a key played.
+    void Heard(const input::KeyEvent& event, practice::OctaveRule rule);
+    // While a heard note is being judged: its result says what was sung.
+    bool Hearing() const { return m_bHearing; }
+    void Played(const input::KeyEvent& event);
 
   private:
     void ConfirmStaffNote();
@@ -37,4 +49,5 @@ class CPracticeAnswers {
     std::array<CButton, kNameButtons> m_btnNames;
     CButton m_btnPlayAgain;
     int m_nAlter = 0;
+    bool m_bHearing = false;
 };

@@ -1,6 +1,8 @@
 #include "app/PracticeDlg.h"
 
+#include "app/PlayedKeys.h"
 #include "app/ProgressDlg.h"
+#include "practice/LastChoices.h"
 #include "res/resource.h"
 
 namespace {
@@ -24,6 +26,9 @@ ON_CBN_SELCHANGE(IDC_ACCIDENTALS, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_KEY, OnChoiceChanged)
 ON_BN_CLICKED(IDC_SHARP, OnSharp)
 ON_BN_CLICKED(IDC_FLAT, OnFlat)
+ON_CBN_SELCHANGE(IDC_REVIEW, OnChoiceChanged)
+ON_CBN_SELCHANGE(IDC_GOAL, OnGoalChanged)
+AFX_MSG_ENTRY(kHistoryLoaded, 0, 0, self_->OnHistoryLoaded(); return 0;)
 ON_CBN_SELCHANGE(IDC_LEDGER_LINES, OnChoiceChanged)
 ON_NAME_BUTTON(C)
 ON_NAME_BUTTON(D)
@@ -35,6 +40,7 @@ ON_NAME_BUTTON(B)
 ON_BN_CLICKED(IDC_CHECK, OnCheckOrNext)
 ON_BN_CLICKED(IDC_PLAY_AGAIN, OnPlayAgain)
 ON_BN_CLICKED(IDC_PROGRESS, OnProgress)
+ON_BN_CLICKED(IDC_MIDI_ECHO, OnMidiEcho)
 ON_CONTROL(STAFFN_RETURN, IDC_PRACTICE_STAFF, OnCheckOrNext)
 ON_CONTROL(STAFFN_DRAGENDED, IDC_PRACTICE_STAFF, OnStaffDragEnded)
 END_MESSAGE_MAP()
@@ -43,15 +49,28 @@ CPracticeDlg::CPracticeDlg(CWnd* pParent, const PracticeSetup& setup)
     : CDialog(IDD_PRACTICE, pParent),
       m_rounds(setup, static_cast<practice::RoundObserver&>(*this)),
       m_answers(m_rounds, m_staff),
-      m_feedback(m_rounds, m_staff) {}
+      m_feedback(m_rounds, m_staff),
+      m_bListen(setup.listen),
+      m_today(m_rounds.Clock()) {
+    m_rounds.SetAskFirst(
+        [this](const practice::RoundSettings& settings) { return m_today.AskFirst(settings); });
+}
+
+CPracticeDlg::~CPracticeDlg() {
+    PlayedKeys().StopListening(*this);
+    PlayedKeys().SetKeyboardsShown({});
+}
 
 void CPracticeDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     m_choices.Exchange(pDX);
     m_signs.Exchange(pDX);
     DDX_Control(pDX, IDC_PRACTICE_STAFF, m_staff);
+    DDX_Control(pDX, IDC_MIDI_KEYBOARDS, m_stcKeyboards);
+    DDX_Control(pDX, IDC_MIDI_ECHO, m_chkMidiEcho);
     m_answers.Exchange(pDX);
     m_feedback.Exchange(pDX);
+    m_today.Exchange(pDX);
 }
 
 BOOL CPracticeDlg::OnInitDialog() {
@@ -61,14 +80,31 @@ BOOL CPracticeDlg::OnInitDialog() {
     m_staff.SetMaxNotes(1);
     m_staff.SetClef(true);
 
-    m_rounds.Open();
+    m_feedback.SetUpLines();
+    m_rounds.Open(*this);
     FitStaff(m_rounds.Settings().ledgerLines);
     m_choices.Fill();
     m_choices.Show(m_rounds.Settings());
     m_signs.Fill();
     m_signs.Show(m_rounds.Settings());
+    m_today.Open(m_rounds.History(), m_rounds.ProgressPath(), m_rounds.Settings());
     m_rounds.Start();
-    return TRUE;
+    PlayedKeys().Listen(*this);
+    PlayedKeys().SetKeyboardsShown([this] { ShowKeyboards(); });
+    ShowKeyboards();
+    if (!PlayedKeys().EchoNamed()) {
+        PlayedKeys().SetEcho(
+            practice::LoadMidiEcho(m_rounds.ChoicesFile()).value_or(PlayedKeys().Echo()));
+    }
+    m_chkMidiEcho.SetCheck(PlayedKeys().Echo() ? BST_CHECKED : BST_UNCHECKED);
+    if (m_bListen) {
+        m_microphone =
+            std::make_unique<CPracticeMicrophone>(m_answers, practice::OctaveRule::Exact);
+        m_microphone->Start();
+    }
+    // A learner who sees the first note answers it at once; the choices are a Tab away.
+    m_answers.TakeFocus();
+    return FALSE;
 }
 
 // The running round ends under the choices it was asked with; when it has a summary, that
@@ -78,11 +114,24 @@ void CPracticeDlg::OnChoiceChanged() {
     m_rounds.Choose(m_signs.Read(m_choices.Read(m_rounds.Settings())));
     FitStaff(m_rounds.Settings().ledgerLines);
     m_choices.FillRange(m_rounds.Settings());
+    m_today.Show(m_rounds.Settings());
     if (summarised) {
         m_feedback.SetCheckCaption(IDS_NEXT);
     } else {
         m_rounds.Start();
     }
+}
+
+// The history read in the background: the days and due notes are worked out again; the
+// round under way goes on, the next one asks by the whole history.
+void CPracticeDlg::OnHistoryLoaded() {
+    if (m_rounds.Adopt()) {
+        m_today.Reload(m_rounds.History(), m_rounds.Settings());
+    }
+}
+
+void CPracticeDlg::OnGoalChanged() {
+    m_today.GoalChosen(m_rounds.Settings());
 }
 
 // The staff takes the height of its ledger lines; what lies below it moves with its bottom,
@@ -104,7 +153,11 @@ void CPracticeDlg::FitStaff(int ledgerLines) {
 
 // Closing ends the round, so that an endless one is summed up too.
 void CPracticeDlg::OnCancel() {
+    PlayedKeys().StopListening(*this);
+    PlayedKeys().SetKeyboardsShown({});
+    m_microphone.reset();
     m_rounds.Stop();
+    m_rounds.WaitForLoad();
     CDialog::OnCancel();
 }
 
@@ -141,7 +194,8 @@ void CPracticeDlg::OnProgress() {
     if (const practice::PracticeRound* round = m_rounds.Round()) {
         shown.key = round->Settings().key;
     }
-    CProgressDlg dlg(this, m_rounds.History(), shown);
+    CProgressDlg dlg(this, m_rounds.History(), shown, m_today.Days().Totals(), m_today.Today(),
+                     m_today.Goal());
     dlg.DoModal();
 }
 
@@ -156,7 +210,8 @@ void CPracticeDlg::PlayKey(int key) {
 }
 
 void CPracticeDlg::ShowResult(const practice::AnswerResult& result) {
-    m_feedback.ShowResult(result);
+    m_feedback.ShowResult(result, m_answers.Hearing());
+    m_today.Answered(result.answer, m_rounds.Settings());
 }
 
 void CPracticeDlg::ShowSummary(const practice::RoundSummary& summary) {
@@ -165,4 +220,22 @@ void CPracticeDlg::ShowSummary(const practice::RoundSummary& summary) {
 
 void CPracticeDlg::ProgressNotSaved(const practice::SaveFailure& failure) {
     m_feedback.ProgressNotSaved(failure);
+}
+
+void CPracticeDlg::KeyChanged(const input::KeyEvent& event) {
+    m_answers.Played(event);
+}
+
+void CPracticeDlg::ShowKeyboards() {
+    const std::string text = PlayedKeys().KeyboardsText();
+    m_stcKeyboards.SetAccessibleText(text.c_str(), text.c_str());
+    m_stcKeyboards.SetWindowText(text.c_str());
+}
+
+void CPracticeDlg::OnMidiEcho() {
+    const bool echo = m_chkMidiEcho.GetCheck() == BST_CHECKED;
+    PlayedKeys().SetEcho(echo);
+    if (!m_rounds.ChoicesFile().empty()) {
+        practice::SaveMidiEcho(m_rounds.ChoicesFile(), echo);
+    }
 }

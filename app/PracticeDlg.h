@@ -4,19 +4,27 @@
 // feedback together.
 #pragma once
 
+#include <memory>
+
 #include "app/PracticeAnswers.h"
 #include "app/PracticeChoices.h"
 #include "app/PracticeFeedback.h"
+#include "app/PracticeMicrophone.h"
 #include "app/PracticeRounds.h"
 #include "app/PracticeSetup.h"
 #include "app/PracticeSigns.h"
+#include "app/PracticeToday.h"
+#include "input/KeyInput.h"
+#include "platform/CButton.h"
 #include "platform/CDialog.h"
+#include "platform/CStatic.h"
 #include "practice/RoundObserver.h"
 #include "staff/StaffControl.h"
 
-class CPracticeDlg : public CDialog, private practice::RoundObserver {
+class CPracticeDlg : public CDialog, private practice::RoundObserver, private input::KeyListener {
   public:
     CPracticeDlg(CWnd* pParent, const PracticeSetup& setup);
+    ~CPracticeDlg() override;
 
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -24,6 +32,8 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver {
     void OnCancel() override;
 
     void OnChoiceChanged();
+    void OnGoalChanged();
+    void OnHistoryLoaded();
     void OnName(char letter);
     void OnCheckOrNext();
     void OnStaffDragEnded();
@@ -32,6 +42,7 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver {
     void OnSharp();
     void OnFlat();
     void FitStaff(int ledgerLines);
+    void OnMidiEcho();
 
     DECLARE_MESSAGE_MAP()
 
@@ -41,11 +52,19 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver {
     void ShowResult(const practice::AnswerResult& result) override;
     void ShowSummary(const practice::RoundSummary& summary) override;
     void ProgressNotSaved(const practice::SaveFailure& failure) override;
+    void KeyChanged(const input::KeyEvent& event) override;
+    // The MIDI keyboards there are, or that there is none, as a screen reader reads it.
+    void ShowKeyboards();
 
     CStaffControl m_staff;
+    CStatic m_stcKeyboards;
+    CButton m_chkMidiEcho;
     CPracticeChoices m_choices;
     CPracticeSigns m_signs;
     CPracticeRounds m_rounds;
     CPracticeAnswers m_answers;
     CPracticeFeedback m_feedback;
+    bool m_bListen;
+    std::unique_ptr<CPracticeMicrophone> m_microphone;  // while the microphone answers
+    CPracticeToday m_today;
 };

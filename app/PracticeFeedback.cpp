@@ -1,5 +1,6 @@
 #include "app/PracticeFeedback.h"
 
+#include <cstdlib>
 #include <vector>
 
 #include "app/PracticeTexts.h"
@@ -17,6 +18,40 @@ constexpr int kBesideColumns = 5;
 constexpr int kBesideLeftColumn = 1;
 constexpr int kBesideRightColumn = 3;
 constexpr int kNoteAreaMiddle = staff::kNoteAreaLeft + staff::kNoteAreaWidth / 2;
+// After a wrong Read answer the question's note keeps its place, the middle of five
+// columns, and the named note stands right of it.
+constexpr int kReadMiddleColumn = 2;
+constexpr int kReadNamedColumn = 3;
+constexpr int kLinesPercent = 150;
+// Marks that tell right from wrong without colour.
+constexpr char kRightMark[] = "\u2713 ";
+constexpr char kWrongMark[] = "\u2717 ";
+
+// The step nearest the asked one that bears the named letter: where the learner's answer
+// stands on this staff.
+int StepOfLetter(char letter, int asked, practice::Clef clef, int ledgerLines) {
+    const staff::StaffGeometry staff(ledgerLines);
+    int best = asked;
+    for (int step = staff.LowestStep(); step <= staff.HighestStep(); ++step) {
+        if (practice::LetterOf(step, clef) == letter &&
+            (best == asked || std::abs(step - asked) < std::abs(best - asked))) {
+            best = step;
+        }
+    }
+    return best;
+}
+
+// The sign the named note needs on the staff, where the signature does not give it.
+staff::Accidental NamedSign(const practice::AnswerResult& result) {
+    const staff::SpelledPitch named = practice::GivenPitchOf(result.question, result.answer);
+    if (named.alter ==
+        staff::SignatureAlter(result.question.signature, staff::LetterOf(named.letterStep))) {
+        return staff::Accidental::None;
+    }
+    return named.alter > 0   ? staff::Accidental::Sharp
+           : named.alter < 0 ? staff::Accidental::Flat
+                             : staff::Accidental::Natural;
+}
 }  // namespace
 
 CPracticeFeedback::CPracticeFeedback(const CPracticeRounds& rounds, CStaffControl& staff)
@@ -27,6 +62,11 @@ void CPracticeFeedback::Exchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_CHECK, m_btnCheck);
     DDX_Control(pDX, IDC_RESULT, m_stcResult);
     DDX_Control(pDX, IDC_SCORE, m_stcScore);
+}
+
+void CPracticeFeedback::SetUpLines() {
+    m_stcPrompt.SetFontScale(kLinesPercent);
+    m_stcResult.SetFontScale(kLinesPercent);
 }
 
 void CPracticeFeedback::ClearFixedNotes() {
@@ -40,6 +80,7 @@ void CPracticeFeedback::ShowQuestion(const practice::Question& question) {
     const bool read = question.drill == practice::Drill::Read;
     ClearFixedNotes();
     m_staff.ClearNotes();
+    m_staff.SetNotesShade(NoteShade::Plain);
     m_staff.SetClef(practice::StaffClefOf(question.clef));
     m_staff.SetMaxNotes(read ? 0 : 1);
     // Signs: the round's key, the note's own sign, and keys for the learner's signs.
@@ -73,18 +114,42 @@ void CPracticeFeedback::ShowQuestion(const practice::Question& question) {
     }
 }
 
-void CPracticeFeedback::ShowResult(const practice::AnswerResult& result) {
-    if (!result.answer.right && result.question.drill != practice::Drill::Read) {
+// The answered note green when right; when wrong, red with the right one black beside it.
+void CPracticeFeedback::ShowOnStaff(const practice::AnswerResult& result) {
+    const practice::Question& question = result.question;
+    if (question.drill == practice::Drill::Read) {
+        if (result.answer.right) {
+            m_staff.SetFixedNote(kReadColumn, question.step, kReadColumns, NoteShade::Right);
+        } else {
+            m_staff.SetFixedNote(kReadColumn, -1, kBesideColumns);
+            m_staff.SetFixedAccidental(kReadColumn, staff::Accidental::None);
+            m_staff.SetFixedNote(kReadMiddleColumn, question.step, kBesideColumns);
+            m_staff.SetFixedAccidental(kReadMiddleColumn, question.accidental);
+            m_staff.SetFixedNote(kReadNamedColumn,
+                                 StepOfLetter(result.answer.givenLetter, question.step,
+                                              question.clef, m_rounds.Settings().ledgerLines),
+                                 kBesideColumns, NoteShade::Wrong);
+            m_staff.SetFixedAccidental(kReadNamedColumn, NamedSign(result));
+        }
+    } else if (result.answer.right) {
+        m_staff.SetNotesShade(NoteShade::Right);
+    } else {
         int steps[CStaffControl::kMaxNoteSlots] = {};
         int count = 0;
         m_staff.GetNotes(steps, count);
         const int learnerX = count > 0 ? m_staff.NoteCentre(0).x : 0;
         const int column = learnerX < kNoteAreaMiddle ? kBesideRightColumn : kBesideLeftColumn;
-        m_staff.SetFixedNote(column, result.question.step, kBesideColumns);
-        m_staff.SetFixedAccidental(column, result.question.accidental);
-        m_staff.InvalidateRect(nullptr, FALSE);
+        m_staff.SetFixedNote(column, question.step, kBesideColumns);
+        m_staff.SetFixedAccidental(column, question.accidental);
+        m_staff.SetNotesShade(NoteShade::Wrong);
     }
-    Announce(m_stcResult, practice_texts::Result(result));
+    m_staff.InvalidateRect(nullptr, FALSE);
+}
+
+void CPracticeFeedback::ShowResult(const practice::AnswerResult& result, bool sung) {
+    ShowOnStaff(result);
+    Announce(m_stcResult, (result.answer.right ? kRightMark : kWrongMark) +
+                              practice_texts::Result(result, m_rounds.Settings().NoStep(), sung));
     ShowScore();
     SetCheckCaption(IDS_NEXT);
     m_btnCheck.SetFocus();

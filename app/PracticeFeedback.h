@@ -16,11 +16,13 @@ class CPracticeFeedback {
     CPracticeFeedback(const CPracticeRounds& rounds, CStaffControl& staff);
 
     void Exchange(CDataExchange* pDX);
+    // The prompt and the result line larger than the dialog's text, to be read at a glance.
+    void SetUpLines();
     // The focus follows the round only when the learner moves it on, not at the start.
     void FollowFocus(bool follow) { m_bFollowFocus = follow; }
 
     void ShowQuestion(const practice::Question& question);
-    void ShowResult(const practice::AnswerResult& result);
+    void ShowResult(const practice::AnswerResult& result, bool sung = false);
     void ShowSummary(const practice::RoundSummary& summary);
     void ProgressNotSaved(const practice::SaveFailure& failure);
     void SetCheckCaption(UINT id);
@@ -30,6 +32,7 @@ class CPracticeFeedback {
     // Sets a line's text and tells assistive technologies of the change.
     void Announce(CWnd& line, const std::string& text);
     void ClearFixedNotes();
+    void ShowOnStaff(const practice::AnswerResult& result);
 
     const CPracticeRounds& m_rounds;
     CStaffControl& m_staff;

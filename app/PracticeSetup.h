@@ -13,6 +13,8 @@ class PracticeClock;
 struct PracticeSetup {
     // --practice.
     bool openAtStart = false;
+    // --listen: the microphone answers, heard notes judged by pitch and octave.
+    bool listen = false;
     // --progress-file; empty: practice.jsonl in the user's data folder.
     std::filesystem::path progressFile;
     // The clock and the seed of the rounds; by default the system's clocks and a seed

@@ -26,7 +26,7 @@ void CPracticeSigns::Fill() {
     for (const int key : kKeys) {
         m_cboKey.AddString(key == practice::kRandomKey
                                ? practice_texts::LoadText(IDS_KEY_RANDOM).c_str()
-                               : practice_texts::KeyName(key).c_str());
+                               : practice_texts::MajorKeyName(key).c_str());
     }
 }
 

@@ -21,9 +21,8 @@ bool Signed(const practice::AnswerResult& result) {
            a.givenAccidental != staff::Accidental::None;
 }
 
-std::string SignedGivenName(const practice::AnswerResult& result) {
-    if (result.question.drill != practice::Drill::Read &&
-        result.answer.givenStep < practice::kLowestAnyStep) {
+std::string SignedGivenName(const practice::AnswerResult& result, int noStep) {
+    if (result.question.drill != practice::Drill::Read && result.answer.givenStep == noStep) {
         return "-";
     }
     const bool naturalShown = result.question.drill != practice::Drill::Read &&
@@ -32,17 +31,31 @@ std::string SignedGivenName(const practice::AnswerResult& result) {
                          PitchWords());
 }
 
-std::string GivenName(const practice::AnswerResult& result) {
+std::string GivenName(const practice::AnswerResult& result, int noStep) {
+    if (result.answer.givenKey >= 0) {
+        return KeyName(result.answer.givenKey);
+    }
     if (result.question.drill == practice::Drill::Read) {
         return std::string(1, result.answer.givenLetter);
     }
     // The staff held no note when the answer was confirmed.
-    if (result.answer.givenStep < practice::kLowestAnyStep) {
+    if (result.answer.givenStep == noStep) {
         return "-";
     }
     return practice::PitchNameOf(result.answer.givenStep, result.question.clef);
 }
 }  // namespace
+
+std::string KeyName(int key) {
+    const std::string octave = std::to_string(practice::KeyOctave(key));
+    const std::string letter(1, practice::KeyLetter(key));
+    if (!practice::IsSharpKey(key)) {
+        return letter + octave;
+    }
+    CString text;
+    text.Format(LoadText(IDS_SHARP_NAME).c_str(), letter.c_str(), octave.c_str());
+    return text.str();
+}
 
 std::string LoadText(unsigned id) {
     CString text;
@@ -93,23 +106,26 @@ std::string Prompt(const practice::Question& question) {
     return text.str();
 }
 
-std::string Result(const practice::AnswerResult& result) {
+std::string Result(const practice::AnswerResult& result, int noStep, bool sung) {
     CString text;
     const std::string asked = result.question.PitchName(PitchWords());
     if (result.answer.right) {
         text.Format(LoadText(IDS_RESULT_RIGHT).c_str(), asked.c_str(),
                     Seconds(result.answer.ms).c_str());
-    } else if (Signed(result)) {
-        const bool noNote = result.question.drill != practice::Drill::Read &&
-                            result.answer.givenStep < practice::kLowestAnyStep;
+    } else if (Signed(result) && result.answer.givenKey < 0) {
+        // Named or placed: the spelling counts, and the same key spelled otherwise is told so.
+        const bool noNote =
+            result.question.drill != practice::Drill::Read && result.answer.givenStep == noStep;
         const bool sameKey =
             !noNote && staff::KeyOf(practice::GivenPitchOf(result.question, result.answer)) ==
                            result.question.Key();
         text.Format(LoadText(sameKey ? IDS_RESULT_ENHARMONIC : IDS_RESULT_WRONG).c_str(),
-                    asked.c_str(), SignedGivenName(result).c_str());
+                    asked.c_str(), SignedGivenName(result, noStep).c_str());
     } else {
-        text.Format(LoadText(IDS_RESULT_WRONG).c_str(), result.question.PitchName().c_str(),
-                    GivenName(result).c_str());
+        const UINT words = sung                          ? IDS_RESULT_WRONG_SUNG
+                           : result.answer.givenKey >= 0 ? IDS_RESULT_WRONG_PLAYED
+                                                         : IDS_RESULT_WRONG;
+        text.Format(LoadText(words).c_str(), asked.c_str(), GivenName(result, noStep).c_str());
     }
     return text.str();
 }
@@ -149,7 +165,7 @@ std::string StepProgress(const practice::StepStatistics& step, practice::ClefCho
     return text.str();
 }
 
-std::string KeyName(int signature) {
+std::string MajorKeyName(int signature) {
     // The major key's tonic: a fifth up for each sharp, a fifth down for each flat.
     static constexpr const char* kSharpKeys[] = {"C", "G", "D", "A", "E", "B", "F", "C"};
     static constexpr const char* kFlatKeys[] = {"C", "F", "B", "E", "A", "D", "G", "C"};
@@ -190,6 +206,19 @@ std::string NotSaved(const practice::SaveFailure& failure) {
     CString text;
     text.Format(LoadText(IDS_PROGRESS_NOT_SAVED).c_str(),
                 std::string(file.begin(), file.end()).c_str(), why.c_str());
+    return text.str();
+}
+
+std::string ChartDays(int days) {
+    CString text;
+    text.Format(LoadText(IDS_CHART_DAYS).c_str(), days);
+    return text.str();
+}
+
+std::string ChartWords(const practice::ChartFigures& figures) {
+    CString text;
+    text.Format(LoadText(IDS_CHART_WORDS).c_str(), static_cast<int>(figures.days.size()),
+                figures.practisedDays, figures.notesPerMinute, figures.percentRight);
     return text.str();
 }
 

@@ -1,6 +1,7 @@
 #include "app/ProgressDlg.h"
 
 #include <algorithm>
+#include <array>
 
 #include "app/PracticeTexts.h"
 #include "res/resource.h"
@@ -8,6 +9,9 @@
 namespace {
 constexpr int kPictureX = 10;
 constexpr int kPictureY = 10;
+constexpr int kChartX = 10;
+constexpr int kChartY = 180;
+constexpr std::array<int, 3> kChartDays = {30, 90, 365};
 
 // Lowest share right first, then the slowest; steps never answered last, low to high.
 bool Weaker(const practice::StepStatistics& a, const practice::StepStatistics& b) {
@@ -28,21 +32,43 @@ bool Weaker(const practice::StepStatistics& a, const practice::StepStatistics& b
 }  // namespace
 
 CProgressDlg::CProgressDlg(CWnd* pParent, const practice::History& history,
-                           const practice::RoundSettings& settings)
+                           const practice::RoundSettings& settings,
+                           const practice::DailyTotals& totals, int today,
+                           const practice::DailyGoal& goal)
     : CDialog(IDD_PROGRESS, pParent),
       m_steps(practice::StepStatisticsOf(history, settings.drill, settings.clef, settings.lowStep,
                                          settings.highStep,
                                          settings.key == practice::kRandomKey ? 0 : settings.key)),
       m_clef(settings.clef),
-      m_nLedgerLines(settings.ledgerLines) {}
+      m_nLedgerLines(settings.ledgerLines),
+      m_totals(totals),
+      m_nToday(today),
+      m_goal(goal) {}
 
 BEGIN_MESSAGE_MAP(CProgressDlg, CDialog)
+ON_CBN_SELCHANGE(IDC_CHART_DAYS, OnDaysChanged)
 END_MESSAGE_MAP()
 
 void CProgressDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_PROGRESS_STAFF, m_picture);
     DDX_Control(pDX, IDC_PROGRESS_WORDS, m_stcWords);
+    DDX_Control(pDX, IDC_CHART, m_chart);
+    DDX_Control(pDX, IDC_CHART_DAYS, m_cboDays);
+    DDX_Control(pDX, IDC_CHART_WORDS, m_stcChartWords);
+}
+
+// The chart of the chosen span, and the same in words for everyone.
+void CProgressDlg::OnDaysChanged() {
+    const int chosen = m_cboDays.GetCurSel();
+    const int days = kChartDays[chosen > 0 && chosen < 3 ? static_cast<std::size_t>(chosen) : 0];
+    practice::ChartFigures figures = practice::ChartFiguresOf(m_totals, m_nToday, days, m_goal);
+    const std::string words = practice_texts::ChartWords(figures);
+    m_chart.SetAccessibleText(practice_texts::LoadText(IDS_CHART_NAME).c_str(), words.c_str());
+    m_chart.SetFigures(std::move(figures));
+    const std::string shown = words + "\n\n" + practice_texts::LoadText(IDS_CHART_LEGEND);
+    m_stcChartWords.SetAccessibleText(shown.c_str(), shown.c_str());
+    m_stcChartWords.SetWindowText(shown.c_str());
 }
 
 BOOL CProgressDlg::OnInitDialog() {
@@ -83,5 +109,13 @@ BOOL CProgressDlg::OnInitDialog() {
     // A screen reader reads the picture as the words beside it.
     m_picture.SetAccessibleText(practice_texts::LoadText(IDS_PROGRESS_NAME).c_str(), words.c_str());
     m_stcWords.SetWindowText(words.c_str());
+
+    m_chart.MoveWindow(kChartX, kChartY + std::max(0, height - staff::kStaffHeight),
+                       ChartLayout::kWidth, ChartLayout::kHeight, FALSE);
+    for (const int days : kChartDays) {
+        m_cboDays.AddString(practice_texts::ChartDays(days).c_str());
+    }
+    m_cboDays.SetCurSel(0);
+    OnDaysChanged();
     return TRUE;
 }

@@ -3,6 +3,9 @@
 //   canzet_bench_practice make FILE         writes a progress file of 100,000 answers
 //   canzet_bench_practice load FILE         loading it: time and resident memory gained
 //   canzet_bench_practice feedback          confirming input to the feedback's note-on
+//   canzet_bench_practice make1m FILE       writes a progress file of 1,000,000 answers
+//   canzet_bench_practice load1m FILE       loading it, with the due list and a year of
+//                                           days: time, resident memory added, and choosing
 // Loading runs in a process of its own, so that nothing before it lends it memory.
 #include <algorithm>
 #include <chrono>
@@ -14,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "practice/PracticeDays.h"
 #include "practice/PracticeRound.h"
 #include "practice/QuestionChooser.h"
 #include "staff/test/HeadlessStaff.h"
@@ -24,6 +28,7 @@ using Clock = std::chrono::steady_clock;
 namespace {
 
 constexpr int kAnswers = 100'000;
+constexpr int kYearsOfAnswers = 1'000'000;
 
 double Micros(Clock::duration d) {
     return std::chrono::duration<double, std::micro>(d).count();
@@ -35,16 +40,18 @@ double Median(std::vector<double> values) {
 }
 
 // A learner's long history: every drill and clef, about one answer in five wrong.
-std::vector<AnswerRecord> LongHistory() {
+// With `spacingMs` between answers: 2 s for one long sitting, 95 s for years of practice.
+std::vector<AnswerRecord> LongHistory(int count = kAnswers, std::int64_t spacingMs = 2000) {
     std::vector<AnswerRecord> answers;
+    answers.reserve(static_cast<std::size_t>(count));
     QuestionChooser chooser(1);
     History history;
     std::optional<Question> previous;
     const RoundSettings settings{.drill = Drill::Place, .clef = ClefChoice::Both, .seed = 1};
-    for (int i = 0; i < kAnswers; ++i) {
+    for (int i = 0; i < count; ++i) {
         const Question q = chooser.Next(settings, history, previous);
         const bool right = (i * 7 + q.step) % 5 != 0;
-        const AnswerRecord a{.utcMs = 1796689050000 + i * 2000LL,
+        const AnswerRecord a{.utcMs = 1796689050000 - (count - 1 - i) * spacingMs,
                              .drill = static_cast<Drill>(i % 3),
                              .clef = q.clef,
                              .asked = q.step,
@@ -87,11 +94,49 @@ void Next() {
     std::printf("fact practice_next_us=%.2f\n", Median(times));
 }
 
-void Make(const char* file) {
+void Make(const char* file, int count, std::int64_t spacingMs) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    for (const AnswerRecord& a : LongHistory()) {
+    for (const AnswerRecord& a : LongHistory(count, spacingMs)) {
         out << ToJsonLine(a) << '\n';
     }
+}
+
+// What the practice dialog and the progress view need of years of answers: the history,
+// the due list and the last 365 days' totals; then the choice of the next question.
+void LoadYears(const char* file) {
+    const long before = ResidentKb("VmRSS:");
+    const auto start = Clock::now();
+    History history;
+    ProgressFile progress(file);
+    const LoadReport report = progress.Load(history, 0);
+    const auto loaded = Clock::now();
+    PracticeDays days = PracticeDays::Of(history);
+    const int today = days.DayOf(history.Answers().back().utcMs);
+    const RoundSettings settings{.drill = Drill::Place, .clef = ClefChoice::Both};
+    const std::size_t due = days.Schedule().DueOn(today, settings).size();
+    long answersInAYear = 0;
+    for (int day = today - 364; day <= today; ++day) {
+        answersInAYear += days.Totals().On(day).answers;
+    }
+    const auto ready = Clock::now();
+    const long after = ResidentKb("VmRSS:");
+    std::printf("fact practice_load_1m_answers=%d due=%zu year_answers=%ld\n", report.kept, due,
+                answersInAYear);
+    std::printf("fact practice_load_1m_history_ms=%.1f\n", Micros(loaded - start) / 1000);
+    std::printf("fact practice_load_1m_ms=%.1f\n", Micros(ready - start) / 1000);
+    std::printf("fact practice_load_1m_mb=%.1f\n", static_cast<double>(after - before) / 1024);
+    std::printf("fact practice_load_1m_peak_mb=%.1f\n",
+                static_cast<double>(ResidentKb("VmHWM:") - before) / 1024);
+
+    QuestionChooser chooser(7);
+    std::optional<Question> previous;
+    std::vector<double> times;
+    for (int i = 0; i < 2001; ++i) {
+        const auto at = Clock::now();
+        previous = chooser.Next(settings, history, previous);
+        times.push_back(Micros(Clock::now() - at));
+    }
+    std::printf("fact practice_next_1m_us=%.2f\n", Median(times));
 }
 
 void Load(const char* file) {
@@ -164,13 +209,19 @@ int main(int argc, char* argv[]) {
     if (what == "next" && argc == 2) {
         Next();
     } else if (what == "make" && argc == 3) {
-        Make(argv[2]);
+        Make(argv[2], kAnswers, 2000);
+    } else if (what == "make1m" && argc == 3) {
+        Make(argv[2], kYearsOfAnswers, 95'000);
+    } else if (what == "load1m" && argc == 3) {
+        LoadYears(argv[2]);
     } else if (what == "load" && argc == 3) {
         Load(argv[2]);
     } else if (what == "feedback" && argc == 2) {
         Feedback();
     } else {
-        std::fprintf(stderr, "usage: canzet_bench_practice next|make FILE|load FILE|feedback\n");
+        std::fprintf(stderr,
+                     "usage: canzet_bench_practice next|make FILE|load FILE|feedback|"
+                     "make1m FILE|load1m FILE\n");
         return 2;
     }
     return 0;

@@ -2,6 +2,9 @@
 
 #include <fluidsynth.h>
 
+#include <string>
+#include <vector>
+
 #include "midi/MidiMapper.h"
 #include "midi/fluidsynth/AudioSettings.h"
 #include "midi/fluidsynth/FluidSynthDevice.h"
@@ -15,19 +18,25 @@ namespace {
 constexpr int kNotesPerSilence = 16;
 constexpr DWORD kAllSoundOffChannel1 = 0x000078B0;
 
-std::unique_ptr<MidiDevice> OpenRealSynth() {
-    auto device = std::make_unique<FluidSynthDevice>();
+// Only a synth that renders counts: one waiting for an output drops its notes.
+std::unique_ptr<MidiDevice> OpenRealSynth(const NullSinkServer& sink) {
+    if (!sink.Running()) {
+        return nullptr;
+    }
+    auto device = std::make_unique<FluidSynthDevice>(audio_settings::kDefaultSoundfont,
+                                                     std::vector<std::string>{"pulseaudio"});
     MIDIOUTCAPSA caps{};
     if (device->GetCaps(caps) != MMSYSERR_NOERROR || device->Open() != MMSYSERR_NOERROR) {
         return nullptr;
     }
+    const bool heard = device->Heard();
     device->Close();
-    return device;
+    return heard ? std::move(device) : nullptr;
 }
 
 }  // namespace
 
-SoundTarget::SoundTarget() : m_device(OpenRealSynth()) {
+SoundTarget::SoundTarget() : m_device(OpenRealSynth(m_sink)) {
     if (m_device == nullptr) {
         auto unheard = std::make_unique<UnheardSynth>();
         m_unheard = unheard.get();
@@ -41,8 +50,9 @@ SoundTarget::~SoundTarget() {
 }
 
 std::string SoundTarget::Describe() const {
-    return HasAudioOutput() ? "FluidSynth through its audio driver"
-                            : "FluidSynth without an audio driver (no audio output here)";
+    return HasAudioOutput()
+               ? "FluidSynth through PulseAudio into a null sink"
+               : "FluidSynth without an audio driver, rendered between notes (no null sink here)";
 }
 
 void SoundTarget::AfterNote() {

@@ -1,6 +1,7 @@
 // The synthesizer the sound benchmarks play into, put behind the MIDI mapper: the
-// program's own FluidSynth device when this machine has an audio output it can open,
-// otherwise the same synthesizer without an audio driver.
+// program's own FluidSynth device rendering into a PulseAudio null sink of its own, as it
+// renders on a real output; where no null sink can be started, the same synthesizer
+// without an audio driver, rendered between the timed calls.
 #pragma once
 
 #include <memory>
@@ -8,6 +9,7 @@
 
 #include "bench/UnheardSynth.h"
 #include "midi/MidiDevice.h"
+#include "tools/nullsink/NullSinkServer.h"
 
 namespace bench {
 
@@ -24,6 +26,7 @@ class SoundTarget {
     void AfterNote();
 
   private:
+    NullSinkServer m_sink;
     std::unique_ptr<MidiDevice> m_device;
     UnheardSynth* m_unheard = nullptr;
     int m_notesSinceSilence = 0;

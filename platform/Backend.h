@@ -2,6 +2,7 @@
 // system metrics. Exactly one backend is current while the program runs.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/WinTypes.h"
@@ -24,6 +25,10 @@ class Backend {
     // surfaces and the bitmaps drawn on them are made opaque (Surface::MakeOpaque), and
     // a bitmap's copy onto a window stays a plain copy.
     virtual bool OpaqueSurfaces() const { return false; }
+    // Runs `work` on the window's thread soon, after the work posted before it; callable
+    // from any thread, and never waits for the window's thread. Work still waiting when
+    // the backend goes is dropped.
+    virtual void PostToWindowThread(std::function<void()> work) = 0;
 };
 
 // The current backend; nullptr until one is set.

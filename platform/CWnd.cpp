@@ -118,6 +118,12 @@ void CWnd::SetFocus() {
     }
 }
 
+void CWnd::SetFontScale(int nPercent) {
+    if (m_peer != nullptr) {
+        m_peer->ScaleFont(nPercent);
+    }
+}
+
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (m_peer == nullptr) {
         return FALSE;

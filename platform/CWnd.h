@@ -48,6 +48,9 @@ class CWnd : public CCmdTarget {
     void SetAccessibleText(LPCSTR name, LPCSTR description);
     BOOL EnableWindow(BOOL enable = TRUE);
     void SetFocus();
+    // The window's text in its dialog's font at `nPercent` of its size: a line to be read
+    // at a glance.
+    void SetFontScale(int nPercent);
     // The message reaches this window's message map later, from the window system's queue.
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     void SetAccessibleList(const AccessibleList& list, int told);

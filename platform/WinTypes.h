@@ -162,6 +162,10 @@ constexpr DWORD DS_SETFONT = 0x00000040;
 constexpr DWORD DS_MODALFRAME = 0x00000080;
 constexpr DWORD BS_PUSHBUTTON = 0x00000000;
 constexpr DWORD BS_DEFPUSHBUTTON = 0x00000001;
+// A check box that the window system checks and clears itself on each click.
+constexpr DWORD BS_AUTOCHECKBOX = 0x00000003;
+constexpr int BST_UNCHECKED = 0;
+constexpr int BST_CHECKED = 1;
 constexpr DWORD SS_LEFT = 0x00000000;
 constexpr DWORD SS_ICON = 0x00000003;
 constexpr DWORD SS_BLACKFRAME = 0x00000007;

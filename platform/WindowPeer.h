@@ -65,6 +65,8 @@ class WindowPeer {
     virtual void Enable(BOOL) {}
     // Gives this window the keyboard focus.
     virtual void SetFocus() {}
+    // Sets the window's text in its dialog's font at `percent` of that font's size.
+    virtual void ScaleFont(int) {}
     // Hands a message to the owner later, after the input already waiting.
     virtual void Post(UINT, WPARAM, LPARAM) {}
 
@@ -75,6 +77,11 @@ class WindowPeer {
     virtual void ClearList() {}
     virtual void SelectListItem(int) {}
     virtual int SelectedListItem() const { return -1; }
+    // Check boxes (BS_AUTOCHECKBOX): whether checked. A click reaches the dialog as
+    // WM_COMMAND with BN_CLICKED once the box has changed; a change the program makes does
+    // not.
+    virtual void SetCheck(bool) {}
+    virtual bool IsChecked() const { return false; }
     // Makes the window a list of items to assistive technologies. `told` is the item they
     // are told of: focus moving to it when it became current, else its new name; -1 tells
     // them that the list's text changed as a whole.

@@ -2,12 +2,14 @@
 #include <nlohmann/json.hpp>
 
 #include "practice/ProgressFile.h"
+#include "practice/Question.h"
 
 namespace practice {
 namespace {
 
-// Version 2 lines carry the key and the signs; an answer without them is written as
-// version 1 was, so that older programs go on reading it.
+// Version 2 lines carry the key signature and the signs; an answer without them is written
+// as version 1 was, so that older programs go on reading it. A played key is the field "key"
+// in either version.
 constexpr int kFormatVersion = 1;
 constexpr int kSignsVersion = 2;
 
@@ -15,7 +17,7 @@ constexpr int kSignsVersion = 2;
 // without building a document (loading a long history is mostly this).
 class AnswerFields : public nlohmann::json_sax<nlohmann::json> {
   public:
-    std::int64_t version = -1, asked = -1, ms = -1, givenStep = -1, signature = 0;
+    std::int64_t version = -1, asked = -1, ms = -1, givenStep = -1, playedKey = -1, signature = 0;
     std::string time, drill, clef, givenLetter, sign = "none", givenSign = "none";
     int right = -1;  // -1: missing
 
@@ -44,7 +46,8 @@ class AnswerFields : public nlohmann::json_sax<nlohmann::json> {
             {"given", &AnswerFields::givenLetter, &AnswerFields::givenStep},
             {"right", nullptr, nullptr, &AnswerFields::right},
             {"ms", nullptr, &AnswerFields::ms},
-            {"key", nullptr, &AnswerFields::signature},
+            {"key", nullptr, &AnswerFields::playedKey},
+            {"signature", nullptr, &AnswerFields::signature},
             {"sign", &AnswerFields::sign},
             {"givenSign", &AnswerFields::givenSign}};
         m_field = nullptr;
@@ -126,11 +129,16 @@ std::string ToJsonLine(const AnswerRecord& answer) {
     line["right"] = answer.right;
     line["ms"] = answer.ms;
     if (signs) {
-        line["key"] = answer.signature;
+        line["signature"] = answer.signature;
         line["sign"] = NameOf(answer.accidental);
         if (answer.drill != Drill::Read) {
             line["givenSign"] = NameOf(answer.givenAccidental);
         }
+    }
+    // A field of its own, which readers that know nothing of played keys pass over: to them
+    // the answer is the letter or step beside it, judged as it was.
+    if (answer.givenKey >= 0) {
+        line["key"] = answer.givenKey;
     }
     return line.dump();
 }
@@ -179,11 +187,14 @@ std::optional<AnswerRecord> FromJsonLine(std::string_view text) {
     } else {
         return std::nullopt;
     }
+    if (fields.playedKey >= 0 && fields.playedKey <= kHighestKey) {
+        answer.givenKey = static_cast<int>(fields.playedKey);
+    }
     return answer;
 }
 
 void WriteCsv(const std::vector<AnswerRecord>& answers, std::ostream& out) {
-    out << "time,drill,clef,asked,given,right,ms,key,sign,given_sign\r\n";
+    out << "time,drill,clef,asked,given,right,ms,signature,sign,given_sign\r\n";
     for (const AnswerRecord& a : answers) {
         out << IsoUtc(a.utcMs) << ',' << NameOf(a.drill) << ',' << NameOf(a.clef) << ',' << a.asked
             << ',';

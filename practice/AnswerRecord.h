@@ -16,6 +16,11 @@ struct AnswerRecord {
     // (0 when the staff held no note at the confirm).
     char givenLetter = 0;
     int givenStep = 0;
+    // The key played on an instrument, 0..127, when the answer was played rather than
+    // named or placed; -1 otherwise. The letter or step above is then the nearest the
+    // staff can show: the key's letter for Read, its step (0 when the staff has no place
+    // for it) for Place and Hear.
+    int givenKey = -1;
     bool right = false;
     int ms = 0;  // response time
     // The asked note's own sign and the key signature it was asked under; the sign given

@@ -27,6 +27,8 @@ class History {
     static constexpr int kMaxDebt = 10;
 
     void Add(const AnswerRecord& answer);
+    // Room for `answers` in all, so that a long history is not copied as it grows.
+    void Reserve(std::size_t answers) { m_answers.reserve(answers); }
     const std::vector<AnswerRecord>& Answers() const { return m_answers; }
     std::int64_t Size() const { return static_cast<std::int64_t>(m_answers.size()); }
     const StepRecord& Of(Drill drill, Clef clef, int step,

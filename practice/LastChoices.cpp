@@ -6,16 +6,41 @@
 #include <system_error>
 
 namespace practice {
+namespace {
 
-std::optional<RoundSettings> LoadLastChoices(const std::filesystem::path& file) {
+// The file's object; empty when it is missing or holds none.
+nlohmann::ordered_json ReadChoices(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
-        return std::nullopt;
+        return nlohmann::ordered_json::object();
     }
-    const nlohmann::json choices = nlohmann::json::parse(in, nullptr, false);
-    if (!choices.is_object()) {
-        return std::nullopt;
+    nlohmann::ordered_json choices = nlohmann::ordered_json::parse(in, nullptr, false);
+    return choices.is_object() ? choices : nlohmann::ordered_json::object();
+}
+
+bool WriteChoices(const std::filesystem::path& file, const nlohmann::ordered_json& choices) {
+    std::error_code error;
+    if (file.has_parent_path()) {
+        std::filesystem::create_directories(file.parent_path(), error);
     }
+    std::filesystem::path temporary = file;
+    temporary += ".new";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << choices.dump() << '\n';
+        if (!out.flush()) {
+            std::filesystem::remove(temporary, error);
+            return false;
+        }
+    }
+    std::filesystem::rename(temporary, file, error);
+    return !error;
+}
+
+}  // namespace
+
+std::optional<RoundSettings> LoadLastChoices(const std::filesystem::path& file) {
+    const nlohmann::ordered_json choices = ReadChoices(file);
     const auto text = [&](const char* key) {
         const auto found = choices.find(key);
         return found != choices.end() && found->is_string() ? found->get<std::string>()
@@ -50,31 +75,35 @@ std::optional<RoundSettings> LoadLastChoices(const std::filesystem::path& file) 
 }
 
 bool SaveLastChoices(const std::filesystem::path& file, const RoundSettings& settings) {
-    nlohmann::ordered_json choices = {
-        {"drill", NameOf(settings.drill)}, {"clef", NameOf(settings.clef)},
-        {"low", settings.lowStep},         {"high", settings.highStep},
-        {"count", settings.count},         {"ledger", settings.ledgerLines},
-    };
+    nlohmann::ordered_json choices = ReadChoices(file);
+    choices["drill"] = NameOf(settings.drill);
+    choices["clef"] = NameOf(settings.clef);
+    choices["low"] = settings.lowStep;
+    choices["high"] = settings.highStep;
+    choices["count"] = settings.count;
+    choices["ledger"] = settings.ledgerLines;
+    // Written only when chosen, so that a file without signs stays as it was.
     if (settings.accidentals != AccidentalChoice::None || settings.key != 0) {
         choices["accidentals"] = NameOf(settings.accidentals);
         choices["key"] = settings.key;
+    } else {
+        choices.erase("accidentals");
+        choices.erase("key");
     }
-    std::error_code error;
-    if (file.has_parent_path()) {
-        std::filesystem::create_directories(file.parent_path(), error);
-    }
-    std::filesystem::path temporary = file;
-    temporary += ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << choices.dump() << '\n';
-        if (!out.flush()) {
-            std::filesystem::remove(temporary, error);
-            return false;
-        }
-    }
-    std::filesystem::rename(temporary, file, error);
-    return !error;
+    return WriteChoices(file, choices);
+}
+
+std::optional<bool> LoadMidiEcho(const std::filesystem::path& file) {
+    const nlohmann::ordered_json choices = ReadChoices(file);
+    const auto found = choices.find("midiEcho");
+    return found != choices.end() && found->is_boolean() ? std::optional(found->get<bool>())
+                                                         : std::nullopt;
+}
+
+bool SaveMidiEcho(const std::filesystem::path& file, bool echo) {
+    nlohmann::ordered_json choices = ReadChoices(file);
+    choices["midiEcho"] = echo;
+    return WriteChoices(file, choices);
 }
 
 }  // namespace practice

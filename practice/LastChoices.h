@@ -12,7 +12,12 @@ namespace practice {
 
 // Nullopt when the file is missing or not valid choices; the seed is not kept.
 std::optional<RoundSettings> LoadLastChoices(const std::filesystem::path& file);
-// False when the file could not be written; the round does not depend on it.
+// False when the file could not be written; the round does not depend on it. What else
+// the file keeps stays.
 bool SaveLastChoices(const std::filesystem::path& file, const RoundSettings& settings);
+// Whether keys played on a MIDI keyboard sound through the program, kept in the same file;
+// nullopt when it holds no such choice.
+std::optional<bool> LoadMidiEcho(const std::filesystem::path& file);
+bool SaveMidiEcho(const std::filesystem::path& file, bool echo);
 
 }  // namespace practice

@@ -27,6 +27,8 @@ class ManualClock : public PracticeClock {
   public:
     explicit ManualClock(std::int64_t startUtcMs = 0) : m_startUtcMs(startUtcMs) {}
     void Advance(std::int64_t ms) { m_ms += ms; }
+    // Sets the wall clock, forward or back; the monotonic clock stays.
+    void SetUtcMs(std::int64_t utcMs) { m_startUtcMs = utcMs - m_ms; }
     std::int64_t MonotonicMs() override { return m_ms; }
     std::int64_t UtcMs() override { return m_startUtcMs + m_ms; }
 

@@ -36,10 +36,22 @@ PracticeRound::PracticeRound(const RoundSettings& settings, History& history, Pr
       m_observer(observer),
       m_chooser(settings.seed),
       m_previous(LastQuestionOf(history, settings.drill)),
-      m_firstAnswer(history.Answers().size()) {
+      m_firstAnswer(history.Answers().size()),
+      m_bSigns(settings.accidentals != AccidentalChoice::None || settings.key != 0) {
     if (m_settings.key == kRandomKey) {
         m_settings.key = m_chooser.DrawKey();
     }
+}
+
+void PracticeRound::AskFirst(std::vector<NoteKey> notes) {
+    std::erase_if(notes, [this](const NoteKey& key) { return key.drill != m_settings.drill; });
+    // The same question never twice in a row: the last one asked goes second.
+    if (notes.size() > 1 && m_previous && m_previous->clef == notes[0].clef &&
+        m_previous->step == notes[0].step) {
+        std::swap(notes[0], notes[1]);
+    }
+    m_askFirst = std::move(notes);
+    m_nAskedFirst = 0;
 }
 
 void PracticeRound::Start() {
@@ -47,7 +59,13 @@ void PracticeRound::Start() {
 }
 
 void PracticeRound::Ask() {
-    m_question = m_chooser.Next(m_settings, m_history, m_previous);
+    if (m_nAskedFirst < m_askFirst.size()) {
+        const NoteKey& key = m_askFirst[m_nAskedFirst++];
+        m_question = Question{
+            .drill = key.drill, .clef = key.clef, .step = key.step, .signature = m_settings.key};
+    } else {
+        m_question = m_chooser.Next(m_settings, m_history, m_previous);
+    }
     m_question.number = Answered() + 1;
     m_previous = m_question;
     m_state = RoundState::Asking;
@@ -83,6 +101,35 @@ bool PracticeRound::ConfirmStep(int step, staff::Accidental accidental) {
     return true;
 }
 
+bool PracticeRound::AnswerKey(int key, std::int64_t startedMs) {
+    if (m_state != RoundState::Asking || key < 0 || key > kHighestKey) {
+        return false;
+    }
+    const bool right = key == m_question.Key();
+    AnswerRecord given{.givenKey = key};
+    if (m_question.drill == Drill::Read) {
+        // A key has no spelling: a right one is kept as asked, another as the key reads
+        // under the signature (with no signs about, a black key as the letter below).
+        const staff::SpelledPitch pitch =
+            right ? m_question.Pitch() : staff::WriteKey(key, m_question.signature).pitch;
+        given.givenLetter =
+            m_bSigns ? "CDEFGAB"[staff::LetterOf(pitch.letterStep)] : KeyLetter(key);
+        given.givenAlter = m_bSigns ? pitch.alter : 0;
+    } else if (!m_bSigns) {
+        given.givenStep = StepOfKey(key, m_question.clef, m_settings.ledgerLines);
+    } else {
+        // Where the staff shows it (CStaffControl::PlaceKey), with its sign.
+        const staff::WrittenKey written = staff::WriteKey(key, m_question.signature);
+        const int step = 7 - (MiddleLineOf(m_question.clef) - written.pitch.letterStep);
+        const staff::StaffGeometry geometry(m_settings.ledgerLines);
+        const bool shown = step >= geometry.LowestStep() && step <= geometry.HighestStep();
+        given.givenStep = shown ? step : m_settings.NoStep();
+        given.givenAccidental = shown ? written.accidental : staff::Accidental::None;
+    }
+    Judge(given, right, startedMs);
+    return true;
+}
+
 bool PracticeRound::PlayAgain() {
     if (m_state != RoundState::Asking || m_question.drill != Drill::Hear) {
         return false;
@@ -91,8 +138,8 @@ bool PracticeRound::PlayAgain() {
     return true;
 }
 
-void PracticeRound::Judge(AnswerRecord answer, bool right) {
-    const std::int64_t elapsed = m_clock.MonotonicMs() - m_shownMs;
+void PracticeRound::Judge(AnswerRecord answer, bool right, std::optional<std::int64_t> givenAtMs) {
+    const std::int64_t elapsed = givenAtMs.value_or(m_clock.MonotonicMs()) - m_shownMs;
     answer.utcMs = m_clock.UtcMs();
     answer.drill = m_question.drill;
     answer.clef = m_question.clef;

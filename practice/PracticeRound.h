@@ -12,8 +12,10 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "practice/History.h"
+#include "practice/NoteKey.h"
 #include "practice/PracticeClock.h"
 #include "practice/ProgressFile.h"
 #include "practice/QuestionChooser.h"
@@ -37,6 +39,9 @@ class PracticeRound {
     // The question asked or just answered.
     const Question& Current() const { return m_question; }
 
+    // Before Start: the notes to ask first, in this order (today's review, weakest first);
+    // the round's own rule chooses once they are asked.
+    void AskFirst(std::vector<NoteKey> notes);
     // Shows the first question.
     void Start();
     // Read: the letter 'C'..'B' (either case) and its sign, +1 sharp, -1 flat, 0 none; right
@@ -47,6 +52,10 @@ class PracticeRound {
     // and the sign it carries. Place is right when the note is the asked pitch spelled as
     // asked, Hear when it sounds the asked key. False when no Place or Hear question waits.
     bool ConfirmStep(int step, staff::Accidental accidental = staff::Accidental::None);
+    // Any drill: the MIDI key the learner played, which started at `startedMs` on the
+    // round's monotonic clock; the response time runs to then. Right when it sounds the asked
+    // pitch, octave included, however the note is spelled. False when no question waits.
+    bool AnswerKey(int key, std::int64_t startedMs);
     // Hear: sounds the pitch again; counts for nothing and leaves the time running.
     bool PlayAgain();
     // After an answer: the next question, or the end of the round. False while a question
@@ -62,10 +71,14 @@ class PracticeRound {
     RoundSummary Summary() const;
     // The round's own answers, in order.
     std::span<const AnswerRecord> Answers() const;
+    // The history was replaced by one where the round's answers begin at `firstAnswer`.
+    void HistoryReplaced(std::size_t firstAnswer) { m_firstAnswer = firstAnswer; }
 
   private:
     void Ask();
-    void Judge(AnswerRecord given, bool right);
+    // `givenAtMs`: when the answer began, on the monotonic clock; now when not given.
+    void Judge(AnswerRecord given, bool right,
+               std::optional<std::int64_t> givenAtMs = std::nullopt);
 
     RoundSettings m_settings;
     History& m_history;
@@ -73,6 +86,8 @@ class PracticeRound {
     ProgressFile* m_progress;
     RoundObserver& m_observer;
     QuestionChooser m_chooser;
+    std::vector<NoteKey> m_askFirst;
+    std::size_t m_nAskedFirst = 0;
     RoundState m_state = RoundState::Asking;
     Question m_question;
     std::optional<Question> m_previous;
@@ -80,6 +95,9 @@ class PracticeRound {
     std::size_t m_firstAnswer;
     int m_rightInARow = 0;
     bool m_toldNotSaved = false;
+    // Signs or a key were chosen (a new key each round may draw C major): the owner's staff
+    // then writes played keys with signs, and so does the record.
+    bool m_bSigns = false;
 };
 
 }  // namespace practice

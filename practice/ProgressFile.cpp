@@ -6,25 +6,44 @@
 #include <system_error>
 
 #include "practice/AppendOnlyFile.h"
+#include "practice/HistorySummary.h"
 
 namespace practice {
 namespace {
 
-// The answers of a file read line by line, so that a large file is never held whole.
+// Answers beyond the summary (or without one) that make it worth writing again.
+constexpr int kSummaryAfter = 1000;
+
+// The answers of a file read line by line, so that a large file is never held whole; they
+// go to a history of their own, so that a file found unreadable adds none.
 struct ReadResult {
-    std::vector<AnswerRecord> answers;
+    History answers;
+    int tail = 0;  // answers read from the file's lines
     int skipped = 0;
     bool tornLastLine = false;
-    std::string error{};  // empty when the file was read to its end
+    std::string error{};           // empty when the file was read to its end
+    std::uint64_t wholeLines = 0;  // the bytes up to the end of the last whole line
 };
 
-ReadResult ReadAnswers(const std::filesystem::path& path) {
+// From byte `from`, the end of a line, after the summary's answers, if any.
+ReadResult ReadAnswers(const std::filesystem::path& path, const HistorySummary* summary) {
     ReadResult result;
+    const std::uint64_t from = summary != nullptr ? summary->CoveredBytes() : 0;
+    result.wholeLines = from;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         result.error = std::strerror(errno);
         return result;
     }
+    // Room for every answer at once, a line being 100 bytes or more.
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    result.answers.Reserve(static_cast<std::size_t>((summary != nullptr ? summary->Answers() : 0) +
+                                                    (error ? 0 : (size - from) / 100)));
+    if (summary != nullptr) {
+        summary->AddTo(result.answers);
+    }
+    in.seekg(static_cast<std::streamoff>(from));
     std::string line;
     while (std::getline(in, line)) {
         // Without a newline before the end, the last write was cut short.
@@ -32,6 +51,7 @@ ReadResult ReadAnswers(const std::filesystem::path& path) {
             result.tornLastLine = true;
             break;
         }
+        result.wholeLines += line.size() + 1;
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
@@ -39,7 +59,8 @@ ReadResult ReadAnswers(const std::filesystem::path& path) {
             continue;
         }
         if (const auto answer = FromJsonLine(line)) {
-            result.answers.push_back(*answer);
+            result.answers.Add(*answer);
+            ++result.tail;
         } else {
             ++result.skipped;
         }
@@ -80,12 +101,13 @@ LoadReport ProgressFile::Load(History& history, std::int64_t nowUtcMs) {
         status.type() == std::filesystem::file_type::directory) {
         return report;
     }
-    ReadResult read = ReadAnswers(m_path);
+    const std::optional<HistorySummary> summary = HistorySummary::Load(m_path);
+    ReadResult read = ReadAnswers(m_path, summary ? &*summary : nullptr);
     report.unreadable = read.error;
-    report.skipped = read.skipped;
+    report.skipped = read.skipped + (summary ? summary->Skipped() : 0);
     report.tornLastLine = read.tornLastLine;
-    const std::vector<AnswerRecord>& answers = read.answers;
-    if (report.unreadable.empty() && answers.empty() && report.skipped > 0) {
+    const std::int64_t total = read.answers.Size();
+    if (report.unreadable.empty() && total == 0 && report.skipped > 0) {
         report.unreadable = "no line in it is an answer";
     }
     if (!report.unreadable.empty()) {
@@ -101,11 +123,20 @@ LoadReport ProgressFile::Load(History& history, std::int64_t nowUtcMs) {
         }
         return report;
     }
-    for (const AnswerRecord& answer : answers) {
-        history.Add(answer);
-    }
-    report.kept = static_cast<int>(answers.size());
+    report.kept = static_cast<int>(total);
     m_startOnNewLine = report.tornLastLine;
+    // A long file gets its summary, and a new one once many answers came after it.
+    if (read.tail >= kSummaryAfter) {
+        HistorySummary::Save(m_path, read.answers.Answers(), read.wholeLines, report.skipped);
+    }
+    if (history.Size() == 0) {
+        history = std::move(read.answers);
+    } else {
+        history.Reserve(history.Answers().size() + read.answers.Answers().size());
+        for (const AnswerRecord& answer : read.answers.Answers()) {
+            history.Add(answer);
+        }
+    }
     return report;
 }
 
@@ -131,6 +162,14 @@ std::vector<std::string> LoadMessages(const LoadReport& report) {
                         " skipped, " + Answers(report.kept) + " kept");
     }
     return lines;
+}
+
+void ProgressFile::LookAtTheEnd() {
+    std::ifstream in(m_path, std::ios::binary | std::ios::ate);
+    if (in && in.tellg() > 0) {
+        in.seekg(-1, std::ios::end);
+        m_startOnNewLine = in.get() != '\n';
+    }
 }
 
 std::optional<SaveFailure> ProgressFile::Append(const AnswerRecord& answer) {

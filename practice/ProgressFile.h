@@ -60,6 +60,10 @@ class ProgressFile {
     // a new one begun. If it cannot be moved, nothing is ever written to it.
     LoadReport Load(History& history, std::int64_t nowUtcMs);
 
+    // For a file another object loads: whether it ends in a torn line, which the next
+    // answer must not run on from.
+    void LookAtTheEnd();
+
     // Appends one answer and flushes it to the disk, creating the file and its folder when
     // missing. Returns the failure, if any; later calls try again.
     std::optional<SaveFailure> Append(const AnswerRecord& answer);

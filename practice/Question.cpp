@@ -28,6 +28,31 @@ staff::SpelledPitch Question::Pitch() const {
     return staff::PitchAt(MiddleLineOf(clef), 7 - step, accidental, signature);
 }
 
+namespace {
+constexpr int kKeysPerOctave = 12;
+constexpr char kLetters[kKeysPerOctave + 1] = "CCDDEFFGGAAB";
+constexpr bool kSharps[kKeysPerOctave] = {false, true,  false, true,  false, false,
+                                          true,  false, true,  false, true,  false};
+}  // namespace
+
+char KeyLetter(int key) {
+    return kLetters[key % kKeysPerOctave];
+}
+
+bool IsSharpKey(int key) {
+    return kSharps[key % kKeysPerOctave];
+}
+
+int KeyOctave(int key) {
+    return key / kKeysPerOctave - 1;
+}
+
+int StepOfKey(int key, Clef clef, int ledgerLines) {
+    const std::optional<int> step =
+        staff::StaffGeometry(ledgerLines).KeyToStep(key, StaffClefOf(clef));
+    return step.value_or(staff::StaffGeometry(ledgerLines).LowestStep() - 1);
+}
+
 int Question::Key() const {
     return staff::KeyOf(Pitch());
 }

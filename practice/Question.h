@@ -43,4 +43,15 @@ int MiddleLineOf(Clef clef);
 // pitch for Read, the placed note as written for Place and Hear.
 staff::SpelledPitch GivenPitchOf(const Question& question, const AnswerRecord& answer);
 
+inline constexpr int kHighestKey = 127;
+// Of any MIDI key 0..127: its letter, a sharp's being the natural below it ('F' for F♯4);
+// whether it is a sharp; its octave in scientific notation (C4 is key 60).
+char KeyLetter(int key);
+bool IsSharpKey(int key);
+int KeyOctave(int key);
+// The step where `key` lies under the clef on a staff of `ledgerLines`; one step below that
+// staff when it has no place for it (a sharp, or a pitch beyond its steps), as a confirm
+// with no note gives (RoundSettings::NoStep).
+int StepOfKey(int key, Clef clef, int ledgerLines);
+
 }  // namespace practice

@@ -47,6 +47,9 @@
 #define IDB_STAFF_TALL_BASS_2X 171
 #define IDB_STAFF_TALL_ALTO_2X 172
 #define IDB_STAFF_TALL_TENOR_2X 173
+// A note answered right, in green, at either size.
+#define IDB_NOTE_RIGHT 150
+#define IDB_NOTE_RIGHT_2X 151
 #define IDS_MIDI_INIT_FAILED 200
 #define IDS_MIDI_OPEN_FAILED 201
 // What a screen reader says of the staff: its name, one note ("%s" its pitch, "%d" its
@@ -103,7 +106,14 @@
 #define IDS_HELP_PROGRESS_FILE 513
 #define IDS_HELP_EXPORT_PROGRESS 514
 #define IDS_HELP_PRACTICE 515
+#define IDS_HELP_EXPORT_DAYS 565
 #define IDS_HELP_LEDGER_LINES 550
+#define IDS_HELP_MIDI_ECHO 540
+#define IDS_HELP_LISTEN 545
+#define IDS_RESULT_WRONG_SUNG 370
+#define IDS_NO_MICROPHONE 650
+#define IDS_MICROPHONE_REFUSED 651
+#define IDS_MICROPHONE_LOST 652
 #define IDS_ERR_NO_VALUE_TAKEN 520
 #define IDS_ERR_VALUE_NEEDED 521
 #define IDS_ERR_BAD_VALUE 522
@@ -138,6 +148,10 @@
 #define IDS_SOUND_NO_SEQUENCER 624
 #define IDS_SOUND_PORT 625
 #define IDS_SOUND_CONNECTED_TO 626
+// The MIDI keyboards: "%s" names one, or those present.
+#define IDS_MIDI_KEYBOARD_CAME 640
+#define IDS_MIDI_KEYBOARD_WENT 641
+#define IDS_NO_MIDI_KEYBOARD 642
 #define IDC_STAFF 1001
 #define IDC_POSITION 1002
 
@@ -166,7 +180,18 @@
 #define IDC_SCORE 1118
 #define IDC_PROGRESS_STAFF 1119
 #define IDC_PROGRESS_WORDS 1120
+#define IDC_GOAL 1190
+#define IDC_TODAY 1191
+#define IDC_DUE 1192
+#define IDC_REVIEW 1193
+#define IDC_CHART 1194
+#define IDC_CHART_DAYS 1195
+#define IDC_CHART_WORDS 1196
 #define IDC_LEDGER_LINES 1150
+// The practice dialog's line of MIDI keyboards.
+#define IDC_MIDI_KEYBOARDS 1130
+// Whether keys played on a MIDI keyboard sound through the program's sound.
+#define IDC_MIDI_ECHO 1131
 #define IDS_PRACTICE 300
 #define IDS_DRILL_READ 301
 #define IDS_DRILL_PLACE 302
@@ -198,6 +223,26 @@
 #define IDS_SAVE_NOT_A_FILE 327
 // Followed by the system's own words.
 #define IDS_SAVE_OTHER 328
+// A wrong answer played on a MIDI keyboard: "%s" the asked pitch, "%s" the played one.
+#define IDS_RESULT_WRONG_PLAYED 350
+// A sharp's name: "%s" its letter, "%s" its octave.
+#define IDS_SHARP_NAME 351
+#define IDS_GOAL_MINUTES 460
+#define IDS_GOAL_ANSWERS 461
+#define IDS_TODAY_MINUTES 462
+#define IDS_TODAY_ANSWERS 463
+#define IDS_GOAL_MET 464
+#define IDS_DUE_TODAY 465
+#define IDS_DUE_TODAY_ONE 466
+#define IDS_DUE_TOMORROW 467
+#define IDS_DUE_IN_DAYS 468
+#define IDS_DUE_NONE_YET 469
+#define IDS_REVIEW_TODAY 470
+#define IDS_REVIEW_NONE 471
+#define IDS_CHART_DAYS 472
+#define IDS_CHART_WORDS 473
+#define IDS_CHART_LEGEND 474
+#define IDS_CHART_NAME 475
 
 // System-menu commands, not resources. System commands below 0xF000 must keep their
 // low four bits clear, because the window system uses them itself.

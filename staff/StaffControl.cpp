@@ -98,12 +98,26 @@ bool CStaffControl::IsTreble() const {
     return m_clef == staff::Clef::Treble;
 }
 
-void CStaffControl::SetFixedNote(int nColumn, int nStep, int nColumns) {
+void CStaffControl::SetFixedNote(int nColumn, int nStep, int nColumns, NoteShade shade) {
     if (nColumn < 0 || nColumn >= kFixedColumns) {
         return;
     }
     m_nFixedSteps[nColumn] = nStep;
+    m_fixedShades[nColumn] = shade;
     m_nColumns = nColumns;
+    LoadShade(shade);
+}
+
+void CStaffControl::SetNotesShade(NoteShade shade) {
+    m_notesShade = shade;
+    LoadShade(shade);
+}
+
+void CStaffControl::LoadShade(NoteShade shade) {
+    if (shade == NoteShade::Right && m_bmpNoteRight.IsEmpty()) {
+        m_bmpNoteRight.LoadBitmap(IDB_NOTE_RIGHT);
+        m_bmpNoteRight.LoadDoubleBitmap(IDB_NOTE_RIGHT_2X);
+    }
 }
 
 void CStaffControl::SetRange(int nLeftColumn, int nRightColumn) {

@@ -26,6 +26,10 @@ inline constexpr UINT STAFFN_RETURN = 0x0100;
 // A drag ended: the note was let go over the staff or the drag left it.
 inline constexpr UINT STAFFN_DRAGENDED = 0x0101;
 
+// How a note shows a judged answer: as notes are drawn anywhere else, green when right,
+// red when wrong.
+enum class NoteShade { Plain, Right, Wrong };
+
 class CStaffControl : public CStatic {
   public:
     static constexpr int kMaxNoteSlots = 5;
@@ -47,7 +51,9 @@ class CStaffControl : public CStatic {
     void SetLedgerLines(int nLedgerLines);
     const staff::StaffGeometry& Geometry() const { return m_geometry; }
     // A column outside 0..15 is ignored, count included.
-    void SetFixedNote(int nColumn, int nStep, int nColumns);
+    void SetFixedNote(int nColumn, int nStep, int nColumns, NoteShade shade = NoteShade::Plain);
+    // The shade of the placed notes while none is dragged or marked by the keyboard.
+    void SetNotesShade(NoteShade shade);
     void SetRange(int nLeftColumn, int nRightColumn);
     // Writes the note count to nCount and the staff step of each note to pSteps[0..nCount).
     void GetNotes(int* pSteps, int& nCount);
@@ -94,6 +100,15 @@ class CStaffControl : public CStatic {
     int ColumnToX(int column) const;
     int StepToKey(int lineOffset) const;
 
+    // A key played on an instrument: the current note goes to the key's line or space (any
+    // position of the clef, ledger lines included), or, with no current note, a note is
+    // placed there when the staff has room, as Space places one. Says so to screen readers and asks
+    // for a repaint; sounds nothing (the echo of the played key does). False, changing nothing, for
+    // a key no position of the clef sounds, during a drag, or when the note is there already.
+    // Under a key signature, or while keys set signs, the key is written as staff::WriteKey
+    // spells it, with its sign.
+    bool PlaceKey(int key);
+
     // MIDI output, one device for the whole process.
     bool InitMidi();
     void OpenMidi();
@@ -106,6 +121,9 @@ class CStaffControl : public CStatic {
     // default: notes are only started.
     static void SetNotesEnd(bool bEnd) { s_bNotesEnd = bEnd; }
     void EndNote();
+    // The echo of a key played on an instrument: its note-on as PlayNote sends it, and
+    // the note-off when the key is let go, whether or not notes end.
+    static void EchoKey(int key, bool down);
 
   protected:
     BOOL OnEraseBkgnd(CDC* pDC);
@@ -141,6 +159,8 @@ class CStaffControl : public CStatic {
     bool SetCurrentAccidentalFromKey(UINT nChar);
     // The clef's middle line as a letter step, which places the pitches and the signature.
     int MiddleLine() const;
+    void DrawShadedNote(int x, int y, NoteShade shade);
+    void LoadShade(NoteShade shade);
 
     bool PlaceNoteFromKeyboard();
     // Where a note placed from the keyboard goes: the first free place right of the
@@ -168,11 +188,15 @@ class CStaffControl : public CStatic {
     // The row of the staff picture drawn at the control's top: a staff with fewer ledger
     // lines than its picture shows the picture's middle.
     int m_nPictureTop = 0;
+    // Loaded when first needed, so that a staff that judges nothing loads what it always has.
+    CBitmap m_bmpNoteRight;
     int m_nNoteCount = 0;
     int m_nMaxNotes = 1;
     int m_nSelected = -1;
     CPoint m_ptNotes[kMaxNoteSlots];
     int m_nFixedSteps[kFixedColumns];
+    NoteShade m_fixedShades[kFixedColumns] = {};
+    NoteShade m_notesShade = NoteShade::Plain;
     // One column until the owner sets a count, so a column centre never divides by an
     // unset value.
     int m_nColumns = 1;

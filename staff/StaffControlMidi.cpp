@@ -87,3 +87,10 @@ void CStaffControl::EndNote() {
     midiOutShortMsg(s_hMidiOut, NoteOff(s_nSoundingKey));
     s_nSoundingKey = -1;
 }
+
+void CStaffControl::EchoKey(int key, bool down) {
+    if (s_hMidiOut == nullptr || key < 0 || key > kHighestKey) {
+        return;
+    }
+    midiOutShortMsg(s_hMidiOut, down ? NoteOn(key) : NoteOff(key));
+}

@@ -87,7 +87,8 @@ void CStaffControl::OnPaint() {
     DrawKeySignature();
     for (int column = 0; column < kFixedColumns; ++column) {
         if (m_nFixedSteps[column] != -1) {
-            DrawFixedNote(column, m_nFixedSteps[column]);
+            DrawShadedNote(ColumnToX(column), StepToY(m_nFixedSteps[column]),
+                           m_fixedShades[column]);
         }
     }
     const int noteCount = std::min(m_nNoteCount, kMaxNoteSlots);
@@ -102,7 +103,7 @@ void CStaffControl::OnPaint() {
         if (red) {
             DrawSelectedNote(m_ptNotes[i].x, m_ptNotes[i].y);
         } else {
-            DrawNote(m_ptNotes[i].x, m_ptNotes[i].y);
+            DrawShadedNote(m_ptNotes[i].x, m_ptNotes[i].y, m_notesShade);
         }
     }
     if (keyboardFocus) {
@@ -126,4 +127,18 @@ void CStaffControl::DrawFixedNote(int column, int step) {
     const staff::Accidental accidental = m_fixedAccidentals[column];
     DrawSign(staff::AccidentalLeft(x, accidental), y, accidental, false);
     DrawNote(x, y);
+}
+
+void CStaffControl::DrawShadedNote(int x, int y, NoteShade shade) {
+    switch (shade) {
+        case NoteShade::Plain:
+            DrawNote(x, y);
+            break;
+        case NoteShade::Right:
+            PaintNote(this, m_geometry, x, y, m_bmpNoteMask, m_bmpNoteRight);
+            break;
+        case NoteShade::Wrong:
+            DrawSelectedNote(x, y);
+            break;
+    }
 }

@@ -42,6 +42,15 @@ int StaffGeometry::StepToKey(int lineOffset, Clef clef) const {
     return KeyOfStep(7 - std::clamp(lineOffset, 7 - HighestStep(), 7 - LowestStep()), clef);
 }
 
+std::optional<int> StaffGeometry::KeyToStep(int key, Clef clef) const {
+    for (int step = LowestStep(); step <= HighestStep(); ++step) {
+        if (KeyOfStep(step, clef) == key) {
+            return step;
+        }
+    }
+    return std::nullopt;
+}
+
 int KeyOfStep(int step, Clef clef) {
     // White keys counted from C-1 (key 0) and the one under step 0 in each clef: C4 is
     // white key 35, on step 1 in the treble clef, 13 in the bass, 7 in the alto, 9 in

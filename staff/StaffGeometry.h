@@ -3,6 +3,7 @@
 // zero, as C++ integer division does.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace staff {
@@ -91,6 +92,9 @@ class StaffGeometry {
     // The key of a line offset; offsets beyond the outermost positions sound the
     // outermost key on their side.
     int StepToKey(int lineOffset, Clef clef) const;
+    // The step among this staff's positions where `key` lies under the clef; none for a
+    // black key or a pitch beyond them.
+    std::optional<int> KeyToStep(int key, Clef clef) const;
 
   private:
     int m_ledgerLines;

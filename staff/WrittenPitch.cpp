@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <optional>
 
 namespace staff {
 namespace {
@@ -97,6 +98,34 @@ SpelledPitch PitchAt(int middleLine, int lineOffset, Accidental accidental, int 
 int KeyOf(const SpelledPitch& pitch) {
     return (OctaveOf(pitch.letterStep) + 1) * kKeysPerOctave +
            kLetterKeys[static_cast<std::size_t>(LetterOf(pitch.letterStep))] + pitch.alter;
+}
+
+WrittenKey WriteKey(int key, int signature) {
+    // The letter and alteration of `key`, when they sound it in some octave.
+    const auto spelled = [key](int letter, int alter) -> std::optional<SpelledPitch> {
+        const int below = key - alter - kLetterKeys[static_cast<std::size_t>(letter)];
+        if (below % kKeysPerOctave != 0) {
+            return std::nullopt;
+        }
+        return SpelledPitch{(below / kKeysPerOctave - 1) * kLettersPerOctave + letter, alter};
+    };
+    for (int letter = 0; letter < kLettersPerOctave; ++letter) {
+        if (const auto pitch = spelled(letter, SignatureAlter(signature, letter))) {
+            return {*pitch, Accidental::None};
+        }
+    }
+    for (int letter = 0; letter < kLettersPerOctave; ++letter) {
+        if (const auto pitch = spelled(letter, 0)) {
+            return {*pitch, Accidental::Natural};
+        }
+    }
+    const int alter = signature < 0 ? -1 : 1;
+    for (int letter = 0; letter < kLettersPerOctave; ++letter) {
+        if (const auto pitch = spelled(letter, alter)) {
+            return {*pitch, alter > 0 ? Accidental::Sharp : Accidental::Flat};
+        }
+    }
+    return {};
 }
 
 std::vector<int> SignatureOffsets(int middleLine, int signature) {

@@ -44,6 +44,14 @@ int AlterInForce(Accidental accidental, int signature, int letter);
 SpelledPitch PitchAt(int middleLine, int lineOffset, Accidental accidental, int signature);
 // The MIDI key of a spelled pitch: F♯4 is 66.
 int KeyOf(const SpelledPitch& pitch);
+// How a MIDI key is written under a signature, which an instrument's key does not say: on
+// the letter the signature makes sound it, else a black key as a sharp of the letter below
+// (a flat of the letter above under flats), else a white key with its natural sign.
+struct WrittenKey {
+    SpelledPitch pitch;
+    Accidental accidental = Accidental::None;  // the note's own sign
+};
+WrittenKey WriteKey(int key, int signature);
 // Line offsets of the signature's sharps or flats, in the order they are written.
 std::vector<int> SignatureOffsets(int middleLine, int signature);
 

@@ -20,12 +20,15 @@ std::string AudioDriverNames() {
 
 constexpr auto kDesktopOptions = std::to_array<OptionSpec>({
     {"--practice", "", IDS_HELP_PRACTICE},
+    {"--listen", "", IDS_HELP_LISTEN},
     {"--soundfont", "FILE", IDS_HELP_SOUNDFONT},
     {"--audio-driver", "DRIVER", IDS_HELP_AUDIO_DRIVER, AudioDriverNames},
     {"--midi-out", "auto|synth|port|none", IDS_HELP_MIDI_OUT},
     {"--instrument", "1-128", IDS_HELP_INSTRUMENT},
+    {"--midi-echo", "on|off", IDS_HELP_MIDI_ECHO},
     {"--progress-file", "FILE", IDS_HELP_PROGRESS_FILE},
     {"--export-progress", "FILE.csv", IDS_HELP_EXPORT_PROGRESS},
+    {"--export-days", "FILE.csv", IDS_HELP_EXPORT_DAYS},
     {"--verbose", "", IDS_HELP_VERBOSE},
 });
 
@@ -89,6 +92,11 @@ bool TakeDesktopOption(CommandLine& line, std::string_view name, std::string_vie
         line.exportFile = value;
         return !value.empty();
     }
+    if (name == "--export-days") {
+        line.action = CommandLine::Action::ExportDays;
+        line.exportFile = value;
+        return !value.empty();
+    }
     if (name == "--soundfont") {
         line.sound.soundfont = value;
         line.sound.soundfontChosen = true;
@@ -102,6 +110,14 @@ bool TakeDesktopOption(CommandLine& line, std::string_view name, std::string_vie
     }
     if (name == "--instrument") {
         return SetInstrument(line, value);
+    }
+    if (name == "--listen") {
+        line.practice.listen = true;
+        return true;
+    }
+    if (name == "--midi-echo") {
+        line.midiEcho = value == "on";
+        return value == "on" || value == "off";
     }
     line.sound.libraryMessages = true;
     return true;

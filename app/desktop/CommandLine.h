@@ -2,6 +2,7 @@
 // the toolkit's own options, passed on untouched.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,13 @@ struct CommandLine : StartChoices {
     // --soundfont, --audio-driver, --midi-out, --instrument, --verbose.
     SoundSettings sound;
 
+    // --midi-echo: keys played on a MIDI keyboard sound through the program's sound too.
+    std::optional<bool> midiEcho;
+
     // --progress-file: the practice progress file instead of the one in the data folder.
     std::string progressFile;
-    // --export-progress (Action::ExportProgress): the CSV file to write.
+    // --export-progress (Action::ExportProgress), --export-days (Action::ExportDays): the CSV
+    // file to write.
     std::string exportFile;
 };
 

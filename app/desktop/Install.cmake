@@ -6,7 +6,9 @@ set(desktop_binary ${CMAKE_CURRENT_BINARY_DIR}/desktop)
 set(CANZET_APPSTREAM_ID org.canzet.Canzet)
 
 install(TARGETS canzet RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${desktop_source}/canzet.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The practice dialog has a menu entry of its own, for the learners who come for it.
+install(FILES ${desktop_source}/canzet.desktop ${desktop_source}/canzet-practice.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${desktop_source}/${CANZET_APPSTREAM_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 

@@ -7,3 +7,5 @@
 // telling any damage on stderr, and writes its answers to `csvFile`. Returns the exit
 // status: 0, or 1 with one line on stderr saying what failed.
 int ExportProgress(const std::string& progressFile, const std::string& csvFile);
+// canzet --export-days: one row a day, under the learner's daily goal.
+int ExportDays(const std::string& progressFile, const std::string& csvFile);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/Canzet.h"
+#include "app/KeyboardRelay.h"
 #include "app/Language.h"
 #include "app/desktop/CommandLine.h"
 #include "app/desktop/DisplayCheck.h"
@@ -18,6 +19,8 @@
 #include "app/desktop/ProgramVersion.h"
 #include "app/desktop/ProgressExport.h"
 #include "app/desktop/SoundLineWords.h"
+#include "input/midi/alsa/AlsaMidiIn.h"
+#include "input/midi/jack/JackMidiIn.h"
 #include "midi/MidiMapper.h"
 #include "midi/system/MidiDevices.h"
 #include "platform/CWinApp.h"
@@ -87,6 +90,8 @@ int main(int argc, char* argv[]) {
             return 2;
         case CommandLine::Action::ExportProgress:
             return ExportProgress(commandLine.progressFile, commandLine.exportFile);
+        case CommandLine::Action::ExportDays:
+            return ExportDays(commandLine.progressFile, commandLine.exportFile);
         case CommandLine::Action::Run:
             break;
     }
@@ -136,7 +141,24 @@ int main(int argc, char* argv[]) {
     theApp.m_staffSetup = commandLine.staff;
     theApp.m_practiceSetup = commandLine.practice;
     theApp.m_practiceSetup.progressFile = commandLine.progressFile;
+
+    // MIDI keyboards, through the ALSA sequencer and a JACK server where either is there;
+    // each one that comes or goes is told in a line of its own.
+    if (commandLine.midiEcho) {
+        PlayedKeys().NameEcho(*commandLine.midiEcho);
+    }
+    PlayedKeys().SetTell(
+        [](const std::string& line) { std::fprintf(stderr, "canzet: %s\n", line.c_str()); });
+    CKeyboardRelay keyboardRelay(PlayedKeys());
+    input::midi::AlsaMidiIn alsaKeyboards(keyboardRelay);
+    alsaKeyboards.Open();
+    input::midi::JackMidiIn jackKeyboards(keyboardRelay);
+    jackKeyboards.Open();
+
     const int exitCode = AfxWinMain();
+
+    jackKeyboards.Close();
+    alsaKeyboards.Close();
 
     SetMidiMapperDevice(nullptr);
     SetCurrentBackend(nullptr);

@@ -11,7 +11,9 @@
 
 #include "app/Canzet.h"
 #include "app/CommandLineScan.h"
+#include "app/KeyboardRelay.h"
 #include "app/Language.h"
+#include "input/midi/winmm/WinMmMidiIn.h"
 #include "platform/res/VersionInfoReader.h"
 #include "platform/win32/TextConversion.h"
 #include "platform/win32/Win32Backend.h"
@@ -87,7 +89,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32Backend backend(instance, kProgramName);
     SetCurrentBackend(&backend);
     theApp.m_staffSetup = choices.staff;
+    // Every MIDI keyboard, its keys handed to this thread as posted messages.
+    CKeyboardRelay keyboardRelay(PlayedKeys());
+    input::midi::WinMmMidiIn keyboards(keyboardRelay);
+    keyboards.Open(instance);
     const int exitCode = AfxWinMain();
+    keyboards.Close();
     SetCurrentBackend(nullptr);
     return exitCode;
 }

@@ -8,6 +8,7 @@
 #include "midi/LibraryLog.h"
 #include "midi/fluidsynth/AudioFailure.h"
 #include "midi/fluidsynth/AudioSettings.h"
+#include "midi/fluidsynth/Loudness.h"
 
 namespace {
 
@@ -19,10 +20,6 @@ void Configure(fluid_settings_t* settings) {
     fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
     // Under JACK the synth's outputs must be wired to the speakers, or it plays into nothing.
     fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
-    // Measured at a null sink's monitor: one note (key 71, velocity 80) peaks near -16.5 dBFS,
-    // loud enough to follow a drag by ear, and thirteen notes struck together by a fast drag
-    // near -4 dBFS, short of full scale.
-    fluid_settings_setnum(settings, "synth.gain", 1.6);
     // Chorus wobbles the pitch, which blurs the one thing the user listens for.
     fluid_settings_setint(settings, "synth.chorus.active", 0);
 }
@@ -41,6 +38,7 @@ std::unique_ptr<FluidSynthEngine> FluidSynthEngine::Load(const std::string& soun
         fluid_synth_sfload(engine->m_synth, soundfontPath.c_str(), 1) == FLUID_FAILED) {
         return nullptr;
     }
+    loudness::MatchOneNotePeak(engine->m_synth);
     return engine;
 }
 
@@ -67,13 +65,19 @@ int FluidSynthEngine::Render(void* data, int frames, int nfx, float* fx[], int n
     for (int i = 0; i < nout; ++i) {
         std::memset(out[i], 0, static_cast<size_t>(frames) * sizeof(float));
     }
+    int result = FLUID_OK;
     if (nfx == 0 && nout >= 2) {
         // The drivers but JACK's give no effect buffers: reverb and chorus go into the dry
         // ones, as they do when FluidSynth renders by itself.
         float* mixed[] = {out[0], out[1], out[0], out[1]};
-        return fluid_synth_process(engine->m_synth, frames, 4, mixed, nout, out);
+        result = fluid_synth_process(engine->m_synth, frames, 4, mixed, nout, out);
+    } else {
+        result = fluid_synth_process(engine->m_synth, frames, nfx, fx, nout, out);
     }
-    return fluid_synth_process(engine->m_synth, frames, nfx, fx, nout, out);
+    for (int i = 0; i < nout; ++i) {
+        loudness::KeepBelowFullScale(out[i], frames);
+    }
+    return result;
 }
 
 bool FluidSynthEngine::StartAudio(const std::string& driver, std::string* whyNot) {

@@ -24,3 +24,23 @@ void HeadlessBackend::SetKeyDown(int virtualKey, bool down) {
         m_keysDown.erase(virtualKey);
     }
 }
+
+void HeadlessBackend::PostToWindowThread(std::function<void()> work) {
+    std::lock_guard lock(m_postedMutex);
+    m_posted.push_back(std::move(work));
+}
+
+void HeadlessBackend::RunPostedWork() {
+    for (;;) {
+        std::function<void()> work;
+        {
+            std::lock_guard lock(m_postedMutex);
+            if (m_posted.empty()) {
+                return;
+            }
+            work = std::move(m_posted.front());
+            m_posted.pop_front();
+        }
+        work();
+    }
+}

@@ -3,7 +3,9 @@
 // stands in for the user until the dialog ends.
 #pragma once
 
+#include <deque>
 #include <functional>
+#include <mutex>
 #include <set>
 #include <utility>
 
@@ -23,6 +25,10 @@ class HeadlessBackend : public Backend {
     int GetSystemMetrics(int index) override;
     SHORT GetKeyState(int virtualKey) override;
 
+    // Kept until RunPostedWork, which the test's own thread calls as its window loop would.
+    void PostToWindowThread(std::function<void()> work) override;
+    void RunPostedWork();
+
     // Holds a key down, or lets it go, for the key messages that follow.
     void SetKeyDown(int virtualKey, bool down);
 
@@ -35,4 +41,6 @@ class HeadlessBackend : public Backend {
     CallLog& m_log;
     ModalDriver m_driver;
     std::set<int> m_keysDown;
+    std::mutex m_postedMutex;
+    std::deque<std::function<void()>> m_posted;
 };

@@ -43,12 +43,15 @@ class HeadlessWindow : public WindowPeer {
     void SetAccessibleText(const std::string& name, const std::string& description) override;
     void Enable(BOOL enable) override { m_enabled = enable != FALSE; }
     void SetFocus() override;
+    void ScaleFont(int percent) override { m_fontPercent = percent; }
     // Posted messages wait until RunPostedMessages.
     void Post(UINT message, WPARAM wParam, LPARAM lParam) override;
     int AddListItem(const std::string& utf8) override;
     void ClearList() override;
     void SelectListItem(int index) override;
     int SelectedListItem() const override { return m_selectedItem; }
+    void SetCheck(bool checked) override { m_checked = checked; }
+    bool IsChecked() const override { return m_checked; }
     void SetAccessibleList(const AccessibleList& list, int told) override;
     // Logged, then delivered to the dialog that holds this control, if any.
     void NotifyParent(UINT code) override;
@@ -81,6 +84,8 @@ class HeadlessWindow : public WindowPeer {
     // How many times assistive technologies were told of a change.
     int AccessibleChanges() const { return m_accessibleChanges; }
     bool IsEnabled() const { return m_enabled; }
+    // The size of the window's font, in percent of the dialog's.
+    int FontPercent() const { return m_fontPercent; }
     // The window that has the keyboard focus, of all headless windows; nullptr: none.
     static HeadlessWindow* Focus() { return s_focus; }
     const std::vector<std::string>& ListItems() const { return m_listItems; }
@@ -112,6 +117,7 @@ class HeadlessWindow : public WindowPeer {
     std::string m_accessibleDescription;
     int m_accessibleChanges = 0;
     bool m_enabled = true;
+    int m_fontPercent = 100;
     struct PostedMessage {
         UINT message;
         WPARAM wParam;
@@ -120,6 +126,7 @@ class HeadlessWindow : public WindowPeer {
     std::deque<PostedMessage> m_posted;
     std::vector<std::string> m_listItems;
     int m_selectedItem = -1;
+    bool m_checked = false;
 
     static HeadlessWindow* s_focus;
     AccessibleList m_accessibleList;

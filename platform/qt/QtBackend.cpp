@@ -68,3 +68,7 @@ SHORT QtBackend::GetKeyState(int virtualKey) {
     // Qt keeps the modifiers of the last input event, which is the one being handled.
     return QApplication::keyboardModifiers().testFlag(modifier) ? static_cast<SHORT>(-0x8000) : 0;
 }
+
+void QtBackend::PostToWindowThread(std::function<void()> work) {
+    QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
+}

@@ -20,6 +20,8 @@ class QtBackend : public Backend {
     SHORT GetKeyState(int virtualKey) override;
     // Qt presents surfaces as Format_RGB32, 0xFFRRGGBB.
     bool OpaqueSurfaces() const override { return true; }
+    // Queued to the application object, which lives on the window's thread.
+    void PostToWindowThread(std::function<void()> work) override;
 
   private:
     std::string m_title;

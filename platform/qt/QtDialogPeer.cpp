@@ -11,6 +11,7 @@
 #include "platform/Icon.h"
 #include "platform/qt/FontMatch.h"
 #include "platform/qt/QtButtonPeer.h"
+#include "platform/qt/QtCheckBoxPeer.h"
 #include "platform/qt/QtComboBoxPeer.h"
 #include "platform/qt/QtFramePeer.h"
 #include "platform/qt/QtLabelPeer.h"
@@ -66,7 +67,12 @@ QtDialogPeer::QtDialogPeer(const DialogTemplate& dialogTemplate, QWidget* parent
 
 void QtDialogPeer::CreateControl(const DialogControl& control, const DialogBaseUnits& units) {
     QtWidgetPeer* peer = nullptr;
-    if (IsClass(control, kButtonAtom, "button")) {
+    if (IsClass(control, kButtonAtom, "button") &&
+        (control.style & kButtonTypeMask) == BS_AUTOCHECKBOX) {
+        auto* box = new QtCheckBoxPeer(this, *this, control.id);
+        box->setFocusPolicy((control.style & WS_TABSTOP) != 0 ? Qt::StrongFocus : Qt::ClickFocus);
+        peer = box;
+    } else if (IsClass(control, kButtonAtom, "button")) {
         const bool isDefault = (control.style & kButtonTypeMask) == BS_DEFPUSHBUTTON;
         auto* button = new QtButtonPeer(this, *this, control.id, isDefault);
         button->setFocusPolicy((control.style & WS_TABSTOP) != 0 ? Qt::StrongFocus

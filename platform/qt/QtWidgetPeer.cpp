@@ -132,6 +132,18 @@ void QtWidgetPeer::SetFocus() {
     m_widget.setFocus(Qt::OtherFocusReason);
 }
 
+// The dialog's font is set in pixels, as the window system's dialogs size it.
+void QtWidgetPeer::ScaleFont(int percent) {
+    const QWidget* dialog = m_widget.parentWidget();
+    QFont font = dialog != nullptr ? dialog->font() : m_widget.font();
+    if (font.pixelSize() > 0) {
+        font.setPixelSize((font.pixelSize() * percent + 50) / 100);
+    } else {
+        font.setPointSizeF(font.pointSizeF() * percent / 100);
+    }
+    m_widget.setFont(font);
+}
+
 // Queued on the widget, so a message posted to a window that is gone is dropped.
 void QtWidgetPeer::Post(UINT message, WPARAM wParam, LPARAM lParam) {
     QMetaObject::invokeMethod(

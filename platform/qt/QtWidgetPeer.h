@@ -61,6 +61,7 @@ class QtWidgetPeer : public WindowPeer {
     void SetAccessibleText(const std::string& name, const std::string& description) override;
     void Enable(BOOL enable) override;
     void SetFocus() override;
+    void ScaleFont(int percent) override;
     void Post(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // Qt's pointer position, in logical pixels, as the control pixel it falls in.

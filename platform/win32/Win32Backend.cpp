@@ -3,6 +3,8 @@
 #include <objbase.h>
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 
 #include "platform/CDialog.h"
 #include "platform/CWinApp.h"
@@ -51,14 +53,33 @@ void CenterDialog(HWND dialog) {
     SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+constexpr UINT kRunPostedWork = WM_APP + 0x30;
+constexpr wchar_t kPostedWorkClass[] = L"CanzetPostedWork";
+
 }  // namespace
 
 Win32Backend::Win32Backend(HINSTANCE instance, const std::string& title)
     : m_instance(instance),
       m_title(Utf8ToUtf16(title)),
-      m_com(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+      m_com(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = &PostedWorkProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = kPostedWorkClass;
+    RegisterClassW(&windowClass);
+    m_postedWork = CreateWindowExW(0, kPostedWorkClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                   instance, nullptr);
+}
 
 Win32Backend::~Win32Backend() {
+    if (m_postedWork != nullptr) {
+        // What is still queued goes with the window's messages: each owns its work.
+        MSG message{};
+        while (PeekMessageW(&message, m_postedWork, kRunPostedWork, kRunPostedWork, PM_REMOVE)) {
+            delete reinterpret_cast<std::function<void()>*>(message.lParam);
+        }
+        DestroyWindow(m_postedWork);
+    }
     if (m_com) {
         CoUninitialize();
     }
@@ -104,4 +125,23 @@ int Win32Backend::MessageBox(const std::string& utf8Text, UINT type) {
 
 int Win32Backend::GetSystemMetrics(int index) {
     return ::GetSystemMetrics(index);
+}
+
+void Win32Backend::PostToWindowThread(std::function<void()> work) {
+    auto* posted = new std::function<void()>(std::move(work));
+    if (m_postedWork == nullptr ||
+        !PostMessageW(m_postedWork, kRunPostedWork, 0, reinterpret_cast<LPARAM>(posted))) {
+        delete posted;
+    }
+}
+
+LRESULT CALLBACK Win32Backend::PostedWorkProc(HWND hwnd, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
+    if (message != kRunPostedWork) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    const std::unique_ptr<std::function<void()>> work(
+        reinterpret_cast<std::function<void()>*>(lParam));
+    (*work)();
+    return 0;
 }

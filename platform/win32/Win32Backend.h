@@ -21,11 +21,17 @@ class Win32Backend : public Backend {
     INT_PTR RunModalDialog(CDialog& dialog, UINT templateId, CWnd* parent) override;
     int MessageBox(const std::string& utf8Text, UINT type) override;
     int GetSystemMetrics(int index) override;
+    // A posted message to a message-only window of the backend's own, which every message
+    // loop of the thread, a modal dialog's too, hands on.
+    void PostToWindowThread(std::function<void()> work) override;
 
   private:
+    static LRESULT CALLBACK PostedWorkProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HINSTANCE m_instance;
     std::wstring m_title;
     bool m_com;
+    HWND m_postedWork = nullptr;
 };

@@ -90,8 +90,13 @@ LRESULT Win32WindowPeer::FollowDpi(UINT message, WPARAM wParam, LPARAM lParam) {
         SetWindowPos(m_hwnd, nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-    } else if (m_placed) {
-        Move(m_place.left, m_place.top, m_place.Width(), m_place.Height(), FALSE);
+    } else {
+        if (m_placed) {
+            Move(m_place.left, m_place.top, m_place.Width(), m_place.Height(), FALSE);
+        }
+        if (m_fontPercent != 0) {
+            ApplyFontScale();
+        }
     }
     ::InvalidateRect(m_hwnd, nullptr, TRUE);
     return result;
@@ -102,6 +107,9 @@ LRESULT Win32WindowPeer::Destroy(WPARAM wParam, LPARAM lParam) {
     SetWindowLongPtrW(m_hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_originalProc));
     RemovePropW(m_hwnd, kPeerProperty);
     const LRESULT result = CallWindowProcW(m_originalProc, m_hwnd, WM_NCDESTROY, wParam, lParam);
+    if (m_scaledFont != nullptr) {
+        DeleteObject(m_scaledFont);
+    }
     delete this;
     return result;
 }

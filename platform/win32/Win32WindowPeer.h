@@ -59,11 +59,14 @@ class Win32WindowPeer : public WindowPeer {
     }
     void Enable(BOOL enable) override;
     void SetFocus() override;
+    void ScaleFont(int percent) override;
     void Post(UINT message, WPARAM wParam, LPARAM lParam) override;
     int AddListItem(const std::string& utf8) override;
     void ClearList() override;
     void SelectListItem(int index) override;
     int SelectedListItem() const override;
+    void SetCheck(bool checked) override;
+    bool IsChecked() const override;
 
   private:
     explicit Win32WindowPeer(HWND hwnd);
@@ -72,6 +75,8 @@ class Win32WindowPeer : public WindowPeer {
     // What a mouse message does before the owner sees it: the focus, the tooltip.
     void BeforeMouse(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT FollowDpi(UINT message, WPARAM wParam, LPARAM lParam);
+    // Makes the scaled font anew from the dialog's, which follows the screen's dpi.
+    void ApplyFontScale();
 
     HWND m_hwnd;
     WNDPROC m_originalProc;
@@ -82,4 +87,6 @@ class Win32WindowPeer : public WindowPeer {
     Win32SystemMenu m_systemMenu{m_hwnd};
     Win32ToolTip m_toolTip{m_hwnd};
     Win32Accessible m_accessible{m_hwnd};
+    int m_fontPercent = 0;  // 0: the window keeps the font it was given
+    HFONT m_scaledFont = nullptr;
 };

@@ -174,6 +174,19 @@ TEST_F(Practice, ControlsComeFromTheTemplateInEitherLanguageAndChoicesAreRemembe
     }
 }
 
+TEST_F(Practice, FocusStartsWhereTheAnswerIsGivenAndItsLinesAreLarger) {
+    Run(Language::Chinese, [&](PracticeUser& user) {
+        EXPECT_EQ(HeadlessWindow::Focus(), &user.Item(IDC_NAME_C));
+        EXPECT_EQ(user.Item(IDC_PROMPT).FontPercent(), 150);
+        EXPECT_EQ(user.Item(IDC_RESULT).FontPercent(), 150);
+        EXPECT_EQ(user.Item(IDC_SCORE).FontPercent(), 100);
+        user.Choose(IDC_DRILL, 1);
+    });
+    Run(Language::Chinese, [&](PracticeUser& user) {
+        EXPECT_EQ(HeadlessWindow::Focus(), &user.Item(IDC_PRACTICE_STAFF));
+    });
+}
+
 TEST_F(Practice, ASeededRoundOfEachDrillShowsItsLinesExactly) {
     struct Case {
         int drill;
@@ -188,18 +201,19 @@ TEST_F(Practice, ASeededRoundOfEachDrillShowsItsLinesExactly) {
         const char* afterChange;
     };
     for (const Case& c : {
-             Case{0, Language::Chinese, "这是什么音？", "对！%s，1.3 秒",
-                  "不对：这是 %s，你答的是 %s", "第 %d/10 题 · 对 %d · 连对 %d",
+             Case{0, Language::Chinese, "这是什么音？", "✓ 对！%s，1.3 秒",
+                  "✗ 不对：这是 %s，你答的是 %s", "第 %d/10 题 · 对 %d · 连对 %d",
                   "本轮：对 9/10 · 中位 1.0 秒 · 最弱：%s", nullptr},
-             Case{1, Language::English, "Place %s on the staff", "Right: %s, 1.3 s",
-                  "Not quite: this is %s, you answered %s",
+             Case{1, Language::English, "Place %s on the staff", "✓ Right: %s, 1.3 s",
+                  "✗ Not quite: this is %s, you answered %s",
                   "Question %d of 10 · %d right · %d in a row",
                   "Round: 9/10 right · median 1.0 s · weakest: %s", nullptr},
-             Case{2, Language::Chinese, "听，然后把这个音放到谱上", "对！%s，1.3 秒",
-                  "不对：这是 %s，你答的是 %s", "第 %d/10 题 · 对 %d · 连对 %d",
+             Case{2, Language::Chinese, "听，然后把这个音放到谱上", "✓ 对！%s，1.3 秒",
+                  "✗ 不对：这是 %s，你答的是 %s", "第 %d/10 题 · 对 %d · 连对 %d",
                   "本轮：对 9/10 · 中位 1.0 秒 · 最弱：%s", nullptr},
-             Case{0, Language::English, "Which note is this?", "Right: %s, 1.3 s",
-                  "Not quite: this is %s, you answered %s", "Question %d · %d right · %d in a row",
+             Case{0, Language::English, "Which note is this?", "✓ Right: %s, 1.3 s",
+                  "✗ Not quite: this is %s, you answered %s",
+                  "Question %d · %d right · %d in a row",
                   "Round: 9/10 right · median 1.0 s · weakest: %s",
                   "Question 1 of 10 · 0 right · 0 in a row"},
          }) {

@@ -196,8 +196,7 @@ TEST_F(StaffMenu, TallTenorStaffGrowsTheDialogAndTheClefItemsChooseAmongFour) {
         for (const UINT id : {IDM_ALTOCLEF, IDM_TENORCLEF, IDM_BASSCLEF}) {
             checks.push_back(CheckOf(user, id));
         }
-        // The lowest place, in the space under the fourth ledger line, sounds C2 in the
-        // tenor clef.
+        // The lowest place, on the fourth ledger line below, sounds C2 in the tenor clef.
         user.Press(300, 200);
         user.Drag(300, 207);
         user.Release(300, 207);

@@ -162,8 +162,8 @@ def run_language(program, locale, texts, shots, work):
         if locale.startswith("en"):
             expect_captions_fit(shots, f"main-{locale}", main)
 
-        # The system menu opens on a right click; the About box is its fourth item from the
-        # bottom, above the bass-clef, clear and practice items.
+        # The system menu opens on a right click; the About box is its sixth item from the
+        # bottom, above the three clef items, clear and practice.
         x, y = main.queryComponent().getPosition(pyatspi.DESKTOP_COORDS)
         shown = visible_windows(process.pid)
         xdotool("mousemove", str(x + 20), str(y + 20), "click", "3")
@@ -173,7 +173,7 @@ def run_language(program, locale, texts, shots, work):
                 raise CheckFailed("the system menu did not open")
             time.sleep(0.2)
         shoot(shots, f"menu-{locale}")
-        xdotool("key", "Up", "Up", "Up", "Up", "Return")
+        xdotool("key", "Up", "Up", "Up", "Up", "Up", "Up", "Return")
         about = wait_for_window(process.pid, texts.about, "the About box")
         expect(names(about, pyatspi.ROLE_LABEL), texts.about_texts,
                "About box texts")

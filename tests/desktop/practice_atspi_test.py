@@ -2,8 +2,10 @@
 """A practice round as a keyboard and screen-reader user has it: `canzet --practice` on a
 virtual X server with the desktop's accessibility bus, read through pyatspi.
 
-Place in the treble clef, five questions, by keys alone: Down chooses Place, Tab reaches the
-staff, Down places a note and Up/Down move it, Enter checks and Enter again moves on. The
+The focus starts on the answer: the first Read question's name button, and typing "d" answers
+it. Then Place in the treble clef, five questions, by keys alone: Shift+Tab goes back to the
+drill list, Down chooses Place, Tab reaches the staff and Enter there starts the round, Down
+places a note and Up/Down move it, Enter checks and Enter again moves on. The
 first question's step is always answered wrong, every other step right. The tree shows each
 prompt and result as it changes; then Progress opens and its picture, in greyscale, shows
 the always-right step's meter full and the always-wrong one's empty.
@@ -66,13 +68,32 @@ app = wait_for("the practice dialog in the tree", lambda: next(
 window = x_window("^练习$")
 subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=30)
 drill = wait_for("the drill list", lambda: first(app, lambda n: n.getRoleName() == "combo box"))
+RESULTS = ("\u2713 对！", "\u2717 不对：")
+
+
+def focus_names():
+    return [(n.getRoleName(), n.name) for n, _ in walk(app) if focused(n)]
+
+
+name_c = first(app, lambda n: n.getRoleName() == "push button" and n.name == "C")
+if not poll(lambda: focused(name_c), 30):
+    fail("focus at the start on " + str(focus_names()))
+print("focus at the start:", focus_names())
+key("d", "the Read question answered", lambda: label(RESULTS))
+print("after d:", label(RESULTS))
+# The answer moved the focus on to Next; Shift+Tab goes back through the name buttons, the
+# staff and the other lists to the drill list.
+for _ in range(7 + 1 + 6):
+    subprocess.run(["xdotool", "key", "shift+Tab"], check=True)
 wait_for("the focus on the drill list", lambda: focused(drill))
-key("Down", "the Place prompt", lambda: label("把 "))
+subprocess.run(["xdotool", "key", "Down"], check=True)
 staff = first(app, lambda n: n.name == "五线谱")
 for _ in range(6):
     subprocess.run(["xdotool", "key", "Tab"], check=True)
 if not poll(lambda: focused(staff), 30):
-    fail("focus on " + str([(n.getRoleName(), n.name) for n, _ in walk(app) if focused(n)]))
+    fail("focus on " + str(focus_names()))
+told.clear()
+key("Return", "the Place prompt", lambda: label("把 "))
 
 pitches = {name: step for step, name in enumerate(
     ("C4", "D4", "E4", "F4", "G4", "A4", "B4", "C5", "D5", "E5", "F5", "G5", "A5"), 1)}
@@ -91,14 +112,14 @@ for question in range(1, 6):
         time.sleep(0.2)
     wait_for(f"the note on step {target}", lambda: f"第{target}位" in
              (staff.clear_cache() or staff.description))
-    key("Return", f"result {question}", lambda: label(("对！", "不对：")))
-    lines.append("result: " + label(("对！", "不对：")))
-    if (asked == always_wrong) != lines[-1].startswith("result: 不对："):
+    key("Return", f"result {question}", lambda: label(RESULTS))
+    lines.append("result: " + label(RESULTS))
+    if (asked == always_wrong) != lines[-1].startswith("result: " + RESULTS[1]):
         fail(f"question {question}: {lines[-1]}")
     if asked != always_wrong:
         right_steps.append(asked)
     if question < 5:
-        key("Return", f"question {question + 1}", lambda: label(("对！", "不对：")) is None)
+        key("Return", f"question {question + 1}", lambda: label(RESULTS) is None)
 print("\n".join(lines))
 heard = [name for role, name in told if role == "label" and name]
 print("announced:", *heard, sep="\n  ")

@@ -26,7 +26,7 @@ done
 
 dpkg-deb -x "$package" "$work/root"
 root=$work/root/usr
-for file in bin/canzet share/applications/canzet.desktop \
+for file in bin/canzet share/applications/canzet.desktop share/applications/canzet-practice.desktop \
     share/metainfo/org.canzet.Canzet.metainfo.xml share/man/man1/canzet.1.gz \
     share/doc/canzet/copyright share/doc/canzet/changelog.gz; do
     [ -f "$root/$file" ] || fail "not packaged: /usr/$file"
@@ -55,7 +55,8 @@ grep -q '<icon type="stock">canzet</icon>' "$root/share/metainfo/org.canzet.Canz
     fail "the metainfo names no icon"
 
 # The validators: any error fails, and so does a desktop-file warning.
-desktop-file-validate "$root/share/applications/canzet.desktop" >"$work/desktop.log" 2>&1 ||
+desktop-file-validate "$root/share/applications/canzet.desktop" \
+    "$root/share/applications/canzet-practice.desktop" >"$work/desktop.log" 2>&1 ||
     fail "desktop-file-validate"
 cat "$work/desktop.log"
 grep -Eq 'error|warning' "$work/desktop.log" && fail "desktop-file-validate: $(cat "$work/desktop.log")"

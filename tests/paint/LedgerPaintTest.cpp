@@ -2,6 +2,8 @@
 // a note on each outermost position and on the middle line, against the pictures.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "PixelCheck.h"
 #include "StaffReference.h"
 #include "staff/test/HeadlessStaff.h"
@@ -15,22 +17,17 @@ using paint_test::LoadTallStaffPictures;
 using paint_test::SameSurface;
 using staff::Clef;
 
-struct TallCase {
-    Clef clef;
-    int ledgerLines;
-    int scale;
-};
-
-class LedgerPaint : public ::testing::TestWithParam<TallCase> {};
+// Each clef, with one ledger line, three and four, at one and two surface pixels to the pixel.
+class LedgerPaint : public ::testing::TestWithParam<std::tuple<Clef, int, int>> {};
 
 TEST_P(LedgerPaint, OutermostNotesGetEveryLedgerLineOfTheirSide) {
-    const TallCase& c = GetParam();
-    const staff::StaffGeometry geometry(c.ledgerLines);
+    const auto [clef, ledgerLines, scale] = GetParam();
+    const staff::StaffGeometry geometry(ledgerLines);
     HeadlessStaff canvas;
-    canvas.window.SetPaintScale(c.scale);
+    canvas.window.SetPaintScale(scale);
     canvas.Staff().MoveWindow(0, 0, staff::kStaffWidth, geometry.Height(), FALSE);
-    canvas.Staff().SetLedgerLines(c.ledgerLines);
-    canvas.Staff().SetClef(c.clef);
+    canvas.Staff().SetLedgerLines(ledgerLines);
+    canvas.Staff().SetClef(clef);
     const std::vector<ExpectedNote> notes = {{150, geometry.StepToY(geometry.HighestStep()), false},
                                              {300, geometry.MiddleLineY(), false},
                                              {450, geometry.StepToY(geometry.LowestStep()), true}};
@@ -39,21 +36,15 @@ TEST_P(LedgerPaint, OutermostNotesGetEveryLedgerLineOfTheirSide) {
     }
     canvas.Staff().Select(2);
     canvas.Repaint();
-    const Surface expected =
-        ExpectedFrame(LoadTallStaffPictures(c.clef, c.ledgerLines, c.scale), notes);
-    ASSERT_EQ(expected.Height(), geometry.Height() * c.scale) << "the pictures did not load";
+    const Surface expected = ExpectedFrame(LoadTallStaffPictures(clef, ledgerLines, scale), notes);
+    ASSERT_EQ(expected.Height(), geometry.Height() * scale) << "the pictures did not load";
     EXPECT_TRUE(SameSurface(canvas.Screen(), expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(Clefs, LedgerPaint,
-                         ::testing::Values(TallCase{Clef::Treble, 4, 1}, TallCase{Clef::Bass, 4, 1},
-                                           TallCase{Clef::Alto, 4, 1}, TallCase{Clef::Tenor, 4, 1},
-                                           TallCase{Clef::Alto, 1, 1}, TallCase{Clef::Tenor, 1, 1},
-                                           TallCase{Clef::Treble, 2, 1}, TallCase{Clef::Bass, 3, 1},
-                                           TallCase{Clef::Treble, 4, 2}, TallCase{Clef::Bass, 4, 2},
-                                           TallCase{Clef::Alto, 4, 2}, TallCase{Clef::Tenor, 4, 2},
-                                           TallCase{Clef::Alto, 1, 2},
-                                           TallCase{Clef::Tenor, 3, 2}));
+                         ::testing::Combine(::testing::Values(Clef::Treble, Clef::Bass, Clef::Alto,
+                                                              Clef::Tenor),
+                                            ::testing::Values(1, 3, 4), ::testing::Values(1, 2)));
 
 // The tall pictures are the original staves with room above and below: their middle is
 // the original picture, pixel for pixel, at both sizes.

@@ -170,6 +170,39 @@ TEST_F(StaffPaint, FixedNotesComeFirstPlacedNotesOverThem) {
         SameSurface(canvas.Screen(), ExpectedFrame(pictures, {{330, 81, false}, {334, 83, true}})));
 }
 
+// A judged answer: a fixed or placed note drawn green when right, red when wrong; a note
+// being dragged stays red whatever its shade.
+TEST_F(StaffPaint, JudgedNotesShowTheirShade) {
+    constexpr std::uint32_t kGreen = 0x008000;
+    struct Case {
+        bool fixed;
+        NoteShade shade;
+        int selected;
+        std::uint32_t ring;
+    };
+    for (const Case& c :
+         {Case{true, NoteShade::Right, -1, kGreen}, Case{true, NoteShade::Wrong, -1, kRed},
+          Case{true, NoteShade::Plain, -1, kInk}, Case{false, NoteShade::Right, -1, kGreen},
+          Case{false, NoteShade::Wrong, -1, kRed}, Case{false, NoteShade::Right, 0, kRed}}) {
+        HeadlessStaff staff;
+        staff.Staff().SetClef(true);
+        if (c.fixed) {
+            staff.Staff().SetFixedNote(0, 7, 1, c.shade);  // (330, 81)
+        } else {
+            staff.Staff().SetNotes({{330, 81}}, c.selected);
+            staff.Staff().SetNotesShade(c.shade);
+        }
+        staff.Repaint();
+        int ring = 0;
+        for (int y = 74; y < 89; ++y) {
+            for (int x = 318; x < 343; ++x) {
+                ring += staff.Screen().Pixel(x, y) == c.ring;
+            }
+        }
+        EXPECT_GE(ring, 141) << c.fixed << " " << static_cast<int>(c.shade);
+    }
+}
+
 TEST_F(StaffPaint, ALedgerLineLiesOverEarlierNotesAndUnderItsOwnRing) {
     canvas.Staff().SetNotes({{300, 120}, {330, 123}}, 0);
     canvas.Repaint();

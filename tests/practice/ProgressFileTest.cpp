@@ -179,7 +179,7 @@ TEST(ProgressFile, RoundTripsEveryFieldAndExportsCsv) {
     std::ostringstream csv;
     WriteCsv({kRead, kPlace}, csv);
     EXPECT_EQ(csv.str(),
-              "time,drill,clef,asked,given,right,ms,key,sign,given_sign\r\n"
+              "time,drill,clef,asked,given,right,ms,signature,sign,given_sign\r\n"
               "2026-12-08T00:17:27.500Z,read,treble,7,G,false,1234,0,none,none\r\n"
               "2026-12-08T00:17:29.000Z,place,bass,13,13,true,987,0,none,none\r\n");
 }
@@ -199,7 +199,7 @@ TEST(ProgressFile, SignsGoToVersionTwoLinesAndVersionOneStaysNatural) {
         EXPECT_TRUE(FromJsonLine(line) == answer) << line;
     }
     std::string old = kReadLine;
-    old.insert(old.size() - 1, R"(,"key":3,"sign":"sharp")");
+    old.insert(old.size() - 1, R"(,"signature":3,"sign":"sharp")");
     EXPECT_TRUE(FromJsonLine(old) == kRead);
 }
 
@@ -239,3 +239,15 @@ TEST(ProgressFile, TwoWritersKeepEveryAnswer) {
 }
 
 }  // namespace
+
+// A played key is kept in a field of its own, after an answer that readers knowing nothing
+// of keys read as before: its letter, wrong.
+TEST(ProgressFile, PlayedKeyBesideTheLetter) {
+    AnswerRecord played = kRead;
+    played.givenLetter = 'F';
+    played.givenKey = 78;
+    const std::string line = ToJsonLine(played);
+    EXPECT_EQ(line, kReadLine.substr(0, kReadLine.find("\"given\"")) +
+                        R"("given":"F","right":false,"ms":1234,"key":78})");
+    EXPECT_TRUE(FromJsonLine(line) == played);
+}

@@ -66,3 +66,15 @@ TEST(LastChoices, ComeBackAsSavedAndNotFromAnythingElse) {
 }
 
 }  // namespace
+
+// The MIDI echo choice lives in the same file, and saving the round's choices keeps it.
+TEST(LastChoices, MidiEchoStaysBesideTheRoundsChoices) {
+    const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                       ("canzet-echo-" + std::to_string(::getpid()) + ".json");
+    EXPECT_FALSE(LoadMidiEcho(file).has_value());
+    ASSERT_TRUE(SaveMidiEcho(file, false));
+    ASSERT_TRUE(SaveLastChoices(file, RoundSettings{}));
+    EXPECT_EQ(LoadMidiEcho(file), std::optional(false));
+    EXPECT_TRUE(LoadLastChoices(file).has_value());
+    std::filesystem::remove(file);
+}

@@ -189,12 +189,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "midi 00503790\nmidi 00504790\ninvalidate\nmidi 00503290\ninvalidate\n"
                    "result wrong -2 -5 400\nmidi 00503790\nsummary 0 1 400\n",
                    "", 0},
-        ReplayCase{"BassPlaceOnThreeLedgerLines",
-                   "practice place bass -3 15 1 2\nkey up\nkey home\nconfirm\n",
-                   "move 0 0 600 216\nquestion 1 place bass -1\ninvalidate erase\n"
-                   "midi 00503290\ninvalidate\nmidi 00504390\ninvalidate\n"
-                   "result wrong -1 17 0\nmidi 00502490\nsummary 0 1 0\n",
-                   "", 0},
         // Hear: the time runs from the pitch, again counts for nothing.
         ReplayCase{
             "HearRound",

@@ -1,10 +1,12 @@
 // Judging under key signatures and signs on the notes, through canzet-replay's commands:
-// Read counts the spelling, Place the pitch as spelled, Hear the key whatever its spelling.
+// Read counts the spelling, Place the pitch as spelled, Hear the key whatever its spelling;
+// a key played has none, so it is right by the key in every drill.
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
+#include "tools/replay/ReplayMidiInCommands.h"
 #include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplayPracticeCommands.h"
 #include "tools/replay/ReplaySession.h"
@@ -22,6 +24,8 @@ std::string Judged(const std::string& script) {
     const auto practice = PracticeCommands(failed, lineNumber);
     commands.insert(commands.end(), practice.begin(), practice.end());
     AddSignCommands(commands);
+    const auto midiIn = MidiInCommands(failed, lineNumber);
+    commands.insert(commands.end(), midiIn.begin(), midiIn.end());
     std::ostringstream out;
     ReplaySession session(out);
     std::istringstream in(script);
@@ -86,7 +90,25 @@ INSTANTIATE_TEST_SUITE_P(
                     "down 300 53\naccidental sharp\nup 300 53\n",
                     "question 1 hear treble 12 G#5\nresult right G#5 Ab5 0\n"
                     "question 2 hear treble 12 G5\nresult right G5 G5 0\n"
-                    "question 3 hear treble 12 Gb5\nresult right Gb5 F#5 0\n"}),
+                    "question 3 hear treble 12 Gb5\nresult right Gb5 F#5 0\n"},
+        // Played keys: F5 in D major is written with its natural; Place's black key takes
+        // the flat of the signature, Hear's a sharp in C major.
+        JudgingCase{"PlayedReadInDMajor",
+                    "practice-key 2\npractice read treble 11 11 2 0\n"
+                    "midiin 904e50\nnext\nmidiin 904d50\n",
+                    "question 1 read treble 11 F#5\nresult right F#5 F#5 0 key 78\n"
+                    "question 2 read treble 11 F#5\nresult wrong F#5 F5 0 key 77\n"},
+        JudgingCase{"PlayedPlaceInEFlatMajor",
+                    "practice-key -3\npractice place treble 10 10 2 0\n"
+                    "midiin 904b50\nnext\nmidiin 904c50\n",
+                    "question 1 place treble 10 Eb5\nresult right Eb5 Eb5 0 key 75\n"
+                    "question 2 place treble 10 Eb5\nresult wrong Eb5 E5 0 key 76\n"},
+        JudgingCase{"PlayedHearTakesEverySpelling",
+                    "practice-accidentals all\npractice hear treble 12 12 3 0\n"
+                    "midiin 905050\nnext\nmidiin 904f50\nnext\nmidiin 904e50\n",
+                    "question 1 hear treble 12 G#5\nresult right G#5 G#5 0 key 80\n"
+                    "question 2 hear treble 12 G5\nresult right G5 G5 0 key 79\n"
+                    "question 3 hear treble 12 Gb5\nresult right Gb5 F#5 0 key 78\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -2,9 +2,11 @@
 // five pictures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <string_view>
+#include <utility>
 
 #include "platform/Resources.h"
 #include "platform/Surface.h"
@@ -173,5 +175,30 @@ TEST(NoteBitmaps, BottomRowIsWhiteInAllThree) {
         for (int x = 0; x < 25; ++x) {
             EXPECT_EQ(picture.Pixel(x, 14), 0xFFFFFFu) << id << " x " << x;
         }
+    }
+}
+
+// The right answer's note: the glyph at either size, dark green where it is black, white
+// where it is white, so it reads on the staff as the same note in another colour.
+TEST(NoteBitmaps, RightIsTheGlyphInDarkGreenAtEitherSize) {
+    for (const auto& [glyphId, rightId] :
+         {std::pair{IDB_NOTE, IDB_NOTE_RIGHT}, std::pair{IDB_NOTE_2X, IDB_NOTE_RIGHT_2X}}) {
+        const Surface glyph = Load(glyphId);
+        const Surface right = Load(rightId);
+        ASSERT_EQ(right.Width(), glyph.Width());
+        ASSERT_EQ(right.Height(), glyph.Height());
+        int black = 0;
+        for (int y = 0; y < glyph.Height(); ++y) {
+            for (int x = 0; x < glyph.Width(); ++x) {
+                const int grey = Red(glyph.Pixel(x, y));
+                const std::uint32_t p = right.Pixel(x, y);
+                ASSERT_EQ(Red(p), grey) << rightId << " (" << x << ", " << y << ")";
+                ASSERT_EQ(Blue(p), grey);
+                ASSERT_GE(Green(p), std::max(grey, 128));
+                ASSERT_EQ(Green(p) == 255, grey == 255);
+                black += p == RgbPixel(0, 128, 0);
+            }
+        }
+        EXPECT_GT(black, 100) << rightId;
     }
 }

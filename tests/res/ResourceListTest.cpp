@@ -21,10 +21,10 @@ TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEn
         {kRtBitmap, 129, zh}, {kRtBitmap, 130, zh}, {kRtBitmap, 131, zh},
         {kRtBitmap, 132, zh}, {kRtBitmap, 133, zh}, {kRtVersion, 1, zh},
         {kRtBitmap, 140, zh}, {kRtBitmap, 141, zh}, {kRtBitmap, 142, zh},
-        {kRtBitmap, 143, zh}, {kRtBitmap, 144, zh}, {kRtBitmap, 160, zh},
-        {kRtBitmap, 161, zh}, {kRtBitmap, 162, zh}, {kRtBitmap, 163, zh},
-        {kRtBitmap, 170, zh}, {kRtBitmap, 171, zh}, {kRtBitmap, 172, zh},
-        {kRtBitmap, 173, zh},
+        {kRtBitmap, 143, zh}, {kRtBitmap, 144, zh}, {kRtBitmap, 150, zh},
+        {kRtBitmap, 151, zh}, {kRtBitmap, 160, zh}, {kRtBitmap, 161, zh},
+        {kRtBitmap, 162, zh}, {kRtBitmap, 163, zh}, {kRtBitmap, 170, zh},
+        {kRtBitmap, 171, zh}, {kRtBitmap, 172, zh}, {kRtBitmap, 173, zh},
     };
     // The sharp, flat and natural signs, 180..188 and at twice the size 190..198.
     for (int id = IDB_SHARP; id <= IDB_NATURAL_MASK; ++id) {
@@ -50,8 +50,17 @@ TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEn
         {kRtString, IDS_SOUND_NO_ANSWER / 16 + 1},
         {kRtString, IDS_SOUND_CONNECTED_TO / 16 + 1},
         {kRtString, IDS_PITCH_SHARP / 16 + 1},
+        {kRtString, IDS_GOAL_MINUTES / 16 + 1},
+        {kRtString, IDS_GOAL_MET / 16 + 1},
+        {kRtString, IDS_HELP_EXPORT_DAYS / 16 + 1},
         {kRtString, IDS_ALTOCLEF / 16 + 1},
         {kRtString, IDS_HELP_LEDGER_LINES / 16 + 1},
+        {kRtString, IDS_RESULT_WRONG_PLAYED / 16 + 1},
+        {kRtString, IDS_HELP_MIDI_ECHO / 16 + 1},
+        {kRtString, IDS_MIDI_KEYBOARD_CAME / 16 + 1},
+        {kRtString, IDS_RESULT_WRONG_SUNG / 16 + 1},
+        {kRtString, IDS_HELP_LISTEN / 16 + 1},
+        {kRtString, IDS_NO_MICROPHONE / 16 + 1},
     };
     for (const int language : {kChineseResources, kEnglishResources}) {
         for (const auto& [type, name] : translated) {

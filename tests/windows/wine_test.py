@@ -509,12 +509,12 @@ def check_editing(session, client, controls):
 
 def check_about(session):
     print("About box")
-    # The About item comes fourth from the end, before the bass-clef, clear and practice
-    # items.
+    # The About item comes sixth from the end, before the three clef items, clear and
+    # practice.
     session.xdotool("key", "alt+space")
     time.sleep(0.5)
     session.screenshot("7-system-menu")
-    session.xdotool("key", "Up", "Up", "Up", "Up", "Return")
+    session.xdotool("key", "Up", "Up", "Up", "Up", "Up", "Up", "Return")
     check(session.wait_window(ABOUT_CAPTION, timeout=10), f'"{ABOUT_CAPTION}" opens')
     check(centred(session.geometry(session.visible_window(ABOUT_CAPTION)),
                   session.geometry(session.visible_window(MAIN_CAPTION))),
@@ -581,8 +581,8 @@ def check_english(session):
     session.xdotool("key", "alt+space")
     time.sleep(0.5)
     session.screenshot("11-english-system-menu")
-    # About is the fourth item from the bottom, above the bass-clef, clear and practice items.
-    session.xdotool("key", "Up", "Up", "Up", "Up", "Return")
+    # About is the sixth item from the bottom, above the three clef items, clear and practice.
+    session.xdotool("key", "Up", "Up", "Up", "Up", "Up", "Up", "Return")
     about = ENGLISH["about_caption"]
     check(session.wait_window(about, timeout=10), f'"{about}" opens from the system menu')
     session.screenshot("12-english-about")
@@ -837,13 +837,15 @@ def check_practice(session):
     session.xdotool("key", "Up", "Return")
     check(session.wait_window(PRACTICE_CAPTION, timeout=20),
           f'"{PRACTICE_CAPTION}" opens from the system menu')
-    # The length list is the fifth control: ten questions; then Tab on to the staff, which
-    # leaves letters to the dialog's access keys.
-    session.xdotool("key", "--delay", "200", "Tab", "Tab", "Tab", "Tab", "Up", "Tab")
+    # The focus starts on the first name button; the length list is three controls before
+    # it, past the staff and the ledger-line list: ten questions; then Tab on past the
+    # ledger-line list to the staff, which leaves letters to the dialog's access keys.
+    session.xdotool("key", "--delay", "200", "shift+Tab", "shift+Tab", "shift+Tab", "Up", "Tab",
+                    "Tab")
     check(session.wait_trace(re.escape(wine_string("第 1/10 题 · 对 0 · 连对 0")), timeout=20),
           "a round of ten questions starts")
     session.screenshot("21-practice-read")
-    right = re.escape(wine_string("对！")[:-1])
+    right = re.escape(wine_string("✓ 对！")[:-1])
     for question in range(1, 11):
         score = re.escape(wine_string(f"第 {question}/10 题 · 对 {question - 1}")[:-1])
         check(session.wait_trace(score, timeout=20), f"question {question} shows")

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "practice/PracticeDays.h"
 #include "practice/Statistics.h"
 
 using namespace practice;
@@ -36,6 +37,14 @@ void ReplayPractice::StartRound(RoundSettings settings) {
     }
     m_round.reset();
     m_round = std::make_unique<PracticeRound>(settings, m_history, m_clock, m_file.get(), *this);
+    if (m_bReviewFirst) {
+        PracticeDays days = PracticeDays::Of(m_history);
+        std::vector<NoteKey> due;
+        for (const DueNote& note : days.Schedule().DueOn(days.DayOf(m_clock.UtcMs()), settings)) {
+            due.push_back(note.key);
+        }
+        m_round->AskFirst(std::move(due));
+    }
     m_round->Start();
 }
 
@@ -105,17 +114,20 @@ void ReplayPractice::ShowResult(const AnswerResult& result) {
               << (noNote ? std::to_string(a.givenStep)
                          : staff::NameOf(GivenPitchOf(result.question, a), naturalShown,
                                          staff::ReplayWords()))
-              << ' ' << a.ms << '\n'
-              << std::flush;
-        return;
-    }
-    m_out << a.asked << ' ';
-    if (a.drill == Drill::Read) {
-        m_out << a.givenLetter;
+              << ' ' << a.ms;
     } else {
-        m_out << a.givenStep;
+        m_out << a.asked << ' ';
+        if (a.drill == Drill::Read) {
+            m_out << a.givenLetter;
+        } else {
+            m_out << a.givenStep;
+        }
+        m_out << ' ' << a.ms;
     }
-    m_out << ' ' << a.ms << '\n' << std::flush;
+    if (a.givenKey >= 0) {
+        m_out << " key " << a.givenKey;
+    }
+    m_out << '\n' << std::flush;
 }
 
 void ReplayPractice::ShowSummary(const RoundSummary& summary) {

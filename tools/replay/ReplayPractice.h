@@ -22,14 +22,22 @@ class ReplayPractice : public practice::RoundObserver {
 
     // Loads `file` as the history; the rounds after it append their answers to it.
     void UseHistoryFile(const std::string& file);
-    // With the signs and key chosen last (SetSignChoices), which start as none and C major.
+    // Starts a round with the signs and key chosen last (SetSignChoices), which start as
+    // none and C major; with today's review on, the notes due today come first.
     void StartRound(practice::RoundSettings settings);
     void SetSignChoices(practice::AccidentalChoice accidentals, int key);
     practice::AccidentalChoice AccidentalsChoice() const { return m_accidentals; }
     int KeyChoice() const { return m_key; }
+    void ReviewFirst(bool on) { m_bReviewFirst = on; }
     // The running round, or nullptr.
     practice::PracticeRound* Round() { return m_round.get(); }
     void Wait(int ms) { m_clock.Advance(ms); }
+    // Now on the rounds' monotonic clock.
+    std::int64_t NowMs() { return m_clock.MonotonicMs(); }
+    practice::ManualClock& Clock() { return m_clock; }
+    const practice::History& GetHistory() const { return m_history; }
+    // The last round's choices, if a round was started.
+    const std::optional<practice::RoundSettings>& Settings() const { return m_settings; }
     // One `stats` line for each step of the last round's range; false when there was none.
     bool PrintStats();
     // Confirms the step of the staff's note, if a Place or Hear question waits.
@@ -53,4 +61,5 @@ class ReplayPractice : public practice::RoundObserver {
     int m_key = 0;
     // While signs or a key are chosen, questions and results are named as written.
     bool Signed() const { return m_accidentals != practice::AccidentalChoice::None || m_key != 0; }
+    bool m_bReviewFirst = false;
 };

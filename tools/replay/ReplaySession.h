@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "staff/test/HeadlessStaff.h"
+#include "tools/replay/ReplayDays.h"
 #include "tools/replay/ReplayPractice.h"
 
 class ReplaySession {
@@ -17,9 +18,11 @@ class ReplaySession {
     HeadlessStaff& Headless() { return m_staff; }
     std::ostream& Out() { return m_out; }
     ReplayPractice& Practice() { return m_practice; }
+    ReplayDays& Days() { return m_days; }
 
   private:
     std::ostream& m_out;
     HeadlessStaff m_staff;
     ReplayPractice m_practice{m_staff.Staff(), m_out};
+    ReplayDays m_days{m_practice, m_out};
 };

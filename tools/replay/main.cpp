@@ -11,6 +11,9 @@
 #include "platform/Resources.h"
 #include "res/EmbeddedResources.h"
 #include "tools/replay/PrintableText.h"
+#include "tools/replay/ReplayDaysCommands.h"
+#include "tools/replay/ReplayListenCommands.h"
+#include "tools/replay/ReplayMidiInCommands.h"
 #include "tools/replay/ReplayPaintCommand.h"
 #include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplayPracticeCommands.h"
@@ -53,6 +56,14 @@ int main(int argc, char* argv[]) {
         PracticeCommands(practiceFailed, lineNumber);
     commands.insert(commands.end(), practice.begin(), practice.end());
     AddSignCommands(commands);
+    bool midiInFailed = false;
+    const std::vector<ReplayCommandDefinition> midiIn = MidiInCommands(midiInFailed, lineNumber);
+    commands.insert(commands.end(), midiIn.begin(), midiIn.end());
+    bool listenFailed = false;
+    const std::vector<ReplayCommandDefinition> listen = ListenCommands(listenFailed, lineNumber);
+    commands.insert(commands.end(), listen.begin(), listen.end());
+    const std::vector<ReplayCommandDefinition> days = DaysCommands(practiceFailed, lineNumber);
+    commands.insert(commands.end(), days.begin(), days.end());
 
     if (argc > 1) {
         const std::string_view option = argv[1];
@@ -87,5 +98,5 @@ int main(int argc, char* argv[]) {
         }
     }
     std::cout.flush();
-    return malformed || paintFailed || practiceFailed ? 1 : 0;
+    return malformed || paintFailed || practiceFailed || midiInFailed || listenFailed ? 1 : 0;
 }

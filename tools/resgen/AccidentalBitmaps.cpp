@@ -82,7 +82,11 @@ NoteBitmaps DrawSignBitmaps(Sign sign, int scale) {
     } else {
         InkNatural(ink);
     }
-    NoteBitmaps signs{Surface(width, height), Surface(width, height), Surface(width, height)};
+    // A sign has no shade of its own for a right answer.
+    NoteBitmaps signs{.glyph = Surface(width, height),
+                      .selected = Surface(width, height),
+                      .right = Surface(),
+                      .mask = Surface(width, height)};
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const int coverage = ink.Coverage(x, y);

@@ -48,6 +48,13 @@ std::uint32_t Grey(int value) {
     return RgbPixel(value, value, value);
 }
 
+// A dark green where the glyph is black, white where it is white: pure green would be too
+// light on white paper to read as a note.
+constexpr int kRightGreen = 128;
+std::uint32_t Green(int grey) {
+    return RgbPixel(grey, kRightGreen + grey * (255 - kRightGreen) / 255, grey);
+}
+
 // A whole note: a wide ring around an oval hollow tilted from upper left to lower right.
 void InkWholeNote(InkCanvas& ink) {
     ink.Ellipse(12.5, 7.0, 12.9, 7.2, 0.0);
@@ -77,7 +84,8 @@ NoteBitmaps DrawNoteBitmaps() {
     std::stable_sort(darks.begin(), darks.end(),
                      [](const Dark& a, const Dark& b) { return a.coverage > b.coverage; });
 
-    NoteBitmaps notes{Surface(kWidth, kHeight), Surface(kWidth, kHeight), Surface(kWidth, kHeight)};
+    NoteBitmaps notes{Surface(kWidth, kHeight), Surface(kWidth, kHeight), Surface(kWidth, kHeight),
+                      Surface(kWidth, kHeight)};
     for (std::size_t i = 0; i < darks.size(); ++i) {
         const Dark& d = darks[i];
         const int grey = i < kCoreCount ? 0 : Clamp(255 - d.coverage, 1, 127);
@@ -100,6 +108,7 @@ NoteBitmaps DrawNoteBitmaps() {
                 notes.mask.SetPixel(x, y, Grey(shade));
             }
             notes.selected.SetPixel(x, y, RgbPixel(255, grey, grey));
+            notes.right.SetPixel(x, y, Green(grey));
         }
     }
     return notes;
@@ -111,7 +120,8 @@ NoteBitmaps DrawDoubleNoteBitmaps() {
     const int height = kHeight * kScale;
     InkCanvas ink(width, height, 16, kScale);
     InkWholeNote(ink);
-    NoteBitmaps notes{Surface(width, height), Surface(width, height), Surface(width, height)};
+    NoteBitmaps notes{Surface(width, height), Surface(width, height), Surface(width, height),
+                      Surface(width, height)};
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const int coverage = ink.Coverage(x, y);
@@ -123,6 +133,7 @@ NoteBitmaps DrawDoubleNoteBitmaps() {
             const int grey = 255 - coverage;
             notes.glyph.SetPixel(x, y, Grey(grey));
             notes.selected.SetPixel(x, y, RgbPixel(255, grey, grey));
+            notes.right.SetPixel(x, y, Green(grey));
             notes.mask.SetPixel(x, y, Grey(0));
         }
     }

@@ -1,4 +1,5 @@
-// The three 25 × 15 whole-note pictures: the black glyph, the red glyph and the mask.
+// The 25 × 15 whole-note pictures: the black glyph, the red glyph, the green glyph of a
+// note answered right, and the mask.
 #pragma once
 
 #include "platform/Surface.h"
@@ -6,10 +7,11 @@
 struct NoteBitmaps {
     Surface glyph;
     Surface selected;
+    Surface right;
     Surface mask;
 };
 
 NoteBitmaps DrawNoteBitmaps();
-// The same three at twice the size, 50 × 30, straight from the drawn ring: for screens
+// The same at twice the size, 50 × 30, straight from the drawn ring: for screens
 // of two device pixels to the pixel.
 NoteBitmaps DrawDoubleNoteBitmaps();

@@ -56,7 +56,9 @@ int main(int argc, char** argv) {
         WriteFile(dir / "StaffBass@2x.bmp", EncodeBmp24(DrawStaffPicture(Clef::kBass, 2))) &&
         WriteFile(dir / "Note@2x.bmp", EncodeBmp24(doubleNotes.glyph)) &&
         WriteFile(dir / "NoteSelected@2x.bmp", EncodeBmp24(doubleNotes.selected)) &&
-        WriteFile(dir / "NoteMask@2x.bmp", EncodeBmp24(doubleNotes.mask));
+        WriteFile(dir / "NoteMask@2x.bmp", EncodeBmp24(doubleNotes.mask)) &&
+        WriteFile(dir / "NoteRight.bmp", EncodeBmp24(notes.right)) &&
+        WriteFile(dir / "NoteRight@2x.bmp", EncodeBmp24(doubleNotes.right));
     const struct {
         Sign sign;
         const char* name;

@@ -1,0 +1,60 @@
+// The rules that make one answer of one sung or played note: the sound must open the level
+// gate, and then the same semitone must be found, confidently and within E2-C6, for the
+// hold time. Pitches before that (the unsettled start of an attack, a slide) only move the
+// start of the hold; once a note is taken nothing more is, however long it rings, until
+// the sound has fallen through the gate or a new note rises sharply out of its tail.
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "input/pitch/HeardNote.h"
+#include "input/pitch/LevelGate.h"
+#include "input/pitch/ListenSettings.h"
+#include "input/pitch/PitchFrame.h"
+
+namespace input {
+
+// The nearest key to `hz` and how far from it, in cents, for an A4 of `a4Hz`.
+struct KeyPitch {
+    int key = 0;
+    double cents = 0;
+};
+KeyPitch KeyOf(double hz, double a4Hz);
+
+class NoteAcceptor {
+  public:
+    // `frameMs`: how far back the detector's frames look, which bounds an onset.
+    NoteAcceptor(const ListenSettings& settings, double frameMs);
+
+    // The note this frame completes, if any.
+    std::optional<HeardNote> Take(const PitchFrame& frame);
+    bool GateOpen() const { return m_gate.Open(); }
+
+  private:
+    enum class State { Quiet, Listening, Taken };
+
+    bool Confident(const PitchFrame& frame) const;
+    double OnsetOf(const PitchFrame& frame, double loudDb) const;
+    void Begin(double onsetMs);
+
+    struct Hop {
+        double startMs = 0;
+        double levelDb = -120;
+        double frameLevelDb = -120;
+    };
+
+    ListenSettings m_settings;
+    double m_frameMs;
+    LevelGate m_gate;
+    std::array<Hop, 12> m_recent{};  // the newest hops, a ring
+    std::size_t m_newest = 0;
+    State m_state = State::Quiet;
+    double m_onsetMs = 0;
+    int m_runKey = -1;  // the semitone being held, -1 when none
+    double m_runStartMs = 0;
+    int m_misses = 0;
+    double m_quietestSinceTakenDb = 0;
+};
+
+}  // namespace input

@@ -1,0 +1,148 @@
+#!/usr/bin/python3
+"""A Read round answered by singing, in the real program: a PulseAudio server of the
+test's own whose only source is a pipe (module-pipe-source, loaded afresh for this run, so
+no old sound waits in it), `canzet --practice --listen` on a virtual X server, a note
+written into the pipe at the pace of real time for each question (silence between, as a
+microphone always delivers sound), the result lines read
+through the accessibility tree and the answers from the progress file.
+
+Every question asks G4 (the last choices hold the range at step 5): a sung G4 is right, a
+G3 the wrong octave, and a long note with its tail gives one answer only.
+
+Usage: microphone_test.py PROGRAM
+"""
+import json
+import math
+import os
+import struct
+import subprocess
+import sys
+import threading
+import time
+
+PROGRAM = sys.argv[1]
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
+from xvfb_session import Session, run_on_display  # noqa: E402
+
+run_on_display(1024, 768)
+session = Session("canzet-microphone-")
+fail, wait_for = session.fail, session.wait_for
+data = os.path.join(session.work, "data", "canzet")
+os.makedirs(data)
+with open(os.path.join(data, "practice-choices.json"), "w") as choices:
+    json.dump({"drill": "read", "clef": "treble", "low": 5, "high": 5, "count": 10}, choices)
+pulse = os.path.join(session.work, "pulse")
+os.makedirs(pulse)
+socket, pipe = os.path.join(pulse, "native"), os.path.join(pulse, "mic")
+server = subprocess.Popen(
+    ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+     "--disable-shm=yes", "--log-level=0",
+     f"-Lmodule-native-protocol-unix auth-anonymous=1 socket={socket}",
+     f"-Lmodule-pipe-source source_name=canzet_mic file={pipe} format=float32le rate=48000"
+     " channels=1"],
+    env={"HOME": pulse, "PULSE_RUNTIME_PATH": pulse, "PATH": "/usr/bin:/bin"},
+    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+os.environ.update(XDG_DATA_HOME=os.path.dirname(data), PULSE_SERVER=f"unix:{socket}",
+                  JACK_NO_START_SERVER="1")
+
+import pyatspi  # noqa: E402,F401  (the buses must exist first)
+from atspi_tree import first, registry_desktop  # noqa: E402
+
+
+def finish(status):
+    if server.poll() is None:
+        server.kill()
+        server.wait()
+    session.finish(status)
+
+
+session.fail = lambda message: (print("FAIL:", message), print(log()), finish(1))
+fail = session.fail
+
+
+def log():
+    with open(os.path.join(session.work, "program.log")) as text:
+        return text.read()
+
+
+class Microphone(threading.Thread):
+    """Writes 10 ms blocks into the pipe at the pace of real time, as a microphone always
+    delivers sound: silence, or the blocks of a note sung."""
+
+    def __init__(self):
+        super().__init__(daemon=True)
+        self.blocks, self.lock = [], threading.Lock()
+
+    def run(self):
+        silence = struct.pack("<480f", *([0.0] * 480))
+        with open(pipe, "wb", buffering=0) as mic:
+            start, block = time.monotonic(), 0
+            while True:
+                with self.lock:
+                    data = self.blocks.pop(0) if self.blocks else silence
+                mic.write(data)
+                block += 1
+                time.sleep(max(0.0, start + block / 100 - time.monotonic()))
+
+    def sing(self, key, ms):
+        """The note for `ms` with its harmonics, then waits until it has been heard."""
+        hz = 440.0 * 2 ** ((key - 69) / 12)
+        blocks = []
+        for b in range(ms // 10):
+            blocks.append(struct.pack("<480f", *(
+                sum(0.2 * math.sin(h * 2 * math.pi * hz * (b * 480 + i) / 48000) / h
+                    for h in range(1, 5)) for i in range(480))))
+        with self.lock:
+            self.blocks.extend(blocks)
+        time.sleep(ms / 1000 + 0.5)
+
+
+wait_for("our sound server", lambda: os.path.exists(socket) and os.path.exists(pipe))
+desktop = registry_desktop()
+if desktop is None:
+    fail("no answer from the accessibility registry")
+microphone = Microphone()
+microphone.start()
+session.start(PROGRAM, "--practice", "--listen", "--language", "en", "--midi-out", "none")
+app = wait_for("the practice dialog", lambda: next(
+    (d for d in (first(desktop.getChildAtIndex(i),
+                       lambda n: n.name == "Practice" and n.getRoleName() == "dialog")
+                 for i in range(desktop.childCount)) if d is not None), None), 90)
+
+
+def label(starts):
+    node = first(app, lambda n: n.getRoleName() == "label" and n.name.startswith(starts))
+    return node.name if node else None
+
+
+def answers():
+    path = os.path.join(data, "practice.jsonl")
+    if not os.path.exists(path):
+        return []
+    with open(path) as lines:
+        return [json.loads(line) for line in lines]
+
+
+lines = []
+for key, ms, expected in ((67, 400, "\u2713 Right: G4, "), (55, 400, "\u2717 Not quite: this is G4, you sang G3"),
+                          (67, 1500, "\u2713 Right: G4, ")):
+    wait_for("the question", lambda: label("Which note") and label(("Right", "Not")) is None)
+    time.sleep(0.3)
+    microphone.sing(key, ms)
+    lines.append(wait_for(expected, lambda: label(expected)))
+    if len(answers()) != len(lines):
+        fail("one sung note gave other than one answer")
+    subprocess.run(["xdotool", "key", "Return"], check=True)
+print("\n".join(lines))
+
+kept = [(a["given"], a["right"], a.get("key"), a["ms"]) for a in answers()]
+print("progress file:", kept)
+if [k[:3] for k in kept] != [("G", True, 67), ("G", False, 55), ("G", True, 67)]:
+    fail("answers in the progress file")
+# Timed to the note's onset, 300 ms after the question showed: not to its acceptance.
+if any(not 250 <= ms < 1500 for *_, ms in kept):
+    fail("response times not from the question to the sung note's onset")
+if "microphone" in log():
+    fail("a microphone problem was told")
+finish(0)

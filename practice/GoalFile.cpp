@@ -1,5 +1,7 @@
 #include "practice/GoalFile.h"
 
+#include "practice/JsonObjectFile.h"
+
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <system_error>
@@ -24,22 +26,7 @@ DailyGoal LoadDailyGoal(const std::filesystem::path& file) {
 
 bool SaveDailyGoal(const std::filesystem::path& file, const DailyGoal& goal) {
     const nlohmann::ordered_json text = {{"kind", NameOf(goal.kind)}, {"amount", goal.amount}};
-    std::error_code error;
-    if (file.has_parent_path()) {
-        std::filesystem::create_directories(file.parent_path(), error);
-    }
-    std::filesystem::path temporary = file;
-    temporary += ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text.dump() << '\n';
-        if (!out.flush()) {
-            std::filesystem::remove(temporary, error);
-            return false;
-        }
-    }
-    std::filesystem::rename(temporary, file, error);
-    return !error;
+    return WriteJsonObject(file, text);
 }
 
 }  // namespace practice

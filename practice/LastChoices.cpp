@@ -1,46 +1,13 @@
 #include "practice/LastChoices.h"
 
-#include <fstream>
 #include <limits>
-#include <nlohmann/json.hpp>
-#include <system_error>
+
+#include "practice/JsonObjectFile.h"
 
 namespace practice {
-namespace {
-
-// The file's object; empty when it is missing or holds none.
-nlohmann::ordered_json ReadChoices(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return nlohmann::ordered_json::object();
-    }
-    nlohmann::ordered_json choices = nlohmann::ordered_json::parse(in, nullptr, false);
-    return choices.is_object() ? choices : nlohmann::ordered_json::object();
-}
-
-bool WriteChoices(const std::filesystem::path& file, const nlohmann::ordered_json& choices) {
-    std::error_code error;
-    if (file.has_parent_path()) {
-        std::filesystem::create_directories(file.parent_path(), error);
-    }
-    std::filesystem::path temporary = file;
-    temporary += ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << choices.dump() << '\n';
-        if (!out.flush()) {
-            std::filesystem::remove(temporary, error);
-            return false;
-        }
-    }
-    std::filesystem::rename(temporary, file, error);
-    return !error;
-}
-
-}  // namespace
 
 std::optional<RoundSettings> LoadLastChoices(const std::filesystem::path& file) {
-    const nlohmann::ordered_json choices = ReadChoices(file);
+    const nlohmann::ordered_json choices = ReadJsonObject(file);
     const auto text = [&](const char* key) {
         const auto found = choices.find(key);
         return found != choices.end() && found->is_string() ? found->get<std::string>()
@@ -75,7 +42,7 @@ std::optional<RoundSettings> LoadLastChoices(const std::filesystem::path& file) 
 }
 
 bool SaveLastChoices(const std::filesystem::path& file, const RoundSettings& settings) {
-    nlohmann::ordered_json choices = ReadChoices(file);
+    nlohmann::ordered_json choices = ReadJsonObject(file);
     choices["drill"] = NameOf(settings.drill);
     choices["clef"] = NameOf(settings.clef);
     choices["low"] = settings.lowStep;
@@ -90,20 +57,20 @@ bool SaveLastChoices(const std::filesystem::path& file, const RoundSettings& set
         choices.erase("accidentals");
         choices.erase("key");
     }
-    return WriteChoices(file, choices);
+    return WriteJsonObject(file, choices);
 }
 
 std::optional<bool> LoadMidiEcho(const std::filesystem::path& file) {
-    const nlohmann::ordered_json choices = ReadChoices(file);
+    const nlohmann::ordered_json choices = ReadJsonObject(file);
     const auto found = choices.find("midiEcho");
     return found != choices.end() && found->is_boolean() ? std::optional(found->get<bool>())
                                                          : std::nullopt;
 }
 
 bool SaveMidiEcho(const std::filesystem::path& file, bool echo) {
-    nlohmann::ordered_json choices = ReadChoices(file);
+    nlohmann::ordered_json choices = ReadJsonObject(file);
     choices["midiEcho"] = echo;
-    return WriteChoices(file, choices);
+    return WriteJsonObject(file, choices);
 }
 
 }  // namespace practice

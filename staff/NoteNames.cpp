@@ -25,7 +25,7 @@ int Modulo(int value, int divisor) {
     return value - FloorDivide(value, divisor) * divisor;
 }
 
-std::string Accidental(int alteration) {
+std::string Signs(int alteration) {
     std::string signs;
     for (int i = 0; i < alteration; ++i) {
         signs += "\u266F";
@@ -65,36 +65,34 @@ NoteName NameOf(int letter, int octave, int alteration, Tonic tonic) {
     return name;
 }
 
-NoteName NameOfKey(int key, int alteration, Tonic tonic) {
-    const int semitone = key % kSemitones;
-    int letter = 0;
-    while (letter + 1 < kLetters &&
-           kNaturalSemitones[static_cast<std::size_t>(letter + 1)] <= semitone) {
-        ++letter;
-    }
-    return NameOf(letter, key / kSemitones - 1, alteration, tonic);
+Tonic TonicOf(int signature) {
+    // Each sharp moves the tonic a fifth up, each flat a fifth down.
+    constexpr int kFifth = 4;
+    const int letter = Modulo(kFifth * signature, kLetters);
+    return {letter, SignatureAlter(signature, letter)};
+}
+
+NoteName NameOfPitch(const SpelledPitch& pitch, int signature) {
+    return NameOf(LetterOf(pitch.letterStep), OctaveOf(pitch.letterStep), pitch.alter,
+                  TonicOf(signature));
 }
 
 std::string BareName(const NoteName& name, NameSystem system) {
     switch (system) {
         case NameSystem::Letters:
             return kLetterNames[static_cast<std::size_t>(name.letter)] +
-                   Accidental(name.alteration);
+                   Signs(name.alteration);
         case NameSystem::Solfege:
-            return Accidental(name.degreeAlteration) +
+            return Signs(name.degreeAlteration) +
                    kSyllables[static_cast<std::size_t>(name.degree - 1)];
         case NameSystem::Numbers:
             break;
     }
-    return Accidental(name.degreeAlteration) + std::to_string(name.degree);
-}
-
-std::string LetterName(const NoteName& name) {
-    return BareName(name, NameSystem::Letters) + std::to_string(name.octave);
+    return Signs(name.degreeAlteration) + std::to_string(name.degree);
 }
 
 std::string TonicName(Tonic tonic) {
-    return kLetterNames[static_cast<std::size_t>(tonic.letter)] + Accidental(tonic.alteration);
+    return kLetterNames[static_cast<std::size_t>(tonic.letter)] + Signs(tonic.alteration);
 }
 
 int LetterOfDegree(int degree, Tonic tonic) {

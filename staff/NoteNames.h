@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "staff/WrittenPitch.h"
+
 namespace staff {
 
 enum class NameSystem { Letters, Solfege, Numbers };
@@ -34,14 +36,14 @@ struct NoteName {
 
 // A letter in an octave, sounding `alteration` semitones off it, in the key of `tonic`.
 NoteName NameOf(int letter, int octave, int alteration = 0, Tonic tonic = {});
-// The note whose natural MIDI key is `key` (a staff position's), sounding `alteration`
-// semitones off it.
-NoteName NameOfKey(int key, int alteration = 0, Tonic tonic = {});
+
+// The tonic of a major key signature (-7..7): C without one, G for one sharp, F for one flat.
+Tonic TonicOf(int signature);
+// A written pitch named in the key of its signature.
+NoteName NameOfPitch(const SpelledPitch& pitch, int signature);
 
 // The name alone, with its accidental but no octave: "F♯", "♯fa", "♯4".
 std::string BareName(const NoteName& name, NameSystem system);
-// The letter name with its octave: "G4", "F♯4".
-std::string LetterName(const NoteName& name);
 // The tonic's letter name, for "1=G": "G", "B♭".
 std::string TonicName(Tonic tonic);
 // The letter 0..6 of scale degree 1..7: what a digit key answers.

@@ -34,9 +34,9 @@ std::string CountedDots(const NoteName& name, const std::string& bare) {
 
 }  // namespace
 
-std::string NoteWords(const NoteName& name, NameSystem system) {
+std::string NoteWords(const NoteName& name, NameSystem system, const std::string& letters) {
     if (system == NameSystem::Letters) {
-        return LetterName(name);
+        return letters;
     }
     const std::string bare = BareName(name, system);
     if (std::abs(name.dots) > kWordedDots) {
@@ -48,18 +48,19 @@ std::string NoteWords(const NoteName& name, NameSystem system) {
     return text.str();
 }
 
-std::string NoteWordsWithLetters(const NoteName& name, NameSystem system) {
+std::string NoteWordsWithLetters(const NoteName& name, NameSystem system,
+                                 const std::string& letters) {
     if (system == NameSystem::Letters) {
-        return LetterName(name);
+        return letters;
     }
     CString text;
     if (std::abs(name.dots) > kWordedDots) {
         text.Format(Pattern(IDS_NAME_WITH_LETTERS).c_str(),
-                    CountedDots(name, BareName(name, system)).c_str(), LetterName(name).c_str());
+                    CountedDots(name, BareName(name, system)).c_str(), letters.c_str());
     } else {
         text.Format(
             Pattern(kOctaveWithLetters[static_cast<std::size_t>(name.dots + kWordedDots)]).c_str(),
-            BareName(name, system).c_str(), LetterName(name).c_str());
+            BareName(name, system).c_str(), letters.c_str());
     }
     return text.str();
 }

@@ -1,4 +1,5 @@
 // The notes as words: for screen readers, the window's text and the tooltip over a note.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -20,12 +21,26 @@ std::string LoadText(UINT id) {
 
 }  // namespace
 
+NameWords PitchWords() {
+    return {LoadText(IDS_PITCH_SHARP), LoadText(IDS_PITCH_FLAT), LoadText(IDS_PITCH_NATURAL),
+            "%s%d"};
+}
+
 std::string CStaffControl::NoteText(int index) const {
     const int y = m_ptNotes[index].y;
+    const Accidental accidental = m_accidentals[index];
+    const int offset = std::clamp(m_geometry.LineOffset(y), 7 - m_geometry.HighestStep(),
+                                  7 - m_geometry.LowestStep());
+    // Natural notes keep the words they always had; a sign, drawn or in force, is named.
+    const bool plain = accidental == Accidental::None && m_nSignature == 0;
+    const std::string pitch =
+        plain ? PitchName(StepToKey(m_geometry.LineOffset(y)))
+              : WrittenName(MiddleLine(), offset, accidental, m_nSignature, PitchWords());
+    const NoteName name =
+        NameOfPitch(PitchAt(MiddleLine(), offset, accidental, m_nSignature), m_nSignature);
     CString text;
-    const NoteName name = NameOfKey(StepToKey(m_geometry.LineOffset(y)));
-    text.Format(LoadText(IDS_STAFF_NOTE).c_str(), NoteWordsWithLetters(name, m_names).c_str(),
-                YToStep(y));
+    text.Format(LoadText(IDS_STAFF_NOTE).c_str(),
+                NoteWordsWithLetters(name, m_names, pitch).c_str(), YToStep(y));
     return text.str();
 }
 

@@ -34,9 +34,16 @@ void AnswerByDigits(std::vector<ReplayCommandDefinition>& commands) {
                 answer(session, c);
                 return;
             }
+            // The degree of the question's key, sounding as the signature has it: 7 is F♯ in G.
+            const practice::PracticeRound* round = session.Practice().Round();
+            const int signature = round != nullptr ? round->Current().signature : 0;
+            const int letter = staff::LetterOfDegree(given - '0', staff::TonicOf(signature));
+            const int alter = staff::SignatureAlter(signature, letter);
             ReplayCommand asLetter = c;
-            asLetter.words[0] = std::string(
-                1, kLetters[static_cast<std::size_t>(staff::LetterOfDegree(given - '0'))]);
+            asLetter.words[0] =
+                std::string(1, kLetters[static_cast<std::size_t>(letter)]) + (alter > 0   ? "#"
+                                                                              : alter < 0 ? "b"
+                                                                                          : "");
             answer(session, asLetter);
         };
     }

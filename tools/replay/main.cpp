@@ -19,6 +19,7 @@
 #include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplayPracticeCommands.h"
 #include "tools/replay/ReplaySession.h"
+#include "tools/replay/ReplaySignCommands.h"
 #include "tools/replay/ReplayStaffCommands.h"
 #include "tools/replay/ScriptLineReader.h"
 
@@ -55,6 +56,7 @@ int main(int argc, char* argv[]) {
     const std::vector<ReplayCommandDefinition> practice =
         PracticeCommands(practiceFailed, lineNumber);
     commands.insert(commands.end(), practice.begin(), practice.end());
+    AddSignCommands(commands);
     const std::vector<ReplayCommandDefinition> names = NameCommands();
     commands.insert(commands.end(), names.begin(), names.end());
     AnswerByDigits(commands);

@@ -225,7 +225,17 @@ INSTANTIATE_TEST_SUITE_P(Names, ReplayProcess,
                                            ReplayCase{"Solfege", "names solfege\n" + kNamedScript,
                                                       NamedRounds("高音re"), "", 0},
                                            ReplayCase{"Numbers", "names numbers\n" + kNamedScript,
-                                                      NamedRounds("高音2"), "", 0}),
+                                                      NamedRounds("高音2"), "", 0},
+                                           // Movable do: in G, 7 is the signature's F♯.
+                                           ReplayCase{"NumbersInG",
+                                                      "names numbers\npractice-key 1\n"
+                                                      "practice place treble 11 11 1 1\n"
+                                                      "practice read treble 11 11 1 1\nanswer 7\n",
+                                                      "question 1 place treble 11 F#5\nprompt "
+                                                      "中音7\ninvalidate erase\nquestion 1 read "
+                                                      "treble 11 F#5\ninvalidate erase\nresult "
+                                                      "right F#5 F#5 0\nsummary 1 1 0\n",
+                                                      "", 0}),
                          CaseName);
 
 }  // namespace

@@ -71,7 +71,7 @@ bool TakeCommonOption(const OptionSpec& option, std::string_view value, StartCho
     }
     if (name == "--names") {
         const std::optional<staff::NameSystem> names = staff::NameSystemNamed(value);
-        choices.staff.names = names.value_or(choices.staff.names);
+        choices.staff.names = names ? names : choices.staff.names;
         return names.has_value();
     }
     if (name == "--notes") {

@@ -12,8 +12,9 @@ struct StaffSetup {
     bool treble = true;
     int maxNotes = 1;
     int ledgerLines = 1;
-    // --names: how the staff's tooltips and screen-reader words name the notes.
-    staff::NameSystem names = staff::NameSystem::Letters;
+    // --names: how the staff's tooltips and screen-reader words name the notes (letters
+    // when not given), and the practice dialog's choice of names.
+    std::optional<staff::NameSystem> names = std::nullopt;
     // --clef alto or tenor: a C clef instead of the treble or bass one.
     std::optional<staff::Clef> cClef = std::nullopt;
 

@@ -51,6 +51,18 @@ std::optional<NameSystem> NameSystemNamed(std::string_view word) {
     return std::nullopt;
 }
 
+const char* WordOf(NameSystem names) {
+    switch (names) {
+        case NameSystem::Letters:
+            break;
+        case NameSystem::Solfege:
+            return "solfege";
+        case NameSystem::Numbers:
+            return "numbers";
+    }
+    return "letters";
+}
+
 NoteName NameOf(int letter, int octave, int alteration, Tonic tonic) {
     NoteName name{.letter = letter, .alteration = alteration, .octave = octave};
     const int fromTonic = letter - tonic.letter;
@@ -80,8 +92,7 @@ NoteName NameOfPitch(const SpelledPitch& pitch, int signature) {
 std::string BareName(const NoteName& name, NameSystem system) {
     switch (system) {
         case NameSystem::Letters:
-            return kLetterNames[static_cast<std::size_t>(name.letter)] +
-                   Signs(name.alteration);
+            return kLetterNames[static_cast<std::size_t>(name.letter)] + Signs(name.alteration);
         case NameSystem::Solfege:
             return Signs(name.degreeAlteration) +
                    kSyllables[static_cast<std::size_t>(name.degree - 1)];

@@ -15,6 +15,7 @@ enum class NameSystem { Letters, Solfege, Numbers };
 
 // "letters", "solfege" or "numbers", as the command lines spell them.
 std::optional<NameSystem> NameSystemNamed(std::string_view word);
+const char* WordOf(NameSystem names);
 
 // A key's tonic: a letter 0..6 (C..B) and its accidental in semitones (-1 flat, 1 sharp).
 struct Tonic {

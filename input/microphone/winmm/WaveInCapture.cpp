@@ -41,8 +41,8 @@ constexpr std::array kFailures{
             "the device takes no 16-bit sound at this rate"},
 };
 
-// A failure to open: refused, or no microphone to open; the call named in the words.
-CaptureStatus Refusal(const char* call, MMRESULT code) {
+// What a failed call means: refused, or no microphone to open; the call named in the words.
+CaptureStatus OpenFailure(const char* call, MMRESULT code) {
     for (const Failure& failure : kFailures) {
         if (failure.code == code) {
             return {failure.problem, std::string(call) + ": " + failure.words};
@@ -83,7 +83,7 @@ class WaveInCapture : public AudioCapture {
         }
         if (opened != MMSYSERR_NOERROR) {
             m_device = nullptr;
-            return Refusal("waveInOpen", opened);
+            return OpenFailure("waveInOpen", opened);
         }
         m_bytesPerSecond = static_cast<double>(sampleRate) * m_channels * sizeof(std::int16_t);
         const std::size_t bufferSamples = static_cast<std::size_t>(hopSamples) * m_channels;
@@ -94,17 +94,17 @@ class WaveInCapture : public AudioCapture {
             header.dwBufferLength = static_cast<DWORD>(bufferSamples * sizeof(std::int16_t));
             const MMRESULT prepared = waveInPrepareHeader(m_device, &header, sizeof header);
             if (prepared != MMSYSERR_NOERROR) {
-                return Refusal("waveInPrepareHeader", prepared);
+                return OpenFailure("waveInPrepareHeader", prepared);
             }
             ++m_prepared;
             const MMRESULT added = waveInAddBuffer(m_device, &header, sizeof header);
             if (added != MMSYSERR_NOERROR) {
-                return Refusal("waveInAddBuffer", added);
+                return OpenFailure("waveInAddBuffer", added);
             }
         }
         const MMRESULT started = waveInStart(m_device);
         if (started != MMSYSERR_NOERROR) {
-            return Refusal("waveInStart", started);
+            return OpenFailure("waveInStart", started);
         }
         return {};
     }
@@ -138,7 +138,7 @@ class WaveInCapture : public AudioCapture {
             header.dwFlags &= ~static_cast<DWORD>(WHDR_DONE);
             const MMRESULT added = waveInAddBuffer(m_device, &header, sizeof header);
             if (added != MMSYSERR_NOERROR) {
-                return {CaptureProblem::Lost, Refusal("waveInAddBuffer", added).detail};
+                return {CaptureProblem::Lost, OpenFailure("waveInAddBuffer", added).detail};
             }
             m_next = (m_next + 1) % kBuffers;
         }

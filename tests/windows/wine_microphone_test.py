@@ -87,7 +87,8 @@ def main():
          " channels=1"], env=pulse_env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     session.env["PULSE_SERVER"] = pulse_env["PULSE_SERVER"]
     signal.signal(signal.SIGALRM, give_up)
-    signal.alarm(240)
+    signal.signal(signal.SIGTERM, give_up)
+    signal.alarm(300)  # a fresh prefix on a busy machine; the run itself takes about 40 s
     try:
         session.start_display()
         if not session.prime_wine():

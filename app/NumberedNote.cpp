@@ -108,7 +108,9 @@ void CNumberedNote::OnPaint() {
     CPaintDC dc(this);
     CRect client;
     GetClientRect(&client);
+    // A white card, as the staff is, while there is a note to show.
     if (m_name) {
+        dc.PatBlt(client.left, client.top, client.Width(), client.Height(), WHITENESS);
         DrawNumberedNote(dc, client, *m_name);
     }
 }

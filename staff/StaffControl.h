@@ -3,6 +3,7 @@
 // drag, snaps a released note onto the staff and draws fixed notes set by its owner.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,13 @@ class CStaffControl : public CStatic {
     // a key no position of the clef sounds, during a drag, or when the note is there already.
     bool PlaceKey(int key);
 
+    // The pitch the microphone hears (a MIDI key with its fraction), drawn as a grey note at
+    // its nearest place, right of the notes; beyond the staff at the outermost place, with
+    // an arrow pointing on. nullopt: nothing heard, nothing drawn. Asks for a repaint when
+    // the place changes; screen readers are not told of it.
+    void SetHeardPitch(std::optional<double> key);
+    std::optional<staff::HeardPlace> HeardPlaceShown() const { return m_heard; }
+
     // MIDI output, one device for the whole process.
     bool InitMidi();
     void OpenMidi();
@@ -130,6 +138,7 @@ class CStaffControl : public CStatic {
     void DrawSelectedNote(int x, int y);
     void DrawFixedNote(int column, int step);
     void DrawShadedNote(int x, int y, NoteShade shade);
+    void DrawHeardNote();
     void LoadShade(NoteShade shade);
 
     bool PlaceNoteFromKeyboard();
@@ -175,6 +184,8 @@ class CStaffControl : public CStatic {
     int m_nCurrent = -1;
     bool m_bFocused = false;
     AccessibleList m_accessible;
+    std::optional<staff::HeardPlace> m_heard;
+    CBitmap m_bmpNoteHeard;  // made from the note when first needed
 
     static HMIDIOUT s_hMidiOut;
     static bool s_bNotesEnd;

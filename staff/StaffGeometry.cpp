@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -49,6 +50,23 @@ std::optional<int> StaffGeometry::KeyToStep(int key, Clef clef) const {
         }
     }
     return std::nullopt;
+}
+
+HeardPlace StaffGeometry::NearestPlace(double key, Clef clef) const {
+    // One place beyond each side stands for every pitch beyond the staff.
+    int nearest = LowestStep() - 1;
+    for (int step = LowestStep(); step <= HighestStep() + 1; ++step) {
+        if (std::abs(KeyOfStep(step, clef) - key) < std::abs(KeyOfStep(nearest, clef) - key)) {
+            nearest = step;
+        }
+    }
+    if (nearest < LowestStep()) {
+        return {LowestStep(), -1};
+    }
+    if (nearest > HighestStep()) {
+        return {HighestStep(), 1};
+    }
+    return {nearest, 0};
 }
 
 int KeyOfStep(int step, Clef clef) {

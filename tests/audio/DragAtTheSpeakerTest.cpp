@@ -180,7 +180,7 @@ TEST_F(DragAtTheSpeaker, SoundsTheLinesCrossedAndStaysShortOfFullScale) {
     for (const auto& note : heard) {
         const auto hz = PitchOfTheNoteHeldFrom(note.from);
         ASSERT_TRUE(hz.has_value()) << note.hz << " Hz was not heard";
-        EXPECT_NEAR(*hz, note.hz, note.hz * 0.01);
+        EXPECT_NEAR(Cents(*hz, note.hz), 0.0, kSoundfontTuningCents) << note.hz;
     }
 
     // A fast drag over all thirteen positions, bottom to top and back, once all is quiet.

@@ -7,7 +7,9 @@ microphone always delivers sound), the result lines read
 through the accessibility tree and the answers from the progress file.
 
 Every question asks G4 (the last choices hold the range at step 5): a sung G4 is right, a
-G3 the wrong octave, and a long note with its tail gives one answer only.
+G3 the wrong octave, and a long note with its tail gives one answer only. Then, started
+without --listen, Microphone chosen in the dialog answers a Place round, and a Hear round
+sung as a voice takes a G3 for the G4 heard; choosing the staff again closes the microphone.
 
 Usage: microphone_test.py PROGRAM
 """
@@ -47,7 +49,7 @@ os.environ.update(XDG_DATA_HOME=os.path.dirname(data), PULSE_SERVER=f"unix:{sock
                   JACK_NO_START_SERVER="1")
 
 import pyatspi  # noqa: E402,F401  (the buses must exist first)
-from atspi_tree import first, registry_desktop  # noqa: E402
+from atspi_tree import first, fresh, registry_desktop  # noqa: E402
 
 
 def finish(status):
@@ -143,6 +145,71 @@ if [k[:3] for k in kept] != [("G", True, 67), ("G", False, 55), ("G", True, 67)]
 # Timed to the note's onset, 300 ms after the question showed: not to its acceptance.
 if any(not 250 <= ms < 1500 for *_, ms in kept):
     fail("response times not from the question to the sung note's onset")
+if "microphone" in log():
+    fail("a microphone problem was told")
+
+# Without --listen: Microphone chosen in the dialog answers a Place round, then a Hear round
+# sung as a voice, whose octave does not count.
+session.program.kill()
+session.program.wait()
+os.remove(os.path.join(data, "practice.jsonl"))
+with open(os.path.join(data, "practice-choices.json"), "w") as choices:
+    json.dump({"drill": "place", "clef": "treble", "low": 5, "high": 5, "count": 10}, choices)
+session.start(PROGRAM, "--practice", "--language", "en", "--midi-out", "none")
+app = wait_for("the practice dialog again", lambda: next(
+    (d for d in (first(desktop.getChildAtIndex(i),
+                       lambda n: n.name == "Practice" and n.getRoleName() == "dialog")
+                 for i in range(desktop.childCount)) if d is not None), None), 90)
+subprocess.run(["xdotool", "windowfocus", "--sync",
+                subprocess.run(["xdotool", "search", "--name", "^Practice$"], check=True,
+                               capture_output=True, text=True).stdout.split()[0]], check=True)
+
+
+def choose(shown, key_name):
+    """Opens the list that shows `shown` and takes the item above or below it."""
+    node = wait_for(f"the list showing {shown}", lambda: first(
+        app, lambda n: n.getRoleName() == "combo box" and n.name == shown))
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2),
+                    str(box.y + box.height // 2), "click", "1"], check=True)
+    time.sleep(0.5)
+    subprocess.run(["xdotool", "key", key_name, "Return"], check=True)
+    wait_for(f"the list moved on from {shown}", lambda: fresh(node).name != shown)
+
+
+def press(name):
+    node = wait_for(f"the button {name}", lambda: first(
+        app, lambda n: n.getRoleName() == "push button" and n.name == name))
+    node.queryAction().doAction(0)
+
+
+if label("Microphone") is not None:
+    fail("the microphone opened before it was chosen")
+choose("Staff and buttons", "Down")
+wait_for("the microphone line", lambda: label("Microphone: listening"))
+for prompt, key, expected in (("Place G4", 67, "\u2713 Right: G4, "),
+                              ("Listen", 55, "\u2713 Right: G4, ")):
+    wait_for(prompt, lambda: label(prompt) and label(("Right", "Not")) is None)
+    time.sleep(0.3)
+    microphone.sing(key, 400)
+    lines.append(wait_for(expected, lambda: label(expected)))
+    if prompt == "Place G4":
+        choose("Place", "Down")
+        choose("Instrument", "Up")
+        press("Next")
+print("\n".join(lines[3:]))
+kept = [(a["drill"], a["right"], a.get("key"), a["ms"]) for a in answers()]
+print("progress file:", kept)
+if [k[:3] for k in kept] != [("place", True, 67), ("hear", True, 67)]:
+    fail("answers of the Place and Hear rounds in the progress file")
+if any(not 250 <= ms < 10000 for *_, ms in kept):
+    fail("response times not from the question to the sung note's onset")
+with open(os.path.join(data, "practice-choices.json")) as saved:
+    saved = json.load(saved)
+if (saved.get("answer"), saved.get("sound"), saved.get("anyOctave")) != ("microphone", "voice", True):
+    fail(f"the answer choices kept: {saved}")
+choose("Microphone", "Up")
+wait_for("the microphone closed", lambda: label("Microphone") is None)
 if "microphone" in log():
     fail("a microphone problem was told")
 finish(0)

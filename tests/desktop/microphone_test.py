@@ -198,12 +198,10 @@ for prompt, key, expected in (("Place G4", 67, "\u2713 Right: G4, "),
         choose("Instrument", "Up")
         press("Next")
 print("\n".join(lines[3:]))
-kept = [(a["drill"], a["right"], a.get("key"), a["ms"]) for a in answers()]
+kept = [(a["drill"], a["right"], a.get("key")) for a in answers()]
 print("progress file:", kept)
-if [k[:3] for k in kept] != [("place", True, 67), ("hear", True, 67)]:
+if kept != [("place", True, 67), ("hear", True, 67)]:
     fail("answers of the Place and Hear rounds in the progress file")
-if any(not 250 <= ms < 10000 for *_, ms in kept):
-    fail("response times not from the question to the sung note's onset")
 with open(os.path.join(data, "practice-choices.json")) as saved:
     saved = json.load(saved)
 if (saved.get("answer"), saved.get("sound"), saved.get("anyOctave")) != ("microphone", "voice", True):

@@ -185,7 +185,7 @@ def press(name):
 
 if label("Microphone") is not None:
     fail("the microphone opened before it was chosen")
-choose("Staff and buttons", "Down")
+choose("Staff, buttons", "Down")
 wait_for("the microphone line", lambda: label("Microphone: listening"))
 for prompt, key, expected in (("Place G4", 67, "\u2713 Right: G4, "),
                               ("Listen", 55, "\u2713 Right: G4, ")):

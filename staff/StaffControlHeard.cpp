@@ -11,7 +11,7 @@ constexpr int kHeardFadePercent = 55;
 void CStaffControl::SetHeardPitch(std::optional<double> key) {
     std::optional<staff::HeardPlace> place;
     if (key) {
-        place = m_geometry.NearestPlace(*key, m_clef);
+        place = m_geometry.NearestPlace(*key, m_clef, m_nSignature);
         if (m_bmpNoteHeard.IsEmpty()) {
             m_bmpNoteHeard.CreateFaded(m_bmpNote, kHeardFadePercent);
         }

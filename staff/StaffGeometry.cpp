@@ -1,5 +1,7 @@
 #include "staff/StaffGeometry.h"
 
+#include "staff/WrittenPitch.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -52,11 +54,15 @@ std::optional<int> StaffGeometry::KeyToStep(int key, Clef clef) const {
     return std::nullopt;
 }
 
-HeardPlace StaffGeometry::NearestPlace(double key, Clef clef) const {
+HeardPlace StaffGeometry::NearestPlace(double key, Clef clef, int signature) const {
+    const auto distance = [&](int step) {
+        const int letter = LetterOf(LetterStepAt(MiddleLineOf(clef), 7 - step));
+        return std::abs(KeyOfStep(step, clef) + SignatureAlter(signature, letter) - key);
+    };
     // One place beyond each side stands for every pitch beyond the staff.
     int nearest = LowestStep() - 1;
     for (int step = LowestStep(); step <= HighestStep() + 1; ++step) {
-        if (std::abs(KeyOfStep(step, clef) - key) < std::abs(KeyOfStep(nearest, clef) - key)) {
+        if (distance(step) < distance(nearest)) {
             nearest = step;
         }
     }

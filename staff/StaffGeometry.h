@@ -105,8 +105,9 @@ class StaffGeometry {
     // black key or a pitch beyond them.
     std::optional<int> KeyToStep(int key, Clef clef) const;
     // `key` a MIDI key with its fraction (69.5 is a quarter tone above A4); a pitch halfway
-    // between two places shows on the lower.
-    HeardPlace NearestPlace(double key, Clef clef) const;
+    // between two places shows on the lower. Each place sounds as the key signature makes
+    // it (1..7 sharps, -1..-7 flats), so a B flat heard in F major shows on the B line.
+    HeardPlace NearestPlace(double key, Clef clef, int signature = 0) const;
 
   private:
     int m_ledgerLines;

@@ -13,6 +13,7 @@ struct PitchSearch {
     double lowestHz;
     double highestHz;
     int window;  // samples compared per lag; at least two periods of the lowest pitch
+    double dipThreshold = 0.15;  // a dip below this share of the mean difference is a period
 };
 
 // Null when no lag looks periodic, e.g. for silence. Needs window + the longest lag samples.

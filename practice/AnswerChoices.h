@@ -23,6 +23,7 @@ struct AnswerChoices {
     int holdMs = 60;
     int a4Hz = 440;
 
+    bool operator==(const AnswerChoices&) const = default;
     static OctaveRule DefaultOctave(bool voice) {
         return voice ? OctaveRule::Any : OctaveRule::Exact;
     }

@@ -1,79 +1,72 @@
-// The pitch the microphone hears, drawn over the staff: a grey note at its place (ledger
-// lines included), an arrow past the edge for a pitch beyond the staff, and once nothing is
-// heard the staff exactly as it was.
+// The pitch the microphone hears, drawn over the staff: a grey note on the nearest line or
+// space as the clef and key signature sound them (halfway: the lower), at the edge with an
+// arrow pointing on for a pitch nearer a place beyond the staff, and once nothing is heard
+// the staff as it was.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
 
 #include "PixelCheck.h"
 #include "staff/test/HeadlessStaff.h"
 
 namespace {
 
+using staff::Clef;
+
 struct HeardCase {
     double key;
-    int scale;
-    int step;    // where the note shows, treble clef, one ledger line
-    int beyond;  // +1 an arrow up, -1 down
+    Clef clef;
+    int ledgerLines, signature, scale;
+    int step, beyond;  // where it shows; +1 an arrow up, -1 down
 };
 
 constexpr HeardCase kHeard[] = {
-    {69.2, 1, 6, 0},
-    {100.0, 1, 13, 1},
-    {40.0, 1, 1, -1},
-    {40.0, 2, 1, -1},
+    {66.0, Clef::Treble, 1, 0, 1, 4, 0},   // F#4: halfway, on F
+    {66.1, Clef::Treble, 1, 0, 1, 5, 0},   // nearer G
+    {59.6, Clef::Treble, 1, 0, 1, 1, 0},   // nearer C4 than B3
+    {59.4, Clef::Treble, 1, 0, 2, 1, -1},  // nearer B3: below the staff
+    {81.9, Clef::Treble, 1, 0, 1, 13, 0},  // nearer A5 than B5
+    {82.1, Clef::Treble, 1, 0, 1, 13, 1},  // nearer B5: above it
+    {29.0, Clef::Bass, 4, 0, 1, -5, 0},    // F1, the fourth ledger line below
+    {70.0, Clef::Treble, 1, -1, 1, 7, 0},  // B flat in F major on the B line
+    {63.0, Clef::Treble, 1, -3, 1, 3, 0},  // E flat in E flat major on the E line
+    {64.6, Clef::Treble, 1, 1, 1, 3, 0},   // nearer E than F sharp in G major
 };
-
 constexpr int kHeardX = 530;  // the last of five columns
-
-std::uint32_t Darkest(const Surface& frame, int left, int top, int right, int bottom) {
-    std::uint32_t darkest = 0xFF;
-    for (int y = top; y < bottom; ++y) {
-        for (int x = left; x < right; ++x) {
-            darkest = std::min(darkest, frame.Pixel(x, y) & 0xFFu);
-        }
-    }
-    return darkest;
-}
 
 class HeardPaint : public ::testing::TestWithParam<HeardCase> {};
 
 TEST_P(HeardPaint, GreyNoteAtItsPlaceThenTheStaffAsBefore) {
     const HeardCase& c = GetParam();
+    const staff::StaffGeometry geometry(c.ledgerLines);
+    const int s = c.scale;
+    const int y = geometry.StepToY(c.step);
     HeadlessStaff canvas;
-    canvas.window.SetPaintScale(c.scale);
-    canvas.Staff().SetClef(staff::Clef::Treble);
+    canvas.window.SetPaintScale(s);
+    canvas.Staff().MoveWindow(0, 0, staff::kStaffWidth, geometry.Height(), FALSE);
+    canvas.Staff().SetLedgerLines(c.ledgerLines);
+    canvas.Staff().SetClef(c.clef);
+    canvas.Staff().SetKeySignature(c.signature);
     canvas.Repaint();
     const Surface before = canvas.Screen();
-
     canvas.Staff().SetHeardPitch(c.key);
     canvas.Repaint();
-    const Surface heard = canvas.Screen();
-    const int s = c.scale;
-    const int y = staff::StepToY(c.step);
-    // The ring is grey, darker than the paper and lighter than ink, in the rows above its
-    // middle that no line crosses.
-    const std::uint32_t ring =
-        Darkest(heard, (kHeardX - 12) * s, (y - 6) * s, (kHeardX + 13) * s, (y - 2) * s);
-    EXPECT_GT(ring, 0x40u);
-    EXPECT_LT(ring, 0xC0u);
-    // Beyond the staff, a black arrow past the note's edge on its side; else none.
-    const int arrowTop = c.beyond > 0 ? y - 21 : y + 9;
-    const std::uint32_t arrow =
-        Darkest(heard, kHeardX * s, arrowTop * s, (kHeardX + 1) * s, (arrowTop + 12) * s);
-    EXPECT_EQ(arrow == 0, c.beyond != 0);
-    // Nothing drawn left of the heard note's column.
-    const Surface left = [&] {
-        Surface cut = heard;
-        for (int row = 0; row < cut.Height(); ++row) {
-            std::copy(before.Row(row) + (kHeardX - 26) * s, before.Row(row) + before.Width(),
-                      cut.Row(row) + (kHeardX - 26) * s);
+    const auto darkest = [&](int left, int top, int right, int bottom) {
+        unsigned dark = 0xFF;
+        for (int row = top * s; row < bottom * s; ++row) {
+            for (int x = left * s; x < right * s; ++x) {
+                dark = std::min(dark, canvas.Screen().Pixel(x, row) & 0xFFu);
+            }
         }
-        return cut;
-    }();
-    EXPECT_TRUE(paint_test::SameSurface(left, before));
-
+        return dark;
+    };
+    // Grey in the ring's rows above and below its middle, which no line crosses.
+    for (const int top : {y - 6, y + 2}) {
+        const unsigned ring = darkest(kHeardX - 12, top, kHeardX + 13, top + 4);
+        EXPECT_TRUE(ring > 0x40 && ring < 0xC0) << ring << " at row " << top;
+    }
+    const int arrowTop = c.beyond > 0 ? y - 21 : y + 9;
+    EXPECT_EQ(darkest(kHeardX, arrowTop, kHeardX + 1, arrowTop + 12) == 0, c.beyond != 0);
     canvas.Staff().SetHeardPitch(std::nullopt);
     canvas.Repaint();
     EXPECT_TRUE(paint_test::SameSurface(canvas.Screen(), before));

@@ -152,7 +152,6 @@ if "microphone" in log():
 # sung as a voice, whose octave does not count.
 session.program.kill()
 session.program.wait()
-os.remove(os.path.join(data, "practice.jsonl"))
 with open(os.path.join(data, "practice-choices.json"), "w") as choices:
     json.dump({"drill": "place", "clef": "treble", "low": 5, "high": 5, "count": 10}, choices)
 session.start(PROGRAM, "--practice", "--language", "en", "--midi-out", "none")
@@ -174,12 +173,6 @@ def choose(shown, key_name):
     wait_for(f"the list moved on from {shown}", lambda: fresh(node).name != shown)
 
 
-def press(name):
-    node = wait_for(f"the button {name}", lambda: first(
-        app, lambda n: n.getRoleName() == "push button" and n.name == name))
-    node.queryAction().doAction(0)
-
-
 if label("Microphone") is not None:
     fail("the microphone opened before it was chosen")
 choose("Staff, buttons", "Down")
@@ -193,10 +186,9 @@ for prompt, key, expected in (("Place G4", 67, "\u2713 Right: G4, "),
     if prompt == "Place G4":
         choose("Place", "Down")
         choose("Instrument", "Up")
-        press("Next")
-print("\n".join(lines[3:]))
-kept = [(a["drill"], a["right"], a.get("key")) for a in answers()]
-print("progress file:", kept)
+        subprocess.run(["xdotool", "key", "Return"], check=True)
+kept = [(a["drill"], a["right"], a.get("key")) for a in answers()[3:]]
+print("\n".join(lines[3:]), "\nprogress file:", kept)
 if kept != [("place", True, 67), ("hear", True, 67)]:
     fail("answers of the Place and Hear rounds in the progress file")
 choose("Microphone", "Up")

@@ -16,21 +16,17 @@ using staff::Clef;
 struct HeardCase {
     double key;
     Clef clef;
-    int ledgerLines, signature, scale;
-    int step, beyond;  // where it shows; +1 an arrow up, -1 down
+    int ledgerLines, signature, scale, step, beyond;  // beyond: +1 an arrow up, -1 down
 };
 
 constexpr HeardCase kHeard[] = {
     {66.0, Clef::Treble, 1, 0, 1, 4, 0},   // F#4: halfway, on F
-    {66.1, Clef::Treble, 1, 0, 1, 5, 0},   // nearer G
     {59.6, Clef::Treble, 1, 0, 1, 1, 0},   // nearer C4 than B3
     {59.4, Clef::Treble, 1, 0, 2, 1, -1},  // nearer B3: below the staff
-    {81.9, Clef::Treble, 1, 0, 1, 13, 0},  // nearer A5 than B5
     {82.1, Clef::Treble, 1, 0, 1, 13, 1},  // nearer B5: above it
     {29.0, Clef::Bass, 4, 0, 1, -5, 0},    // F1, the fourth ledger line below
     {70.0, Clef::Treble, 1, -1, 1, 7, 0},  // B flat in F major on the B line
     {63.0, Clef::Treble, 1, -3, 1, 3, 0},  // E flat in E flat major on the E line
-    {64.6, Clef::Treble, 1, 1, 1, 3, 0},   // nearer E than F sharp in G major
 };
 constexpr int kHeardX = 530;  // the last of five columns
 

@@ -19,6 +19,8 @@ constexpr int kOctave = 7;
 // the current note.
 constexpr int kPlacedX = (kClampLeft + kClampRight) / 2;
 constexpr int kStepAcross = 8;
+// Notes placed from the keyboard keep a visible gap between their 25-pixel-wide glyphs.
+constexpr int kPlacedApart = 30;
 
 }  // namespace
 
@@ -134,30 +136,30 @@ bool CStaffControl::IsFree(CPoint place) const {
         return false;
     }
     for (int i = 0; i < m_nNoteCount; ++i) {
-        // Boxes overlap when their centres are closer than a box's width and height; in 64
-        // bits, as a limit can put a centre anywhere.
+        // A note takes the places closer than the gap across and than a box's height up and
+        // down; in 64 bits, as a limit can put a centre anywhere.
         const std::int64_t dx = std::int64_t{m_ptNotes[i].x} - place.x;
         const std::int64_t dy = std::int64_t{m_ptNotes[i].y} - place.y;
-        if (std::abs(dx) < 2 * kNoteHalfWidth && std::abs(dy) < 2 * kNoteHalfHeight) {
+        if (std::abs(dx) < kPlacedApart && std::abs(dy) < 2 * kNoteHalfHeight) {
             return false;
         }
     }
     return true;
 }
 
-// A free place on one side starts where the box beside it ends: at the first place
-// past the current note, the edge of the allowed range, or right beside another note.
+// A free place on one side starts one gap from a note: at the first place past the current
+// note, the edge of the allowed range, or one gap beside another note.
 bool CStaffControl::FindFreePlace(CPoint& place) const {
     const int y = StepToY(kMiddleStep);
     const bool hasCurrent = m_nCurrent != -1;
     const std::int64_t origin = hasCurrent ? m_ptNotes[m_nCurrent].x : kPlacedX;
-    const std::int64_t gap = hasCurrent ? 2 * kNoteHalfWidth : 0;
+    const std::int64_t gap = hasCurrent ? kPlacedApart : 0;
     for (const int side : {1, -1}) {
         const std::int64_t start = origin + side * gap;
         std::vector<std::int64_t> candidates{
             start, ClampPoint(CPoint(side > 0 ? kClampLeft : kClampRight, y)).x};
         for (int i = 0; i < m_nNoteCount; ++i) {
-            candidates.push_back(std::int64_t{m_ptNotes[i].x} + side * 2 * kNoteHalfWidth);
+            candidates.push_back(std::int64_t{m_ptNotes[i].x} + side * kPlacedApart);
         }
         std::sort(candidates.begin(), candidates.end());
         if (side < 0) {

@@ -1,5 +1,7 @@
 #include "app/PracticeAnswers.h"
 
+#include <string>
+
 #include "res/resource.h"
 
 CPracticeAnswers::CPracticeAnswers(CPracticeRounds& rounds, CStaffControl& staff)
@@ -18,6 +20,7 @@ void CPracticeAnswers::Offer(const practice::Question& question) {
         button.EnableWindow(read ? TRUE : FALSE);
     }
     m_btnPlayAgain.EnableWindow(question.drill == practice::Drill::Hear ? TRUE : FALSE);
+    ShowSign(0);
 }
 
 void CPracticeAnswers::TakeFocus() {
@@ -33,9 +36,26 @@ void CPracticeAnswers::TakeFocus() {
 }
 
 void CPracticeAnswers::Name(char letter) {
+    const int alter = m_nAlter;
+    ShowSign(0);
     practice::PracticeRound* round = m_rounds.Round();
     if (round != nullptr && round->State() == practice::RoundState::Asking) {
-        round->AnswerLetter(letter);
+        round->AnswerLetter(letter, alter);
+    }
+}
+
+void CPracticeAnswers::ChooseSign(int alter) {
+    ShowSign(m_nAlter == alter ? 0 : alter);
+}
+
+void CPracticeAnswers::ShowSign(int alter) {
+    if (alter == m_nAlter) {
+        return;
+    }
+    m_nAlter = alter;
+    const char* sign = alter > 0 ? "♯" : alter < 0 ? "♭" : "";
+    for (std::size_t i = 0; i < m_btnNames.size(); ++i) {
+        m_btnNames[i].SetWindowText((std::string("&") + "CDEFGAB"[i] + sign).c_str());
     }
 }
 
@@ -75,7 +95,7 @@ void CPracticeAnswers::ConfirmStaffNote() {
     int count = 0;
     m_staff.GetNotes(steps, count);
     if (count > 0) {
-        round.ConfirmStep(steps[0]);
+        round.ConfirmStep(steps[0], m_staff.AccidentalOf(0));
     }
 }
 

@@ -22,7 +22,11 @@ class CPracticeAnswers {
     // staff.
     void TakeFocus();
 
+    // The letter, with the sign chosen for it.
     void Name(char letter);
+    // +1 sharp, -1 flat: the sign for the next letter, shown on the name buttons (C♯ to
+    // B♯); the same sign again takes it back.
+    void ChooseSign(int alter);
     // Check in a question, Next after its answer, a new round after the summary.
     void CheckOrNext();
     void StaffDragEnded();
@@ -37,11 +41,13 @@ class CPracticeAnswers {
 
   private:
     void ConfirmStaffNote();
+    void ShowSign(int alter);
 
     CPracticeRounds& m_rounds;
     CStaffControl& m_staff;
     static constexpr int kNameButtons = 7;  // C D E F G A B
     std::array<CButton, kNameButtons> m_btnNames;
     CButton m_btnPlayAgain;
+    int m_nAlter = 0;
     bool m_bHearing = false;
 };

@@ -22,6 +22,10 @@ ON_CBN_SELCHANGE(IDC_CLEF, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_LOWEST, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_HIGHEST, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_LENGTH, OnChoiceChanged)
+ON_CBN_SELCHANGE(IDC_ACCIDENTALS, OnChoiceChanged)
+ON_CBN_SELCHANGE(IDC_KEY, OnChoiceChanged)
+ON_BN_CLICKED(IDC_SHARP, OnSharp)
+ON_BN_CLICKED(IDC_FLAT, OnFlat)
 ON_CBN_SELCHANGE(IDC_REVIEW, OnChoiceChanged)
 ON_CBN_SELCHANGE(IDC_GOAL, OnGoalChanged)
 AFX_MSG_ENTRY(kHistoryLoaded, 0, 0, self_->OnHistoryLoaded(); return 0;)
@@ -60,6 +64,7 @@ CPracticeDlg::~CPracticeDlg() {
 void CPracticeDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     m_choices.Exchange(pDX);
+    m_signs.Exchange(pDX);
     DDX_Control(pDX, IDC_PRACTICE_STAFF, m_staff);
     DDX_Control(pDX, IDC_MIDI_KEYBOARDS, m_stcKeyboards);
     DDX_Control(pDX, IDC_MIDI_ECHO, m_chkMidiEcho);
@@ -80,6 +85,8 @@ BOOL CPracticeDlg::OnInitDialog() {
     FitStaff(m_rounds.Settings().ledgerLines);
     m_choices.Fill();
     m_choices.Show(m_rounds.Settings());
+    m_signs.Fill();
+    m_signs.Show(m_rounds.Settings());
     m_today.Open(m_rounds.History(), m_rounds.ProgressPath(), m_rounds.Settings());
     m_rounds.Start();
     PlayedKeys().Listen(*this);
@@ -104,7 +111,7 @@ BOOL CPracticeDlg::OnInitDialog() {
 // stays until Next starts the round of the new choices.
 void CPracticeDlg::OnChoiceChanged() {
     const bool summarised = m_rounds.Stop();
-    m_rounds.Choose(m_choices.Read(m_rounds.Settings()));
+    m_rounds.Choose(m_signs.Read(m_choices.Read(m_rounds.Settings())));
     FitStaff(m_rounds.Settings().ledgerLines);
     m_choices.FillRange(m_rounds.Settings());
     m_today.Show(m_rounds.Settings());
@@ -158,6 +165,14 @@ void CPracticeDlg::OnName(char letter) {
     m_answers.Name(letter);
 }
 
+void CPracticeDlg::OnSharp() {
+    m_answers.ChooseSign(1);
+}
+
+void CPracticeDlg::OnFlat() {
+    m_answers.ChooseSign(-1);
+}
+
 // The focus follows the round when the learner moves it on.
 void CPracticeDlg::OnCheckOrNext() {
     m_feedback.FollowFocus(true);
@@ -174,13 +189,19 @@ void CPracticeDlg::OnPlayAgain() {
 }
 
 void CPracticeDlg::OnProgress() {
-    CProgressDlg dlg(this, m_rounds.History(), m_rounds.Settings(), m_today.Days().Totals(),
-                     m_today.Today(), m_today.Goal());
+    // The key of the round asked last: a new key each round shows the one drawn.
+    practice::RoundSettings shown = m_rounds.Settings();
+    if (const practice::PracticeRound* round = m_rounds.Round()) {
+        shown.key = round->Settings().key;
+    }
+    CProgressDlg dlg(this, m_rounds.History(), shown, m_today.Days().Totals(), m_today.Today(),
+                     m_today.Goal());
     dlg.DoModal();
 }
 
 void CPracticeDlg::ShowQuestion(const practice::Question& question) {
     m_answers.Offer(question);
+    m_signs.Offer(question);
     m_feedback.ShowQuestion(question);
 }
 

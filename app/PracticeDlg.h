@@ -12,6 +12,7 @@
 #include "app/PracticeMicrophone.h"
 #include "app/PracticeRounds.h"
 #include "app/PracticeSetup.h"
+#include "app/PracticeSigns.h"
 #include "app/PracticeToday.h"
 #include "input/KeyInput.h"
 #include "platform/CButton.h"
@@ -38,6 +39,8 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver, private in
     void OnStaffDragEnded();
     void OnPlayAgain();
     void OnProgress();
+    void OnSharp();
+    void OnFlat();
     void FitStaff(int ledgerLines);
     void OnMidiEcho();
 
@@ -57,6 +60,7 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver, private in
     CStatic m_stcKeyboards;
     CButton m_chkMidiEcho;
     CPracticeChoices m_choices;
+    CPracticeSigns m_signs;
     CPracticeRounds m_rounds;
     CPracticeAnswers m_answers;
     CPracticeFeedback m_feedback;

@@ -40,6 +40,18 @@ int StepOfLetter(char letter, int asked, practice::Clef clef, int ledgerLines) {
     }
     return best;
 }
+
+// The sign the named note needs on the staff, where the signature does not give it.
+staff::Accidental NamedSign(const practice::AnswerResult& result) {
+    const staff::SpelledPitch named = practice::GivenPitchOf(result.question, result.answer);
+    if (named.alter ==
+        staff::SignatureAlter(result.question.signature, staff::LetterOf(named.letterStep))) {
+        return staff::Accidental::None;
+    }
+    return named.alter > 0   ? staff::Accidental::Sharp
+           : named.alter < 0 ? staff::Accidental::Flat
+                             : staff::Accidental::Natural;
+}
 }  // namespace
 
 CPracticeFeedback::CPracticeFeedback(const CPracticeRounds& rounds, CStaffControl& staff)
@@ -60,6 +72,7 @@ void CPracticeFeedback::SetUpLines() {
 void CPracticeFeedback::ClearFixedNotes() {
     for (int column = 0; column < CStaffControl::kFixedColumns; ++column) {
         m_staff.SetFixedNote(column, -1, 1);
+        m_staff.SetFixedAccidental(column, staff::Accidental::None);
     }
 }
 
@@ -70,12 +83,20 @@ void CPracticeFeedback::ShowQuestion(const practice::Question& question) {
     m_staff.SetNotesShade(NoteShade::Plain);
     m_staff.SetClef(practice::StaffClefOf(question.clef));
     m_staff.SetMaxNotes(read ? 0 : 1);
+    // Signs: the round's key, the note's own sign, and keys for the learner's signs.
+    const practice::RoundSettings& settings = m_rounds.Settings();
+    const bool signs = settings.accidentals == practice::AccidentalChoice::All || settings.key != 0;
+    if (m_staff.KeySignature() != question.signature) {
+        m_staff.SetKeySignature(question.signature);
+    }
+    m_staff.SetAccidentalKeys(signs && !read);
     if (read) {
         m_staff.SetFixedNote(kReadColumn, question.step, kReadColumns);
+        m_staff.SetFixedAccidental(kReadColumn, question.accidental);
         // The question's note, read as a placed note is.
+        const std::string name = signs ? question.PitchName(PitchWords()) : question.PitchName();
         CString text;
-        text.Format(practice_texts::LoadText(IDS_STAFF_NOTE).c_str(), question.PitchName().c_str(),
-                    question.step);
+        text.Format(practice_texts::LoadText(IDS_STAFF_NOTE).c_str(), name.c_str(), question.step);
         m_staff.SetAccessibleText(practice_texts::LoadText(IDS_STAFF_NAME).c_str(), text);
     }
     m_staff.InvalidateRect(nullptr, FALSE);
@@ -101,11 +122,14 @@ void CPracticeFeedback::ShowOnStaff(const practice::AnswerResult& result) {
             m_staff.SetFixedNote(kReadColumn, question.step, kReadColumns, NoteShade::Right);
         } else {
             m_staff.SetFixedNote(kReadColumn, -1, kBesideColumns);
+            m_staff.SetFixedAccidental(kReadColumn, staff::Accidental::None);
             m_staff.SetFixedNote(kReadMiddleColumn, question.step, kBesideColumns);
+            m_staff.SetFixedAccidental(kReadMiddleColumn, question.accidental);
             m_staff.SetFixedNote(kReadNamedColumn,
                                  StepOfLetter(result.answer.givenLetter, question.step,
                                               question.clef, m_rounds.Settings().ledgerLines),
                                  kBesideColumns, NoteShade::Wrong);
+            m_staff.SetFixedAccidental(kReadNamedColumn, NamedSign(result));
         }
     } else if (result.answer.right) {
         m_staff.SetNotesShade(NoteShade::Right);
@@ -116,6 +140,7 @@ void CPracticeFeedback::ShowOnStaff(const practice::AnswerResult& result) {
         const int learnerX = count > 0 ? m_staff.NoteCentre(0).x : 0;
         const int column = learnerX < kNoteAreaMiddle ? kBesideRightColumn : kBesideLeftColumn;
         m_staff.SetFixedNote(column, question.step, kBesideColumns);
+        m_staff.SetFixedAccidental(column, question.accidental);
         m_staff.SetNotesShade(NoteShade::Wrong);
     }
     m_staff.InvalidateRect(nullptr, FALSE);
@@ -136,9 +161,9 @@ void CPracticeFeedback::ShowSummary(const practice::RoundSummary& summary) {
     for (const practice::AnswerRecord& answer : m_rounds.Round()->Answers()) {
         round.Add(answer);
     }
-    const std::vector<practice::StepStatistics> weakest =
-        practice::WeakestSteps(practice::StepStatisticsOf(round, settings.drill, settings.clef,
-                                                          settings.lowStep, settings.highStep));
+    const std::vector<practice::StepStatistics> weakest = practice::WeakestSteps(
+        practice::StepStatisticsOf(round, settings.drill, settings.clef, settings.lowStep,
+                                   settings.highStep, m_rounds.Round()->Settings().key));
     Announce(m_stcScore, practice_texts::Summary(summary, weakest, settings.clef));
 }
 

@@ -1,13 +1,35 @@
 #include "app/PracticeTexts.h"
 
+#include <cstdlib>
+
 #include "platform/CString.h"
 #include "res/resource.h"
+#include "staff/StaffControl.h"
 
 namespace practice_texts {
 
 namespace {
 constexpr int kMsPerTenth = 100;
 constexpr int kTenthsPerSecond = 10;
+
+// Whether the question or the answer carries a sign: the names are then written with
+// their signs, and an answer that sounds right but is spelled otherwise is told so.
+bool Signed(const practice::AnswerResult& result) {
+    const practice::Question& q = result.question;
+    const practice::AnswerRecord& a = result.answer;
+    return q.accidental != staff::Accidental::None || q.signature != 0 || a.givenAlter != 0 ||
+           a.givenAccidental != staff::Accidental::None;
+}
+
+std::string SignedGivenName(const practice::AnswerResult& result, int noStep) {
+    if (result.question.drill != practice::Drill::Read && result.answer.givenStep == noStep) {
+        return "-";
+    }
+    const bool naturalShown = result.question.drill != practice::Drill::Read &&
+                              result.answer.givenAccidental == staff::Accidental::Natural;
+    return staff::NameOf(practice::GivenPitchOf(result.question, result.answer), naturalShown,
+                         PitchWords());
+}
 
 std::string GivenName(const practice::AnswerResult& result, int noStep) {
     if (result.answer.givenKey >= 0) {
@@ -76,22 +98,34 @@ std::string Prompt(const practice::Question& question) {
         case practice::Drill::Place:
             break;
     }
+    const bool sign =
+        question.Pitch().alter != 0 || question.accidental == staff::Accidental::Natural;
     CString text;
-    text.Format(LoadText(IDS_PROMPT_PLACE).c_str(), question.PitchName().c_str());
+    text.Format(LoadText(sign ? IDS_PROMPT_PLACE_SIGN : IDS_PROMPT_PLACE).c_str(),
+                question.PitchName(PitchWords()).c_str());
     return text.str();
 }
 
 std::string Result(const practice::AnswerResult& result, int noStep, bool sung) {
     CString text;
+    const std::string asked = result.question.PitchName(PitchWords());
     if (result.answer.right) {
-        text.Format(LoadText(IDS_RESULT_RIGHT).c_str(), result.question.PitchName().c_str(),
+        text.Format(LoadText(IDS_RESULT_RIGHT).c_str(), asked.c_str(),
                     Seconds(result.answer.ms).c_str());
+    } else if (Signed(result) && result.answer.givenKey < 0) {
+        // Named or placed: the spelling counts, and the same key spelled otherwise is told so.
+        const bool noNote =
+            result.question.drill != practice::Drill::Read && result.answer.givenStep == noStep;
+        const bool sameKey =
+            !noNote && staff::KeyOf(practice::GivenPitchOf(result.question, result.answer)) ==
+                           result.question.Key();
+        text.Format(LoadText(sameKey ? IDS_RESULT_ENHARMONIC : IDS_RESULT_WRONG).c_str(),
+                    asked.c_str(), SignedGivenName(result, noStep).c_str());
     } else {
         const UINT words = sung                          ? IDS_RESULT_WRONG_SUNG
                            : result.answer.givenKey >= 0 ? IDS_RESULT_WRONG_PLAYED
                                                          : IDS_RESULT_WRONG;
-        text.Format(LoadText(words).c_str(), result.question.PitchName().c_str(),
-                    GivenName(result, noStep).c_str());
+        text.Format(LoadText(words).c_str(), asked.c_str(), GivenName(result, noStep).c_str());
     }
     return text.str();
 }
@@ -128,6 +162,24 @@ std::string StepProgress(const practice::StepStatistics& step, practice::ClefCho
         text.Format(LoadText(IDS_PROGRESS_STEP).c_str(), StepName(step.step, clef).c_str(),
                     step.PercentRight(), Seconds(step.medianMs).c_str());
     }
+    return text.str();
+}
+
+std::string MajorKeyName(int signature) {
+    // The major key's tonic: a fifth up for each sharp, a fifth down for each flat.
+    static constexpr const char* kSharpKeys[] = {"C", "G", "D", "A", "E", "B", "F", "C"};
+    static constexpr const char* kFlatKeys[] = {"C", "F", "B", "E", "A", "D", "G", "C"};
+    const int count = std::abs(signature);
+    const std::string letter = signature >= 0 ? kSharpKeys[count] : kFlatKeys[count];
+    const staff::NameWords words = PitchWords();
+    std::string pattern = signature > 5 ? words.sharp : signature < -1 ? words.flat : "%s";
+    pattern.replace(pattern.find("%s"), 2, letter);
+    const std::size_t octave = pattern.find("%d");
+    if (octave != std::string::npos) {
+        pattern.erase(octave, 2);
+    }
+    CString text;
+    text.Format(LoadText(IDS_KEY_MAJOR).c_str(), pattern.c_str());
     return text.str();
 }
 

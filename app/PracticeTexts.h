@@ -37,6 +37,8 @@ std::string StepProgress(const practice::StepStatistics& step, practice::ClefCho
 // "30 天", and the chart's facts: "最近 30 天：练习 18 天，每分钟 24 个音，正确率 91%".
 std::string ChartDays(int days);
 std::string ChartWords(const practice::ChartFigures& figures);
+// A major key by its signature: "G major", "B♭ major".
+std::string MajorKeyName(int signature);
 // Why the answers cannot be saved, naming the file.
 std::string NotSaved(const practice::SaveFailure& failure);
 

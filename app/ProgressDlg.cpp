@@ -1,6 +1,7 @@
 #include "app/ProgressDlg.h"
 
 #include <algorithm>
+#include <array>
 
 #include "app/PracticeTexts.h"
 #include "res/resource.h"
@@ -36,7 +37,8 @@ CProgressDlg::CProgressDlg(CWnd* pParent, const practice::History& history,
                            const practice::DailyGoal& goal)
     : CDialog(IDD_PROGRESS, pParent),
       m_steps(practice::StepStatisticsOf(history, settings.drill, settings.clef, settings.lowStep,
-                                         settings.highStep)),
+                                         settings.highStep,
+                                         settings.key == practice::kRandomKey ? 0 : settings.key)),
       m_clef(settings.clef),
       m_nLedgerLines(settings.ledgerLines),
       m_totals(totals),

@@ -15,6 +15,7 @@
 
 class CProgressDlg : public CDialog {
   public:
+    // The statistics of the notes without a sign of their own under the settings' key;
     // `totals` and `goal` outlive the dialog; `today` is the learner's day.
     CProgressDlg(CWnd* pParent, const practice::History& history,
                  const practice::RoundSettings& settings, const practice::DailyTotals& totals,

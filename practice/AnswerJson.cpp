@@ -7,14 +7,18 @@
 namespace practice {
 namespace {
 
+// Version 2 lines carry the key signature and the signs; an answer without them is written
+// as version 1 was, so that older programs go on reading it. A played key is the field "key"
+// in either version.
 constexpr int kFormatVersion = 1;
+constexpr int kSignsVersion = 2;
 
 // The fields of one line as the parser meets them: one flat object of known keys, read
 // without building a document (loading a long history is mostly this).
 class AnswerFields : public nlohmann::json_sax<nlohmann::json> {
   public:
-    std::int64_t version = -1, asked = -1, ms = -1, givenStep = -1, playedKey = -1;
-    std::string time, drill, clef, givenLetter;
+    std::int64_t version = -1, asked = -1, ms = -1, givenStep = -1, playedKey = -1, signature = 0;
+    std::string time, drill, clef, givenLetter, sign = "none", givenSign = "none";
     int right = -1;  // -1: missing
 
     // A value of a field it does not know is passed over; one of the wrong kind for a field
@@ -42,7 +46,10 @@ class AnswerFields : public nlohmann::json_sax<nlohmann::json> {
             {"given", &AnswerFields::givenLetter, &AnswerFields::givenStep},
             {"right", nullptr, nullptr, &AnswerFields::right},
             {"ms", nullptr, &AnswerFields::ms},
-            {"key", nullptr, &AnswerFields::playedKey}};
+            {"key", nullptr, &AnswerFields::playedKey},
+            {"signature", nullptr, &AnswerFields::signature},
+            {"sign", &AnswerFields::sign},
+            {"givenSign", &AnswerFields::givenSign}};
         m_field = nullptr;
         for (const Field& field : kFields) {
             if (name == field.name) {
@@ -91,21 +98,43 @@ bool IsStep(std::int64_t step, int lowest) {
     return step >= lowest && step <= kHighestAnyStep;
 }
 
+bool HasSigns(const AnswerRecord& answer) {
+    return answer.accidental != staff::Accidental::None || answer.signature != 0 ||
+           answer.givenAlter != 0 || answer.givenAccidental != staff::Accidental::None;
+}
+
+// Read's answer: the letter, then # or b for a sign.
+std::string GivenName(const AnswerRecord& answer) {
+    return std::string(1, answer.givenLetter) + (answer.givenAlter > 0   ? "#"
+                                                 : answer.givenAlter < 0 ? "b"
+                                                                         : "");
+}
+
 }  // namespace
 
 std::string ToJsonLine(const AnswerRecord& answer) {
+    const bool signs = HasSigns(answer);
     nlohmann::ordered_json line = {
-        {"v", kFormatVersion},           {"time", IsoUtc(answer.utcMs)},
-        {"drill", NameOf(answer.drill)}, {"clef", NameOf(answer.clef)},
+        {"v", signs ? kSignsVersion : kFormatVersion},
+        {"time", IsoUtc(answer.utcMs)},
+        {"drill", NameOf(answer.drill)},
+        {"clef", NameOf(answer.clef)},
         {"asked", answer.asked},
     };
     if (answer.drill == Drill::Read) {
-        line["given"] = std::string(1, answer.givenLetter);
+        line["given"] = GivenName(answer);
     } else {
         line["given"] = answer.givenStep;
     }
     line["right"] = answer.right;
     line["ms"] = answer.ms;
+    if (signs) {
+        line["signature"] = answer.signature;
+        line["sign"] = NameOf(answer.accidental);
+        if (answer.drill != Drill::Read) {
+            line["givenSign"] = NameOf(answer.givenAccidental);
+        }
+    }
     // A field of its own, which readers that know nothing of played keys pass over: to them
     // the answer is the letter or step beside it, judged as it was.
     if (answer.givenKey >= 0) {
@@ -117,7 +146,7 @@ std::string ToJsonLine(const AnswerRecord& answer) {
 std::optional<AnswerRecord> FromJsonLine(std::string_view text) {
     AnswerFields fields;
     if (!nlohmann::json::sax_parse(text, &fields, nlohmann::json::input_format_t::json, false) ||
-        fields.version != kFormatVersion || fields.right < 0 ||
+        (fields.version != kFormatVersion && fields.version != kSignsVersion) || fields.right < 0 ||
         !IsStep(fields.asked, kLowestAnyStep) || fields.ms < 0 ||
         fields.ms > std::numeric_limits<int>::max()) {
         return std::nullopt;
@@ -125,7 +154,13 @@ std::optional<AnswerRecord> FromJsonLine(std::string_view text) {
     const auto utc = ParseIsoUtc(fields.time);
     const auto drill = DrillNamed(fields.drill);
     const auto clef = ClefNamed(fields.clef);
-    if (!utc || !drill || !clef) {
+    // Version 1 knows no signs: its answers are natural notes in C major.
+    const bool signs = fields.version == kSignsVersion;
+    const auto sign = AccidentalNamed(signs ? fields.sign : "none");
+    const auto givenSign = AccidentalNamed(signs ? fields.givenSign : "none");
+    const std::int64_t key = signs ? fields.signature : 0;
+    if (!utc || !drill || !clef || !sign || !givenSign || key < -staff::kMaxSignature ||
+        key > staff::kMaxSignature) {
         return std::nullopt;
     }
     AnswerRecord answer{.utcMs = *utc,
@@ -133,13 +168,18 @@ std::optional<AnswerRecord> FromJsonLine(std::string_view text) {
                         .clef = *clef,
                         .asked = static_cast<int>(fields.asked),
                         .right = fields.right == 1,
-                        .ms = static_cast<int>(fields.ms)};
+                        .ms = static_cast<int>(fields.ms),
+                        .accidental = *sign,
+                        .signature = static_cast<int>(key),
+                        .givenAccidental = *givenSign};
     if (*drill == Drill::Read) {
         const std::string& letter = fields.givenLetter;
-        if (letter.size() != 1 || letter[0] < 'A' || letter[0] > 'G') {
+        const bool signed_ = signs && letter.size() == 2 && (letter[1] == '#' || letter[1] == 'b');
+        if ((letter.size() != 1 && !signed_) || letter[0] < 'A' || letter[0] > 'G') {
             return std::nullopt;
         }
         answer.givenLetter = letter[0];
+        answer.givenAlter = !signed_ ? 0 : letter[1] == '#' ? 1 : -1;
     } else if (IsStep(fields.givenStep, kLowestAnyStep - 1)) {
         // One below the staff's lowest step (0 with one ledger line): the staff held no
         // note when the answer was confirmed.
@@ -154,16 +194,19 @@ std::optional<AnswerRecord> FromJsonLine(std::string_view text) {
 }
 
 void WriteCsv(const std::vector<AnswerRecord>& answers, std::ostream& out) {
-    out << "time,drill,clef,asked,given,right,ms\r\n";
+    out << "time,drill,clef,asked,given,right,ms,signature,sign,given_sign\r\n";
     for (const AnswerRecord& a : answers) {
         out << IsoUtc(a.utcMs) << ',' << NameOf(a.drill) << ',' << NameOf(a.clef) << ',' << a.asked
             << ',';
-        if (a.drill == Drill::Read) {
-            out << a.givenLetter;
-        } else {
-            out << a.givenStep;
-        }
-        out << ',' << (a.right ? "true" : "false") << ',' << a.ms << "\r\n";
+        out << (a.drill == Drill::Read ? std::string(1, a.givenLetter)
+                                       : std::to_string(a.givenStep));
+        out << ',' << (a.right ? "true" : "false") << ',' << a.ms << ',' << a.signature << ','
+            << NameOf(a.accidental) << ','
+            << (a.drill == Drill::Read ? (a.givenAlter > 0   ? "sharp"
+                                          : a.givenAlter < 0 ? "flat"
+                                                             : "none")
+                                       : NameOf(a.givenAccidental))
+            << "\r\n";
     }
 }
 

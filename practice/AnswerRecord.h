@@ -23,6 +23,12 @@ struct AnswerRecord {
     int givenKey = -1;
     bool right = false;
     int ms = 0;  // response time
+    // The asked note's own sign and the key signature it was asked under; the sign given
+    // with the letter for Read (+1 sharp, -1 flat), the placed note's sign for Place and Hear.
+    staff::Accidental accidental = staff::Accidental::None;
+    int signature = 0;
+    int givenAlter = 0;
+    staff::Accidental givenAccidental = staff::Accidental::None;
 
     bool operator==(const AnswerRecord&) const = default;
 };

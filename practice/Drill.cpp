@@ -18,6 +18,14 @@ constexpr std::array<std::pair<ClefChoice, std::string_view>, 5> kClefChoices = 
 constexpr std::array<std::pair<Clef, std::string_view>, 4> kClefs = {
     {{Clef::Treble, "treble"}, {Clef::Bass, "bass"}, {Clef::Alto, "alto"}, {Clef::Tenor, "tenor"}}};
 
+constexpr std::array<std::pair<AccidentalChoice, std::string_view>, 2> kAccidentalChoices = {
+    {{AccidentalChoice::None, "none"}, {AccidentalChoice::All, "all"}}};
+constexpr std::array<std::pair<staff::Accidental, std::string_view>, 4> kAccidentals = {
+    {{staff::Accidental::None, "none"},
+     {staff::Accidental::Sharp, "sharp"},
+     {staff::Accidental::Flat, "flat"},
+     {staff::Accidental::Natural, "natural"}}};
+
 template <typename Value, std::size_t N>
 std::string_view NameIn(const std::array<std::pair<Value, std::string_view>, N>& names,
                         Value value) {
@@ -86,6 +94,22 @@ std::optional<Clef> ClefNamed(std::string_view name) {
 
 std::optional<ClefChoice> ClefChoiceNamed(std::string_view name) {
     return ValueIn(kClefChoices, name);
+}
+
+std::string_view NameOf(AccidentalChoice choice) {
+    return NameIn(kAccidentalChoices, choice);
+}
+
+std::optional<AccidentalChoice> AccidentalChoiceNamed(std::string_view name) {
+    return ValueIn(kAccidentalChoices, name);
+}
+
+std::string_view NameOf(staff::Accidental accidental) {
+    return NameIn(kAccidentals, accidental);
+}
+
+std::optional<staff::Accidental> AccidentalNamed(std::string_view name) {
+    return ValueIn(kAccidentals, name);
 }
 
 }  // namespace practice

@@ -3,7 +3,6 @@
 // so that choosing never walks the whole history.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -12,7 +11,8 @@
 
 namespace practice {
 
-// One drill, clef and step: how it stands with this learner.
+// One drill, clef and written note (step and sign) under one key: how it stands with this
+// learner.
 struct StepRecord {
     std::int64_t lastAsked = -1;  // index of its latest answer in the history; -1: never asked
     // Leitner-like debt: a wrong answer sets it to kMaxDebt, each right answer takes one off,
@@ -31,11 +31,16 @@ class History {
     void Reserve(std::size_t answers) { m_answers.reserve(answers); }
     const std::vector<AnswerRecord>& Answers() const { return m_answers; }
     std::int64_t Size() const { return static_cast<std::int64_t>(m_answers.size()); }
-    const StepRecord& Of(Drill drill, Clef clef, int step) const;
+    const StepRecord& Of(Drill drill, Clef clef, int step,
+                         staff::Accidental accidental = staff::Accidental::None,
+                         int signature = 0) const;
 
   private:
+    static constexpr std::size_t kSlots =
+        std::size_t{3} * 4 * kAnyStepCount * 4 * (2 * staff::kMaxSignature + 1);
+
     std::vector<AnswerRecord> m_answers;
-    std::array<StepRecord, 3 * 4 * kAnyStepCount> m_steps{};
+    std::vector<StepRecord> m_steps = std::vector<StepRecord>(kSlots);
 };
 
 }  // namespace practice

@@ -24,10 +24,17 @@ std::optional<RoundSettings> LoadLastChoices(const std::filesystem::path& file) 
     if (!drill || !clef) {
         return std::nullopt;
     }
+    // Signs and key came later: a file without them means none and C major.
+    const auto accidentals = AccidentalChoiceNamed(text("accidentals"));
+    const auto key = choices.find("key");
     RoundSettings settings{.drill = *drill,
                            .clef = *clef,
                            .lowStep = number("low", kInvalid),
                            .highStep = number("high", kInvalid),
+                           .accidentals = accidentals.value_or(AccidentalChoice::None),
+                           .key = key == choices.end()       ? 0
+                                  : key->is_number_integer() ? key->get<int>()
+                                                             : kInvalid,
                            .count = number("count", kInvalid),
                            // Choices saved before the ledger lines were one of them had one.
                            .ledgerLines = number("ledger", 1)};
@@ -42,6 +49,14 @@ bool SaveLastChoices(const std::filesystem::path& file, const RoundSettings& set
     choices["high"] = settings.highStep;
     choices["count"] = settings.count;
     choices["ledger"] = settings.ledgerLines;
+    // Written only when chosen, so that a file without signs stays as it was.
+    if (settings.accidentals != AccidentalChoice::None || settings.key != 0) {
+        choices["accidentals"] = NameOf(settings.accidentals);
+        choices["key"] = settings.key;
+    } else {
+        choices.erase("accidentals");
+        choices.erase("key");
+    }
     return WriteJsonObject(file, choices);
 }
 

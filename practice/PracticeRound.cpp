@@ -14,7 +14,11 @@ std::optional<Question> LastQuestionOf(const History& history, Drill drill) {
     if (last == answers.rend()) {
         return std::nullopt;
     }
-    return Question{.drill = drill, .clef = last->clef, .step = last->asked};
+    return Question{.drill = drill,
+                    .clef = last->clef,
+                    .step = last->asked,
+                    .accidental = last->accidental,
+                    .signature = last->signature};
 }
 
 bool IsNoteLetter(char letter) {
@@ -32,7 +36,12 @@ PracticeRound::PracticeRound(const RoundSettings& settings, History& history, Pr
       m_observer(observer),
       m_chooser(settings.seed),
       m_previous(LastQuestionOf(history, settings.drill)),
-      m_firstAnswer(history.Answers().size()) {}
+      m_firstAnswer(history.Answers().size()),
+      m_bSigns(settings.accidentals != AccidentalChoice::None || settings.key != 0) {
+    if (m_settings.key == kRandomKey) {
+        m_settings.key = m_chooser.DrawKey();
+    }
+}
 
 void PracticeRound::AskFirst(std::vector<NoteKey> notes) {
     std::erase_if(notes, [this](const NoteKey& key) { return key.drill != m_settings.drill; });
@@ -52,7 +61,8 @@ void PracticeRound::Start() {
 void PracticeRound::Ask() {
     if (m_nAskedFirst < m_askFirst.size()) {
         const NoteKey& key = m_askFirst[m_nAskedFirst++];
-        m_question = Question{.drill = key.drill, .clef = key.clef, .step = key.step};
+        m_question = Question{
+            .drill = key.drill, .clef = key.clef, .step = key.step, .signature = m_settings.key};
     } else {
         m_question = m_chooser.Next(m_settings, m_history, m_previous);
     }
@@ -66,20 +76,28 @@ void PracticeRound::Ask() {
     m_shownMs = m_clock.MonotonicMs();
 }
 
-bool PracticeRound::AnswerLetter(char letter) {
+bool PracticeRound::AnswerLetter(char letter, int alter) {
     const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
-    if (m_state != RoundState::Asking || m_question.drill != Drill::Read || !IsNoteLetter(upper)) {
+    if (m_state != RoundState::Asking || m_question.drill != Drill::Read || !IsNoteLetter(upper) ||
+        alter < -1 || alter > 1) {
         return false;
     }
-    Judge(upper, 0, upper == m_question.Letter());
+    Judge({.givenLetter = upper, .givenAlter = alter},
+          upper == m_question.Letter() && alter == m_question.Pitch().alter);
     return true;
 }
 
-bool PracticeRound::ConfirmStep(int step) {
+bool PracticeRound::ConfirmStep(int step, staff::Accidental accidental) {
     if (m_state != RoundState::Asking || m_question.drill == Drill::Read) {
         return false;
     }
-    Judge(0, step, step == m_question.step);
+    const AnswerRecord given{
+        .drill = m_question.drill, .givenStep = step, .givenAccidental = accidental};
+    const staff::SpelledPitch pitch = GivenPitchOf(m_question, given);
+    const bool right = step != m_settings.NoStep() &&
+                       (m_question.drill == Drill::Place ? pitch == m_question.Pitch()
+                                                         : staff::KeyOf(pitch) == m_question.Key());
+    Judge(given, right);
     return true;
 }
 
@@ -88,11 +106,27 @@ bool PracticeRound::AnswerKey(int key, std::int64_t startedMs) {
         return false;
     }
     const bool right = key == m_question.Key();
+    AnswerRecord given{.givenKey = key};
     if (m_question.drill == Drill::Read) {
-        Judge(KeyLetter(key), 0, right, startedMs, key);
+        // A key has no spelling: a right one is kept as asked, another as the key reads
+        // under the signature (with no signs about, a black key as the letter below).
+        const staff::SpelledPitch pitch =
+            right ? m_question.Pitch() : staff::WriteKey(key, m_question.signature).pitch;
+        given.givenLetter =
+            m_bSigns ? "CDEFGAB"[staff::LetterOf(pitch.letterStep)] : KeyLetter(key);
+        given.givenAlter = m_bSigns ? pitch.alter : 0;
+    } else if (!m_bSigns) {
+        given.givenStep = StepOfKey(key, m_question.clef, m_settings.ledgerLines);
     } else {
-        Judge(0, StepOfKey(key, m_question.clef, m_settings.ledgerLines), right, startedMs, key);
+        // Where the staff shows it (CStaffControl::PlaceKey), with its sign.
+        const staff::WrittenKey written = staff::WriteKey(key, m_question.signature);
+        const int step = 7 - (MiddleLineOf(m_question.clef) - written.pitch.letterStep);
+        const staff::StaffGeometry geometry(m_settings.ledgerLines);
+        const bool shown = step >= geometry.LowestStep() && step <= geometry.HighestStep();
+        given.givenStep = shown ? step : m_settings.NoStep();
+        given.givenAccidental = shown ? written.accidental : staff::Accidental::None;
     }
+    Judge(given, right, startedMs);
     return true;
 }
 
@@ -104,21 +138,17 @@ bool PracticeRound::PlayAgain() {
     return true;
 }
 
-void PracticeRound::Judge(char givenLetter, int givenStep, bool right,
-                          std::optional<std::int64_t> givenAtMs, int givenKey) {
+void PracticeRound::Judge(AnswerRecord answer, bool right, std::optional<std::int64_t> givenAtMs) {
     const std::int64_t elapsed = givenAtMs.value_or(m_clock.MonotonicMs()) - m_shownMs;
-    const AnswerRecord answer{
-        .utcMs = m_clock.UtcMs(),
-        .drill = m_question.drill,
-        .clef = m_question.clef,
-        .asked = m_question.step,
-        .givenLetter = givenLetter,
-        .givenStep = givenStep,
-        .givenKey = givenKey,
-        .right = right,
-        .ms =
-            static_cast<int>(std::clamp<std::int64_t>(elapsed, 0, std::numeric_limits<int>::max())),
-    };
+    answer.utcMs = m_clock.UtcMs();
+    answer.drill = m_question.drill;
+    answer.clef = m_question.clef;
+    answer.asked = m_question.step;
+    answer.right = right;
+    answer.ms =
+        static_cast<int>(std::clamp<std::int64_t>(elapsed, 0, std::numeric_limits<int>::max()));
+    answer.accidental = m_question.accidental;
+    answer.signature = m_question.signature;
     m_history.Add(answer);
     m_rightInARow = right ? m_rightInARow + 1 : 0;
     m_state = RoundState::Answered;

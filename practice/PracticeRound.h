@@ -28,7 +28,8 @@ enum class RoundState { Asking, Answered, Finished };
 
 class PracticeRound {
   public:
-    // `settings` are Valid(). `progress` may be nullptr: the answers then go to `history`
+    // `settings` are Valid(); a round of a new key each draws its key here, and Settings()
+    // then names it. `progress` may be nullptr: the answers then go to `history`
     // alone. History, clock, progress file and observer outlive the round.
     PracticeRound(const RoundSettings& settings, History& history, PracticeClock& clock,
                   ProgressFile* progress, RoundObserver& observer);
@@ -43,15 +44,17 @@ class PracticeRound {
     void AskFirst(std::vector<NoteKey> notes);
     // Shows the first question.
     void Start();
-    // Read: the letter 'C'..'B' (either case). False when no Read question waits or the
-    // letter is none of these.
-    bool AnswerLetter(char letter);
-    // Place and Hear: the step where the learner's note lies (0 when the staff holds none).
-    // False when no Place or Hear question waits.
-    bool ConfirmStep(int step);
+    // Read: the letter 'C'..'B' (either case) and its sign, +1 sharp, -1 flat, 0 none; right
+    // when spelled as the note sounds. False when no Read question waits or the letter is
+    // none of these.
+    bool AnswerLetter(char letter, int alter = 0);
+    // Place and Hear: the step where the learner's note lies (0 when the staff holds none)
+    // and the sign it carries. Place is right when the note is the asked pitch spelled as
+    // asked, Hear when it sounds the asked key. False when no Place or Hear question waits.
+    bool ConfirmStep(int step, staff::Accidental accidental = staff::Accidental::None);
     // Any drill: the MIDI key the learner played, which started at `startedMs` on the
-    // round's monotonic clock; the response time runs to then. Right when it is the asked
-    // pitch itself, octave included. False when no question waits.
+    // round's monotonic clock; the response time runs to then. Right when it sounds the asked
+    // pitch, octave included, however the note is spelled. False when no question waits.
     bool AnswerKey(int key, std::int64_t startedMs);
     // Hear: sounds the pitch again; counts for nothing and leaves the time running.
     bool PlayAgain();
@@ -73,8 +76,9 @@ class PracticeRound {
 
   private:
     void Ask();
-    void Judge(char givenLetter, int givenStep, bool right,
-               std::optional<std::int64_t> givenAtMs = std::nullopt, int givenKey = -1);
+    // `givenAtMs`: when the answer began, on the monotonic clock; now when not given.
+    void Judge(AnswerRecord given, bool right,
+               std::optional<std::int64_t> givenAtMs = std::nullopt);
 
     RoundSettings m_settings;
     History& m_history;
@@ -91,6 +95,9 @@ class PracticeRound {
     std::size_t m_firstAnswer;
     int m_rightInARow = 0;
     bool m_toldNotSaved = false;
+    // Signs or a key were chosen (a new key each round may draw C major): the owner's staff
+    // then writes played keys with signs, and so does the record.
+    bool m_bSigns = false;
 };
 
 }  // namespace practice

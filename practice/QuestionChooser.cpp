@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <vector>
 
 namespace practice {
 namespace {
@@ -10,24 +11,51 @@ namespace {
 // Ages count in eighths, so that the jitter can fall between two whole answers.
 constexpr std::int64_t kAgeUnit = 8;
 
+using staff::Accidental;
+
 struct Candidate {
     Clef clef;
     int step;
+    Accidental accidental;
 };
 
 struct Candidates {
-    std::array<Candidate, 2 * kAnyStepCount> items{};
+    std::array<Candidate, 2 * kAnyStepCount * 4> items{};
     std::size_t count = 0;
 
-    void Add(Clef clef, int step) { items[count++] = {clef, step}; }
+    void Add(const Candidate& c) { items[count++] = c; }
 };
+
+// The signs a step is asked with: none, and each that sounds it otherwise than the key does,
+// leaving out the note's own E#, B#, Cb and Fb, which a learner meets in few pieces.
+std::vector<Accidental> SignsOf(Clef clef, int step, const RoundSettings& settings) {
+    std::vector<Accidental> signs{Accidental::None};
+    if (settings.accidentals == AccidentalChoice::None) {
+        return signs;
+    }
+    const int letter = staff::LetterOf(staff::LetterStepAt(MiddleLineOf(clef), 7 - step));
+    const int inKey = staff::SignatureAlter(settings.key, letter);
+    constexpr int kE = 2, kF = 3, kB = 6, kC = 0;
+    if (inKey != 1 && letter != kE && letter != kB) {
+        signs.push_back(Accidental::Sharp);
+    }
+    if (inKey != -1 && letter != kC && letter != kF) {
+        signs.push_back(Accidental::Flat);
+    }
+    if (inKey != 0) {
+        signs.push_back(Accidental::Natural);
+    }
+    return signs;
+}
 
 Candidates CandidatesOf(const RoundSettings& settings, const std::optional<Question>& previous) {
     Candidates all;
     for (const Clef clef : {Clef::Treble, Clef::Bass, Clef::Alto, Clef::Tenor}) {
         const bool inRound = InChoice(clef, settings.clef);
         for (int step = settings.lowStep; inRound && step <= settings.highStep; ++step) {
-            all.Add(clef, step);
+            for (const Accidental accidental : SignsOf(clef, step, settings)) {
+                all.Add({clef, step, accidental});
+            }
         }
     }
     if (all.count == 1 || !previous || previous->drill != settings.drill) {
@@ -36,8 +64,9 @@ Candidates CandidatesOf(const RoundSettings& settings, const std::optional<Quest
     Candidates others;
     for (std::size_t i = 0; i < all.count; ++i) {
         const Candidate& c = all.items[i];
-        if (c.clef != previous->clef || c.step != previous->step) {
-            others.Add(c.clef, c.step);
+        if (c.clef != previous->clef || c.step != previous->step ||
+            c.accidental != previous->accidental) {
+            others.Add(c);
         }
     }
     return others;
@@ -55,14 +84,22 @@ std::uint64_t QuestionChooser::Draw() {
     return z ^ (z >> 31);
 }
 
+int QuestionChooser::DrawKey() {
+    return static_cast<int>(Draw() % (2 * staff::kMaxSignature + 1)) - staff::kMaxSignature;
+}
+
 Question QuestionChooser::Next(const RoundSettings& settings, const History& history,
                                const std::optional<Question>& previous) {
     const Candidates candidates = CandidatesOf(settings, previous);
     const auto record = [&](const Candidate& c) -> const StepRecord& {
-        return history.Of(settings.drill, c.clef, c.step);
+        return history.Of(settings.drill, c.clef, c.step, c.accidental, settings.key);
     };
     const auto question = [&](const Candidate& c) {
-        return Question{.drill = settings.drill, .clef = c.clef, .step = c.step};
+        return Question{.drill = settings.drill,
+                        .clef = c.clef,
+                        .step = c.step,
+                        .accidental = c.accidental,
+                        .signature = settings.key};
     };
 
     Candidates unseen;
@@ -71,7 +108,7 @@ Question QuestionChooser::Next(const RoundSettings& settings, const History& his
     for (std::size_t i = 0; i < candidates.count; ++i) {
         const Candidate& c = candidates.items[i];
         if (record(c).lastAsked < 0) {
-            unseen.Add(c.clef, c.step);
+            unseen.Add(c);
         } else if (record(c).averageMs > 0) {
             totalMs += record(c).averageMs;
             ++timed;

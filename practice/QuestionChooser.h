@@ -10,7 +10,9 @@
 // is half again as long as the others'. Equal weights give each step its turn once a
 // cycle; a step just missed comes back every other question, and its spacing widens with
 // each right answer until, ten right answers on, it is one step among the others again.
-// The question just asked is never chosen again at once while there is another.
+// The question just asked is never chosen again at once while there is another. With signs
+// on the notes each step is asked plain and with each sign that changes what it sounds
+// (short of E#, B#, Cb and Fb of the note's own), every written note weighed on its own.
 #pragma once
 
 #include <cstdint>
@@ -28,8 +30,11 @@ class QuestionChooser {
 
     // The next question of a round of `settings` (its number left 0): the same for the same
     // seed, history and earlier calls. `previous` is the question just asked, if any.
+    // Under `settings.key`, which is a signature here, never kRandomKey.
     Question Next(const RoundSettings& settings, const History& history,
                   const std::optional<Question>& previous);
+    // A key signature for a round of a new key each: -7..7.
+    int DrawKey();
 
   private:
     std::uint64_t Draw();

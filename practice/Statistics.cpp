@@ -19,7 +19,7 @@ int MedianMs(std::vector<int>& ms) {
 }
 
 std::vector<StepStatistics> StepStatisticsOf(const History& history, Drill drill, ClefChoice clef,
-                                             int lowStep, int highStep) {
+                                             int lowStep, int highStep, int signature) {
     const auto inClef = [clef](Clef c) { return InChoice(c, clef); };
     std::vector<std::vector<int>> times(
         static_cast<std::size_t>(std::max(highStep - lowStep + 1, 0)));
@@ -29,7 +29,8 @@ std::vector<StepStatistics> StepStatisticsOf(const History& history, Drill drill
     }
     for (const AnswerRecord& answer : history.Answers()) {
         if (answer.drill != drill || !inClef(answer.clef) || answer.asked < lowStep ||
-            answer.asked > highStep) {
+            answer.asked > highStep || answer.signature != signature ||
+            answer.accidental != staff::Accidental::None) {
             continue;
         }
         const auto index = static_cast<std::size_t>(answer.asked - lowStep);

@@ -23,9 +23,10 @@ struct RoundSummary {
 };
 
 // One entry per step from lowStep to highStep, over every answer of `drill` in the clefs
-// of `clef` (both clefs together for ClefChoice::Both).
+// of `clef` (both clefs together for ClefChoice::Both) asked as a note without a sign of
+// its own under the key `signature` (0: C major, the only key of older answers).
 std::vector<StepStatistics> StepStatisticsOf(const History& history, Drill drill, ClefChoice clef,
-                                             int lowStep, int highStep);
+                                             int lowStep, int highStep, int signature = 0);
 // The three weakest of `steps` that have answers: lowest share right, then slowest median.
 std::vector<StepStatistics> WeakestSteps(std::vector<StepStatistics> steps);
 // Right/total and median time of answers[first..].

@@ -17,6 +17,26 @@
 #define IDB_NOTE_SELECTED_2X 142
 #define IDB_NOTE_MASK_2X 143
 #define IDB_STAFF_BASS_2X 144
+// The sharp, flat and natural signs: black, red for a dragged note, and the mask; then the
+// same at twice the size.
+#define IDB_SHARP 180
+#define IDB_SHARP_SELECTED 181
+#define IDB_SHARP_MASK 182
+#define IDB_FLAT 183
+#define IDB_FLAT_SELECTED 184
+#define IDB_FLAT_MASK 185
+#define IDB_NATURAL 186
+#define IDB_NATURAL_SELECTED 187
+#define IDB_NATURAL_MASK 188
+#define IDB_SHARP_2X 190
+#define IDB_SHARP_SELECTED_2X 191
+#define IDB_SHARP_MASK_2X 192
+#define IDB_FLAT_2X 193
+#define IDB_FLAT_SELECTED_2X 194
+#define IDB_FLAT_MASK_2X 195
+#define IDB_NATURAL_2X 196
+#define IDB_NATURAL_SELECTED_2X 197
+#define IDB_NATURAL_MASK_2X 198
 // Staves with room for four ledger lines above and below, 600 x 244, in each clef, and the
 // same at twice the size. Staves with two or three ledger lines show their middle.
 #define IDB_STAFF_TALL_TREBLE 160
@@ -38,6 +58,22 @@
 #define IDS_STAFF_NOTE 211
 #define IDS_STAFF_NO_NOTE 212
 #define IDS_STAFF_NOTE_SEPARATOR 213
+// A pitch's name with its sign: "%s" the letter, "%d" the octave.
+#define IDS_PITCH_SHARP 400
+#define IDS_PITCH_FLAT 401
+#define IDS_PITCH_NATURAL 402
+// The practice dialog's signs: the two choices, the key's names, the Place prompt and the
+// result of an answer that sounds right but is spelled otherwise.
+#define IDS_ACCIDENTALS_NONE 403
+#define IDS_ACCIDENTALS_ALL 404
+#define IDS_KEY_MAJOR 405
+#define IDS_KEY_RANDOM 406
+#define IDS_PROMPT_PLACE_SIGN 407
+#define IDS_RESULT_ENHARMONIC 408
+#define IDC_ACCIDENTALS 1160
+#define IDC_KEY 1161
+#define IDC_SHARP 1162
+#define IDC_FLAT 1163
 #define IDS_BASSCLEF 220
 #define IDS_CLEAR 221
 // The system menu's C clefs and the practice dialog's names for them.

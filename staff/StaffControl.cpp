@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "res/resource.h"
+#include "staff/SignLayout.h"
 #include "staff/StaffGeometry.h"
 
 BEGIN_MESSAGE_MAP(CStaffControl, CStatic)
@@ -90,6 +91,7 @@ void CStaffControl::LoadPictures() {
         bitmap->LoadBitmap(id);
         bitmap->LoadDoubleBitmap(doubleId);
     }
+    LoadSignPictures();
 }
 
 bool CStaffControl::IsTreble() const {
@@ -134,6 +136,7 @@ void CStaffControl::GetNotes(int* pSteps, int& nCount) {
     for (int i = 0; i < m_nNoteCount - 1; ++i) {
         if (m_ptNotes[i].x > m_ptNotes[i + 1].x) {
             std::swap(m_ptNotes[i], m_ptNotes[i + 1]);
+            std::swap(m_accidentals[i], m_accidentals[i + 1]);
             for (int* index : {&m_nSelected, &m_nCurrent}) {
                 if (*index == i) {
                     *index = i + 1;
@@ -150,6 +153,7 @@ void CStaffControl::GetNotes(int* pSteps, int& nCount) {
 
 void CStaffControl::ClearNotes() {
     std::fill(std::begin(m_ptNotes), std::end(m_ptNotes), CPoint(-1, -1));
+    std::fill(std::begin(m_accidentals), std::end(m_accidentals), staff::Accidental::None);
     m_nNoteCount = 0;
     m_nSelected = -1;
     // The keyboard's note went with the others.
@@ -166,7 +170,7 @@ int CStaffControl::StepToY(int step) const {
 }
 
 int CStaffControl::ColumnToX(int column) const {
-    return staff::ColumnToX(column, m_nColumns);
+    return staff::SignedColumnToX(column, m_nColumns, m_nSignature, m_bAccidentalKeys);
 }
 
 int CStaffControl::StepToKey(int lineOffset) const {

@@ -11,8 +11,12 @@
 #include "platform/CPoint.h"
 #include "platform/CStatic.h"
 #include "staff/StaffGeometry.h"
+#include "staff/WrittenPitch.h"
 
 class CDC;
+
+// The words of the string tables that name a raised, lowered or cancelled pitch ("升F4").
+staff::NameWords PitchWords();
 
 // Notifications the staff sends its parent in WM_COMMAND: the code in the high word of
 // wParam, the staff's control id in the low word, its window in lParam. Above the codes
@@ -56,6 +60,23 @@ class CStaffControl : public CStatic {
     // Removes every movable note, the dragged one too; fixed notes stay.
     void ClearNotes();
 
+    // Sharps, flats and naturals. A note's own sign is drawn left of its head and moves
+    // with it; a key signature (1..7 sharps, -1..-7 flats, 0 none) stands after the clef and
+    // moves the note area right of it. Notes sound and are named by the sign in force.
+    // None of them repaints.
+    void SetAccidental(int index, staff::Accidental accidental);
+    staff::Accidental AccidentalOf(int index) const { return m_accidentals[index]; }
+    void SetFixedAccidental(int nColumn, staff::Accidental accidental);
+    // A value beyond seven counts as seven.
+    void SetKeySignature(int signature);
+    int KeySignature() const { return m_nSignature; }
+    // Whether keys on the staff set the current note's sign (= or + sharp, - flat, N
+    // natural, 0 none) and sound it again; off until the owner turns them on. While on, the
+    // note area leaves room for a sign after the clef.
+    void SetAccidentalKeys(bool bOn) { m_bAccidentalKeys = bOn; }
+    // The key the note in `slot` sounds at a line offset, by its sign and the signature.
+    int NoteKeyAt(int slot, int lineOffset) const;
+
     // The editing state, for owners and tools that show it.
     int NoteCount() const { return m_nNoteCount; }
     int SelectedNote() const { return m_nSelected; }
@@ -84,6 +105,8 @@ class CStaffControl : public CStatic {
     // placed there when the staff has room, as Space places one. Says so to screen readers and asks
     // for a repaint; sounds nothing (the echo of the played key does). False, changing nothing, for
     // a key no position of the clef sounds, during a drag, or when the note is there already.
+    // Under a key signature, or while keys set signs, the key is written as staff::WriteKey
+    // spells it, with its sign.
     bool PlaceKey(int key);
 
     // MIDI output, one device for the whole process.
@@ -129,6 +152,13 @@ class CStaffControl : public CStatic {
     void DrawNote(int x, int y);
     void DrawSelectedNote(int x, int y);
     void DrawFixedNote(int column, int step);
+    // The key signature after the clef, and a note's own sign.
+    void DrawKeySignature();
+    void DrawSign(int left, int y, staff::Accidental accidental, bool selected);
+    void LoadSignPictures();
+    bool SetCurrentAccidentalFromKey(UINT nChar);
+    // The clef's middle line as a letter step, which places the pitches and the signature.
+    int MiddleLine() const;
     void DrawShadedNote(int x, int y, NoteShade shade);
     void LoadShade(NoteShade shade);
 
@@ -175,6 +205,12 @@ class CStaffControl : public CStatic {
     int m_nCurrent = -1;
     bool m_bFocused = false;
     AccessibleList m_accessible;
+    staff::Accidental m_accidentals[kMaxNoteSlots] = {};
+    staff::Accidental m_fixedAccidentals[kFixedColumns] = {};
+    int m_nSignature = 0;
+    bool m_bAccidentalKeys = false;
+    // Black, red and mask of the sharp, the flat and the natural.
+    CBitmap m_bmpSigns[3][3];
 
     static HMIDIOUT s_hMidiOut;
     static bool s_bNotesEnd;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Backend.h"
+#include "staff/SignLayout.h"
 #include "staff/StaffControl.h"
 #include "staff/StaffGeometry.h"
 
@@ -15,9 +16,6 @@ namespace {
 
 constexpr int kMiddleStep = 7;
 constexpr int kOctave = 7;
-// The first note placed from the keyboard goes here, on the middle line; later ones beside
-// the current note.
-constexpr int kPlacedX = (kClampLeft + kClampRight) / 2;
 constexpr int kStepAcross = 8;
 // Notes placed from the keyboard keep a visible gap between their 25-pixel-wide glyphs.
 constexpr int kPlacedApart = 30;
@@ -100,7 +98,7 @@ void CStaffControl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
         case VK_SPACE:
             changed = PlaceNoteFromKeyboard();
             if (!changed && hasCurrent) {
-                PlayNote(StepToKey(m_geometry.LineOffset(m_ptNotes[m_nCurrent].y)));
+                PlayNote(NoteKeyAt(m_nCurrent, m_geometry.LineOffset(m_ptNotes[m_nCurrent].y)));
             }
             break;
         case VK_DELETE:
@@ -111,8 +109,12 @@ void CStaffControl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
             NotifyParent(STAFFN_RETURN);
             return;
         default:
-            CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
-            return;
+            if (!SetCurrentAccidentalFromKey(nChar)) {
+                CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+                return;
+            }
+            changed = true;
+            break;
     }
     if (changed) {
         CWnd::InvalidateRect(nullptr, FALSE);
@@ -125,7 +127,8 @@ bool CStaffControl::PlaceNoteFromKeyboard() {
     if (m_nNoteCount >= m_nMaxNotes || !FindFreePlace(placed)) {
         return false;
     }
-    PlayNote(StepToKey(m_geometry.LineOffset(placed.y)));
+    m_accidentals[m_nNoteCount] = Accidental::None;
+    PlayNote(NoteKeyAt(m_nNoteCount, m_geometry.LineOffset(placed.y)));
     m_nCurrent = m_nNoteCount;
     m_ptNotes[m_nNoteCount++] = placed;
     return true;
@@ -152,12 +155,18 @@ bool CStaffControl::IsFree(CPoint place) const {
 bool CStaffControl::FindFreePlace(CPoint& place) const {
     const int y = StepToY(kMiddleStep);
     const bool hasCurrent = m_nCurrent != -1;
-    const std::int64_t origin = hasCurrent ? m_ptNotes[m_nCurrent].x : kPlacedX;
+    // The first note placed from the keyboard goes to the middle of the note area, on the
+    // middle line; later ones beside the current note.
+    const std::int64_t placedX = (NoteAreaLeft(m_nSignature, m_bAccidentalKeys) + kClampRight) / 2;
+    const std::int64_t origin = hasCurrent ? m_ptNotes[m_nCurrent].x : placedX;
     const std::int64_t gap = hasCurrent ? kPlacedApart : 0;
     for (const int side : {1, -1}) {
         const std::int64_t start = origin + side * gap;
         std::vector<std::int64_t> candidates{
-            start, ClampPoint(CPoint(side > 0 ? kClampLeft : kClampRight, y)).x};
+            start,
+            ClampPoint(
+                CPoint(side > 0 ? NoteAreaLeft(m_nSignature, m_bAccidentalKeys) : kClampRight, y))
+                .x};
         for (int i = 0; i < m_nNoteCount; ++i) {
             candidates.push_back(std::int64_t{m_ptNotes[i].x} + side * kPlacedApart);
         }
@@ -184,7 +193,7 @@ bool CStaffControl::MoveCurrentToStep(int step) {
         return false;
     }
     if (m_geometry.LineOffset(y) != m_geometry.LineOffset(note.y)) {
-        PlayNote(StepToKey(m_geometry.LineOffset(y)));
+        PlayNote(NoteKeyAt(m_nCurrent, m_geometry.LineOffset(y)));
     }
     note.y = y;
     return true;
@@ -228,6 +237,8 @@ bool CStaffControl::RemoveCurrent() {
         m_nCurrent = -1;
     }
     std::copy(m_ptNotes + removed + 1, m_ptNotes + m_nNoteCount, m_ptNotes + removed);
+    std::copy(m_accidentals + removed + 1, m_accidentals + m_nNoteCount, m_accidentals + removed);
+    m_accidentals[m_nNoteCount - 1] = Accidental::None;
     m_ptNotes[--m_nNoteCount] = CPoint(-1, -1);
     for (int* index : {&m_nSelected, &m_nCurrent}) {
         if (*index == removed) {

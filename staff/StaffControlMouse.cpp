@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "staff/SignLayout.h"
 #include "staff/StaffControl.h"
 #include "staff/StaffGeometry.h"
 
@@ -8,7 +9,7 @@ using namespace staff;
 
 // The fixed bounds first, then the owner's limits, which win over them.
 CPoint CStaffControl::ClampPoint(CPoint point) const {
-    point.x = std::clamp<LONG>(point.x, kClampLeft, kClampRight);
+    point.x = std::clamp<LONG>(point.x, NoteAreaLeft(m_nSignature, m_bAccidentalKeys), kClampRight);
     point.y = std::clamp<LONG>(point.y, m_geometry.ClampTop(), m_geometry.ClampBottom());
     if (m_nLeftLimit != -1 && point.x < m_nLeftLimit) {
         point.x = m_nLeftLimit;
@@ -64,6 +65,7 @@ void CStaffControl::OnLButtonDown(UINT nFlags, CPoint point) {
             return;
         }
         m_nSelected = m_nNoteCount;
+        m_accidentals[m_nNoteCount] = Accidental::None;
         m_ptNotes[m_nNoteCount++] = clamped;
     }
     m_nCurrent = m_nSelected;
@@ -89,7 +91,7 @@ void CStaffControl::OnMouseMove(UINT nFlags, CPoint point) {
     }
     const int newOffset = m_geometry.LineOffset(clamped.y);
     if (m_geometry.LineOffset(m_ptNotes[m_nSelected].y) != newOffset) {
-        PlayNote(StepToKey(newOffset));
+        PlayNote(NoteKeyAt(m_nSelected, newOffset));
     }
     m_ptNotes[m_nSelected] = clamped;
     CWnd::InvalidateRect(nullptr, FALSE);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/CDC.h"
+#include "staff/SignLayout.h"
 #include "staff/StaffControl.h"
 #include "staff/StaffGeometry.h"
 
@@ -83,6 +84,7 @@ void CStaffControl::OnPaint() {
         memory.SelectObject(&m_bmpStaff);
         dc.BitBlt(0, 0, kStaffWidth, m_geometry.Height(), &memory, 0, m_nPictureTop, SRCCOPY);
     }
+    DrawKeySignature();
     for (int column = 0; column < kFixedColumns; ++column) {
         if (m_nFixedSteps[column] != -1) {
             DrawShadedNote(ColumnToX(column), StepToY(m_nFixedSteps[column]),
@@ -95,7 +97,10 @@ void CStaffControl::OnPaint() {
     const bool keyboardFocus = m_bFocused && !FocusCuesHidden();
     const int marked = keyboardFocus && noteCount > 1 ? m_nCurrent : -1;
     for (int i = 0; i < noteCount; ++i) {
-        if (i == m_nSelected || i == marked) {
+        const bool red = i == m_nSelected || i == marked;
+        DrawSign(staff::AccidentalLeft(m_ptNotes[i].x, m_accidentals[i]), m_ptNotes[i].y,
+                 m_accidentals[i], red);
+        if (red) {
             DrawSelectedNote(m_ptNotes[i].x, m_ptNotes[i].y);
         } else {
             DrawShadedNote(m_ptNotes[i].x, m_ptNotes[i].y, m_notesShade);
@@ -117,7 +122,11 @@ void CStaffControl::DrawSelectedNote(int x, int y) {
 }
 
 void CStaffControl::DrawFixedNote(int column, int step) {
-    DrawNote(ColumnToX(column), StepToY(step));
+    const int x = ColumnToX(column);
+    const int y = StepToY(step);
+    const staff::Accidental accidental = m_fixedAccidentals[column];
+    DrawSign(staff::AccidentalLeft(x, accidental), y, accidental, false);
+    DrawNote(x, y);
 }
 
 void CStaffControl::DrawShadedNote(int x, int y, NoteShade shade) {

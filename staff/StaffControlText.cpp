@@ -1,4 +1,5 @@
 // The notes as words: for screen readers, the window's text and the tooltip over a note.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -19,11 +20,24 @@ std::string LoadText(UINT id) {
 
 }  // namespace
 
+NameWords PitchWords() {
+    return {LoadText(IDS_PITCH_SHARP), LoadText(IDS_PITCH_FLAT), LoadText(IDS_PITCH_NATURAL),
+            "%s%d"};
+}
+
 std::string CStaffControl::NoteText(int index) const {
     const int y = m_ptNotes[index].y;
+    const Accidental accidental = m_accidentals[index];
+    // Natural notes keep the words they always had; a sign, drawn or in force, is named.
+    const bool plain = accidental == Accidental::None && m_nSignature == 0;
+    const std::string pitch =
+        plain ? PitchName(StepToKey(m_geometry.LineOffset(y)))
+              : WrittenName(MiddleLine(),
+                            std::clamp(m_geometry.LineOffset(y), 7 - m_geometry.HighestStep(),
+                                       7 - m_geometry.LowestStep()),
+                            accidental, m_nSignature, PitchWords());
     CString text;
-    text.Format(LoadText(IDS_STAFF_NOTE).c_str(),
-                PitchName(StepToKey(m_geometry.LineOffset(y))).c_str(), YToStep(y));
+    text.Format(LoadText(IDS_STAFF_NOTE).c_str(), pitch.c_str(), YToStep(y));
     return text.str();
 }
 

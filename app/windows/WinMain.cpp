@@ -6,6 +6,7 @@
 // After windows.h, which it needs.
 #include <shellapi.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,34 @@ std::string ProgramVersion() {
            part(info->fixed.productVersionLs, 0);
 }
 
+constexpr auto kPracticeOptions = std::to_array<OptionSpec>({
+    {"--practice", "", IDS_HELP_PRACTICE},
+    {"--listen", "", IDS_HELP_LISTEN},
+});
+
+// The options --help lists, in its order: those of every build, then the practice's.
+const std::vector<OptionSpec>& Options() {
+    static const std::vector<OptionSpec> options = [] {
+        std::vector<OptionSpec> all(CommonOptions().begin(), CommonOptions().end());
+        all.insert(all.end(), kPracticeOptions.begin(), kPracticeOptions.end());
+        return all;
+    }();
+    return options;
+}
+
+bool TakeWindowsOption(const OptionSpec& option, std::string_view value, StartChoices& choices,
+                       PracticeSetup& practice) {
+    if (option.name == "--practice") {
+        practice.openAtStart = true;
+        return true;
+    }
+    if (option.name == "--listen") {
+        practice.listen = true;
+        return true;
+    }
+    return TakeCommonOption(option, value, choices);
+}
+
 void Tell(const std::string& text, UINT icon) {
     MessageBoxW(nullptr, Utf8ToUtf16(text).c_str(), Utf8ToUtf16(kProgramName).c_str(),
                 MB_OK | icon);
@@ -64,12 +93,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     UseLanguage(language);
 
     StartChoices choices;
+    PracticeSetup practice;
     // There is no toolkit here to take single-dash options; they are let be.
     std::vector<std::string> toolkit;
     const std::string error = ScanOptions(
-        args, CommonOptions(),
+        args, Options(),
         [&](const OptionSpec& option, std::string_view value, std::string&) {
-            return TakeCommonOption(option, value, choices);
+            return TakeWindowsOption(option, value, choices, practice);
         },
         toolkit);
     if (!error.empty()) {
@@ -77,7 +107,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 2;
     }
     if (choices.action == StartChoices::Action::Help) {
-        Tell(OptionsHelp(CommonOptions(), FillIn(IDS_HELP_BUGS, {CANZET_BUG_ADDRESS})),
+        Tell(OptionsHelp(Options(), FillIn(IDS_HELP_BUGS, {CANZET_BUG_ADDRESS})),
              MB_ICONINFORMATION);
         return 0;
     }
@@ -89,6 +119,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32Backend backend(instance, kProgramName);
     SetCurrentBackend(&backend);
     theApp.m_staffSetup = choices.staff;
+    theApp.m_practiceSetup = practice;
     // Every MIDI keyboard, its keys handed to this thread as posted messages.
     CKeyboardRelay keyboardRelay(PlayedKeys());
     input::midi::WinMmMidiIn keyboards(keyboardRelay);

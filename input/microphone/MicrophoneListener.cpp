@@ -6,10 +6,7 @@
 #include <thread>
 #include <vector>
 
-#if defined(__linux__)
-#include <pthread.h>
-#endif
-
+#include "input/microphone/ListenThread.h"
 #include "input/pitch/NoteListener.h"
 
 namespace input {
@@ -33,7 +30,7 @@ struct MicrophoneListener::Shared {
     std::atomic<bool> stop{false};   // read on the listening thread
     bool closed = false;             // the window's thread only
     std::atomic<bool> ended{false};  // the thread is done
-    std::thread thread;
+    std::unique_ptr<ListenThread> thread;
 
     // Hands `tell` to the window's thread, where it runs unless the listener is gone.
     static void Post(const std::shared_ptr<Shared>& shared, std::function<void()> tell) {
@@ -64,8 +61,8 @@ MicrophoneListener::MicrophoneListener(std::unique_ptr<AudioCapture> capture,
 MicrophoneListener::~MicrophoneListener() {
     m_shared->closed = true;
     m_shared->stop = true;
-    std::thread& thread = m_shared->thread;
-    if (!thread.joinable()) {
+    ListenThread* thread = m_shared->thread.get();
+    if (thread == nullptr) {
         return;
     }
     const auto until = std::chrono::steady_clock::now() + kJoinWait;
@@ -73,31 +70,31 @@ MicrophoneListener::~MicrophoneListener() {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     if (m_shared->ended) {
-        thread.join();
+        thread->Join();
     } else {
-        thread.detach();
+        thread->Detach();
     }
 }
 
 bool MicrophoneListener::Start() {
     Shared& s = *m_shared;
-    const CaptureStatus opened =
+    CaptureStatus opened =
         s.capture->Open(kSampleRate, NoteListener(kSampleRate, s.settings).HopSamples());
-    if (opened.problem != CaptureProblem::None) {
-        Shared::Post(m_shared, [problem = s.sinks.problem, opened] { problem(opened); });
-        return false;
+    if (opened.problem == CaptureProblem::None) {
+        s.thread = StartListenThread([shared = m_shared] {
+            Shared::Run(shared);
+            shared->ended = true;
+        });
+        if (s.thread != nullptr) {
+            return true;
+        }
+        opened = {CaptureProblem::NoMicrophone, "no thread to listen on"};
     }
-    s.thread = std::thread([shared = m_shared] {
-        Shared::Run(shared);
-        shared->ended = true;
-    });
-    return true;
+    Shared::Post(m_shared, [problem = s.sinks.problem, opened] { problem(opened); });
+    return false;
 }
 
 void MicrophoneListener::Shared::Run(const std::shared_ptr<Shared>& shared) {
-#if defined(__linux__)
-    pthread_setname_np(pthread_self(), "canzet-listen");
-#endif
     Shared& s = *shared;
     NoteListener listener(kSampleRate, s.settings);
     std::vector<float> hop(static_cast<std::size_t>(listener.HopSamples()));

@@ -14,11 +14,26 @@ namespace {
 // The virtual key of a Qt key that the window system would send as WM_KEYDOWN; 0 for none.
 int VirtualKey(int key) {
     static constexpr std::pair<int, int> kKeys[] = {
-        {Qt::Key_Up, VK_UP},         {Qt::Key_Down, VK_DOWN},      {Qt::Key_Left, VK_LEFT},
-        {Qt::Key_Right, VK_RIGHT},   {Qt::Key_PageUp, VK_PRIOR},   {Qt::Key_PageDown, VK_NEXT},
-        {Qt::Key_Home, VK_HOME},     {Qt::Key_End, VK_END},        {Qt::Key_Space, VK_SPACE},
-        {Qt::Key_Delete, VK_DELETE}, {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Return, VK_RETURN},
+        {Qt::Key_Up, VK_UP},
+        {Qt::Key_Down, VK_DOWN},
+        {Qt::Key_Left, VK_LEFT},
+        {Qt::Key_Right, VK_RIGHT},
+        {Qt::Key_PageUp, VK_PRIOR},
+        {Qt::Key_PageDown, VK_NEXT},
+        {Qt::Key_Home, VK_HOME},
+        {Qt::Key_End, VK_END},
+        {Qt::Key_Space, VK_SPACE},
+        {Qt::Key_Delete, VK_DELETE},
+        {Qt::Key_Backspace, VK_BACK},
+        {Qt::Key_Return, VK_RETURN},
         {Qt::Key_Enter, VK_RETURN},
+        // The keys that set a note's sign, which an owner may turn on: the = + key and the
+        // - key (the keypad's too), N and 0, as the window system names them.
+        {Qt::Key_Equal, 0xBB},
+        {Qt::Key_Plus, 0xBB},
+        {Qt::Key_Minus, 0xBD},
+        {Qt::Key_N, 'N'},
+        {Qt::Key_0, '0'},
     };
     for (const auto& [qtKey, virtualKey] : kKeys) {
         if (qtKey == key) {

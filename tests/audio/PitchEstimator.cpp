@@ -6,9 +6,6 @@
 
 namespace {
 
-// A dip below this share of the mean difference counts as a period.
-constexpr double kDipThreshold = 0.15;
-
 std::vector<double> NormalisedDifference(std::span<const float> x, int window, int longestLag) {
     std::vector<double> normalised(longestLag + 1, 1.0);
     double runningSum = 0.0;
@@ -47,7 +44,7 @@ std::optional<double> EstimatePitch(std::span<const float> samples, const PitchS
     const std::vector<double> d = NormalisedDifference(samples, search.window, longestLag);
     int best = -1;
     for (int lag = std::max(shortestLag, 2); lag < longestLag; ++lag) {
-        if (d[lag] < kDipThreshold) {
+        if (d[lag] < search.dipThreshold) {
             while (lag + 1 < longestLag && d[lag + 1] < d[lag]) {
                 ++lag;  // slide down to the bottom of this dip
             }

@@ -16,10 +16,6 @@ namespace {
 constexpr int kRate = audio_settings::kSampleRate;
 const PitchSearch kSearch{kRate, 60.0, 1200.0, 4096};
 
-double Cents(double measured, double expected) {
-    return 1200.0 * std::log2(measured / expected);
-}
-
 std::vector<float> Tone(std::initializer_list<std::pair<double, double>> partials) {
     std::vector<float> samples(8192);
     for (std::size_t i = 0; i < samples.size(); ++i) {
@@ -77,9 +73,7 @@ TEST_F(BuiltInSynth, EveryStaffKeySoundsAtItsEqualTemperedPitch) {
         const auto hz = EstimatePitch(Render(*engine, kRate / 4), kSearch);
         ASSERT_TRUE(hz.has_value()) << "key " << key;
         const double expected = 440.0 * std::pow(2.0, (key - 69) / 12.0);
-        // A wrong key or sample rate is 100 cents or more away; a soundfont's own tuning
-        // strays by far less (FluidR3_GM's piano sounds about 25 cents sharp).
-        EXPECT_NEAR(Cents(*hz, expected), 0.0, 40.0) << "key " << key;
+        EXPECT_NEAR(Cents(*hz, expected), 0.0, kSoundfontTuningCents) << "key " << key;
         worstCents = std::max(worstCents, std::abs(Cents(*hz, expected)));
     }
     std::printf("worst pitch error over keys 40 to 81: %.2f cents\n", worstCents);

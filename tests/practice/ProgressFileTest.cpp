@@ -179,9 +179,28 @@ TEST(ProgressFile, RoundTripsEveryFieldAndExportsCsv) {
     std::ostringstream csv;
     WriteCsv({kRead, kPlace}, csv);
     EXPECT_EQ(csv.str(),
-              "time,drill,clef,asked,given,right,ms\r\n"
-              "2026-12-08T00:17:27.500Z,read,treble,7,G,false,1234\r\n"
-              "2026-12-08T00:17:29.000Z,place,bass,13,13,true,987\r\n");
+              "time,drill,clef,asked,given,right,ms,signature,sign,given_sign\r\n"
+              "2026-12-08T00:17:27.500Z,read,treble,7,G,false,1234,0,none,none\r\n"
+              "2026-12-08T00:17:29.000Z,place,bass,13,13,true,987,0,none,none\r\n");
+}
+
+// An answer with signs or a key is a version 2 line; a version 1 line never has them, even
+// with fields of those names.
+TEST(ProgressFile, SignsGoToVersionTwoLinesAndVersionOneStaysNatural) {
+    AnswerRecord read = kRead;
+    read.signature = -4;
+    read.accidental = staff::Accidental::Natural;
+    read.givenAlter = -1;
+    AnswerRecord place = kPlace;
+    place.givenAccidental = staff::Accidental::Sharp;
+    for (const AnswerRecord& answer : {read, place}) {
+        const std::string line = ToJsonLine(answer);
+        EXPECT_TRUE(line.starts_with(R"({"v":2,)")) << line;
+        EXPECT_TRUE(FromJsonLine(line) == answer) << line;
+    }
+    std::string old = kReadLine;
+    old.insert(old.size() - 1, R"(,"signature":3,"sign":"sharp")");
+    EXPECT_TRUE(FromJsonLine(old) == kRead);
 }
 
 // Two programs appending at once: every answer of both is there, each on a line of its own.

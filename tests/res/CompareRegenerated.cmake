@@ -7,6 +7,8 @@ if(NOT result EQUAL 0)
 endif()
 foreach(name StaffTreble.bmp StaffBass.bmp Note.bmp NoteSelected.bmp NoteMask.bmp Canzet.ico
              StaffTreble@2x.bmp StaffBass@2x.bmp Note@2x.bmp NoteSelected@2x.bmp NoteMask@2x.bmp
+             Sharp.bmp SharpSelected.bmp SharpMask.bmp Flat.bmp FlatSelected.bmp FlatMask.bmp Natural.bmp NaturalSelected.bmp NaturalMask.bmp
+             Sharp@2x.bmp SharpSelected@2x.bmp SharpMask@2x.bmp Flat@2x.bmp FlatSelected@2x.bmp FlatMask@2x.bmp Natural@2x.bmp NaturalSelected@2x.bmp NaturalMask@2x.bmp
              NoteRight.bmp NoteRight@2x.bmp Canzet-48.bmp Canzet-64.bmp Canzet-128.bmp Canzet-256.bmp Canzet.svg
              StaffTallTreble.bmp StaffTallBass.bmp StaffTallAlto.bmp StaffTallTenor.bmp
              StaffTallTreble@2x.bmp StaffTallBass@2x.bmp StaffTallAlto@2x.bmp

@@ -26,6 +26,11 @@ TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEn
         {kRtBitmap, 162, zh}, {kRtBitmap, 163, zh}, {kRtBitmap, 170, zh},
         {kRtBitmap, 171, zh}, {kRtBitmap, 172, zh}, {kRtBitmap, 173, zh},
     };
+    // The sharp, flat and natural signs, 180..188 and at twice the size 190..198.
+    for (int id = IDB_SHARP; id <= IDB_NATURAL_MASK; ++id) {
+        expected.emplace(kRtBitmap, id, zh);
+        expected.emplace(kRtBitmap, id - IDB_SHARP + IDB_SHARP_2X, zh);
+    }
     // The dialogs and the string blocks stand once in each language.
     const std::pair<int, int> translated[] = {
         {kRtDialog, IDD_ABOUTBOX},
@@ -44,6 +49,7 @@ TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEn
         {kRtString, IDS_SOUND_OFF / 16 + 1},
         {kRtString, IDS_SOUND_NO_ANSWER / 16 + 1},
         {kRtString, IDS_SOUND_CONNECTED_TO / 16 + 1},
+        {kRtString, IDS_PITCH_SHARP / 16 + 1},
         {kRtString, IDS_GOAL_MINUTES / 16 + 1},
         {kRtString, IDS_GOAL_MET / 16 + 1},
         {kRtString, IDS_HELP_EXPORT_DAYS / 16 + 1},

@@ -21,7 +21,14 @@ void ReplayPractice::UseHistoryFile(const std::string& file) {
     }
 }
 
-void ReplayPractice::StartRound(const RoundSettings& settings) {
+void ReplayPractice::SetSignChoices(AccidentalChoice accidentals, int key) {
+    m_accidentals = accidentals;
+    m_key = key;
+}
+
+void ReplayPractice::StartRound(RoundSettings settings) {
+    settings.accidentals = m_accidentals;
+    settings.key = m_key;
     m_settings = settings;
     // A round beyond the first ledger lines gets a staff with room for it, and keeps it.
     if (settings.ledgerLines > m_staff.Geometry().LedgerLines()) {
@@ -45,8 +52,11 @@ bool ReplayPractice::PrintStats() {
     if (!m_settings) {
         return false;
     }
-    for (const StepStatistics& s : StepStatisticsOf(m_history, m_settings->drill, m_settings->clef,
-                                                    m_settings->lowStep, m_settings->highStep)) {
+    // Under the key of the last round.
+    const int key = m_round ? m_round->Settings().key : 0;
+    for (const StepStatistics& s :
+         StepStatisticsOf(m_history, m_settings->drill, m_settings->clef, m_settings->lowStep,
+                          m_settings->highStep, key)) {
         m_out << "stats " << s.step << ' ' << s.answers << ' ' << s.right << ' ' << s.medianMs
               << '\n'
               << std::flush;
@@ -62,7 +72,9 @@ bool ReplayPractice::ConfirmStaffNote() {
     int steps[CStaffControl::kMaxNoteSlots] = {};
     int count = 0;
     m_staff.GetNotes(steps, count);
-    return m_round->ConfirmStep(count > 0 ? steps[0] : m_settings->NoStep());
+    // One note at most: it is in the first slot.
+    return m_round->ConfirmStep(count > 0 ? steps[0] : m_settings->NoStep(),
+                                m_staff.AccidentalOf(0));
 }
 
 // As the practice window sets its staff up: a fixed note to read, or an empty staff that
@@ -73,9 +85,17 @@ void ReplayPractice::ShowQuestion(const Question& question) {
     const bool read = question.drill == Drill::Read;
     m_staff.SetFixedNote(0, read ? question.step : -1, 1);
     m_staff.SetMaxNotes(read ? 0 : 1);
+    if (m_staff.KeySignature() != question.signature) {
+        m_staff.SetKeySignature(question.signature);
+    }
+    m_staff.SetFixedAccidental(0, read ? question.accidental : staff::Accidental::None);
+    m_staff.SetAccidentalKeys(Signed() && !read);
     m_out << "question " << question.number << ' ' << NameOf(question.drill) << ' '
-          << NameOf(question.clef) << ' ' << question.step << '\n'
-          << std::flush;
+          << NameOf(question.clef) << ' ' << question.step;
+    if (Signed()) {
+        m_out << ' ' << question.PitchName();
+    }
+    m_out << '\n' << std::flush;
     m_staff.InvalidateRect(nullptr);
 }
 
@@ -85,13 +105,25 @@ void ReplayPractice::PlayKey(int key) {
 
 void ReplayPractice::ShowResult(const AnswerResult& result) {
     const AnswerRecord& a = result.answer;
-    m_out << "result " << (a.right ? "right " : "wrong ") << a.asked << ' ';
-    if (a.drill == Drill::Read) {
-        m_out << a.givenLetter;
+    m_out << "result " << (a.right ? "right " : "wrong ");
+    if (Signed()) {
+        const bool noNote = a.drill != Drill::Read && a.givenStep == m_settings->NoStep();
+        const bool naturalShown =
+            a.drill != Drill::Read && a.givenAccidental == staff::Accidental::Natural;
+        m_out << result.question.PitchName() << ' '
+              << (noNote ? std::to_string(a.givenStep)
+                         : staff::NameOf(GivenPitchOf(result.question, a), naturalShown,
+                                         staff::ReplayWords()))
+              << ' ' << a.ms;
     } else {
-        m_out << a.givenStep;
+        m_out << a.asked << ' ';
+        if (a.drill == Drill::Read) {
+            m_out << a.givenLetter;
+        } else {
+            m_out << a.givenStep;
+        }
+        m_out << ' ' << a.ms;
     }
-    m_out << ' ' << a.ms;
     if (a.givenKey >= 0) {
         m_out << " key " << a.givenKey;
     }

@@ -22,8 +22,12 @@ class ReplayPractice : public practice::RoundObserver {
 
     // Loads `file` as the history; the rounds after it append their answers to it.
     void UseHistoryFile(const std::string& file);
-    // Starts a round; with today's review on, the notes due today come first.
-    void StartRound(const practice::RoundSettings& settings);
+    // Starts a round with the signs and key chosen last (SetSignChoices), which start as
+    // none and C major; with today's review on, the notes due today come first.
+    void StartRound(practice::RoundSettings settings);
+    void SetSignChoices(practice::AccidentalChoice accidentals, int key);
+    practice::AccidentalChoice AccidentalsChoice() const { return m_accidentals; }
+    int KeyChoice() const { return m_key; }
     void ReviewFirst(bool on) { m_bReviewFirst = on; }
     // The running round, or nullptr.
     practice::PracticeRound* Round() { return m_round.get(); }
@@ -53,5 +57,9 @@ class ReplayPractice : public practice::RoundObserver {
     std::unique_ptr<practice::ProgressFile> m_file;
     std::optional<practice::RoundSettings> m_settings;
     std::unique_ptr<practice::PracticeRound> m_round;
+    practice::AccidentalChoice m_accidentals = practice::AccidentalChoice::None;
+    int m_key = 0;
+    // While signs or a key are chosen, questions and results are named as written.
+    bool Signed() const { return m_accidentals != practice::AccidentalChoice::None || m_key != 0; }
     bool m_bReviewFirst = false;
 };

@@ -18,6 +18,7 @@
 #include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplayPracticeCommands.h"
 #include "tools/replay/ReplaySession.h"
+#include "tools/replay/ReplaySignCommands.h"
 #include "tools/replay/ReplayStaffCommands.h"
 #include "tools/replay/ScriptLineReader.h"
 
@@ -54,6 +55,7 @@ int main(int argc, char* argv[]) {
     const std::vector<ReplayCommandDefinition> practice =
         PracticeCommands(practiceFailed, lineNumber);
     commands.insert(commands.end(), practice.begin(), practice.end());
+    AddSignCommands(commands);
     bool midiInFailed = false;
     const std::vector<ReplayCommandDefinition> midiIn = MidiInCommands(midiInFailed, lineNumber);
     commands.insert(commands.end(), midiIn.begin(), midiIn.end());

@@ -106,6 +106,31 @@ void InkCanvas::Stroke(const std::vector<Knot>& knots) {
     }
 }
 
+void InkCanvas::Polygon(const std::vector<Corner>& corners) {
+    std::vector<Corner> scaled;
+    double left = 1e9, top = 1e9, right = -1e9, bottom = -1e9;
+    for (const Corner& c : corners) {
+        scaled.push_back({c.x * m_scale, c.y * m_scale});
+        left = std::min(left, scaled.back().x);
+        top = std::min(top, scaled.back().y);
+        right = std::max(right, scaled.back().x);
+        bottom = std::max(bottom, scaled.back().y);
+    }
+    // Inside when the point lies on the same side of every edge.
+    SetSamplesWhere(left, top, right, bottom, 1, [&](double x, double y) {
+        bool anyLeft = false;
+        bool anyRight = false;
+        for (std::size_t i = 0; i < scaled.size(); ++i) {
+            const Corner& a = scaled[i];
+            const Corner& b = scaled[(i + 1) % scaled.size()];
+            const double cross = (b.x - a.x) * (y - a.y) - (b.y - a.y) * (x - a.x);
+            anyLeft = anyLeft || cross < 0;
+            anyRight = anyRight || cross > 0;
+        }
+        return !(anyLeft && anyRight);
+    });
+}
+
 int InkCanvas::Coverage(int x, int y) const {
     const int fineWidth = m_width * m_samples;
     int count = 0;

@@ -28,6 +28,13 @@ class InkCanvas {
         double width;
     };
     void Stroke(const std::vector<Knot>& knots);
+    // A convex polygon, its corners in order round it (either way): for the straight,
+    // square-ended strokes of engraved signs.
+    struct Corner {
+        double x;
+        double y;
+    };
+    void Polygon(const std::vector<Corner>& corners);
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "tools/bmp/BmpFile.h"
+#include "tools/resgen/AccidentalBitmaps.h"
 #include "tools/resgen/IcoFile.h"
 #include "tools/resgen/IconPicture.h"
 #include "tools/resgen/NoteBitmaps.h"
@@ -58,6 +59,19 @@ int main(int argc, char** argv) {
         WriteFile(dir / "NoteMask@2x.bmp", EncodeBmp24(doubleNotes.mask)) &&
         WriteFile(dir / "NoteRight.bmp", EncodeBmp24(notes.right)) &&
         WriteFile(dir / "NoteRight@2x.bmp", EncodeBmp24(doubleNotes.right));
+    const struct {
+        Sign sign;
+        const char* name;
+    } signs[] = {{Sign::kSharp, "Sharp"}, {Sign::kFlat, "Flat"}, {Sign::kNatural, "Natural"}};
+    for (const auto& [sign, name] : signs) {
+        for (const int scale : {1, 2}) {
+            const NoteBitmaps pictures = DrawSignBitmaps(sign, scale);
+            const std::string suffix = scale == 2 ? "@2x.bmp" : ".bmp";
+            ok = ok && WriteFile(dir / (name + suffix), EncodeBmp24(pictures.glyph)) &&
+                 WriteFile(dir / (name + ("Selected" + suffix)), EncodeBmp24(pictures.selected)) &&
+                 WriteFile(dir / (name + ("Mask" + suffix)), EncodeBmp24(pictures.mask));
+        }
+    }
     // Room for four ledger lines each way, in every clef, at both sizes.
     constexpr int kTallLedgerLines = 4;
     const std::pair<Clef, const char*> tallClefs[] = {{Clef::kTreble, "Treble"},

@@ -1,0 +1,56 @@
+#include "app/PracticeSigns.h"
+
+#include <string>
+
+#include "app/PracticeTexts.h"
+#include "res/resource.h"
+
+namespace {
+
+// C major first, then the sharp keys, the flat keys and a new key each round.
+constexpr std::array<int, 16> kKeys = {0,  1,  2,  3,  4,  5,  6,  7,
+                                       -1, -2, -3, -4, -5, -6, -7, practice::kRandomKey};
+
+}  // namespace
+
+void CPracticeSigns::Exchange(CDataExchange* pDX) {
+    DDX_Control(pDX, IDC_ACCIDENTALS, m_cboAccidentals);
+    DDX_Control(pDX, IDC_KEY, m_cboKey);
+    DDX_Control(pDX, IDC_SHARP, m_btnSharp);
+    DDX_Control(pDX, IDC_FLAT, m_btnFlat);
+}
+
+void CPracticeSigns::Fill() {
+    m_cboAccidentals.AddString(practice_texts::LoadText(IDS_ACCIDENTALS_NONE).c_str());
+    m_cboAccidentals.AddString(practice_texts::LoadText(IDS_ACCIDENTALS_ALL).c_str());
+    for (const int key : kKeys) {
+        m_cboKey.AddString(key == practice::kRandomKey
+                               ? practice_texts::LoadText(IDS_KEY_RANDOM).c_str()
+                               : practice_texts::MajorKeyName(key).c_str());
+    }
+}
+
+void CPracticeSigns::Show(const practice::RoundSettings& settings) {
+    m_cboAccidentals.SetCurSel(settings.accidentals == practice::AccidentalChoice::All ? 1 : 0);
+    int index = 0;
+    for (std::size_t i = 0; i < kKeys.size(); ++i) {
+        index = kKeys[i] == settings.key ? static_cast<int>(i) : index;
+    }
+    m_cboKey.SetCurSel(index);
+}
+
+practice::RoundSettings CPracticeSigns::Read(practice::RoundSettings settings) const {
+    settings.accidentals = m_cboAccidentals.GetCurSel() == 1 ? practice::AccidentalChoice::All
+                                                             : practice::AccidentalChoice::None;
+    const int index = m_cboKey.GetCurSel();
+    settings.key = index > 0 && static_cast<std::size_t>(index) < kKeys.size()
+                       ? kKeys[static_cast<std::size_t>(index)]
+                       : 0;
+    return settings;
+}
+
+void CPracticeSigns::Offer(const practice::Question& question) {
+    const BOOL read = question.drill == practice::Drill::Read ? TRUE : FALSE;
+    m_btnSharp.EnableWindow(read);
+    m_btnFlat.EnableWindow(read);
+}

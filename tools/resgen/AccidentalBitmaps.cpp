@@ -1,0 +1,105 @@
+#include "tools/resgen/AccidentalBitmaps.h"
+
+#include "tools/resgen/InkCanvas.h"
+
+namespace {
+
+// Sizes in pixels of the unscaled picture; the sign's own line or space is the row
+// (sharp and natural: row 19; flat: row 25) whose centre is `kRow`.
+constexpr int kSharpWidth = 14;
+constexpr int kFlatWidth = 12;
+constexpr int kNaturalWidth = 10;
+constexpr int kSharpHeight = 39;
+constexpr int kFlatHeight = 35;
+constexpr int kNaturalHeight = 39;
+
+// A thick stroke rising to the right as engraved signs have, its ends cut upright.
+void Beam(InkCanvas& ink, double left, double right, double centreY, double rise,
+          double thickness) {
+    const double mid = (left + right) / 2;
+    const double slope = rise / (right - left);
+    const double yLeft = centreY + (mid - left) * slope;
+    const double yRight = centreY - (right - mid) * slope;
+    ink.Polygon({{left, yLeft - thickness / 2},
+                 {right, yRight - thickness / 2},
+                 {right, yRight + thickness / 2},
+                 {left, yLeft + thickness / 2}});
+}
+
+void Stem(InkCanvas& ink, double left, double right, double top, double bottom) {
+    ink.Polygon({{left, top}, {right, top}, {right, bottom}, {left, bottom}});
+}
+
+// Two upright stems, the right one standing higher, crossed by two thick beams either
+// side of the sign's line or space.
+void InkSharp(InkCanvas& ink) {
+    constexpr double kCentre = 19.5;
+    Stem(ink, 3.0, 4.8, kCentre - 15.0, kCentre + 19.0);
+    Stem(ink, 9.0, 10.8, kCentre - 19.0, kCentre + 15.0);
+    Beam(ink, 0.5, 13.5, kCentre - 6.0, 3.6, 4.2);
+    Beam(ink, 0.5, 13.5, kCentre + 6.0, 3.6, 4.2);
+}
+
+// A tall thin stem with a bowl that swells to the right and tapers back into its foot.
+void InkFlat(InkCanvas& ink) {
+    constexpr double kCentre = 25.5;
+    Stem(ink, 1.4, 3.2, 0.5, kCentre + 8.8);
+    ink.Stroke({
+        {2.8, kCentre - 1.4, 1.4},
+        {5.6, kCentre - 4.6, 2.2},
+        {9.0, kCentre - 4.8, 3.0},
+        {10.6, kCentre - 1.6, 3.4},
+        {8.8, kCentre + 3.4, 2.8},
+        {5.6, kCentre + 6.6, 1.8},
+        {2.8, kCentre + 8.6, 1.2},
+    });
+}
+
+// The left stem from the top down to the lower beam, the right one from the upper beam
+// down to the bottom, the two beams between them.
+void InkNatural(InkCanvas& ink) {
+    constexpr double kCentre = 19.5;
+    Stem(ink, 1.0, 2.8, kCentre - 19.0, kCentre + 8.0);
+    Stem(ink, 7.2, 9.0, kCentre - 8.0, kCentre + 19.0);
+    Beam(ink, 1.0, 9.0, kCentre - 5.0, 2.6, 3.8);
+    Beam(ink, 1.0, 9.0, kCentre + 5.0, 2.6, 3.8);
+}
+
+}  // namespace
+
+NoteBitmaps DrawSignBitmaps(Sign sign, int scale) {
+    const int width = scale * (sign == Sign::kSharp  ? kSharpWidth
+                               : sign == Sign::kFlat ? kFlatWidth
+                                                     : kNaturalWidth);
+    const int height = scale * (sign == Sign::kSharp  ? kSharpHeight
+                                : sign == Sign::kFlat ? kFlatHeight
+                                                      : kNaturalHeight);
+    InkCanvas ink(width, height, 16, scale);
+    if (sign == Sign::kSharp) {
+        InkSharp(ink);
+    } else if (sign == Sign::kFlat) {
+        InkFlat(ink);
+    } else {
+        InkNatural(ink);
+    }
+    // A sign has no shade of its own for a right answer.
+    NoteBitmaps signs{.glyph = Surface(width, height),
+                      .selected = Surface(width, height),
+                      .right = Surface(),
+                      .mask = Surface(width, height)};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int coverage = ink.Coverage(x, y);
+            if (coverage == 0) {
+                continue;
+            }
+            // As the twice-size note: the mask whitens each inked pixel, the glyph's shade
+            // then shows on white, so lines under a sign's edge never darken it.
+            const int grey = 255 - coverage;
+            signs.glyph.SetPixel(x, y, RgbPixel(grey, grey, grey));
+            signs.selected.SetPixel(x, y, RgbPixel(255, grey, grey));
+            signs.mask.SetPixel(x, y, RgbPixel(0, 0, 0));
+        }
+    }
+    return signs;
+}

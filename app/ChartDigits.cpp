@@ -1,5 +1,6 @@
 #include "app/ChartDigits.h"
 
+#include <iterator>
 #include <string>
 
 namespace {
@@ -19,25 +20,23 @@ void Stroke(CDC& dc, int x0, int y0, int x1, int y1) {
     dc.LineTo(x1 + (x1 > x0 ? 1 : 0), y1 + (y1 > y0 ? 1 : 0));
 }
 
+// The ends of segments a to g: a column (0 left, 1 right) and a row (0 top, 1 middle,
+// 2 bottom) each.
+struct SegmentEnds {
+    int column0, row0, column1, row1;
+};
+constexpr SegmentEnds kSegmentEnds[7] = {{0, 0, 1, 0}, {1, 0, 1, 1}, {1, 1, 1, 2}, {0, 2, 1, 2},
+                                         {0, 1, 0, 2}, {0, 0, 0, 1}, {0, 1, 1, 1}};
+
 void DrawDigit(CDC& dc, int x, int y, int digit) {
-    const unsigned bits = kSegments[digit];
-    const int r = x + kDigitWidth - 1;
-    const int m = y + kDigitHeight / 2;
-    const int b = y + kDigitHeight - 1;
-    if (bits & 0x01)
-        Stroke(dc, x, y, r, y);
-    if (bits & 0x02)
-        Stroke(dc, r, y, r, m);
-    if (bits & 0x04)
-        Stroke(dc, r, m, r, b);
-    if (bits & 0x08)
-        Stroke(dc, x, b, r, b);
-    if (bits & 0x10)
-        Stroke(dc, x, m, x, b);
-    if (bits & 0x20)
-        Stroke(dc, x, y, x, m);
-    if (bits & 0x40)
-        Stroke(dc, x, m, r, m);
+    const int columns[2] = {x, x + kDigitWidth - 1};
+    const int rows[3] = {y, y + kDigitHeight / 2, y + kDigitHeight - 1};
+    for (std::size_t segment = 0; segment < std::size(kSegmentEnds); ++segment) {
+        if (kSegments[digit] & (1u << segment)) {
+            const SegmentEnds& e = kSegmentEnds[segment];
+            Stroke(dc, columns[e.column0], rows[e.row0], columns[e.column1], rows[e.row1]);
+        }
+    }
 }
 
 }  // namespace

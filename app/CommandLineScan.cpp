@@ -37,6 +37,12 @@ std::span<const OptionSpec> CommonOptions() {
     return kCommonOptions;
 }
 
+std::vector<OptionSpec> CommonOptionsThen(std::span<const OptionSpec> own) {
+    std::vector<OptionSpec> all(kCommonOptions.begin(), kCommonOptions.end());
+    all.insert(all.end(), own.begin(), own.end());
+    return all;
+}
+
 bool TakeCommonOption(const OptionSpec& option, std::string_view value, StartChoices& choices) {
     const std::string_view name = option.name;
     if (name == "--help" || name == "--version") {

@@ -41,6 +41,8 @@ struct StartChoices {
 // --help, --version, --language, --clef, --notes and --ledger-lines, in the order --help
 // lists them.
 std::span<const OptionSpec> CommonOptions();
+// The options --help lists, in its order: those of every build, then `own`, a build's own.
+std::vector<OptionSpec> CommonOptionsThen(std::span<const OptionSpec> own);
 
 // Applies one of CommonOptions(); false for a bad value.
 bool TakeCommonOption(const OptionSpec& option, std::string_view value, StartChoices& choices);

@@ -40,14 +40,6 @@ Run Measure(const std::vector<SetFile>& set, const Source& source, int hopSample
     return run;
 }
 
-std::vector<input::HeardNote> Ours(const input::WavSound& sound) {
-    input::NoteListener listener(sound.sampleRate, input::ListenSettings{});
-    std::vector<input::HeardNote> heard;
-    listener.Feed(sound.samples.data(), sound.samples.size(),
-                  [&](const input::HeardNote& note) { heard.push_back(note); });
-    return heard;
-}
-
 double Decibels(const float* x, std::size_t count) {
     double sum = 0;
     for (std::size_t i = 0; i < count; ++i) {
@@ -121,7 +113,7 @@ int main() {
         return 1;
     }
     const int rate = set.front().sound.sampleRate;
-    const Run ours = Measure(set, Ours, input::NoteListener(rate, {}).HopSamples());
+    const Run ours = Measure(set, HeardByCanzet, input::NoteListener(rate, {}).HopSamples());
     Print("ours", ours);
 
     Run best;

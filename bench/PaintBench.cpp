@@ -11,28 +11,15 @@
 namespace bench {
 namespace {
 
-void BM_StaffRepaint(benchmark::State& state) {
-    StaffScene& scene = PaintScene();
+void Repaint(benchmark::State& state, StaffScene& scene) {
     for (auto _ : state) {
         scene.Repaint();
         scene.ClearLog();
     }
 }
-BENCHMARK(BM_StaffRepaint);
 
-// The same into an opaque surface, as the Qt backend presents: the top byte is written
-// with each pixel, so this should take as long as the repaint above.
-void BM_StaffRepaintOpaque(benchmark::State& state) {
-    StaffScene& scene = OpaquePaintScene();
-    for (auto _ : state) {
-        scene.Repaint();
-        scene.ClearLog();
-    }
-}
-BENCHMARK(BM_StaffRepaintOpaque);
-
-void BM_MemcpyFrame(benchmark::State& state) {
-    const Surface& screen = PaintScene().Screen();
+void CopyFrame(benchmark::State& state, StaffScene& scene) {
+    const Surface& screen = scene.Screen();
     const std::size_t bytes = screen.Pixels().size() * sizeof(std::uint32_t);
     std::vector<std::uint32_t> target(screen.Pixels().size());
     for (auto _ : state) {
@@ -40,27 +27,30 @@ void BM_MemcpyFrame(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_MemcpyFrame);
 
-void BM_TallStaffRepaint(benchmark::State& state) {
-    StaffScene& scene = TallPaintScene();
-    for (auto _ : state) {
-        scene.Repaint();
-        scene.ClearLog();
-    }
-}
-BENCHMARK(BM_TallStaffRepaint);
+struct SceneBench {
+    const char* name;
+    void (*run)(benchmark::State&, StaffScene&);
+    StaffScene& (*scene)();
+};
 
-void BM_MemcpyTallFrame(benchmark::State& state) {
-    const Surface& screen = TallPaintScene().Screen();
-    const std::size_t bytes = screen.Pixels().size() * sizeof(std::uint32_t);
-    std::vector<std::uint32_t> target(screen.Pixels().size());
-    for (auto _ : state) {
-        std::memcpy(target.data(), screen.Pixels().data(), bytes);
-        benchmark::ClobberMemory();
+// The opaque surface is what the Qt backend presents: the top byte is written with each
+// pixel, so its repaint should take as long as the first.
+constexpr SceneBench kSceneBenches[] = {
+    {"BM_StaffRepaint", Repaint, PaintScene},
+    {"BM_StaffRepaintOpaque", Repaint, OpaquePaintScene},
+    {"BM_MemcpyFrame", CopyFrame, PaintScene},
+    {"BM_TallStaffRepaint", Repaint, TallPaintScene},
+    {"BM_MemcpyTallFrame", CopyFrame, TallPaintScene},
+};
+
+[[maybe_unused]] const bool kSceneBenchesRegistered = [] {
+    for (const SceneBench& entry : kSceneBenches) {
+        benchmark::RegisterBenchmark(
+            entry.name, [entry](benchmark::State& state) { entry.run(state, entry.scene()); });
     }
-}
-BENCHMARK(BM_MemcpyTallFrame);
+    return true;
+}();
 
 void BM_QPainterRepaint(benchmark::State& state) {
     static const QPainterScene scene(PaintScene().Drawings());

@@ -12,27 +12,18 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <memory>
+
 #include "app/Canzet.h"
-#include "app/Language.h"
+#include "bench/AnsweredProgram.h"
 #include "bench/FirstFrameWatch.h"
-#include "midi/MidiMapper.h"
-#include "midi/system/MidiDevices.h"
 #include "platform/CWinApp.h"
 #include "platform/CWnd.h"
-#include "platform/Resources.h"
-#include "platform/qt/QtBackend.h"
-#include "res/EmbeddedResources.h"
 #include "res/resource.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-class AnsweringBackend : public QtBackend {
-  public:
-    AnsweringBackend() : QtBackend(kProgramName, "关闭") {}
-    int MessageBox(const std::string&, UINT) override { return IDOK; }
-};
 
 // The first paint of a dialog other than the main one.
 class PracticeFrameWatch : public QObject {
@@ -79,12 +70,5 @@ int main(int argc, char* argv[]) {
         theApp.m_pMainWnd->PostMessage(WM_SYSCOMMAND, IDM_PRACTICE, 0);
     });
     application.installEventFilter(&watch);
-
-    SetResourceBytes(EmbeddedResourceBytes());
-    SetResourceLanguage(kChineseResources, kChineseResources);
-    AnsweringBackend backend;
-    SetCurrentBackend(&backend);
-    const std::unique_ptr<MidiDevice> midi = CreateMidiDevice("system");
-    SetMidiMapperDevice(midi.get());
-    return AfxWinMain();
+    return RunAnsweredProgram();
 }

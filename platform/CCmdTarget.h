@@ -84,18 +84,13 @@ class CCmdTarget {
 #define ON_WM_PAINT() AFX_MSG_ENTRY(WM_PAINT, 0, 0, self_->OnPaint(); return 0;)
 #define ON_WM_ERASEBKGND() \
     AFX_MSG_ENTRY(WM_ERASEBKGND, 0, 0, return self_->OnEraseBkgnd(reinterpret_cast<CDC*>(wParam_));)
-#define ON_WM_LBUTTONDOWN()                                                          \
-    AFX_MSG_ENTRY(WM_LBUTTONDOWN, 0, 0,                                              \
-                  self_->OnLButtonDown(static_cast<UINT>(wParam_), CPoint(lParam_)); \
+// A mouse message: its key flags and the pointer's client point.
+#define AFX_MOUSE_ENTRY(message, memberFxn)                                                     \
+    AFX_MSG_ENTRY(message, 0, 0, self_->memberFxn(static_cast<UINT>(wParam_), CPoint(lParam_)); \
                   return 0;)
-#define ON_WM_LBUTTONUP()                                                          \
-    AFX_MSG_ENTRY(WM_LBUTTONUP, 0, 0,                                              \
-                  self_->OnLButtonUp(static_cast<UINT>(wParam_), CPoint(lParam_)); \
-                  return 0;)
-#define ON_WM_MOUSEMOVE()                                                          \
-    AFX_MSG_ENTRY(WM_MOUSEMOVE, 0, 0,                                              \
-                  self_->OnMouseMove(static_cast<UINT>(wParam_), CPoint(lParam_)); \
-                  return 0;)
+#define ON_WM_LBUTTONDOWN() AFX_MOUSE_ENTRY(WM_LBUTTONDOWN, OnLButtonDown)
+#define ON_WM_LBUTTONUP() AFX_MOUSE_ENTRY(WM_LBUTTONUP, OnLButtonUp)
+#define ON_WM_MOUSEMOVE() AFX_MOUSE_ENTRY(WM_MOUSEMOVE, OnMouseMove)
 #define ON_WM_KEYDOWN()                                                                           \
     AFX_MSG_ENTRY(WM_KEYDOWN, 0, 0,                                                               \
                   self_->OnKeyDown(static_cast<UINT>(wParam_), LOWORD(lParam_), HIWORD(lParam_)); \

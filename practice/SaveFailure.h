@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
 #include <string>
 
 namespace practice {
@@ -13,5 +14,21 @@ struct SaveFailure {
     SaveProblem problem = SaveProblem::Other;
     std::string detail;  // the system's own words, in English
 };
+
+// One of a system's error numbers and the problem it means.
+struct SystemError {
+    unsigned long error;
+    SaveProblem problem;
+};
+
+// The problem that `error` means by a system's table of them; Other when it is not there.
+inline SaveProblem ProblemOf(unsigned long error, std::span<const SystemError> known) {
+    for (const SystemError& k : known) {
+        if (k.error == error) {
+            return k.problem;
+        }
+    }
+    return SaveProblem::Other;
+}
 
 }  // namespace practice

@@ -12,26 +12,14 @@
 namespace practice {
 namespace {
 
+constexpr SystemError kKnownErrors[] = {
+    {EACCES, SaveProblem::NoPermission}, {EPERM, SaveProblem::NoPermission},
+    {EROFS, SaveProblem::NoPermission},  {ENOSPC, SaveProblem::DiskFull},
+    {EDQUOT, SaveProblem::DiskFull},     {EISDIR, SaveProblem::NotAFile},
+    {ENOTDIR, SaveProblem::NotAFile}};
+
 SaveFailure FailureOf(const std::filesystem::path& path, int error) {
-    SaveProblem problem = SaveProblem::Other;
-    switch (error) {
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            problem = SaveProblem::NoPermission;
-            break;
-        case ENOSPC:
-        case EDQUOT:
-            problem = SaveProblem::DiskFull;
-            break;
-        case EISDIR:
-        case ENOTDIR:
-            problem = SaveProblem::NotAFile;
-            break;
-        default:
-            break;
-    }
-    return {path, problem, std::strerror(error)};
+    return {path, ProblemOf(static_cast<unsigned long>(error), kKnownErrors), std::strerror(error)};
 }
 
 }  // namespace

@@ -9,25 +9,16 @@
 namespace practice {
 namespace {
 
+constexpr SystemError kKnownErrors[] = {{ERROR_ACCESS_DENIED, SaveProblem::NoPermission},
+                                        {ERROR_WRITE_PROTECT, SaveProblem::NoPermission},
+                                        {ERROR_SHARING_VIOLATION, SaveProblem::NoPermission},
+                                        {ERROR_DISK_FULL, SaveProblem::DiskFull},
+                                        {ERROR_HANDLE_DISK_FULL, SaveProblem::DiskFull},
+                                        {ERROR_DIRECTORY, SaveProblem::NotAFile},
+                                        {ERROR_PATH_NOT_FOUND, SaveProblem::NotAFile}};
+
 SaveFailure FailureOf(const std::filesystem::path& path, DWORD error) {
-    SaveProblem problem = SaveProblem::Other;
-    switch (error) {
-        case ERROR_ACCESS_DENIED:
-        case ERROR_WRITE_PROTECT:
-        case ERROR_SHARING_VIOLATION:
-            problem = SaveProblem::NoPermission;
-            break;
-        case ERROR_DISK_FULL:
-        case ERROR_HANDLE_DISK_FULL:
-            problem = SaveProblem::DiskFull;
-            break;
-        case ERROR_DIRECTORY:
-        case ERROR_PATH_NOT_FOUND:
-            problem = SaveProblem::NotAFile;
-            break;
-        default:
-            break;
-    }
+    const SaveProblem problem = ProblemOf(error, kKnownErrors);
     char text[256] = {};
     FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
                    MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), text, sizeof(text), nullptr);

@@ -32,13 +32,8 @@ constexpr auto kDesktopOptions = std::to_array<OptionSpec>({
     {"--verbose", "", IDS_HELP_VERBOSE},
 });
 
-// The options --help lists, in its order: those of every build, then the desktop's.
 const std::vector<OptionSpec>& Options() {
-    static const std::vector<OptionSpec> options = [] {
-        std::vector<OptionSpec> all(CommonOptions().begin(), CommonOptions().end());
-        all.insert(all.end(), kDesktopOptions.begin(), kDesktopOptions.end());
-        return all;
-    }();
+    static const std::vector<OptionSpec> options = CommonOptionsThen(kDesktopOptions);
     return options;
 }
 

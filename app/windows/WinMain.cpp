@@ -53,13 +53,8 @@ constexpr auto kPracticeOptions = std::to_array<OptionSpec>({
     {"--listen", "", IDS_HELP_LISTEN},
 });
 
-// The options --help lists, in its order: those of every build, then the practice's.
 const std::vector<OptionSpec>& Options() {
-    static const std::vector<OptionSpec> options = [] {
-        std::vector<OptionSpec> all(CommonOptions().begin(), CommonOptions().end());
-        all.insert(all.end(), kPracticeOptions.begin(), kPracticeOptions.end());
-        return all;
-    }();
+    static const std::vector<OptionSpec> options = CommonOptionsThen(kPracticeOptions);
     return options;
 }
 

@@ -5,15 +5,12 @@
 
 #include <QPushButton>
 
-#include "platform/qt/QtWidgetPeer.h"
+#include "platform/qt/QtClickablePeer.h"
 
-class QtButtonPeer : public QPushButton, public QtWidgetPeer {
+class QtButtonPeer : public QtClickablePeer<QPushButton> {
   public:
     // `isDefault`: the button that Enter presses (BS_DEFPUSHBUTTON).
     QtButtonPeer(QWidget* parent, QtWidgetPeer& dialog, int id, bool isDefault);
-
-    void SetText(const std::string& utf8) override;
-    std::string Text() const override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

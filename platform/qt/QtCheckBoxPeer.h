@@ -4,14 +4,12 @@
 
 #include <QCheckBox>
 
-#include "platform/qt/QtWidgetPeer.h"
+#include "platform/qt/QtClickablePeer.h"
 
-class QtCheckBoxPeer : public QCheckBox, public QtWidgetPeer {
+class QtCheckBoxPeer : public QtClickablePeer<QCheckBox> {
   public:
-    QtCheckBoxPeer(QWidget* parent, QtWidgetPeer& dialog, int id);
+    using QtClickablePeer::QtClickablePeer;
 
-    void SetText(const std::string& utf8) override;
-    std::string Text() const override;
     void SetCheck(bool checked) override { setChecked(checked); }
     bool IsChecked() const override { return isChecked(); }
 };

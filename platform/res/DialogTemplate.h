@@ -22,7 +22,18 @@ struct DialogFont {
     std::string face;
 };
 
-struct DialogControl {
+// What a dialog and each of its controls have alike.
+struct TemplateWindow {
+    std::uint32_t style = 0;
+    std::uint32_t exStyle = 0;
+    std::uint32_t helpId = 0;
+    int x = 0;  // rectangle in dialog units
+    int y = 0;
+    int cx = 0;
+    int cy = 0;
+};
+
+struct DialogControl : TemplateWindow {
     // The window class in lower case for the predefined ones given as atoms ("button",
     // "edit", "static", "listbox", "scrollbar", "combobox"), or the name as written.
     std::string className;
@@ -30,25 +41,11 @@ struct DialogControl {
     // The text: a string, or a number (e.g. the icon resource of an SS_ICON static).
     TemplateName text;
     int id = 0;  // -1 for IDC_STATIC
-    std::uint32_t style = 0;
-    std::uint32_t exStyle = 0;
-    std::uint32_t helpId = 0;
-    int x = 0;  // rectangle in dialog units
-    int y = 0;
-    int cx = 0;
-    int cy = 0;
     std::vector<std::uint8_t> creationData;
 };
 
-struct DialogTemplate {
-    bool extended = false;  // DIALOGEX
-    std::uint32_t style = 0;
-    std::uint32_t exStyle = 0;
-    std::uint32_t helpId = 0;
-    int x = 0;  // rectangle in dialog units
-    int y = 0;
-    int cx = 0;
-    int cy = 0;
+struct DialogTemplate : TemplateWindow {
+    bool extended = false;     // DIALOGEX
     TemplateName menu;         // absent: no number and empty text
     TemplateName windowClass;  // absent: the standard dialog class
     std::string caption;

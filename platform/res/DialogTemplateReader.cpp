@@ -45,11 +45,23 @@ std::string AtomClassName(std::uint16_t atom) {
     }
 }
 
-void ReadRect(ByteReader& in, int& x, int& y, int& cx, int& cy) {
-    x = in.I16();
-    y = in.I16();
-    cx = in.I16();
-    cy = in.I16();
+// The help id (extended templates only) and the styles, in the order each kind keeps them.
+void ReadStyles(ByteReader& in, bool extended, TemplateWindow& window) {
+    if (extended) {
+        window.helpId = in.U32();
+        window.exStyle = in.U32();
+        window.style = in.U32();
+    } else {
+        window.style = in.U32();
+        window.exStyle = in.U32();
+    }
+}
+
+void ReadRect(ByteReader& in, TemplateWindow& window) {
+    window.x = in.I16();
+    window.y = in.I16();
+    window.cx = in.I16();
+    window.cy = in.I16();
 }
 
 void ReadControlTail(ByteReader& in, DialogControl& control) {
@@ -75,15 +87,10 @@ std::optional<DialogTemplate> ReadDialogTemplate(std::span<const std::uint8_t> b
     in.Seek(0);
     if (dialog.extended) {
         in.Skip(4);
-        dialog.helpId = in.U32();
-        dialog.exStyle = in.U32();
-        dialog.style = in.U32();
-    } else {
-        dialog.style = in.U32();
-        dialog.exStyle = in.U32();
     }
+    ReadStyles(in, dialog.extended, dialog);
     const std::uint16_t controlCount = in.U16();
-    ReadRect(in, dialog.x, dialog.y, dialog.cx, dialog.cy);
+    ReadRect(in, dialog);
     dialog.menu = ReadNameOrOrdinal(in);
     dialog.windowClass = ReadNameOrOrdinal(in);
     dialog.caption = in.Utf16z();
@@ -100,18 +107,9 @@ std::optional<DialogTemplate> ReadDialogTemplate(std::span<const std::uint8_t> b
     for (unsigned i = 0; i < controlCount && in.Ok(); ++i) {
         in.Align(4);
         DialogControl control;
-        if (dialog.extended) {
-            control.helpId = in.U32();
-            control.exStyle = in.U32();
-            control.style = in.U32();
-            ReadRect(in, control.x, control.y, control.cx, control.cy);
-            control.id = in.I32();
-        } else {
-            control.style = in.U32();
-            control.exStyle = in.U32();
-            ReadRect(in, control.x, control.y, control.cx, control.cy);
-            control.id = in.I16();
-        }
+        ReadStyles(in, dialog.extended, control);
+        ReadRect(in, control);
+        control.id = dialog.extended ? in.I32() : in.I16();
         ReadControlTail(in, control);
         dialog.controls.push_back(std::move(control));
     }

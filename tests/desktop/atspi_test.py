@@ -21,10 +21,9 @@ import time
 PROGRAM, SHOTS = sys.argv[1], sys.argv[2]
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
-from xvfb_session import Session, origin, run_on_display, x_window  # noqa: E402
+from xvfb_session import Session, origin, x_window  # noqa: E402
 
-run_on_display(1024, 768)
-session = Session("canzet-atspi-")
+session = Session("canzet-atspi-", (1024, 768))
 fail, finish, wait_for = session.fail, session.finish, session.wait_for
 
 import pyatspi  # noqa: E402  (the buses must exist first)

@@ -16,15 +16,12 @@ import sys
 PROGRAM = sys.argv[1]
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
-from xvfb_session import Session, run_on_display, x_window  # noqa: E402
+from xvfb_session import Session, x_window  # noqa: E402
 
-run_on_display(1280, 900)
-session = Session("canzet-days-")
+session = Session("canzet-days-", (1280, 900))
 fail, finish, wait_for = session.fail, session.finish, session.wait_for
-os.environ["XDG_DATA_HOME"] = os.path.join(session.work, "data")
 os.environ["TZ"] = "Asia/Shanghai"
-folder = os.path.join(session.work, "data", "canzet")
-os.makedirs(folder)
+folder = session.data_folder()
 shanghai = datetime.timezone(datetime.timedelta(hours=8))
 noon = datetime.datetime.combine(datetime.datetime.now(shanghai).date() - datetime.timedelta(days=1),
                                  datetime.time(12), shanghai)
@@ -39,27 +36,18 @@ with open(os.path.join(folder, "practice.jsonl"), "w") as history:
             "ms": 1500}, separators=(",", ":")) + "\n")
 
 import pyatspi  # noqa: E402  (the buses must exist first)
-from atspi_tree import first, registry_desktop  # noqa: E402
-
-
-def node_named(root, starts, role=None):
-    found = first(root, lambda n: n.name.startswith(starts) and
-                  (role is None or n.getRoleName() == role))
-    return found.name if found else None
+from atspi_tree import dialog, first, named, registry_desktop  # noqa: E402
 
 
 desktop = registry_desktop()
 if desktop is None:
     fail("no answer from the accessibility registry")
 session.start(PROGRAM, "--practice", "--language", "zh", "--midi-out", "none")
-app = wait_for("the practice dialog in the tree", lambda: next(
-    (dialog for dialog in (first(a, lambda n: n.name == "练习" and n.getRoleName() == "dialog")
-                           for a in (desktop.getChildAtIndex(i) for i in range(desktop.childCount))
-                           if a is not None) if dialog is not None), None), 90)
+app = wait_for("the practice dialog in the tree", lambda: dialog(desktop, "练习"), 90)
 for line in ("今天有 13 个音要复习", "今天 0/5 分钟 · 连续 0 天"):
-    wait_for(line, lambda: node_named(app, line, "label") == line)
-print("read:", node_named(app, "今天有"), "/", node_named(app, "今天 "))
-wait_for("today's review chosen", lambda: node_named(app, "今日复习", "combo box"))
+    wait_for(line, lambda: named(app, line, "label") == line)
+print("read:", named(app, "今天有"), "/", named(app, "今天 "))
+wait_for("today's review chosen", lambda: named(app, "今日复习", "combo box"))
 
 progress = first(app, lambda n: n.name == "进度" and n.getRoleName() == "push button")
 subprocess.run(["xdotool", "windowfocus", "--sync", x_window("^练习$")], check=True, timeout=30)

@@ -11,7 +11,6 @@ G3 the wrong octave, and a long note with its tail gives one answer only.
 
 Usage: microphone_test.py PROGRAM
 """
-import json
 import math
 import os
 import struct
@@ -23,15 +22,11 @@ import time
 PROGRAM = sys.argv[1]
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
-from xvfb_session import Session, run_on_display  # noqa: E402
+from xvfb_session import Session  # noqa: E402
 
-run_on_display(1024, 768)
-session = Session("canzet-microphone-")
+session = Session("canzet-microphone-", (1024, 768))
 fail, wait_for = session.fail, session.wait_for
-data = os.path.join(session.work, "data", "canzet")
-os.makedirs(data)
-with open(os.path.join(data, "practice-choices.json"), "w") as choices:
-    json.dump({"drill": "read", "clef": "treble", "low": 5, "high": 5, "count": 10}, choices)
+session.data_folder({"drill": "read", "clef": "treble", "low": 5, "high": 5, "count": 10})
 pulse = os.path.join(session.work, "pulse")
 os.makedirs(pulse)
 socket, pipe = os.path.join(pulse, "native"), os.path.join(pulse, "mic")
@@ -43,11 +38,10 @@ server = subprocess.Popen(
      " channels=1"],
     env={"HOME": pulse, "PULSE_RUNTIME_PATH": pulse, "PATH": "/usr/bin:/bin"},
     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-os.environ.update(XDG_DATA_HOME=os.path.dirname(data), PULSE_SERVER=f"unix:{socket}",
-                  JACK_NO_START_SERVER="1")
+os.environ.update(PULSE_SERVER=f"unix:{socket}", JACK_NO_START_SERVER="1")
 
 import pyatspi  # noqa: E402,F401  (the buses must exist first)
-from atspi_tree import first, registry_desktop  # noqa: E402
+from atspi_tree import dialog, named, registry_desktop  # noqa: E402
 
 
 def finish(status):
@@ -57,13 +51,8 @@ def finish(status):
     session.finish(status)
 
 
-session.fail = lambda message: (print("FAIL:", message), print(log()), finish(1))
+session.fail = lambda message: (print("FAIL:", message), print(session.log()), finish(1))
 fail = session.fail
-
-
-def log():
-    with open(os.path.join(session.work, "program.log")) as text:
-        return text.read()
 
 
 class Microphone(threading.Thread):
@@ -105,23 +94,11 @@ if desktop is None:
 microphone = Microphone()
 microphone.start()
 session.start(PROGRAM, "--practice", "--listen", "--language", "en", "--midi-out", "none")
-app = wait_for("the practice dialog", lambda: next(
-    (d for d in (first(desktop.getChildAtIndex(i),
-                       lambda n: n.name == "Practice" and n.getRoleName() == "dialog")
-                 for i in range(desktop.childCount)) if d is not None), None), 90)
+app = wait_for("the practice dialog", lambda: dialog(desktop, "Practice"), 90)
 
 
 def label(starts):
-    node = first(app, lambda n: n.getRoleName() == "label" and n.name.startswith(starts))
-    return node.name if node else None
-
-
-def answers():
-    path = os.path.join(data, "practice.jsonl")
-    if not os.path.exists(path):
-        return []
-    with open(path) as lines:
-        return [json.loads(line) for line in lines]
+    return named(app, starts, "label")
 
 
 lines = []
@@ -131,18 +108,15 @@ for key, ms, expected in ((67, 400, "\u2713 Right: G4, "), (55, 400, "\u2717 Not
     time.sleep(0.3)
     microphone.sing(key, ms)
     lines.append(wait_for(expected, lambda: label(expected)))
-    if len(answers()) != len(lines):
+    if len(session.answers()) != len(lines):
         fail("one sung note gave other than one answer")
     subprocess.run(["xdotool", "key", "Return"], check=True)
 print("\n".join(lines))
 
-kept = [(a["given"], a["right"], a.get("key"), a["ms"]) for a in answers()]
-print("progress file:", kept)
-if [k[:3] for k in kept] != [("G", True, 67), ("G", False, 55), ("G", True, 67)]:
-    fail("answers in the progress file")
+kept = session.kept([("G", True, 67), ("G", False, 55), ("G", True, 67)])
 # Timed to the note's onset, 300 ms after the question showed: not to its acceptance.
 if any(not 250 <= ms < 1500 for *_, ms in kept):
     fail("response times not from the question to the sung note's onset")
-if "microphone" in log():
+if "microphone" in session.log():
     fail("a microphone problem was told")
 finish(0)

@@ -10,7 +10,6 @@ right, G5 the wrong octave, F#4 a black key; a key while a result shows answers 
 
 Usage: midi_in_jack_test.py PROGRAM JACK_KEYBOARD
 """
-import json
 import os
 import subprocess
 import sys
@@ -19,20 +18,16 @@ import time
 PROGRAM, KEYBOARD = sys.argv[1], sys.argv[2]
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
-from xvfb_session import Session, run_on_display  # noqa: E402
+from xvfb_session import Session  # noqa: E402
 
-run_on_display(1024, 768)
-session = Session("canzet-midi-in-")
+session = Session("canzet-midi-in-", (1024, 768))
 fail, wait_for = session.fail, session.wait_for
-data = os.path.join(session.work, "data", "canzet")
-os.makedirs(data)
-with open(os.path.join(data, "practice-choices.json"), "w") as choices:
-    json.dump({"drill": "read", "clef": "treble", "low": 5, "high": 5, "count": 10}, choices)
-os.environ.update(XDG_DATA_HOME=os.path.dirname(data), JACK_NO_START_SERVER="1",
+session.data_folder({"drill": "read", "clef": "treble", "low": 5, "high": 5, "count": 10})
+os.environ.update(JACK_NO_START_SERVER="1",
                   JACK_DEFAULT_SERVER=f"canzet-test-{os.getpid()}")
 
 import pyatspi  # noqa: E402  (the buses must exist first)
-from atspi_tree import first, registry_desktop  # noqa: E402
+from atspi_tree import dialog, named, registry_desktop  # noqa: E402
 
 jackd = subprocess.Popen(["jackd", "-n", os.environ["JACK_DEFAULT_SERVER"], "-d", "dummy",
                           "-r", "48000", "-p", "256"],
@@ -57,11 +52,6 @@ def finish(status):
 end_session, session.finish = session.finish, finish
 
 
-def log():
-    with open(os.path.join(session.work, "program.log")) as text:
-        return text.read()
-
-
 def start_keyboard():
     process = subprocess.Popen([KEYBOARD], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                text=True)
@@ -80,27 +70,18 @@ desktop = registry_desktop()
 if desktop is None:
     fail("no answer from the accessibility registry")
 session.start(PROGRAM, "--practice", "--language", "en", "--midi-out", "none")
-app = wait_for("the practice dialog", lambda: next(
-    (d for d in (first(desktop.getChildAtIndex(i),
-                       lambda n: n.name == "Practice" and n.getRoleName() == "dialog")
-                 for i in range(desktop.childCount)) if d is not None), None), 90)
-wait_for("the keyboard's line", lambda: "canzet: MIDI keyboard: test-keyboard:keys" in log())
+app = wait_for("the practice dialog", lambda: dialog(desktop, "Practice"), 90)
+wait_for("the keyboard's line", lambda: "canzet: MIDI keyboard: test-keyboard:keys" in session.log())
 
 
 def label(starts):
-    node = first(app, lambda n: n.getRoleName() == "label" and n.name.startswith(starts))
-    return node.name if node else None
+    return named(app, starts, "label")
 
 
 def play(key, what, check):
     keyboard.stdin.write(f"on {key}\noff {key}\n")
     keyboard.stdin.flush()
     return wait_for(what, check)
-
-
-def answers():
-    with open(os.path.join(data, "practice.jsonl")) as lines:
-        return [json.loads(line) for line in lines]
 
 
 wait_for("the dialog's keyboard line", lambda: label("MIDI keyboard: test-keyboard:keys"))
@@ -115,24 +96,21 @@ for key, expected in ((67, "\u2713 Right: G4, "), (79, "\u2717 Not quite: this i
         keyboard.stdin.write("on 60\noff 60\n")
         keyboard.stdin.flush()
         time.sleep(1)
-        if label(expected) is None or len(answers()) != 2:
+        if label(expected) is None or len(session.answers()) != 2:
             fail("a key while the result showed answered")
     subprocess.run(["xdotool", "key", "Return"], check=True)
 print("\n".join(lines))
 
-kept = [(a["given"], a["right"], a.get("key"), a["ms"]) for a in answers()]
-print("progress file:", kept)
-if [k[:3] for k in kept] != [("G", True, 67), ("G", False, 79), ("F", False, 66)]:
-    fail("answers in the progress file")
+kept = session.kept([("G", True, 67), ("G", False, 79), ("F", False, 66)])
 if any(ms < 300 for *_, ms in kept):
     fail("response times shorter than the wait before each key")
 
 keyboard.stdin.close()
 keyboard.wait()
-wait_for("the keyboard gone", lambda: "canzet: MIDI keyboard gone: test-keyboard:keys" in log())
+wait_for("the keyboard gone", lambda: "canzet: MIDI keyboard gone: test-keyboard:keys" in session.log())
 wait_for("the dialog's line without it", lambda: label("No MIDI keyboard"))
 # Plugged in again, later than the program started: heard again.
 keyboard = start_keyboard()
-wait_for("the keyboard back", lambda: log().count("canzet: MIDI keyboard: test-keyboard") == 2)
-play(67, "a key of the keyboard plugged in later", lambda: len(answers()) == 4)
+wait_for("the keyboard back", lambda: session.log().count("canzet: MIDI keyboard: test-keyboard") == 2)
+play(67, "a key of the keyboard plugged in later", lambda: len(session.answers()) == 4)
 finish(0)

@@ -20,15 +20,14 @@ import time
 PROGRAM, SHOTS = sys.argv[1], sys.argv[2]
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
-from xvfb_session import Session, origin, run_on_display, x_window  # noqa: E402
+from xvfb_session import Session, origin, x_window  # noqa: E402
 
-run_on_display(1280, 900)
-session = Session("canzet-practice-")
+session = Session("canzet-practice-", (1280, 900))
 fail, finish, wait_for = session.fail, session.finish, session.wait_for
-os.environ["XDG_DATA_HOME"] = os.path.join(session.work, "data")
+session.data_folder()
 
 import pyatspi  # noqa: E402  (the buses must exist first)
-from atspi_tree import first, focused, poll, registry_desktop, walk  # noqa: E402
+from atspi_tree import dialog, first, focused, named, poll, registry_desktop, walk  # noqa: E402
 
 told = []
 
@@ -40,8 +39,7 @@ def listen(event):
 
 def label(starts):
     """The text of the label that starts with one of `starts`, as the tree has it now."""
-    node = first(app, lambda n: n.getRoleName() == "label" and n.name.startswith(starts))
-    return node.name if node else None
+    return named(app, starts, "label")
 
 
 def key(name, what, check):
@@ -61,10 +59,7 @@ if desktop is None:
     fail("no answer from the accessibility registry")
 session.start(PROGRAM, "--practice", "--language", "zh", "--midi-out", "none")
 # The practice dialog, whose controls are looked for below: the main dialog has a staff too.
-app = wait_for("the practice dialog in the tree", lambda: next(
-    (dialog for dialog in (first(a, lambda n: n.name == "练习" and n.getRoleName() == "dialog")
-                           for a in (desktop.getChildAtIndex(i) for i in range(desktop.childCount))
-                           if a is not None) if dialog is not None), None), 90)
+app = wait_for("the practice dialog in the tree", lambda: dialog(desktop, "练习"), 90)
 window = x_window("^练习$")
 subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=30)
 drill = wait_for("the drill list", lambda: first(app, lambda n: n.getRoleName() == "combo box"))

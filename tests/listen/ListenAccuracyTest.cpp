@@ -4,18 +4,9 @@
 
 #include <cstdio>
 
-#include "input/pitch/NoteListener.h"
 #include "tools/testset/TestSetScore.h"
 
 namespace {
-
-std::vector<input::HeardNote> Hear(const input::WavSound& sound) {
-    input::NoteListener listener(sound.sampleRate, input::ListenSettings{});
-    std::vector<input::HeardNote> heard;
-    listener.Feed(sound.samples.data(), sound.samples.size(),
-                  [&](const input::HeardNote& note) { heard.push_back(note); });
-    return heard;
-}
 
 TEST(ListenAccuracy, RightNotesNoOctaveErrorsNothingInSilenceNoiseOrHum) {
     const std::vector<SetFile> set = LoadTestSet(CANZET_TESTSET_DIR);
@@ -24,7 +15,7 @@ TEST(ListenAccuracy, RightNotesNoOctaveErrorsNothingInSilenceNoiseOrHum) {
     std::printf("%-16s %5s %5s %6s %5s %6s %5s %8s\n", "file", "notes", "right", "octave", "other",
                 "missed", "extra", "p50 ms");
     for (const SetFile& file : set) {
-        const SetScore score = ScoreFile(file, Hear(file.sound));
+        const SetScore score = ScoreFile(file, HeardByCanzet(file.sound));
         std::printf("%-16s %5d %5d %6d %5d %6d %5d %8.1f\n", file.name.c_str(), score.notes,
                     score.right, score.octaveWrong, score.otherWrong, score.missed, score.extra,
                     Percentile(score.latenciesMs, 0.5));

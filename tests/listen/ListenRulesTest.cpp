@@ -10,8 +10,8 @@
 #include <sstream>
 
 #include "practice/Question.h"
+#include "tests/support/ReplayLines.h"
 #include "tools/replay/ReplayListenCommands.h"
-#include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplayPracticeCommands.h"
 #include "tools/replay/ReplaySession.h"
 
@@ -82,14 +82,7 @@ class Replayer {
     // What the script printed.
     std::string Run(const std::string& script) {
         m_out.str("");
-        std::istringstream in(script);
-        for (std::string text; std::getline(in, text); ++m_line) {
-            const ParsedLine parsed = ParseReplayLine(text, m_commands);
-            EXPECT_TRUE(parsed.error.empty()) << text << ": " << parsed.error;
-            if (parsed.definition != nullptr) {
-                parsed.definition->run(m_session, parsed.command);
-            }
-        }
+        RunReplayLines(script, m_commands, m_session, m_line);
         EXPECT_FALSE(m_failed);
         return m_out.str();
     }

@@ -131,47 +131,48 @@ input::MicrophoneSinks SinksFor(WindowThread& window, Heard& heard) {
             .problem = [&](const input::CaptureStatus& s) { heard.problems.push_back(s); }};
 }
 
-TEST(Microphone, ASungNoteIsOneKeyTimedToItsOnset) {
-    PipeSourceServer server;
+// A listener on the system's capture, what it tells kept on a window thread of its own.
+struct Listening {
     WindowThread window;
     Heard heard;
-    input::MicrophoneListener listener(input::MakeSystemCapture(), {}, SinksFor(window, heard));
-    ASSERT_TRUE(listener.Start());
+    input::MicrophoneListener listener{input::MakeSystemCapture(), {}, SinksFor(window, heard)};
+};
+
+TEST(Microphone, ASungNoteIsOneKeyTimedToItsOnset) {
+    PipeSourceServer server;
+    Listening mic;
+    ASSERT_TRUE(mic.listener.Start());
     double noteStartedMs = 0;
     std::thread singer([&] { Sing(server.Pipe(), 500, 1500, noteStartedMs); });
-    window.RunUntil([] { return false; }, 1700);
+    mic.window.RunUntil([] { return false; }, 1700);
     singer.join();
-    ASSERT_EQ(heard.keys.size(), 1u);
-    EXPECT_EQ(heard.keys[0].key, 64);
+    ASSERT_EQ(mic.heard.keys.size(), 1u);
+    EXPECT_EQ(mic.heard.keys[0].key, 64);
     // The pipe's own buffering makes the onset a little late, never early.
-    EXPECT_NEAR(static_cast<double>(heard.keys[0].timeMs), noteStartedMs + 30, 60);
-    EXPECT_GE(heard.levels, 20);  // about 30 a second
-    EXPECT_LE(heard.levels, 55);
-    EXPECT_TRUE(heard.problems.empty());
+    EXPECT_NEAR(static_cast<double>(mic.heard.keys[0].timeMs), noteStartedMs + 30, 60);
+    EXPECT_GE(mic.heard.levels, 20);  // about 30 a second
+    EXPECT_LE(mic.heard.levels, 55);
+    EXPECT_TRUE(mic.heard.problems.empty());
 }
 
 TEST(Microphone, NoServerIsNoMicrophone) {
     setenv("PULSE_SERVER", "unix:/nonexistent/canzet-native", 1);
-    WindowThread window;
-    Heard heard;
-    input::MicrophoneListener listener(input::MakeSystemCapture(), {}, SinksFor(window, heard));
-    EXPECT_FALSE(listener.Start());
+    Listening mic;
+    EXPECT_FALSE(mic.listener.Start());
     unsetenv("PULSE_SERVER");
-    window.RunUntil([&] { return !heard.problems.empty(); }, 1000);
-    ASSERT_EQ(heard.problems.size(), 1u);
-    EXPECT_EQ(heard.problems[0].problem, input::CaptureProblem::NoMicrophone);
+    mic.window.RunUntil([&] { return !mic.heard.problems.empty(); }, 1000);
+    ASSERT_EQ(mic.heard.problems.size(), 1u);
+    EXPECT_EQ(mic.heard.problems[0].problem, input::CaptureProblem::NoMicrophone);
 }
 
 TEST(Microphone, AServerThatGoesIsALostMicrophone) {
     PipeSourceServer server;
-    WindowThread window;
-    Heard heard;
-    input::MicrophoneListener listener(input::MakeSystemCapture(), {}, SinksFor(window, heard));
-    ASSERT_TRUE(listener.Start());
+    Listening mic;
+    ASSERT_TRUE(mic.listener.Start());
     server.Kill();
-    window.RunUntil([&] { return !heard.problems.empty(); }, 3000);
-    ASSERT_EQ(heard.problems.size(), 1u);
-    EXPECT_EQ(heard.problems[0].problem, input::CaptureProblem::Lost);
+    mic.window.RunUntil([&] { return !mic.heard.problems.empty(); }, 3000);
+    ASSERT_EQ(mic.heard.problems.size(), 1u);
+    EXPECT_EQ(mic.heard.problems[0].problem, input::CaptureProblem::Lost);
 }
 
 }  // namespace

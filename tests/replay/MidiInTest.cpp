@@ -5,8 +5,8 @@
 #include <sstream>
 #include <string>
 
+#include "tests/support/ReplayLines.h"
 #include "tools/replay/ReplayMidiInCommands.h"
-#include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplayPracticeCommands.h"
 #include "tools/replay/ReplaySession.h"
 #include "tools/replay/ReplayStaffCommands.h"
@@ -31,12 +31,7 @@ TEST_P(Played, JudgedPlacedAndEchoed) {
     }
     std::ostringstream out;
     ReplaySession session(out);
-    std::istringstream in(GetParam().script);
-    for (std::string line; std::getline(in, line); ++lineNumber) {
-        const ParsedLine parsed = ParseReplayLine(line, commands);
-        ASSERT_TRUE(parsed.error.empty()) << line << ": " << parsed.error;
-        parsed.definition->run(session, parsed.command);
-    }
+    RunReplayLines(GetParam().script, commands, session, lineNumber);
     EXPECT_FALSE(failed);
     EXPECT_EQ(out.str(), GetParam().transcript);
     if (!GetParam().told.empty()) {

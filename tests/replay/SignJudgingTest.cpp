@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
+#include "tests/support/ReplayLines.h"
 #include "tools/replay/ReplayMidiInCommands.h"
-#include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplayPracticeCommands.h"
 #include "tools/replay/ReplaySession.h"
 #include "tools/replay/ReplaySignCommands.h"
@@ -28,14 +28,7 @@ std::string Judged(const std::string& script) {
     commands.insert(commands.end(), midiIn.begin(), midiIn.end());
     std::ostringstream out;
     ReplaySession session(out);
-    std::istringstream in(script);
-    for (std::string line; std::getline(in, line); ++lineNumber) {
-        const ParsedLine parsed = ParseReplayLine(line, commands);
-        EXPECT_TRUE(parsed.error.empty()) << line << ": " << parsed.error;
-        if (parsed.definition != nullptr) {
-            parsed.definition->run(session, parsed.command);
-        }
-    }
+    RunReplayLines(script, commands, session, lineNumber);
     EXPECT_FALSE(failed);
     std::istringstream lines(out.str());
     std::string kept;

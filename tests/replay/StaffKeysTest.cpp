@@ -8,7 +8,7 @@
 
 #include "platform/CBitmap.h"
 #include "res/resource.h"
-#include "tools/replay/ReplayParser.h"
+#include "tests/support/ReplayLines.h"
 #include "tools/replay/ReplaySession.h"
 #include "tools/replay/ReplayStaffCommands.h"
 
@@ -28,14 +28,8 @@ std::string Replay(const std::string& script,
     std::ostringstream out;
     const std::vector<ReplayCommandDefinition> commands = StaffCommands();
     ReplaySession session(out);
-    std::istringstream in(script);
-    for (std::string line; std::getline(in, line);) {
-        const ParsedLine parsed = ParseReplayLine(line, commands);
-        EXPECT_TRUE(parsed.error.empty()) << line << ": " << parsed.error;
-        if (parsed.definition != nullptr) {
-            parsed.definition->run(session, parsed.command);
-        }
-    }
+    long lineNumber = 0;
+    RunReplayLines(script, commands, session, lineNumber);
     if (inspect) {
         inspect(session);
     }

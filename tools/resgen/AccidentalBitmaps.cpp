@@ -83,23 +83,5 @@ NoteBitmaps DrawSignBitmaps(Sign sign, int scale) {
         InkNatural(ink);
     }
     // A sign has no shade of its own for a right answer.
-    NoteBitmaps signs{.glyph = Surface(width, height),
-                      .selected = Surface(width, height),
-                      .right = Surface(),
-                      .mask = Surface(width, height)};
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const int coverage = ink.Coverage(x, y);
-            if (coverage == 0) {
-                continue;
-            }
-            // As the twice-size note: the mask whitens each inked pixel, the glyph's shade
-            // then shows on white, so lines under a sign's edge never darken it.
-            const int grey = 255 - coverage;
-            signs.glyph.SetPixel(x, y, RgbPixel(grey, grey, grey));
-            signs.selected.SetPixel(x, y, RgbPixel(255, grey, grey));
-            signs.mask.SetPixel(x, y, RgbPixel(0, 0, 0));
-        }
-    }
-    return signs;
+    return BitmapsOfInk(ink, false);
 }

@@ -120,22 +120,30 @@ NoteBitmaps DrawDoubleNoteBitmaps() {
     const int height = kHeight * kScale;
     InkCanvas ink(width, height, 16, kScale);
     InkWholeNote(ink);
-    NoteBitmaps notes{Surface(width, height), Surface(width, height), Surface(width, height),
-                      Surface(width, height)};
+    return BitmapsOfInk(ink, true);
+}
+
+NoteBitmaps BitmapsOfInk(const InkCanvas& ink, bool withRight) {
+    const int width = ink.Width();
+    const int height = ink.Height();
+    NoteBitmaps pictures{.glyph = Surface(width, height),
+                         .selected = Surface(width, height),
+                         .right = withRight ? Surface(width, height) : Surface(),
+                         .mask = Surface(width, height)};
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const int coverage = ink.Coverage(x, y);
             if (coverage == 0) {
                 continue;
             }
-            // The mask clears every inked pixel to white, so that the glyph's edge shades
-            // show on white as they do in the smaller picture.
             const int grey = 255 - coverage;
-            notes.glyph.SetPixel(x, y, Grey(grey));
-            notes.selected.SetPixel(x, y, RgbPixel(255, grey, grey));
-            notes.right.SetPixel(x, y, Green(grey));
-            notes.mask.SetPixel(x, y, Grey(0));
+            pictures.glyph.SetPixel(x, y, Grey(grey));
+            pictures.selected.SetPixel(x, y, RgbPixel(255, grey, grey));
+            if (withRight) {
+                pictures.right.SetPixel(x, y, Green(grey));
+            }
+            pictures.mask.SetPixel(x, y, Grey(0));
         }
     }
-    return notes;
+    return pictures;
 }

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "input/pitch/NoteListener.h"
+
 namespace {
 
 // A note's answer may start a little before its onset (the detector's frame reaches back)
@@ -84,4 +86,12 @@ double Percentile(std::vector<double> values, double share) {
     std::sort(values.begin(), values.end());
     const auto at = static_cast<std::size_t>(std::ceil(share * values.size())) - 1;
     return values[std::min(at, values.size() - 1)];
+}
+
+std::vector<input::HeardNote> HeardByCanzet(const input::WavSound& sound) {
+    input::NoteListener listener(sound.sampleRate, input::ListenSettings{});
+    std::vector<input::HeardNote> heard;
+    listener.Feed(sound.samples.data(), sound.samples.size(),
+                  [&](const input::HeardNote& note) { heard.push_back(note); });
+    return heard;
 }

@@ -34,5 +34,7 @@ struct SetScore {
 // Every NAME.wav with its NAME.notes in `folder`, by name; empty when none can be read.
 std::vector<SetFile> LoadTestSet(const std::string& folder);
 SetScore ScoreFile(const SetFile& file, const std::vector<input::HeardNote>& heard);
+// What Canzet's listener, with its default settings, hears in a whole recording.
+std::vector<input::HeardNote> HeardByCanzet(const input::WavSound& sound);
 // The value below which `share` (0 to 1) of the values lie.
 double Percentile(std::vector<double> values, double share);

@@ -54,6 +54,22 @@ def find(app, name, role=None):
                  (role is None or node.getRoleName() == role))
 
 
+def named(root, starts, role=None):
+    """The name of the first node whose name starts with `starts` (a string or a tuple of
+    them), of the role given, or None."""
+    found = first(root, lambda n: n.name.startswith(starts) and
+                  (role is None or n.getRoleName() == role))
+    return found.name if found else None
+
+
+def dialog(desktop, title):
+    """The dialog named `title` in whichever application holds it, or None."""
+    return next((found for found in (
+        first(app, lambda n: n.name == title and n.getRoleName() == "dialog")
+        for app in (desktop.getChildAtIndex(i) for i in range(desktop.childCount))
+        if app is not None) if found is not None), None)
+
+
 def focused(node):
     return fresh(node).getState().contains(pyatspi.STATE_FOCUSED)
 

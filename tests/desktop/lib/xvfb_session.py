@@ -1,6 +1,7 @@
 """The real program as the AT-SPI scripts drive it: a virtual X server of the script's own, a
 silent session with the accessibility bus (session_bus), the program started in it with its
 accessibility on, and, whatever ends the run, the program and the daemons gone with it."""
+import json
 import os
 import subprocess
 import sys
@@ -25,10 +26,11 @@ def run_on_display(width, height):
 
 
 class Session:
-    """A scratch folder as the runtime and home folder, and the buses. Import pyatspi only
-    once it exists."""
+    """On a virtual X server of `screen` (width, height), a scratch folder as the runtime and
+    home folder, and the buses. Import pyatspi only once it exists."""
 
-    def __init__(self, prefix):
+    def __init__(self, prefix, screen):
+        run_on_display(*screen)
         self.work = tempfile.mkdtemp(prefix=prefix)
         self.program = None
         self.started = []
@@ -45,6 +47,38 @@ class Session:
                                         env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
         return self.program
 
+    def data_folder(self, choices=None):
+        """Canzet's own data folder under the session's XDG_DATA_HOME, made, with `choices`
+        written there as the last choices when given."""
+        os.environ["XDG_DATA_HOME"] = os.path.join(self.work, "data")
+        folder = os.path.join(self.work, "data", "canzet")
+        os.makedirs(folder)
+        if choices is not None:
+            with open(os.path.join(folder, "practice-choices.json"), "w") as out:
+                json.dump(choices, out)
+        return folder
+
+    def answers(self):
+        """The answers in the progress file, oldest first."""
+        path = os.path.join(self.work, "data", "canzet", "practice.jsonl")
+        if not os.path.exists(path):
+            return []
+        with open(path) as lines:
+            return [json.loads(line) for line in lines]
+
+    def kept(self, expected):
+        """(given, right, key, ms) of each answer in the progress file, printed; a failure
+        unless (given, right, key) are those `expected`."""
+        kept = [(a["given"], a["right"], a.get("key"), a["ms"]) for a in self.answers()]
+        print("progress file:", kept)
+        if [k[:3] for k in kept] != expected:
+            self.fail("answers in the progress file")
+        return kept
+
+    def log(self):
+        with open(os.path.join(self.work, "program.log")) as text:
+            return text.read()
+
     def wait_for(self, what, check, seconds=60):
         from atspi_tree import poll
         return poll(check, seconds) or self.fail("timed out waiting for " + what)
@@ -52,7 +86,7 @@ class Session:
     def fail(self, message):
         print("FAIL:", message)
         try:
-            print(open(os.path.join(self.work, "program.log")).read())
+            print(self.log())
         except OSError:
             pass
         self.finish(1)

@@ -41,6 +41,11 @@ ON_BN_CLICKED(IDC_CHECK, OnCheckOrNext)
 ON_BN_CLICKED(IDC_PLAY_AGAIN, OnPlayAgain)
 ON_BN_CLICKED(IDC_PROGRESS, OnProgress)
 ON_BN_CLICKED(IDC_MIDI_ECHO, OnMidiEcho)
+ON_CBN_SELCHANGE(IDC_ANSWER_WITH, OnAnswerChoiceChanged)
+ON_CBN_SELCHANGE(IDC_LISTEN_SOUND, OnAnswerChoiceChanged)
+ON_BN_CLICKED(IDC_ANY_OCTAVE, OnAnswerChoiceChanged)
+ON_CBN_SELCHANGE(IDC_HOLD, OnAnswerChoiceChanged)
+ON_CBN_SELCHANGE(IDC_A4, OnAnswerChoiceChanged)
 ON_CONTROL(STAFFN_RETURN, IDC_PRACTICE_STAFF, OnCheckOrNext)
 ON_CONTROL(STAFFN_DRAGENDED, IDC_PRACTICE_STAFF, OnStaffDragEnded)
 END_MESSAGE_MAP()
@@ -51,6 +56,7 @@ CPracticeDlg::CPracticeDlg(CWnd* pParent, const PracticeSetup& setup)
       m_answers(m_rounds, m_staff),
       m_feedback(m_rounds, m_staff),
       m_bListen(setup.listen),
+      m_microphone(m_answers, m_staff),
       m_today(m_rounds.Clock()) {
     m_rounds.SetAskFirst(
         [this](const practice::RoundSettings& settings) { return m_today.AskFirst(settings); });
@@ -71,6 +77,8 @@ void CPracticeDlg::DoDataExchange(CDataExchange* pDX) {
     m_answers.Exchange(pDX);
     m_feedback.Exchange(pDX);
     m_today.Exchange(pDX);
+    m_answerChoices.Exchange(pDX);
+    m_microphone.Exchange(pDX);
 }
 
 BOOL CPracticeDlg::OnInitDialog() {
@@ -97,11 +105,12 @@ BOOL CPracticeDlg::OnInitDialog() {
             practice::LoadMidiEcho(m_rounds.ChoicesFile()).value_or(PlayedKeys().Echo()));
     }
     m_chkMidiEcho.SetCheck(PlayedKeys().Echo() ? BST_CHECKED : BST_UNCHECKED);
-    if (m_bListen) {
-        m_microphone =
-            std::make_unique<CPracticeMicrophone>(m_answers, practice::OctaveRule::Exact);
-        m_microphone->Start();
-    }
+    // --listen answers with the microphone this time, whatever was chosen last.
+    m_answerWith = practice::LoadAnswerChoices(m_rounds.ChoicesFile());
+    m_answerWith.microphone = m_answerWith.microphone || m_bListen;
+    m_answerChoices.Fill();
+    m_answerChoices.Show(m_answerWith);
+    m_microphone.Choose(m_answerWith);
     // A learner who sees the first note answers it at once; the choices are a Tab away.
     m_answers.TakeFocus();
     return FALSE;
@@ -155,7 +164,7 @@ void CPracticeDlg::FitStaff(int ledgerLines) {
 void CPracticeDlg::OnCancel() {
     PlayedKeys().StopListening(*this);
     PlayedKeys().SetKeyboardsShown({});
-    m_microphone.reset();
+    m_microphone.Close();
     m_rounds.Stop();
     m_rounds.WaitForLoad();
     CDialog::OnCancel();
@@ -237,5 +246,15 @@ void CPracticeDlg::OnMidiEcho() {
     PlayedKeys().SetEcho(echo);
     if (!m_rounds.ChoicesFile().empty()) {
         practice::SaveMidiEcho(m_rounds.ChoicesFile(), echo);
+    }
+}
+
+// How a round is answered changes nothing of the round under way.
+void CPracticeDlg::OnAnswerChoiceChanged() {
+    m_answerWith = m_answerChoices.Read(m_answerWith);
+    m_answerChoices.Show(m_answerWith);
+    m_microphone.Choose(m_answerWith);
+    if (!m_rounds.ChoicesFile().empty()) {
+        practice::SaveAnswerChoices(m_rounds.ChoicesFile(), m_answerWith);
     }
 }

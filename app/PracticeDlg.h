@@ -4,8 +4,7 @@
 // feedback together.
 #pragma once
 
-#include <memory>
-
+#include "app/PracticeAnswerChoices.h"
 #include "app/PracticeAnswers.h"
 #include "app/PracticeChoices.h"
 #include "app/PracticeFeedback.h"
@@ -43,6 +42,7 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver, private in
     void OnFlat();
     void FitStaff(int ledgerLines);
     void OnMidiEcho();
+    void OnAnswerChoiceChanged();
 
     DECLARE_MESSAGE_MAP()
 
@@ -64,7 +64,9 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver, private in
     CPracticeRounds m_rounds;
     CPracticeAnswers m_answers;
     CPracticeFeedback m_feedback;
+    CPracticeAnswerChoices m_answerChoices;
+    practice::AnswerChoices m_answerWith;
     bool m_bListen;
-    std::unique_ptr<CPracticeMicrophone> m_microphone;  // while the microphone answers
+    CPracticeMicrophone m_microphone;
     CPracticeToday m_today;
 };

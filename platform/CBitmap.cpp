@@ -13,6 +13,21 @@ void MatchBackend(Surface& picture) {
     }
 }
 
+Surface Faded(const Surface& source, int percent) {
+    Surface faded = source;
+    for (int y = 0; y < faded.Height(); ++y) {
+        for (int x = 0; x < faded.Width(); ++x) {
+            const std::uint32_t pixel = source.Pixel(x, y);
+            const auto fade = [&](int shift) {
+                const unsigned channel = pixel >> shift & 0xFFu;
+                return channel + (0xFFu - channel) * static_cast<unsigned>(percent) / 100;
+            };
+            faded.SetPixel(x, y, RgbPixel(fade(16), fade(8), fade(0)));
+        }
+    }
+    return faded;
+}
+
 }  // namespace
 
 BOOL CBitmap::LoadBitmap(UINT nIDResource) {
@@ -34,6 +49,15 @@ BOOL CBitmap::LoadDoubleBitmap(UINT nIDResource) {
         return FALSE;
     }
     MatchBackend(m_double);
+    return TRUE;
+}
+
+BOOL CBitmap::CreateFaded(CBitmap& source, int percent) {
+    if (!m_surface.IsEmpty() || source.IsEmpty() || percent < 0 || percent > 100) {
+        return FALSE;
+    }
+    m_surface = Faded(source.m_surface, percent);
+    m_double = Faded(source.PixelsAt(2), percent);
     return TRUE;
 }
 

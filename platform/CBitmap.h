@@ -13,6 +13,10 @@ class CBitmap {
     BOOL LoadBitmap(UINT nIDResource);
     // Adds the twice-size picture; fails without a picture, or with one already added.
     BOOL LoadDoubleBitmap(UINT nIDResource);
+    // A copy of `source` at both sizes, each pixel moved `percent` of the way to white: a
+    // glyph that then draws through its mask in grey. Fails on a bitmap that holds a picture
+    // or an empty source.
+    BOOL CreateFaded(CBitmap& source, int percent);
     // Releases both pictures; does nothing on an empty bitmap.
     BOOL DeleteObject();
 

@@ -3,6 +3,7 @@
 // drag, snaps a released note onto the staff and draws fixed notes set by its owner.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,13 @@ class CStaffControl : public CStatic {
     // spells it, with its sign.
     bool PlaceKey(int key);
 
+    // The pitch the microphone hears (a MIDI key with its fraction), drawn as a grey note at
+    // its nearest place, right of the notes; beyond the staff at the outermost place, with
+    // an arrow pointing on. nullopt: nothing heard, nothing drawn. Asks for a repaint when
+    // the place changes; screen readers are not told of it.
+    void SetHeardPitch(std::optional<double> key);
+    std::optional<staff::HeardPlace> HeardPlaceShown() const { return m_heard; }
+
     // MIDI output, one device for the whole process.
     bool InitMidi();
     void OpenMidi();
@@ -160,6 +168,7 @@ class CStaffControl : public CStatic {
     // The clef's middle line as a letter step, which places the pitches and the signature.
     int MiddleLine() const;
     void DrawShadedNote(int x, int y, NoteShade shade);
+    void DrawHeardNote();
     void LoadShade(NoteShade shade);
 
     bool PlaceNoteFromKeyboard();
@@ -211,6 +220,8 @@ class CStaffControl : public CStatic {
     bool m_bAccidentalKeys = false;
     // Black, red and mask of the sharp, the flat and the natural.
     CBitmap m_bmpSigns[3][3];
+    std::optional<staff::HeardPlace> m_heard;
+    CBitmap m_bmpNoteHeard;  // made from the note when first needed
 
     static HMIDIOUT s_hMidiOut;
     static bool s_bNotesEnd;

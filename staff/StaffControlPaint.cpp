@@ -24,6 +24,14 @@ constexpr int kLedgerSpacing = 2 * kHalfStep;
 // A line offset beyond this needs ledger lines.
 constexpr int kLastStaffOffset = 5;
 
+// The heard pitch, in the last of five columns, clear of the question's note and of a
+// judged answer's two; beyond the staff an arrow from the note's edge points on.
+constexpr int kHeardColumn = 4;
+constexpr int kHeardColumns = 5;
+constexpr int kArrowStart = kNoteHalfHeight + 2;
+constexpr int kArrowLength = 12;
+constexpr int kArrowHead = 4;
+
 // Far enough outside the control that whatever is drawn there is clipped away, near enough
 // that no coordinate sum below overflows.
 constexpr int kFarOutside = 1 << 20;
@@ -106,6 +114,9 @@ void CStaffControl::OnPaint() {
             DrawShadedNote(m_ptNotes[i].x, m_ptNotes[i].y, m_notesShade);
         }
     }
+    if (m_heard) {
+        DrawHeardNote();
+    }
     if (keyboardFocus) {
         CRect client;
         GetClientRect(&client);
@@ -141,4 +152,23 @@ void CStaffControl::DrawShadedNote(int x, int y, NoteShade shade) {
             DrawSelectedNote(x, y);
             break;
     }
+}
+
+void CStaffControl::DrawHeardNote() {
+    const int x = staff::ColumnToX(kHeardColumn, kHeardColumns);
+    const int y = StepToY(m_heard->step);
+    PaintNote(this, m_geometry, x, y, m_bmpNoteMask, m_bmpNoteHeard);
+    if (m_heard->beyond == 0) {
+        return;
+    }
+    const int side = m_heard->beyond > 0 ? -1 : 1;  // up the screen for too high
+    const int from = y + side * kArrowStart;
+    const int tip = from + side * kArrowLength;
+    CClientDC dc(this);
+    dc.MoveTo(x, from);
+    dc.LineTo(x, tip + side);
+    dc.MoveTo(x - kArrowHead, tip - side * kArrowHead);
+    dc.LineTo(x, tip);
+    dc.MoveTo(x + kArrowHead, tip - side * kArrowHead);
+    dc.LineTo(x, tip);
 }

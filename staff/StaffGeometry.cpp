@@ -1,7 +1,10 @@
 #include "staff/StaffGeometry.h"
 
+#include "staff/WrittenPitch.h"
+
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -49,6 +52,27 @@ std::optional<int> StaffGeometry::KeyToStep(int key, Clef clef) const {
         }
     }
     return std::nullopt;
+}
+
+HeardPlace StaffGeometry::NearestPlace(double key, Clef clef, int signature) const {
+    const auto distance = [&](int step) {
+        const int letter = LetterOf(LetterStepAt(MiddleLineOf(clef), 7 - step));
+        return std::abs(KeyOfStep(step, clef) + SignatureAlter(signature, letter) - key);
+    };
+    // One place beyond each side stands for every pitch beyond the staff.
+    int nearest = LowestStep() - 1;
+    for (int step = LowestStep(); step <= HighestStep() + 1; ++step) {
+        if (distance(step) < distance(nearest)) {
+            nearest = step;
+        }
+    }
+    if (nearest < LowestStep()) {
+        return {LowestStep(), -1};
+    }
+    if (nearest > HighestStep()) {
+        return {HighestStep(), 1};
+    }
+    return {nearest, 0};
 }
 
 int KeyOfStep(int step, Clef clef) {

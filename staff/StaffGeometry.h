@@ -56,6 +56,15 @@ inline constexpr int kLedgerRoom = 4 * kHalfStep;
 
 enum class Clef { Treble, Bass, Alto, Tenor };
 
+// Where a pitch heard by the microphone shows: the line or space whose key lies nearest it,
+// or, for a pitch nearer a place beyond the staff's outermost ones, the outermost place on
+// its side.
+struct HeardPlace {
+    int step = 0;
+    int beyond = 0;  // +1 too high, -1 too low, 0 on the staff
+    bool operator==(const HeardPlace&) const = default;
+};
+
 // The staff with room for 1 to 4 ledger lines above and below it. The staff and all on it
 // sit 14 pixels lower for each ledger line past the first; steps keep their meaning (1 the
 // first ledger line below, 7 the middle line, 13 the first above) and go on past them:
@@ -95,6 +104,10 @@ class StaffGeometry {
     // The step among this staff's positions where `key` lies under the clef; none for a
     // black key or a pitch beyond them.
     std::optional<int> KeyToStep(int key, Clef clef) const;
+    // `key` a MIDI key with its fraction (69.5 is a quarter tone above A4); a pitch halfway
+    // between two places shows on the lower. Each place sounds as the key signature makes
+    // it (1..7 sharps, -1..-7 flats), so a B flat heard in F major shows on the B line.
+    HeardPlace NearestPlace(double key, Clef clef, int signature = 0) const;
 
   private:
     int m_ledgerLines;

@@ -7,10 +7,13 @@ microphone always delivers sound), the result lines read
 through the accessibility tree and the answers from the progress file.
 
 Every question asks G4 (the last choices hold the range at step 5): a sung G4 is right, a
-G3 the wrong octave, and a long note with its tail gives one answer only.
+G3 the wrong octave, and a long note with its tail gives one answer only. Then, started
+without --listen, Microphone chosen in the dialog answers a Place round, and a Hear round
+sung as a voice takes a G3 for the G4 heard; choosing the staff again closes the microphone.
 
 Usage: microphone_test.py PROGRAM
 """
+import json
 import math
 import os
 import struct
@@ -26,7 +29,7 @@ from xvfb_session import Session  # noqa: E402
 
 session = Session("canzet-microphone-", (1024, 768))
 fail, wait_for = session.fail, session.wait_for
-session.data_folder({"drill": "read", "clef": "treble", "low": 5, "high": 5, "count": 10})
+data = session.data_folder({"drill": "read", "clef": "treble", "low": 5, "high": 5, "count": 10})
 pulse = os.path.join(session.work, "pulse")
 os.makedirs(pulse)
 socket, pipe = os.path.join(pulse, "native"), os.path.join(pulse, "mic")
@@ -41,7 +44,7 @@ server = subprocess.Popen(
 os.environ.update(PULSE_SERVER=f"unix:{socket}", JACK_NO_START_SERVER="1")
 
 import pyatspi  # noqa: E402,F401  (the buses must exist first)
-from atspi_tree import dialog, named, registry_desktop  # noqa: E402
+from atspi_tree import dialog, fresh, first, named, registry_desktop  # noqa: E402
 
 
 def finish(status):
@@ -117,6 +120,50 @@ kept = session.kept([("G", True, 67), ("G", False, 55), ("G", True, 67)])
 # Timed to the note's onset, 300 ms after the question showed: not to its acceptance.
 if any(not 250 <= ms < 1500 for *_, ms in kept):
     fail("response times not from the question to the sung note's onset")
+if "microphone" in session.log():
+    fail("a microphone problem was told")
+# Without --listen: Microphone chosen in the dialog answers a Place round, then a Hear round
+# sung as a voice, whose octave does not count.
+session.program.kill()
+session.program.wait()
+with open(os.path.join(data, "practice-choices.json"), "w") as choices:
+    json.dump({"drill": "place", "clef": "treble", "low": 5, "high": 5, "count": 10}, choices)
+session.start(PROGRAM, "--practice", "--language", "en", "--midi-out", "none")
+app = wait_for("the practice dialog again", lambda: dialog(desktop, "Practice"), 90)
+
+
+def choose(shown, key_name):
+    """Opens the list that shows `shown` and takes the item above or below it."""
+    node = wait_for(f"the list showing {shown}", lambda: first(
+        app, lambda n: n.getRoleName() == "combo box" and n.name == shown))
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2),
+                    str(box.y + box.height // 2), "click", "1"], check=True)
+    time.sleep(0.5)
+    subprocess.run(["xdotool", "key", key_name, "Return"], check=True)
+    wait_for(f"the list moved on from {shown}", lambda: fresh(node).name != shown)
+
+
+if label("Microphone") is not None:
+    fail("the microphone opened before it was chosen")
+choose("Staff, buttons", "Down")
+wait_for("the microphone line", lambda: label("Microphone: listening"))
+for prompt, key, expected in (("Place G4", 67, "\u2713 Right: G4, "),
+                              ("Listen", 55, "\u2713 Right: G4, ")):
+    wait_for(prompt, lambda: label(prompt) and label(("Right", "Not")) is None)
+    time.sleep(0.3)
+    microphone.sing(key, 400)
+    lines.append(wait_for(expected, lambda: label(expected)))
+    if prompt == "Place G4":
+        choose("Place", "Down")
+        choose("Instrument", "Up")
+        subprocess.run(["xdotool", "key", "Return"], check=True)
+kept = [(a["drill"], a["right"], a.get("key")) for a in session.answers()[3:]]
+print("\n".join(lines[3:]), "\nprogress file:", kept)
+if kept != [("place", True, 67), ("hear", True, 67)]:
+    fail("answers of the Place and Hear rounds in the progress file")
+choose("Microphone", "Up")
+wait_for("the microphone closed", lambda: label("Microphone") is None)
 if "microphone" in session.log():
     fail("a microphone problem was told")
 finish(0)

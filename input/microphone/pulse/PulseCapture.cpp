@@ -31,7 +31,9 @@ class PulseCapture : public AudioCapture {
     CaptureStatus Open(int sampleRate, int hopSamples) override {
         const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, static_cast<std::uint32_t>(sampleRate), 1};
         const auto hopBytes = static_cast<std::uint32_t>(hopSamples * sizeof(float));
-        const pa_buffer_attr attr{.maxlength = hopBytes * 200,
+        const std::uint32_t bufferBytes = hopBytes * 200;
+        m_bufferMs = 1000.0 * bufferBytes / sizeof(float) / sampleRate;
+        const pa_buffer_attr attr{.maxlength = bufferBytes,
                                   .tlength = static_cast<std::uint32_t>(-1),
                                   .prebuf = static_cast<std::uint32_t>(-1),
                                   .minreq = static_cast<std::uint32_t>(-1),
@@ -56,11 +58,17 @@ class PulseCapture : public AudioCapture {
     double LatencyMs() override {
         int error = 0;
         const pa_usec_t latency = pa_simple_get_latency(m_stream, &error);
-        return latency == static_cast<pa_usec_t>(-1) ? 0 : latency / 1000.0;
+        // Now and then the library reports a negative latency wrapped round to a huge one,
+        // which would put a note's onset years before the question: more than the buffer
+        // and a device can hold is not known.
+        const double ms = latency / 1000.0;
+        return latency == static_cast<pa_usec_t>(-1) || ms > m_bufferMs + kDeviceLatencyMs ? 0 : ms;
     }
 
   private:
+    static constexpr double kDeviceLatencyMs = 1000;
     pa_simple* m_stream = nullptr;
+    double m_bufferMs = 0;
 };
 
 }  // namespace

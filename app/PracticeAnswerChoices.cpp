@@ -1,0 +1,79 @@
+#include "app/PracticeAnswerChoices.h"
+
+#include <algorithm>
+#include <array>
+
+#include "app/PracticeTexts.h"
+#include "platform/CString.h"
+#include "res/resource.h"
+
+namespace {
+
+using practice::AnswerChoices;
+
+// Holds for quick voices to slow bows and reeds.
+constexpr std::array<int, 8> kHolds = {40, 60, 80, 100, 120, 150, 200, 300};
+
+std::string Formatted(UINT id, int value) {
+    CString text;
+    text.Format(practice_texts::LoadText(id).c_str(), value);
+    return static_cast<const char*>(text);
+}
+
+}  // namespace
+
+void CPracticeAnswerChoices::Exchange(CDataExchange* pDX) {
+    DDX_Control(pDX, IDC_ANSWER_WITH, m_cboAnswerWith);
+    DDX_Control(pDX, IDC_LISTEN_SOUND, m_cboSound);
+    DDX_Control(pDX, IDC_ANY_OCTAVE, m_chkAnyOctave);
+    DDX_Control(pDX, IDC_HOLD, m_cboHold);
+    DDX_Control(pDX, IDC_A4, m_cboA4);
+}
+
+void CPracticeAnswerChoices::Fill() {
+    m_cboAnswerWith.AddString(practice_texts::LoadText(IDS_ANSWER_STAFF).c_str());
+    m_cboAnswerWith.AddString(practice_texts::LoadText(IDS_ANSWER_MICROPHONE).c_str());
+    m_cboSound.AddString(practice_texts::LoadText(IDS_LISTEN_VOICE).c_str());
+    m_cboSound.AddString(practice_texts::LoadText(IDS_LISTEN_INSTRUMENT).c_str());
+    for (const int hold : kHolds) {
+        m_cboHold.AddString(Formatted(IDS_HOLD_MS, hold).c_str());
+    }
+    for (int hz = AnswerChoices::kMinA4Hz; hz <= AnswerChoices::kMaxA4Hz; ++hz) {
+        m_cboA4.AddString(Formatted(IDS_A4_HZ, hz).c_str());
+    }
+}
+
+void CPracticeAnswerChoices::Show(const AnswerChoices& choices) {
+    m_cboAnswerWith.SetCurSel(choices.microphone ? 1 : 0);
+    m_cboSound.SetCurSel(choices.voice ? 0 : 1);
+    m_chkAnyOctave.SetCheck(choices.octave == practice::OctaveRule::Any ? BST_CHECKED
+                                                                        : BST_UNCHECKED);
+    // A hold kept from a file that the list does not offer shows as the nearest longer one.
+    const auto hold = std::lower_bound(kHolds.begin(), kHolds.end(), choices.holdMs);
+    m_cboHold.SetCurSel(
+        static_cast<int>(hold == kHolds.end() ? kHolds.size() - 1 : hold - kHolds.begin()));
+    m_cboA4.SetCurSel(choices.a4Hz - AnswerChoices::kMinA4Hz);
+    const BOOL listening = choices.microphone ? TRUE : FALSE;
+    m_cboSound.EnableWindow(listening);
+    m_chkAnyOctave.EnableWindow(listening);
+    m_cboHold.EnableWindow(listening);
+    m_cboA4.EnableWindow(listening);
+}
+
+AnswerChoices CPracticeAnswerChoices::Read(const AnswerChoices& current) {
+    AnswerChoices choices = current;
+    choices.microphone = m_cboAnswerWith.GetCurSel() == 1;
+    choices.voice = m_cboSound.GetCurSel() == 0;
+    choices.octave = choices.voice != current.voice ? AnswerChoices::DefaultOctave(choices.voice)
+                     : m_chkAnyOctave.GetCheck() == BST_CHECKED ? practice::OctaveRule::Any
+                                                                : practice::OctaveRule::Exact;
+    const int hold = m_cboHold.GetCurSel();
+    if (hold >= 0 && hold < static_cast<int>(kHolds.size())) {
+        choices.holdMs = kHolds[static_cast<std::size_t>(hold)];
+    }
+    const int a4 = m_cboA4.GetCurSel();
+    if (a4 >= 0) {
+        choices.a4Hz = std::min(AnswerChoices::kMinA4Hz + a4, AnswerChoices::kMaxA4Hz);
+    }
+    return choices;
+}

@@ -1,0 +1,37 @@
+// How the learner answers: on the staff and with the buttons, or by singing or playing
+// into the microphone, with the microphone's own choices. Kept in the last-choices file.
+#pragma once
+
+#include <filesystem>
+
+#include "practice/OctaveRule.h"
+
+namespace practice {
+
+struct AnswerChoices {
+    // The choices the dialog offers; the listener's own limits.
+    static constexpr int kMinHoldMs = 40;
+    static constexpr int kMaxHoldMs = 300;
+    static constexpr int kMinA4Hz = 415;
+    static constexpr int kMaxA4Hz = 466;
+
+    bool microphone = false;
+    // A voice rather than an instrument; a voice is judged in any octave unless chosen
+    // otherwise, as a man sings a treble-clef note an octave below.
+    bool voice = false;
+    OctaveRule octave = OctaveRule::Exact;
+    int holdMs = 60;
+    int a4Hz = 440;
+
+    bool operator==(const AnswerChoices&) const = default;
+    static OctaveRule DefaultOctave(bool voice) {
+        return voice ? OctaveRule::Any : OctaveRule::Exact;
+    }
+};
+
+// What the file holds; each choice it lacks, or holds out of range, as it is by default.
+AnswerChoices LoadAnswerChoices(const std::filesystem::path& file);
+// False when the file could not be written; what else it keeps stays.
+bool SaveAnswerChoices(const std::filesystem::path& file, const AnswerChoices& choices);
+
+}  // namespace practice

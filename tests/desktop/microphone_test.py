@@ -96,6 +96,7 @@ if desktop is None:
     fail("no answer from the accessibility registry")
 microphone = Microphone()
 microphone.start()
+asked = time.monotonic()  # no question can have shown before this
 session.start(PROGRAM, "--practice", "--listen", "--language", "en", "--midi-out", "none")
 app = wait_for("the practice dialog", lambda: dialog(desktop, "Practice"), 90)
 
@@ -104,21 +105,25 @@ def label(starts):
     return named(app, starts, "label")
 
 
-lines = []
+lines, longest = [], []
 for key, ms, expected in ((67, 400, "\u2713 Right: G4, "), (55, 400, "\u2717 Not quite: this is G4, you sang G3"),
                           (67, 1500, "\u2713 Right: G4, ")):
     wait_for("the question", lambda: label("Which note") and label(("Right", "Not")) is None)
     time.sleep(0.3)
     microphone.sing(key, ms)
     lines.append(wait_for(expected, lambda: label(expected)))
+    # The question showed after `asked` and the note was taken before its result was seen.
+    longest.append((time.monotonic() - asked) * 1000)
     if len(session.answers()) != len(lines):
         fail("one sung note gave other than one answer")
+    asked = time.monotonic()
     subprocess.run(["xdotool", "key", "Return"], check=True)
 print("\n".join(lines))
 
 kept = session.kept([("G", True, 67), ("G", False, 55), ("G", True, 67)])
-# Timed to the note's onset, 300 ms after the question showed: not to its acceptance.
-if any(not 250 <= ms < 1500 for *_, ms in kept):
+# Timed from the question to the note's onset, sung 300 ms after the question was seen (a
+# loaded machine may see it late, never early).
+if any(not 250 <= ms <= bound for (*_, ms), bound in zip(kept, longest)):
     fail("response times not from the question to the sung note's onset")
 if "microphone" in session.log():
     fail("a microphone problem was told")
@@ -148,10 +153,11 @@ if label("Microphone") is not None:
     fail("the microphone opened before it was chosen")
 choose("Staff, buttons", "Down")
 wait_for("the microphone line", lambda: label("Microphone: listening"))
-for prompt, key, expected in (("Place G4", 67, "\u2713 Right: G4, "),
-                              ("Listen", 55, "\u2713 Right: G4, ")):
+# Hear is sung back a second after its pitch began: a note heard sooner is that pitch's echo.
+for prompt, key, delay, expected in (("Place G4", 67, 0.3, "\u2713 Right: G4, "),
+                                     ("Listen", 55, 1.0, "\u2713 Right: G4, ")):
     wait_for(prompt, lambda: label(prompt) and label(("Right", "Not")) is None)
-    time.sleep(0.3)
+    time.sleep(delay)
     microphone.sing(key, 400)
     lines.append(wait_for(expected, lambda: label(expected)))
     if prompt == "Place G4":

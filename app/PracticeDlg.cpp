@@ -221,6 +221,7 @@ void CPracticeDlg::ShowQuestion(const practice::Question& question) {
 
 void CPracticeDlg::PlayKey(int key) {
     m_staff.PlayNote(key);
+    m_microphone.Sounded();
 }
 
 void CPracticeDlg::ShowResult(const practice::AnswerResult& result) {

@@ -1,6 +1,7 @@
 #include "app/PracticeMicrophone.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 
@@ -88,8 +89,14 @@ void CPracticeMicrophone::Close() {
     ShowLine("", "");
 }
 
+void CPracticeMicrophone::Sounded() {
+    using namespace std::chrono;
+    // The clock heard notes are timed by.
+    m_ownSound.Sounded(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
 void CPracticeMicrophone::Heard(const input::KeyEvent& event) {
-    if (m_listening) {
+    if (m_listening && !m_ownSound.Echoes(event.timeMs)) {
         m_answers.Heard(event, m_listening->octave);
     }
 }

@@ -14,6 +14,7 @@
 #include "platform/CDialog.h"
 #include "platform/CStatic.h"
 #include "practice/AnswerChoices.h"
+#include "practice/OwnSound.h"
 
 class CPracticeAnswers;
 class CStaffControl;
@@ -28,6 +29,8 @@ class CPracticeMicrophone {
     // microphone when they do not choose it.
     void Choose(const practice::AnswerChoices& choices);
     void Close();
+    // The program sounds a note now: what is heard begin with it is not an answer.
+    void Sounded();
 
   private:
     void Heard(const input::KeyEvent& event);
@@ -41,5 +44,6 @@ class CPracticeMicrophone {
     CStatic m_stcLine;
     std::optional<practice::AnswerChoices> m_listening;  // the choices heard with
     std::string m_told;
+    practice::OwnSound m_ownSound;
     std::unique_ptr<input::MicrophoneListener> m_listener;
 };

@@ -17,6 +17,8 @@ namespace {
 constexpr int kMiddleStep = 7;
 constexpr int kOctave = 7;
 constexpr int kStepAcross = 8;
+// Notes placed from the keyboard keep a visible gap between their 25-pixel-wide glyphs.
+constexpr int kPlacedApart = 30;
 
 }  // namespace
 
@@ -137,19 +139,19 @@ bool CStaffControl::IsFree(CPoint place) const {
         return false;
     }
     for (int i = 0; i < m_nNoteCount; ++i) {
-        // Boxes overlap when their centres are closer than a box's width and height; in 64
-        // bits, as a limit can put a centre anywhere.
+        // A note takes the places closer than the gap across and than a box's height up and
+        // down; in 64 bits, as a limit can put a centre anywhere.
         const std::int64_t dx = std::int64_t{m_ptNotes[i].x} - place.x;
         const std::int64_t dy = std::int64_t{m_ptNotes[i].y} - place.y;
-        if (std::abs(dx) < 2 * kNoteHalfWidth && std::abs(dy) < 2 * kNoteHalfHeight) {
+        if (std::abs(dx) < kPlacedApart && std::abs(dy) < 2 * kNoteHalfHeight) {
             return false;
         }
     }
     return true;
 }
 
-// A free place on one side starts where the box beside it ends: at the first place
-// past the current note, the edge of the allowed range, or right beside another note.
+// A free place on one side starts one gap from a note: at the first place past the current
+// note, the edge of the allowed range, or one gap beside another note.
 bool CStaffControl::FindFreePlace(CPoint& place) const {
     const int y = StepToY(kMiddleStep);
     const bool hasCurrent = m_nCurrent != -1;
@@ -157,7 +159,7 @@ bool CStaffControl::FindFreePlace(CPoint& place) const {
     // middle line; later ones beside the current note.
     const std::int64_t placedX = (NoteAreaLeft(m_nSignature, m_bAccidentalKeys) + kClampRight) / 2;
     const std::int64_t origin = hasCurrent ? m_ptNotes[m_nCurrent].x : placedX;
-    const std::int64_t gap = hasCurrent ? 2 * kNoteHalfWidth : 0;
+    const std::int64_t gap = hasCurrent ? kPlacedApart : 0;
     for (const int side : {1, -1}) {
         const std::int64_t start = origin + side * gap;
         std::vector<std::int64_t> candidates{
@@ -166,7 +168,7 @@ bool CStaffControl::FindFreePlace(CPoint& place) const {
                 CPoint(side > 0 ? NoteAreaLeft(m_nSignature, m_bAccidentalKeys) : kClampRight, y))
                 .x};
         for (int i = 0; i < m_nNoteCount; ++i) {
-            candidates.push_back(std::int64_t{m_ptNotes[i].x} + side * 2 * kNoteHalfWidth);
+            candidates.push_back(std::int64_t{m_ptNotes[i].x} + side * kPlacedApart);
         }
         std::sort(candidates.begin(), candidates.end());
         if (side < 0) {

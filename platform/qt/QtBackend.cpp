@@ -7,10 +7,9 @@
 #include "platform/CWinApp.h"
 #include "platform/Resources.h"
 #include "platform/qt/QtDialogPeer.h"
+#include "platform/qt/QtIcon.h"
 
 namespace {
-constexpr int kIconSize = 32;
-
 QWidget* WidgetOf(CWnd* window) {
     auto* peer = window != nullptr ? dynamic_cast<QtWidgetPeer*>(window->GetPeer()) : nullptr;
     return peer != nullptr ? &peer->Widget() : nullptr;

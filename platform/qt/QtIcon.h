@@ -6,6 +6,9 @@
 
 #include "platform/Icon.h"
 
+// The size of a full icon, as the system tells it (SM_CXICON) and an icon static shows it.
+inline constexpr int kIconSize = 32;
+
 // One image of an icon with its mask applied as transparency.
 QImage IconImageToQImage(const IconImage& image);
 

@@ -4,10 +4,6 @@
 
 #include "platform/qt/QtIcon.h"
 
-namespace {
-constexpr int kIconSize = 32;
-}
-
 QtLabelPeer::QtLabelPeer(QWidget* parent) : QLabel(parent), QtWidgetPeer(this) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Left-aligned statics wrap their text within their rectangle.

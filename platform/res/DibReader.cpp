@@ -7,12 +7,12 @@ namespace {
 
 // Far beyond any picture the program carries; keeps a corrupted size from asking for
 // gigabytes before the byte count check could fail.
-constexpr std::int32_t kMaxSide = 16384;
+constexpr std::int32_t kMaxBitmapSide = 16384;
 
 bool IsDib24(const BitmapInfoHeader& header) {
-    return header.bitCount == 24 && header.width > 0 && header.width <= kMaxSide &&
-           header.height != 0 && header.height <= kMaxSide && header.height >= -kMaxSide &&
-           header.coloursUsed <= 256;
+    return header.bitCount == 24 && header.width > 0 && header.width <= kMaxBitmapSide &&
+           header.height != 0 && header.height <= kMaxBitmapSide &&
+           header.height >= -kMaxBitmapSide && header.coloursUsed <= 256;
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::int32_t kMaxSide = 256;
+constexpr std::int32_t kMaxIconSide = 256;
 
 std::size_t RowBytes(int width, int bitsPerPixel) {
     return (static_cast<std::size_t>(width) * bitsPerPixel + 31) / 32 * 4;
@@ -26,8 +26,8 @@ bool IsPaletted(int bitCount) {
 bool IsIconImage(const BitmapInfoHeader& header) {
     const int bits = header.bitCount;
     return (IsPaletted(bits) || bits == 24 || bits == 32) && header.width > 0 &&
-           header.width <= kMaxSide && header.height > 0 && header.height % 2 == 0 &&
-           header.height / 2 <= kMaxSide;
+           header.width <= kMaxIconSide && header.height > 0 && header.height % 2 == 0 &&
+           header.height / 2 <= kMaxIconSide;
 }
 
 }  // namespace

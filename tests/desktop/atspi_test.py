@@ -150,7 +150,7 @@ def shown():
     # The rings' thick left sides: the current note's red (a dragged note's picture), the
     # others' black; and the focus rectangle's first dot.
     return pixel(shot, left + 324 - 8, top + 67) == "255 0 0" and \
-        pixel(shot, left + 348 - 8, top + 81) == "0 0 0" and pixel(shot, left, top) == "0 0 0"
+        pixel(shot, left + 354 - 8, top + 81) == "0 0 0" and pixel(shot, left, top) == "0 0 0"
 
 
 wait_for("the current note red, the others black and the focus rectangle on the screen",

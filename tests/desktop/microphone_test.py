@@ -153,10 +153,11 @@ if label("Microphone") is not None:
     fail("the microphone opened before it was chosen")
 choose("Staff, buttons", "Down")
 wait_for("the microphone line", lambda: label("Microphone: listening"))
-for prompt, key, expected in (("Place G4", 67, "\u2713 Right: G4, "),
-                              ("Listen", 55, "\u2713 Right: G4, ")):
+# Hear is sung back a second after its pitch began: a note heard sooner is that pitch's echo.
+for prompt, key, delay, expected in (("Place G4", 67, 0.3, "\u2713 Right: G4, "),
+                                     ("Listen", 55, 1.0, "\u2713 Right: G4, ")):
     wait_for(prompt, lambda: label(prompt) and label(("Right", "Not")) is None)
-    time.sleep(0.3)
+    time.sleep(delay)
     microphone.sing(key, 400)
     lines.append(wait_for(expected, lambda: label(expected)))
     if prompt == "Place G4":

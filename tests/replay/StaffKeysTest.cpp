@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"BackspaceRemovesAndUpPlacesAgain",
                 "key up\nkey backspace\nnotes\nkey backspace\nkey down\n",
                 "midi 00504790\ninvalidate\ninvalidate\nnotes 0\nmidi 00504790\ninvalidate\n"},
-        // Notes at x 324 (C5), 332 (B4) and 356 (B4): each placed from the keyboard goes
+        // Notes at x 324 (C5), 338 (B4) and 368 (B4): each placed from the keyboard goes
         // beside the current one. Ctrl+arrows choose by x, not slot, and repaint; with
         // nothing to choose nothing is redrawn.
         KeyCase{"DeleteWithSeveralNotes",
@@ -86,11 +86,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "state\nkey ctrl+right\nkey ctrl+left\nkey delete\nnotes\ncurrent\n",
                 "midi 00504790\ninvalidate\nmidi 00504890\ninvalidate\nmidi 00504790\ninvalidate\n"
                 "invalidate\ninvalidate\nmidi 00504790\ninvalidate\ninvalidate\ninvalidate\n"
-                "state 2 -1 324,74 332,81\ncurrent 332,81\ninvalidate\ncurrent 324,74\ninvalidate\n"
-                "state 1 -1 332,81\ninvalidate\nnotes 0\ncurrent none\n"},
+                "state 2 -1 324,74 338,81\ncurrent 338,81\ninvalidate\ncurrent 324,74\ninvalidate\n"
+                "state 1 -1 338,81\ninvalidate\nnotes 0\ncurrent none\n"},
         KeyCase{"PlacedNotesNeverOverlap", "maxnotes 3\nkey space\nkey space\nkey space\nstate\n",
                 "midi 00504790\ninvalidate\nmidi 00504790\ninvalidate\nmidi 00504790\ninvalidate\n"
-                "state 3 -1 324,81 348,81 372,81\n"},
+                "state 3 -1 324,81 354,81 384,81\n"},
         // No room right of x 568: the next note goes left, under a note high above the
         // middle line too, as only an overlapping box takes a place.
         KeyCase{"LeftWhenNoRoomOnTheRight",
@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "key space\nkey home\nkey ctrl+right\nkey space\nstate\ncurrent\n",
                 "midi 00504790\ninvalidate\n" + Repeat("invalidate\n", 31) +
                     "midi 00504790\ninvalidate\nmidi 00505190\ninvalidate\ninvalidate\n"
-                    "midi 00504790\ninvalidate\nstate 3 -1 568,81 544,39 544,81\ncurrent 544,81\n"},
+                    "midi 00504790\ninvalidate\nstate 3 -1 568,81 538,39 538,81\ncurrent 538,81\n"},
         // The owner's limits leave one place: the second Space finds none and sounds again.
         KeyCase{"NoFreePlaceNoNote",
                 "fixed 0 -1 10\nrange 6 6\nmaxnotes 2\nkey space\nkey space\nstate\n",

@@ -23,6 +23,7 @@ END_MESSAGE_MAP()
 
 CCanzetDlg::CCanzetDlg(CWnd* pParent, const StaffSetup& setup, const PracticeSetup& practice)
     : CDialog(IDD_CANZET_DIALOG, pParent), m_setup(setup), m_practice(practice) {
+    m_practice.names = setup.names;
     m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
 }
 
@@ -90,6 +91,7 @@ BOOL CCanzetDlg::OnInitDialog() {
     GrowBelowStaff(geometry.Height() - staff::kStaffHeight);
     m_staff.SetMaxNotes(m_setup.maxNotes);
     m_staff.SetClef(m_setup.Clef());
+    m_staff.SetNameSystem(m_setup.names.value_or(staff::NameSystem::Letters));
     ShowClefCheck();
     m_staff.InitMidi();
     PlayedKeys().Listen(*this);

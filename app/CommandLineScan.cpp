@@ -15,6 +15,7 @@ constexpr auto kCommonOptions = std::to_array<OptionSpec>({
     {"--clef", "treble|bass|alto|tenor", IDS_HELP_CLEF},
     {"--notes", "1-5", IDS_HELP_NOTES},
     {"--ledger-lines", "1-4", IDS_HELP_LEDGER_LINES},
+    {"--names", "letters|solfege|numbers", IDS_HELP_NAMES},
 });
 
 std::optional<Language> LanguageNamed(std::string_view value) {
@@ -73,6 +74,11 @@ bool TakeCommonOption(const OptionSpec& option, std::string_view value, StartCho
         }
         choices.staff.ledgerLines = value[0] - '0';
         return true;
+    }
+    if (name == "--names") {
+        const std::optional<staff::NameSystem> names = staff::NameSystemNamed(value);
+        choices.staff.names = names ? names : choices.staff.names;
+        return names.has_value();
     }
     if (name == "--notes") {
         if (value.size() != 1 || value[0] < '1' || value[0] > '5') {

@@ -1,7 +1,10 @@
 #include "app/PracticeAnswers.h"
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 
+#include "app/PracticeNameTexts.h"
 #include "res/resource.h"
 
 CPracticeAnswers::CPracticeAnswers(CPracticeRounds& rounds, CStaffControl& staff)
@@ -20,6 +23,7 @@ void CPracticeAnswers::Offer(const practice::Question& question) {
         button.EnableWindow(read ? TRUE : FALSE);
     }
     m_btnPlayAgain.EnableWindow(question.drill == practice::Drill::Hear ? TRUE : FALSE);
+    m_nSignature = question.signature;
     ShowSign(0);
 }
 
@@ -35,9 +39,20 @@ void CPracticeAnswers::TakeFocus() {
     }
 }
 
+void CPracticeAnswers::SetNames(staff::NameSystem names) {
+    m_names = names;
+    ShowCaptions();
+}
+
 void CPracticeAnswers::Name(char letter) {
-    const int alter = m_nAlter;
+    int alter = m_nAlter;
     ShowSign(0);
+    if (m_names != staff::NameSystem::Letters) {
+        const int degree = static_cast<int>(std::string_view("CDEFGAB").find(letter)) + 1;
+        const int named = staff::LetterOfDegree(degree, staff::TonicOf(m_nSignature));
+        letter = "CDEFGAB"[named];
+        alter = std::clamp(alter + staff::SignatureAlter(m_nSignature, named), -1, 1);
+    }
     practice::PracticeRound* round = m_rounds.Round();
     if (round != nullptr && round->State() == practice::RoundState::Asking) {
         round->AnswerLetter(letter, alter);
@@ -53,9 +68,13 @@ void CPracticeAnswers::ShowSign(int alter) {
         return;
     }
     m_nAlter = alter;
-    const char* sign = alter > 0 ? "♯" : alter < 0 ? "♭" : "";
+    ShowCaptions();
+}
+
+void CPracticeAnswers::ShowCaptions() {
     for (std::size_t i = 0; i < m_btnNames.size(); ++i) {
-        m_btnNames[i].SetWindowText((std::string("&") + "CDEFGAB"[i] + sign).c_str());
+        m_btnNames[i].SetWindowText(
+            practice_texts::NameButtonCaption(static_cast<int>(i), m_nAlter, m_names).c_str());
     }
 }
 

@@ -22,7 +22,10 @@ class CPracticeAnswers {
     // staff.
     void TakeFocus();
 
-    // The letter, with the sign chosen for it.
+    // The name buttons in this system; letters until set.
+    void SetNames(staff::NameSystem names);
+    // The letter of the button, with the sign chosen for it; in solfège and numbers the
+    // button is the key's scale degree, sounding as the signature has it.
     void Name(char letter);
     // +1 sharp, -1 flat: the sign for the next letter, shown on the name buttons (C♯ to
     // B♯); the same sign again takes it back.
@@ -42,6 +45,7 @@ class CPracticeAnswers {
   private:
     void ConfirmStaffNote();
     void ShowSign(int alter);
+    void ShowCaptions();
 
     CPracticeRounds& m_rounds;
     CStaffControl& m_staff;
@@ -49,5 +53,7 @@ class CPracticeAnswers {
     std::array<CButton, kNameButtons> m_btnNames;
     CButton m_btnPlayAgain;
     int m_nAlter = 0;
+    int m_nSignature = 0;  // the question's
+    staff::NameSystem m_names = staff::NameSystem::Letters;
     bool m_bHearing = false;
 };

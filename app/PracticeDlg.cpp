@@ -46,12 +46,14 @@ ON_CBN_SELCHANGE(IDC_LISTEN_SOUND, OnAnswerChoiceChanged)
 ON_BN_CLICKED(IDC_ANY_OCTAVE, OnAnswerChoiceChanged)
 ON_CBN_SELCHANGE(IDC_HOLD, OnAnswerChoiceChanged)
 ON_CBN_SELCHANGE(IDC_A4, OnAnswerChoiceChanged)
+ON_CBN_SELCHANGE(IDC_NAMES, OnNamesChanged)
 ON_CONTROL(STAFFN_RETURN, IDC_PRACTICE_STAFF, OnCheckOrNext)
 ON_CONTROL(STAFFN_DRAGENDED, IDC_PRACTICE_STAFF, OnStaffDragEnded)
 END_MESSAGE_MAP()
 
 CPracticeDlg::CPracticeDlg(CWnd* pParent, const PracticeSetup& setup)
     : CDialog(IDD_PRACTICE, pParent),
+      m_namesGiven(setup.names),
       m_rounds(setup, static_cast<practice::RoundObserver&>(*this)),
       m_answers(m_rounds, m_staff),
       m_feedback(m_rounds, m_staff),
@@ -71,6 +73,7 @@ void CPracticeDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     m_choices.Exchange(pDX);
     m_signs.Exchange(pDX);
+    m_names.Exchange(pDX);
     DDX_Control(pDX, IDC_PRACTICE_STAFF, m_staff);
     DDX_Control(pDX, IDC_MIDI_KEYBOARDS, m_stcKeyboards);
     DDX_Control(pDX, IDC_MIDI_ECHO, m_chkMidiEcho);
@@ -95,6 +98,8 @@ BOOL CPracticeDlg::OnInitDialog() {
     m_choices.Show(m_rounds.Settings());
     m_signs.Fill();
     m_signs.Show(m_rounds.Settings());
+    m_names.Open(m_namesGiven, m_rounds.ChoicesFile());
+    ShowNames();
     m_today.Open(m_rounds.History(), m_rounds.ProgressPath(), m_rounds.Settings());
     m_rounds.Start();
     PlayedKeys().Listen(*this);
@@ -240,6 +245,18 @@ void CPracticeDlg::ShowKeyboards() {
     const std::string text = PlayedKeys().KeyboardsText();
     m_stcKeyboards.SetAccessibleText(text.c_str(), text.c_str());
     m_stcKeyboards.SetWindowText(text.c_str());
+}
+
+// The round goes on; what names its notes changes at once.
+void CPracticeDlg::OnNamesChanged() {
+    m_names.Chosen(m_rounds.ChoicesFile());
+    ShowNames();
+}
+
+void CPracticeDlg::ShowNames() {
+    m_staff.SetNameSystem(m_names.Names());
+    m_answers.SetNames(m_names.Names());
+    m_feedback.SetNames(m_names.Names());
 }
 
 void CPracticeDlg::OnMidiEcho() {

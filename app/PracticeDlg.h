@@ -4,11 +4,14 @@
 // feedback together.
 #pragma once
 
+#include <optional>
+
 #include "app/PracticeAnswerChoices.h"
 #include "app/PracticeAnswers.h"
 #include "app/PracticeChoices.h"
 #include "app/PracticeFeedback.h"
 #include "app/PracticeMicrophone.h"
+#include "app/PracticeNames.h"
 #include "app/PracticeRounds.h"
 #include "app/PracticeSetup.h"
 #include "app/PracticeSigns.h"
@@ -43,6 +46,7 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver, private in
     void FitStaff(int ledgerLines);
     void OnMidiEcho();
     void OnAnswerChoiceChanged();
+    void OnNamesChanged();
 
     DECLARE_MESSAGE_MAP()
 
@@ -55,12 +59,15 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver, private in
     void KeyChanged(const input::KeyEvent& event) override;
     // The MIDI keyboards there are, or that there is none, as a screen reader reads it.
     void ShowKeyboards();
+    void ShowNames();
 
     CStaffControl m_staff;
     CStatic m_stcKeyboards;
     CButton m_chkMidiEcho;
     CPracticeChoices m_choices;
     CPracticeSigns m_signs;
+    CPracticeNames m_names;
+    std::optional<staff::NameSystem> m_namesGiven;
     CPracticeRounds m_rounds;
     CPracticeAnswers m_answers;
     CPracticeFeedback m_feedback;

@@ -3,10 +3,12 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/PracticeNameTexts.h"
 #include "app/PracticeTexts.h"
 #include "platform/CString.h"
 #include "platform/CWinApp.h"
 #include "res/resource.h"
+#include "staff/NoteWords.h"
 #include "staff/StaffGeometry.h"
 
 namespace {
@@ -59,6 +61,7 @@ CPracticeFeedback::CPracticeFeedback(const CPracticeRounds& rounds, CStaffContro
 
 void CPracticeFeedback::Exchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_PROMPT, m_stcPrompt);
+    DDX_Control(pDX, IDC_NUMBERED_NOTE, m_numberedNote);
     DDX_Control(pDX, IDC_CHECK, m_btnCheck);
     DDX_Control(pDX, IDC_RESULT, m_stcResult);
     DDX_Control(pDX, IDC_SCORE, m_stcScore);
@@ -94,14 +97,16 @@ void CPracticeFeedback::ShowQuestion(const practice::Question& question) {
         m_staff.SetFixedNote(kReadColumn, question.step, kReadColumns);
         m_staff.SetFixedAccidental(kReadColumn, question.accidental);
         // The question's note, read as a placed note is.
-        const std::string name = signs ? question.PitchName(PitchWords()) : question.PitchName();
+        const std::string letters = signs ? question.PitchName(PitchWords()) : question.PitchName();
+        const std::string name = staff::NoteWordsWithLetters(
+            staff::NameOfPitch(question.Pitch(), question.signature), m_names, letters);
         CString text;
         text.Format(practice_texts::LoadText(IDS_STAFF_NOTE).c_str(), name.c_str(), question.step);
         m_staff.SetAccessibleText(practice_texts::LoadText(IDS_STAFF_NAME).c_str(), text);
     }
     m_staff.InvalidateRect(nullptr, FALSE);
 
-    Announce(m_stcPrompt, practice_texts::Prompt(question));
+    ShowPrompt(question);
     Announce(m_stcResult, "");
     ShowScore();
     SetCheckCaption(IDS_CHECK);
@@ -146,10 +151,29 @@ void CPracticeFeedback::ShowOnStaff(const practice::AnswerResult& result) {
     m_staff.InvalidateRect(nullptr, FALSE);
 }
 
+void CPracticeFeedback::SetNames(staff::NameSystem names) {
+    m_names = names;
+    const practice::PracticeRound* round = m_rounds.Round();
+    if (round != nullptr && round->State() == practice::RoundState::Asking) {
+        ShowPrompt(round->Current());
+    }
+}
+
+// In numbered notation Place's note is drawn too, its octave as dots.
+void CPracticeFeedback::ShowPrompt(const practice::Question& question) {
+    Announce(m_stcPrompt, practice_texts::NamedPrompt(question, m_names));
+    const bool drawn =
+        m_names == staff::NameSystem::Numbers && question.drill == practice::Drill::Place;
+    m_numberedNote.Show(
+        drawn ? std::optional(staff::NameOfPitch(question.Pitch(), question.signature))
+              : std::nullopt);
+}
+
 void CPracticeFeedback::ShowResult(const practice::AnswerResult& result, bool sung) {
     ShowOnStaff(result);
-    Announce(m_stcResult, (result.answer.right ? kRightMark : kWrongMark) +
-                              practice_texts::Result(result, m_rounds.Settings().NoStep(), sung));
+    Announce(m_stcResult,
+             (result.answer.right ? kRightMark : kWrongMark) +
+                 practice_texts::Result(result, m_rounds.Settings().NoStep(), sung, m_names));
     ShowScore();
     SetCheckCaption(IDS_NEXT);
     m_btnCheck.SetFocus();

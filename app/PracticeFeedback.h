@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/NumberedNote.h"
 #include "app/PracticeRounds.h"
 #include "platform/CButton.h"
 #include "platform/CDialog.h"
@@ -21,6 +22,9 @@ class CPracticeFeedback {
     // The focus follows the round only when the learner moves it on, not at the start.
     void FollowFocus(bool follow) { m_bFollowFocus = follow; }
 
+    // The names the prompt, the result and the question's note are told in; letters until
+    // set. The question shown is told again in them.
+    void SetNames(staff::NameSystem names);
     void ShowQuestion(const practice::Question& question);
     void ShowResult(const practice::AnswerResult& result, bool sung = false);
     void ShowSummary(const practice::RoundSummary& summary);
@@ -29,6 +33,7 @@ class CPracticeFeedback {
 
   private:
     void ShowScore();
+    void ShowPrompt(const practice::Question& question);
     // Sets a line's text and tells assistive technologies of the change.
     void Announce(CWnd& line, const std::string& text);
     void ClearFixedNotes();
@@ -37,9 +42,11 @@ class CPracticeFeedback {
     const CPracticeRounds& m_rounds;
     CStaffControl& m_staff;
     CStatic m_stcPrompt;
+    CNumberedNote m_numberedNote;
     CButton m_btnCheck;
     CStatic m_stcResult;
     CStatic m_stcScore;
     bool m_bFollowFocus = false;
     bool m_bToldNotSaved = false;
+    staff::NameSystem m_names = staff::NameSystem::Letters;
 };

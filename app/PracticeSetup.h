@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "staff/NoteNames.h"
+
 namespace practice {
 class PracticeClock;
 }
@@ -13,6 +15,8 @@ class PracticeClock;
 struct PracticeSetup {
     // --practice.
     bool openAtStart = false;
+    // --names: the dialog's choice of names, over the one remembered.
+    std::optional<staff::NameSystem> names;
     // --listen: the microphone answers, heard notes judged by pitch and octave.
     bool listen = false;
     // --progress-file; empty: practice.jsonl in the user's data folder.

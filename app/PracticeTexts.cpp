@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "app/PracticeNameTexts.h"
 #include "platform/CString.h"
 #include "res/resource.h"
 #include "staff/StaffControl.h"
@@ -106,9 +107,10 @@ std::string Prompt(const practice::Question& question) {
     return text.str();
 }
 
-std::string Result(const practice::AnswerResult& result, int noStep, bool sung) {
+std::string Result(const practice::AnswerResult& result, int noStep, bool sung,
+                   staff::NameSystem names) {
     CString text;
-    const std::string asked = result.question.PitchName(PitchWords());
+    const std::string asked = AskedWords(result.question, names);
     if (result.answer.right) {
         text.Format(LoadText(IDS_RESULT_RIGHT).c_str(), asked.c_str(),
                     Seconds(result.answer.ms).c_str());

@@ -9,6 +9,7 @@
 #include "practice/Question.h"
 #include "practice/RoundObserver.h"
 #include "practice/Statistics.h"
+#include "staff/NoteNames.h"
 
 namespace practice_texts {
 
@@ -24,8 +25,10 @@ std::string Seconds(int ms);
 std::string Prompt(const practice::Question& question);
 // "Right: G4, 1.3 s" or "Not quite: this is A4, you answered G4"; `noStep` is the step a
 // confirm with no note on the staff gives (RoundSettings::NoStep), named "-"; `sung`: the
-// answer was heard by the microphone ("you sang").
-std::string Result(const practice::AnswerResult& result, int noStep, bool sung = false);
+// answer was heard by the microphone ("you sang"); the asked note in the learner's `names`,
+// with its letters beside it.
+std::string Result(const practice::AnswerResult& result, int noStep, bool sung = false,
+                   staff::NameSystem names = staff::NameSystem::Letters);
 // "Question 7 of 20 · 6 right · 4 in a row"; `count` 0 for an endless round.
 std::string Score(int number, int count, int right, int inARow);
 // Right/total, the median time and the three weakest steps of the round.

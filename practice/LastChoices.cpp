@@ -73,4 +73,18 @@ bool SaveMidiEcho(const std::filesystem::path& file, bool echo) {
     return WriteJsonObject(file, choices);
 }
 
+std::optional<staff::NameSystem> LoadNames(const std::filesystem::path& file) {
+    const nlohmann::ordered_json choices = ReadJsonObject(file);
+    const auto found = choices.find("names");
+    return found != choices.end() && found->is_string()
+               ? staff::NameSystemNamed(found->get<std::string>())
+               : std::nullopt;
+}
+
+bool SaveNames(const std::filesystem::path& file, staff::NameSystem names) {
+    nlohmann::ordered_json choices = ReadJsonObject(file);
+    choices["names"] = staff::WordOf(names);
+    return WriteJsonObject(file, choices);
+}
+
 }  // namespace practice

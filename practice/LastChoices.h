@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "practice/RoundSettings.h"
+#include "staff/NoteNames.h"
 
 namespace practice {
 
@@ -19,5 +20,8 @@ bool SaveLastChoices(const std::filesystem::path& file, const RoundSettings& set
 // nullopt when it holds no such choice.
 std::optional<bool> LoadMidiEcho(const std::filesystem::path& file);
 bool SaveMidiEcho(const std::filesystem::path& file, bool echo);
+// How the practice dialog names notes, kept in the same file.
+std::optional<staff::NameSystem> LoadNames(const std::filesystem::path& file);
+bool SaveNames(const std::filesystem::path& file, staff::NameSystem names);
 
 }  // namespace practice

@@ -74,6 +74,8 @@
 #define IDC_KEY 1161
 #define IDC_SHARP 1162
 #define IDC_FLAT 1163
+#define IDC_NAMES 1180
+#define IDC_NUMBERED_NOTE 1181
 #define IDS_BASSCLEF 220
 #define IDS_CLEAR 221
 // The system menu's C clefs and the practice dialog's names for them.
@@ -259,6 +261,32 @@
 #define IDS_CHART_WORDS 473
 #define IDS_CHART_LEGEND 474
 #define IDS_CHART_NAME 475
+
+// Notes named by solfège or numbered notation: "%s" the name, in its octave's words; with
+// letters, "%s" the name then "%s" its letter name; with dots, "%d" how many.
+#define IDS_NAME_MIDDLE 430
+#define IDS_NAME_HIGH 431
+#define IDS_NAME_LOW 432
+#define IDS_NAME_HIGHER 433
+#define IDS_NAME_LOWER 434
+#define IDS_NAME_DOTS_ABOVE 435
+#define IDS_NAME_DOTS_BELOW 436
+#define IDS_NAME_WITH_LETTERS 437
+#define IDS_NAME_HIGH_WITH_LETTERS 438
+#define IDS_NAME_LOW_WITH_LETTERS 439
+#define IDS_NAME_HIGHER_WITH_LETTERS 440
+#define IDS_NAME_LOWER_WITH_LETTERS 441
+// Place's prompt with a name that is not a letter name: "%s" the name.
+#define IDS_PROMPT_PLACE_NAMED 442
+// The practice dialog's choice of names, and where a key is set, its tonic: "1=%s", "do = %s";
+// then the prompt with the tonic beside it: "%s" the prompt, "%s" the tonic's words.
+#define IDS_NAMES_LETTERS 443
+#define IDS_NAMES_SOLFEGE 444
+#define IDS_NAMES_NUMBERS 445
+#define IDS_TONIC_NUMBERS 446
+#define IDS_TONIC_SOLFEGE 447
+#define IDS_PROMPT_WITH_TONIC 448
+#define IDS_HELP_NAMES 560
 
 // System-menu commands, not resources. System commands below 0xF000 must keep their
 // low four bits clear, because the window system uses them itself.

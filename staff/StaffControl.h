@@ -11,6 +11,7 @@
 #include "platform/CBitmap.h"
 #include "platform/CPoint.h"
 #include "platform/CStatic.h"
+#include "staff/NoteNames.h"
 #include "staff/StaffGeometry.h"
 #include "staff/WrittenPitch.h"
 
@@ -51,6 +52,8 @@ class CStaffControl : public CStatic {
     // already placed stay on their steps.
     void SetLedgerLines(int nLedgerLines);
     const staff::StaffGeometry& Geometry() const { return m_geometry; }
+    // How the words of the notes name them; letters unless set.
+    void SetNameSystem(staff::NameSystem names) { m_names = names; }
     // A column outside 0..15 is ignored, count included.
     void SetFixedNote(int nColumn, int nStep, int nColumns, NoteShade shade = NoteShade::Plain);
     // The shade of the placed notes while none is dragged or marked by the keyboard.
@@ -197,6 +200,7 @@ class CStaffControl : public CStatic {
     // The row of the staff picture drawn at the control's top: a staff with fewer ledger
     // lines than its picture shows the picture's middle.
     int m_nPictureTop = 0;
+    staff::NameSystem m_names = staff::NameSystem::Letters;
     // Loaded when first needed, so that a staff that judges nothing loads what it always has.
     CBitmap m_bmpNoteRight;
     int m_nNoteCount = 0;

@@ -5,6 +5,7 @@
 
 #include "platform/CString.h"
 #include "res/resource.h"
+#include "staff/NoteWords.h"
 #include "staff/StaffControl.h"
 #include "staff/StaffGeometry.h"
 
@@ -28,16 +29,18 @@ NameWords PitchWords() {
 std::string CStaffControl::NoteText(int index) const {
     const int y = m_ptNotes[index].y;
     const Accidental accidental = m_accidentals[index];
+    const int offset = std::clamp(m_geometry.LineOffset(y), 7 - m_geometry.HighestStep(),
+                                  7 - m_geometry.LowestStep());
     // Natural notes keep the words they always had; a sign, drawn or in force, is named.
     const bool plain = accidental == Accidental::None && m_nSignature == 0;
     const std::string pitch =
         plain ? PitchName(StepToKey(m_geometry.LineOffset(y)))
-              : WrittenName(MiddleLine(),
-                            std::clamp(m_geometry.LineOffset(y), 7 - m_geometry.HighestStep(),
-                                       7 - m_geometry.LowestStep()),
-                            accidental, m_nSignature, PitchWords());
+              : WrittenName(MiddleLine(), offset, accidental, m_nSignature, PitchWords());
+    const NoteName name =
+        NameOfPitch(PitchAt(MiddleLine(), offset, accidental, m_nSignature), m_nSignature);
     CString text;
-    text.Format(LoadText(IDS_STAFF_NOTE).c_str(), pitch.c_str(), YToStep(y));
+    text.Format(LoadText(IDS_STAFF_NOTE).c_str(),
+                NoteWordsWithLetters(name, m_names, pitch).c_str(), YToStep(y));
     return text.str();
 }
 

@@ -205,15 +205,16 @@ void QtDialogPeer::paintEvent(QPaintEvent* event) {
 }
 
 // Alt+Space that reaches the dialog itself: while its window is not the active one the
-// shortcut does not fire. A letter that no control took presses the button whose access
-// key it is, as the window system's dialogs do without Alt.
+// shortcut does not fire. A letter or digit that no control took presses the button whose
+// access key it is, as the window system's dialogs do without Alt.
 void QtDialogPeer::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space && event->modifiers() == Qt::AltModifier) {
         ShowSystemMenu(mapToGlobal(QPoint(0, 0)), 0);
         return;
     }
     if ((event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0 &&
-        event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) {
+        ((event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) ||
+         (event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9))) {
         if (QPushButton* button = ButtonWithAccessKey(*this, event->key())) {
             button->click();
             return;

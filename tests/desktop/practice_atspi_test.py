@@ -10,7 +10,11 @@ first question's step is always answered wrong, every other step right. The tree
 prompt and result as it changes; then Progress opens and its picture, in greyscale, shows
 the always-right step's meter full and the always-wrong one's empty.
 
-Usage: practice_atspi_test.py PROGRAM SCREENSHOT_DIR
+With NAMES "numbers" the last choices name notes in numbered notation and ask one note in G
+major: the name buttons read 1 to 7, the prompt gives "1=G", the digit key answers it and the
+result line names the note that way; the rest is left out.
+
+Usage: practice_atspi_test.py PROGRAM SCREENSHOT_DIR [NAMES]
 """
 import os
 import subprocess
@@ -18,6 +22,7 @@ import sys
 import time
 
 PROGRAM, SHOTS = sys.argv[1], sys.argv[2]
+NAMES = sys.argv[3] if len(sys.argv) > 3 and not sys.argv[3].startswith("--") else None
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
 from xvfb_session import Session, origin, x_window  # noqa: E402
@@ -57,7 +62,16 @@ pyatspi.Registry.registerEventListener(listen, "object:property-change:accessibl
 desktop = registry_desktop()
 if desktop is None:
     fail("no answer from the accessibility registry")
-session.start(PROGRAM, "--practice", "--language", "zh", "--midi-out", "none")
+names_options = []
+if NAMES:
+    # A Read round of one note in G major, named as the learner chose last time.
+    progress = os.path.join(session.work, "names", "practice.jsonl")
+    os.makedirs(os.path.dirname(progress))
+    with open(os.path.join(session.work, "names", "practice-choices.json"), "w") as choices:
+        choices.write('{"drill": "read", "clef": "treble", "low": 11, "high": 11, "count": 10, '
+                      f'"ledger": 1, "key": 1, "names": "{NAMES}"}}')
+    names_options = ["--progress-file", progress]
+session.start(PROGRAM, "--practice", "--language", "zh", "--midi-out", "none", *names_options)
 # The practice dialog, whose controls are looked for below: the main dialog has a staff too.
 app = wait_for("the practice dialog in the tree", lambda: dialog(desktop, "练习"), 90)
 window = x_window("^练习$")
@@ -70,6 +84,21 @@ def focus_names():
     return [(n.getRoleName(), n.name) for n, _ in walk(app) if focused(n)]
 
 
+if NAMES == "numbers":
+    one = first(app, lambda n: n.getRoleName() == "push button" and n.name == "1")
+    if not poll(lambda: focused(one), 30):
+        fail("focus at the start on " + str(focus_names()))
+    # F5 under G major's signature is F♯5, the key's 7 in its middle octave.
+    prompt = wait_for("the prompt with the key's tonic", lambda: label("这是什么音？"))
+    print("prompt:", prompt)
+    if prompt != "这是什么音？（1=G）":
+        fail("the prompt does not give the tonic: " + prompt)
+    key("7", "the Read question answered", lambda: label(RESULTS))
+    result = label(RESULTS)
+    print("after 7:", result)
+    if not result.startswith(RESULTS[0] + "7（升F5），"):
+        fail("not named in numbered notation: " + result)
+    finish(0)
 name_c = first(app, lambda n: n.getRoleName() == "push button" and n.name == "C")
 if not poll(lambda: focused(name_c), 30):
     fail("focus at the start on " + str(focus_names()))

@@ -209,4 +209,33 @@ INSTANTIATE_TEST_SUITE_P(
             "canzet-replay: answers are not saved to /: Is a directory\n", 0}),
     CaseName);
 
+// Each naming system: Place's prompt in it, Read answered by a digit (do = 1) whatever the
+// system, and the result line in letters all the same.
+std::string NamedRounds(const std::string& prompt) {
+    return "question 1 place treble 9\nprompt " + prompt +
+           "\ninvalidate erase\nquestion 1 read treble 5\ninvalidate erase\n"
+           "result right 5 G 0\nsummary 1 1 0\n";
+}
+const std::string kNamedScript =
+    "practice place treble 9 9 1 1\npractice read treble 5 5 1 1\nanswer 5\n";
+
+INSTANTIATE_TEST_SUITE_P(Names, ReplayProcess,
+                         ::testing::Values(ReplayCase{"Letters", "names letters\n" + kNamedScript,
+                                                      NamedRounds("D5"), "", 0},
+                                           ReplayCase{"Solfege", "names solfege\n" + kNamedScript,
+                                                      NamedRounds("高音re"), "", 0},
+                                           ReplayCase{"Numbers", "names numbers\n" + kNamedScript,
+                                                      NamedRounds("高音2"), "", 0},
+                                           // Movable do: in G, 7 is the signature's F♯.
+                                           ReplayCase{"NumbersInG",
+                                                      "names numbers\npractice-key 1\n"
+                                                      "practice place treble 11 11 1 1\n"
+                                                      "practice read treble 11 11 1 1\nanswer 7\n",
+                                                      "question 1 place treble 11 F#5\nprompt "
+                                                      "中音7\ninvalidate erase\nquestion 1 read "
+                                                      "treble 11 F#5\ninvalidate erase\nresult "
+                                                      "right F#5 F#5 0\nsummary 1 1 0\n",
+                                                      "", 0}),
+                         CaseName);
+
 }  // namespace

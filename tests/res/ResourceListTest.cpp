@@ -50,6 +50,8 @@ TEST(ResourceList, ExactlyTheProgramsResourcesInChineseWithDialogsAndStringsInEn
         {kRtString, IDS_SOUND_NO_ANSWER / 16 + 1},
         {kRtString, IDS_SOUND_CONNECTED_TO / 16 + 1},
         {kRtString, IDS_PITCH_SHARP / 16 + 1},
+        {kRtString, IDS_NAME_MIDDLE / 16 + 1},
+        {kRtString, IDS_NAME_LOW / 16 + 1},
         {kRtString, IDS_GOAL_MINUTES / 16 + 1},
         {kRtString, IDS_GOAL_MET / 16 + 1},
         {kRtString, IDS_HELP_EXPORT_DAYS / 16 + 1},

@@ -4,6 +4,7 @@
 
 #include "practice/PracticeDays.h"
 #include "practice/Statistics.h"
+#include "staff/NoteWords.h"
 
 using namespace practice;
 
@@ -96,6 +97,11 @@ void ReplayPractice::ShowQuestion(const Question& question) {
         m_out << ' ' << question.PitchName();
     }
     m_out << '\n' << std::flush;
+    if (m_names && question.drill == Drill::Place) {
+        const staff::NoteName name = staff::NameOfPitch(question.Pitch(), question.signature);
+        m_out << "prompt " << staff::NoteWords(name, *m_names, question.PitchName()) << '\n'
+              << std::flush;
+    }
     m_staff.InvalidateRect(nullptr);
 }
 

@@ -42,6 +42,8 @@ class ReplayPractice : public practice::RoundObserver {
     bool PrintStats();
     // Confirms the step of the staff's note, if a Place or Hear question waits.
     bool ConfirmStaffNote();
+    // From now on each Place question is followed by a `prompt` line naming its pitch so.
+    void SetNames(staff::NameSystem names) { m_names = names; }
 
     void ShowQuestion(const practice::Question& question) override;
     void PlayKey(int key) override;
@@ -57,6 +59,7 @@ class ReplayPractice : public practice::RoundObserver {
     std::unique_ptr<practice::ProgressFile> m_file;
     std::optional<practice::RoundSettings> m_settings;
     std::unique_ptr<practice::PracticeRound> m_round;
+    std::optional<staff::NameSystem> m_names;
     practice::AccidentalChoice m_accidentals = practice::AccidentalChoice::None;
     int m_key = 0;
     // While signs or a key are chosen, questions and results are named as written.

@@ -14,6 +14,7 @@
 #include "tools/replay/ReplayDaysCommands.h"
 #include "tools/replay/ReplayListenCommands.h"
 #include "tools/replay/ReplayMidiInCommands.h"
+#include "tools/replay/ReplayNameCommands.h"
 #include "tools/replay/ReplayPaintCommand.h"
 #include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplayPracticeCommands.h"
@@ -56,6 +57,9 @@ int main(int argc, char* argv[]) {
         PracticeCommands(practiceFailed, lineNumber);
     commands.insert(commands.end(), practice.begin(), practice.end());
     AddSignCommands(commands);
+    const std::vector<ReplayCommandDefinition> names = NameCommands();
+    commands.insert(commands.end(), names.begin(), names.end());
+    AnswerByDigits(commands);
     bool midiInFailed = false;
     const std::vector<ReplayCommandDefinition> midiIn = MidiInCommands(midiInFailed, lineNumber);
     commands.insert(commands.end(), midiIn.begin(), midiIn.end());

@@ -6,7 +6,7 @@
 
 namespace {
 
-using L = NumberedNoteLayout;
+using Layout = NumberedNoteLayout;
 
 struct Point {
     int x;
@@ -56,7 +56,7 @@ void DrawStrokes(CDC& dc, int left, int top, const std::vector<Point>& strokes) 
 }
 
 int SignWidth(const staff::NoteName& name) {
-    return name.degreeAlteration == 0 ? 0 : L::kSignWidth + L::kSignGap;
+    return name.degreeAlteration == 0 ? 0 : Layout::kSignWidth + Layout::kSignGap;
 }
 
 }  // namespace
@@ -76,7 +76,7 @@ CRect NumberedNoteLayout::DotBox(const CRect& digit, const staff::NoteName& name
 }
 
 void DrawNumberedNote(CDC& dc, const CRect& box, const staff::NoteName& name) {
-    const CRect digit = L::DigitBox(box, name);
+    const CRect digit = Layout::DigitBox(box, name);
     DrawStrokes(dc, digit.left, digit.top,
                 kDigitStrokes[static_cast<std::size_t>(name.degree - 1)]);
     if (name.degreeAlteration != 0) {
@@ -84,8 +84,8 @@ void DrawNumberedNote(CDC& dc, const CRect& box, const staff::NoteName& name) {
                     name.degreeAlteration > 0 ? kSharp : kFlat);
     }
     for (int i = 0; i < std::abs(name.dots); ++i) {
-        const CRect dot = L::DotBox(digit, name, i);
-        dc.PatBlt(dot.left, dot.top, L::kDot, L::kDot, BLACKNESS);
+        const CRect dot = Layout::DotBox(digit, name, i);
+        dc.PatBlt(dot.left, dot.top, Layout::kDot, Layout::kDot, BLACKNESS);
     }
 }
 

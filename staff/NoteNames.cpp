@@ -11,7 +11,7 @@ constexpr int kMiddleOctave = 4;
 // The semitones of C D E F G A B above C, which are also those of a major scale's degrees
 // above its tonic.
 constexpr std::array<int, kLetters> kNaturalSemitones = {0, 2, 4, 5, 7, 9, 11};
-constexpr std::array<const char*, kLetters> kLetterNames = {"C", "D", "E", "F", "G", "A", "B"};
+constexpr std::array<const char*, kLetters> kLetterSpellings = {"C", "D", "E", "F", "G", "A", "B"};
 constexpr std::array<const char*, kLetters> kSyllables = {"do",  "re", "mi", "fa",
                                                           "sol", "la", "si"};
 
@@ -92,7 +92,7 @@ NoteName NameOfPitch(const SpelledPitch& pitch, int signature) {
 std::string BareName(const NoteName& name, NameSystem system) {
     switch (system) {
         case NameSystem::Letters:
-            return kLetterNames[static_cast<std::size_t>(name.letter)] + Signs(name.alteration);
+            return kLetterSpellings[static_cast<std::size_t>(name.letter)] + Signs(name.alteration);
         case NameSystem::Solfege:
             return Signs(name.degreeAlteration) +
                    kSyllables[static_cast<std::size_t>(name.degree - 1)];
@@ -103,7 +103,7 @@ std::string BareName(const NoteName& name, NameSystem system) {
 }
 
 std::string TonicName(Tonic tonic) {
-    return kLetterNames[static_cast<std::size_t>(tonic.letter)] + Signs(tonic.alteration);
+    return kLetterSpellings[static_cast<std::size_t>(tonic.letter)] + Signs(tonic.alteration);
 }
 
 int LetterOfDegree(int degree, Tonic tonic) {

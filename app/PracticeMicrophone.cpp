@@ -109,8 +109,10 @@ void CPracticeMicrophone::Level(const input::HeardLevel& level) {
     }
     m_staff.SetHeardPitch(key);
     if (const auto place = m_staff.HeardPlaceShown(); place && place->beyond != 0) {
-        meter += " " + practice_texts::LoadText(place->beyond > 0 ? IDS_HEARD_TOO_HIGH
-                                                                  : IDS_HEARD_TOO_LOW);
+        // Appended piece by piece: `" " + std::string` trips GCC 12's -Wrestrict at -O3.
+        meter += ' ';
+        meter +=
+            practice_texts::LoadText(place->beyond > 0 ? IDS_HEARD_TOO_HIGH : IDS_HEARD_TOO_LOW);
     }
     ShowLine(m_told, meter);
 }

@@ -54,6 +54,7 @@ CPracticeDlg::CPracticeDlg(CWnd* pParent, const PracticeSetup& setup)
       m_namesGiven(setup.names),
       m_rounds(setup, static_cast<practice::RoundObserver&>(*this)),
       m_answers(m_rounds, m_staff),
+      m_keys(m_rounds, m_answers),
       m_keyboards(m_answers),
       m_feedback(m_rounds, m_staff),
       m_bListen(setup.listen),
@@ -154,6 +155,10 @@ void CPracticeDlg::OnCancel() {
     m_rounds.Stop();
     m_rounds.WaitForLoad();
     CDialog::OnCancel();
+}
+
+BOOL CPracticeDlg::PreTranslateMessage(MSG* pMsg) {
+    return m_keys.Typed(*pMsg) ? TRUE : FALSE;
 }
 
 void CPracticeDlg::OnName(char letter) {

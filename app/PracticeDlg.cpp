@@ -195,7 +195,7 @@ void CPracticeDlg::OnProgress() {
         shown.key = round->Settings().key;
     }
     CProgressDlg dlg(this, m_rounds.History(), shown, m_today.Days().Totals(), m_today.Today(),
-                     m_today.Goal());
+                     m_today.Goal(), m_names.Names());
     dlg.DoModal();
 }
 

@@ -156,13 +156,13 @@ std::string Summary(const practice::RoundSummary& summary,
     return text.str();
 }
 
-std::string StepProgress(const practice::StepStatistics& step, practice::ClefChoice clef) {
+std::string StepProgress(const practice::StepStatistics& step, const std::string& name) {
     CString text;
     if (step.answers == 0) {
-        text.Format(LoadText(IDS_PROGRESS_UNANSWERED).c_str(), StepName(step.step, clef).c_str());
+        text.Format(LoadText(IDS_PROGRESS_UNANSWERED).c_str(), name.c_str());
     } else {
-        text.Format(LoadText(IDS_PROGRESS_STEP).c_str(), StepName(step.step, clef).c_str(),
-                    step.PercentRight(), Seconds(step.medianMs).c_str());
+        text.Format(LoadText(IDS_PROGRESS_STEP).c_str(), name.c_str(), step.PercentRight(),
+                    Seconds(step.medianMs).c_str());
     }
     return text.str();
 }

@@ -35,8 +35,8 @@ std::string Score(int number, int count, int right, int inARow);
 std::string Summary(const practice::RoundSummary& summary,
                     const std::vector<practice::StepStatistics>& weakest,
                     practice::ClefChoice clef);
-// "F4: 60% right, 2.1 s", or that the step has no answers yet.
-std::string StepProgress(const practice::StepStatistics& step, practice::ClefChoice clef);
+// "F4: 60% right, 2.1 s", or that the step has no answers yet; `name` names the step.
+std::string StepProgress(const practice::StepStatistics& step, const std::string& name);
 // "30 天", and the chart's facts: "最近 30 天：练习 18 天，每分钟 24 个音，正确率 91%".
 std::string ChartDays(int days);
 std::string ChartWords(const practice::ChartFigures& figures);

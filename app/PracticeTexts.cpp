@@ -143,12 +143,12 @@ std::string Score(int number, int count, int right, int inARow) {
 }
 
 std::string Summary(const practice::RoundSummary& summary,
-                    const std::vector<practice::StepStatistics>& weakest,
-                    practice::ClefChoice clef) {
+                    const std::vector<practice::StepStatistics>& weakest, practice::ClefChoice clef,
+                    int signature, staff::NameSystem system) {
     const std::string separator = LoadText(IDS_LIST_SEPARATOR);
     std::string names;
     for (const practice::StepStatistics& step : weakest) {
-        names += (names.empty() ? "" : separator) + StepName(step.step, clef);
+        names += (names.empty() ? "" : separator) + StepWords(step.step, clef, signature, system);
     }
     CString text;
     text.Format(LoadText(IDS_SUMMARY).c_str(), summary.right, summary.total,

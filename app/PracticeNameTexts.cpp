@@ -23,6 +23,18 @@ std::string AskedWords(const practice::Question& question, staff::NameSystem nam
                                        question.PitchName(PitchWords()));
 }
 
+std::string GivenWords(const practice::AnswerResult& result, const std::string& letters, int noStep,
+                       staff::NameSystem names) {
+    const practice::Question& question = result.question;
+    if (names == staff::NameSystem::Letters || result.answer.givenKey >= 0 ||
+        (question.drill != practice::Drill::Read && result.answer.givenStep == noStep)) {
+        return letters;
+    }
+    const staff::SpelledPitch given = practice::GivenPitchOf(question, result.answer);
+    return staff::NoteWordsWithLetters(staff::NameOfPitch(given, question.signature), names,
+                                       staff::NameOf(given, false, PitchWords()));
+}
+
 std::string StepWords(int step, practice::ClefChoice clef, int signature, staff::NameSystem names) {
     if (names == staff::NameSystem::Letters) {
         return StepName(step, clef);

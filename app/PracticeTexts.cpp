@@ -122,12 +122,14 @@ std::string Result(const practice::AnswerResult& result, int noStep, bool sung,
             !noNote && staff::KeyOf(practice::GivenPitchOf(result.question, result.answer)) ==
                            result.question.Key();
         text.Format(LoadText(sameKey ? IDS_RESULT_ENHARMONIC : IDS_RESULT_WRONG).c_str(),
-                    asked.c_str(), SignedGivenName(result, noStep).c_str());
+                    asked.c_str(),
+                    GivenWords(result, SignedGivenName(result, noStep), noStep, names).c_str());
     } else {
         const UINT words = sung                          ? IDS_RESULT_WRONG_SUNG
                            : result.answer.givenKey >= 0 ? IDS_RESULT_WRONG_PLAYED
                                                          : IDS_RESULT_WRONG;
-        text.Format(LoadText(words).c_str(), asked.c_str(), GivenName(result, noStep).c_str());
+        text.Format(LoadText(words).c_str(), asked.c_str(),
+                    GivenWords(result, GivenName(result, noStep), noStep, names).c_str());
     }
     return text.str();
 }

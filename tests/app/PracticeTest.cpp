@@ -334,6 +334,7 @@ TEST_F(Practice, LedgerLinesGrowTheStaffAndWidenTheRange) {
 
 // Read answered by typing, in every naming system: a letter as the letters' buttons take it,
 // a digit as the key's degree (do = 1, F♯ is 7 in G major); a drop-down list keeps the keys.
+// A wrong answer is named in the system too.
 TEST_F(Practice, LetterAndDigitKeysAnswerReadInEverySystem) {
     struct Case {
         staff::NameSystem names;
@@ -344,7 +345,7 @@ TEST_F(Practice, LetterAndDigitKeysAnswerReadInEverySystem) {
     };
     using staff::NameSystem;
     for (const Case& c : {
-             Case{NameSystem::Letters, 0, 'D', IDC_NAME_C, "✓"},
+             Case{NameSystem::Letters, 1, 'D', IDC_NAME_C, "✓"},
              Case{NameSystem::Solfege, 0, 'L', IDC_NAME_C, "✓"},
              Case{NameSystem::Numbers, 1, 'D', IDC_PRACTICE_STAFF, "✓"},
              Case{NameSystem::Numbers, 0, 'W', IDC_NAME_C, "✗"},
@@ -352,7 +353,7 @@ TEST_F(Practice, LetterAndDigitKeysAnswerReadInEverySystem) {
          }) {
         SCOPED_TRACE(c.typed);
         SetUp();
-        theApp.m_practiceSetup.names = c.names;
+        theApp.m_staffSetup.names = c.names;  // --names, for the staff and the practice
         Run(Language::Chinese, [&](PracticeUser& user) {
             user.Choose(IDC_KEY, c.keyChoice);
             // The shown note's letters, "G4" or "F♯4", stand in its words in every system.
@@ -370,7 +371,15 @@ TEST_F(Practice, LetterAndDigitKeysAnswerReadInEverySystem) {
             HeadlessWindow::Focus()->Type(static_cast<WPARAM>(typed));
             EXPECT_EQ(user.Text(IDC_RESULT).substr(0, std::string_view(c.mark).size()), c.mark);
             EXPECT_EQ(user.Text(IDC_RESULT).empty(), *c.mark == '\0');
+            if (c.typed == 'W') {
+                // The answer too is named in the system, its letters beside it: "6（A4）".
+                EXPECT_NE(
+                    user.Text(IDC_RESULT).find(std::string(1, static_cast<char>(typed)) + "（"),
+                    std::string::npos)
+                    << user.Text(IDC_RESULT);
+            }
         });
         TearDown();
     }
+    theApp.m_staffSetup.names.reset();
 }

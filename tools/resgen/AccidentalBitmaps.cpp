@@ -1,17 +1,9 @@
 #include "tools/resgen/AccidentalBitmaps.h"
 
+#include "staff/SignLayout.h"
 #include "tools/resgen/InkCanvas.h"
 
 namespace {
-
-// Sizes in pixels of the unscaled picture; the sign's own line or space is the row
-// (sharp and natural: row 19; flat: row 25) whose centre is `kRow`.
-constexpr int kSharpWidth = 14;
-constexpr int kFlatWidth = 12;
-constexpr int kNaturalWidth = 10;
-constexpr int kSharpHeight = 39;
-constexpr int kFlatHeight = 35;
-constexpr int kNaturalHeight = 39;
 
 // A thick stroke rising to the right as engraved signs have, its ends cut upright.
 void Beam(InkCanvas& ink, double left, double right, double centreY, double rise,
@@ -68,12 +60,14 @@ void InkNatural(InkCanvas& ink) {
 }  // namespace
 
 NoteBitmaps DrawSignBitmaps(Sign sign, int scale) {
-    const int width = scale * (sign == Sign::kSharp  ? kSharpWidth
-                               : sign == Sign::kFlat ? kFlatWidth
-                                                     : kNaturalWidth);
-    const int height = scale * (sign == Sign::kSharp  ? kSharpHeight
-                                : sign == Sign::kFlat ? kFlatHeight
-                                                      : kNaturalHeight);
+    // The sizes the staff lays the signs out by; the sign's own line or space is the
+    // picture's anchor row.
+    const staff::SignPicture picture =
+        staff::SignPictureOf(sign == Sign::kSharp  ? staff::Accidental::Sharp
+                             : sign == Sign::kFlat ? staff::Accidental::Flat
+                                                   : staff::Accidental::Natural);
+    const int width = scale * picture.width;
+    const int height = scale * picture.height;
     InkCanvas ink(width, height, 16, scale);
     if (sign == Sign::kSharp) {
         InkSharp(ink);

@@ -18,6 +18,12 @@ constexpr double kOnsetBelowOpenDb = 6;
 // this much within the last 60 ms.
 constexpr double kReattackAboveDb = 15;
 constexpr double kReattackRiseDb = 9;
+// How far the last note must have faded before another semitone can rise out of it.
+constexpr double kFadedDb = 12;
+
+bool InRange(int key) {
+    return key >= ListenSettings::kLowestKey && key <= ListenSettings::kHighestKey;
+}
 
 }  // namespace
 
@@ -48,10 +54,35 @@ double NoteAcceptor::OnsetOf(const PitchFrame& frame, double loudDb) const {
     return onset;
 }
 
-void NoteAcceptor::Begin(double onsetMs) {
+void NoteAcceptor::Begin(double onsetMs, int excludedKey) {
     m_state = State::Listening;
     m_runKey = -1;
+    m_excludedKey = excludedKey;
     m_onsetMs = onsetMs;
+}
+
+// A note played before the last one has died away. Either it rises sharply from well
+// below, whatever its pitch; or the last note has faded well below its loudest and another
+// semitone, confident, rises clearly over the fade: a slow attack (a choir, a bowed string)
+// over a long release, which keeps the gate open wherever the room is not silent.
+NoteAcceptor::Rise NoteAcceptor::RiseOverTail(const PitchFrame& frame) {
+    m_quietestSinceTakenDb = std::min(m_quietestSinceTakenDb, frame.levelDb);
+    if (frame.levelDb > m_loudestSinceTakenDb) {
+        m_loudestSinceTakenDb = frame.levelDb;
+        m_fadeDb = frame.levelDb;
+    }
+    m_fadeDb = std::min(m_fadeDb, frame.levelDb);
+    const Hop& before = m_recent[(m_newest + 1) % m_recent.size()];
+    if (frame.levelDb >= m_quietestSinceTakenDb + kReattackAboveDb &&
+        frame.levelDb >= before.frameLevelDb + kReattackRiseDb) {
+        return Rise::Sharp;
+    }
+    const int key = Confident(frame) ? KeyOf(frame.hz, m_settings.a4Hz).key : m_takenKey;
+    const bool other = key != m_takenKey && InRange(key);
+    return other && m_fadeDb <= m_loudestSinceTakenDb - kFadedDb &&
+                   frame.levelDb >= m_fadeDb + kReattackRiseDb
+               ? Rise::OtherSemitone
+               : Rise::None;
 }
 
 std::optional<HeardNote> NoteAcceptor::Take(const PitchFrame& frame) {
@@ -63,14 +94,13 @@ std::optional<HeardNote> NoteAcceptor::Take(const PitchFrame& frame) {
         return std::nullopt;
     }
     if (!wasOpen) {
-        Begin(OnsetOf(frame, m_gate.OpenThresholdDb() - kOnsetBelowOpenDb));
+        Begin(OnsetOf(frame, m_gate.OpenThresholdDb() - kOnsetBelowOpenDb), -1);
     } else if (m_state == State::Taken) {
-        // A note played before the last one has died away: a sharp rise from well below.
-        m_quietestSinceTakenDb = std::min(m_quietestSinceTakenDb, frame.levelDb);
-        const Hop& before = m_recent[(m_newest + 1) % m_recent.size()];
-        if (frame.levelDb >= m_quietestSinceTakenDb + kReattackAboveDb &&
-            frame.levelDb >= before.frameLevelDb + kReattackRiseDb) {
-            Begin(OnsetOf(frame, m_quietestSinceTakenDb + kReattackRiseDb));
+        // Rising over the fade, the last note's own semitone is still its tail.
+        const Rise rise = RiseOverTail(frame);
+        if (rise != Rise::None) {
+            Begin(OnsetOf(frame, m_quietestSinceTakenDb + kReattackRiseDb),
+                  rise == Rise::OtherSemitone ? m_takenKey : -1);
         }
     }
     if (m_state != State::Listening) {
@@ -78,8 +108,6 @@ std::optional<HeardNote> NoteAcceptor::Take(const PitchFrame& frame) {
     }
 
     const KeyPitch pitch = Confident(frame) ? KeyOf(frame.hz, m_settings.a4Hz) : KeyPitch{-1, 0};
-    const bool inRange =
-        pitch.key >= ListenSettings::kLowestKey && pitch.key <= ListenSettings::kHighestKey;
     const bool same = m_runKey >= 0 &&
                       std::abs(100.0 * (pitch.key - m_runKey) + pitch.cents) <= kSameSemitoneCents;
     if (!same) {
@@ -88,7 +116,7 @@ std::optional<HeardNote> NoteAcceptor::Take(const PitchFrame& frame) {
         if (m_runKey >= 0 && ++m_misses <= kMissesAllowed) {
             return std::nullopt;
         }
-        m_runKey = inRange ? pitch.key : -1;
+        m_runKey = InRange(pitch.key) && pitch.key != m_excludedKey ? pitch.key : -1;
         m_runStartMs = frame.timeMs;
         m_misses = 0;
         return std::nullopt;
@@ -98,7 +126,10 @@ std::optional<HeardNote> NoteAcceptor::Take(const PitchFrame& frame) {
         return std::nullopt;
     }
     m_state = State::Taken;
+    m_takenKey = m_runKey;
     m_quietestSinceTakenDb = frame.levelDb;
+    m_loudestSinceTakenDb = frame.levelDb;
+    m_fadeDb = frame.levelDb;
     return HeardNote{.key = m_runKey,
                      .onsetMs = std::max(m_onsetMs, m_runStartMs - m_frameMs),
                      .acceptedMs = frame.timeMs};

@@ -35,8 +35,11 @@ class NoteAcceptor {
     enum class State { Quiet, Listening, Taken };
 
     bool Confident(const PitchFrame& frame) const;
+    enum class Rise { None, Sharp, OtherSemitone };
+    Rise RiseOverTail(const PitchFrame& frame);
     double OnsetOf(const PitchFrame& frame, double loudDb) const;
-    void Begin(double onsetMs);
+    // `excludedKey`: a semitone that cannot start the hold, -1 for none.
+    void Begin(double onsetMs, int excludedKey);
 
     struct Hop {
         double startMs = 0;
@@ -52,9 +55,13 @@ class NoteAcceptor {
     State m_state = State::Quiet;
     double m_onsetMs = 0;
     int m_runKey = -1;  // the semitone being held, -1 when none
+    int m_excludedKey = -1;
     double m_runStartMs = 0;
     int m_misses = 0;
+    int m_takenKey = -1;
     double m_quietestSinceTakenDb = 0;
+    double m_loudestSinceTakenDb = 0;
+    double m_fadeDb = 0;  // the quietest since the loudest
 };
 
 }  // namespace input

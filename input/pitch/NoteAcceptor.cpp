@@ -20,6 +20,7 @@ constexpr double kReattackAboveDb = 15;
 constexpr double kReattackRiseDb = 9;
 // How far the last note must have faded before another semitone can rise out of it.
 constexpr double kFadedDb = 12;
+constexpr double kBriefCloseMs = 100;
 
 bool InRange(int key) {
     return key >= ListenSettings::kLowestKey && key <= ListenSettings::kHighestKey;
@@ -65,13 +66,7 @@ void NoteAcceptor::Begin(double onsetMs, int excludedKey) {
 // below, whatever its pitch; or the last note has faded well below its loudest and another
 // semitone, confident, rises clearly over the fade: a slow attack (a choir, a bowed string)
 // over a long release, which keeps the gate open wherever the room is not silent.
-NoteAcceptor::Rise NoteAcceptor::RiseOverTail(const PitchFrame& frame) {
-    m_quietestSinceTakenDb = std::min(m_quietestSinceTakenDb, frame.levelDb);
-    if (frame.levelDb > m_loudestSinceTakenDb) {
-        m_loudestSinceTakenDb = frame.levelDb;
-        m_fadeDb = frame.levelDb;
-    }
-    m_fadeDb = std::min(m_fadeDb, frame.levelDb);
+NoteAcceptor::Rise NoteAcceptor::RiseOverTail(const PitchFrame& frame) const {
     const Hop& before = m_recent[(m_newest + 1) % m_recent.size()];
     if (frame.levelDb >= m_quietestSinceTakenDb + kReattackAboveDb &&
         frame.levelDb >= before.frameLevelDb + kReattackRiseDb) {
@@ -85,23 +80,40 @@ NoteAcceptor::Rise NoteAcceptor::RiseOverTail(const PitchFrame& frame) {
                : Rise::None;
 }
 
+void NoteAcceptor::FollowTail(const PitchFrame& frame) {
+    m_quietestSinceTakenDb = std::min(m_quietestSinceTakenDb, frame.levelDb);
+    if (frame.levelDb > m_loudestSinceTakenDb) {
+        m_loudestSinceTakenDb = frame.levelDb;
+        m_fadeDb = frame.levelDb;
+    }
+    m_fadeDb = std::min(m_fadeDb, frame.levelDb);
+}
+
 std::optional<HeardNote> NoteAcceptor::Take(const PitchFrame& frame) {
     m_newest = (m_newest + 1) % m_recent.size();
     m_recent[m_newest] = {frame.timeMs - frame.hopMs, frame.hopLevelDb, frame.levelDb};
     const bool wasOpen = m_gate.Open();
+    if (m_state == State::Taken) {
+        FollowTail(frame);
+    }
     if (!m_gate.Update(frame.levelDb, frame.hopMs)) {
-        m_state = State::Quiet;
+        // A release that beats (a choir's voices drifting apart) may dip under the gate for
+        // a moment: what rises again soon after is still the note taken.
+        m_closedMs = wasOpen ? frame.timeMs : m_closedMs;
+        if (m_state != State::Taken || frame.timeMs - m_closedMs > kBriefCloseMs) {
+            m_state = State::Quiet;
+        }
         return std::nullopt;
     }
-    if (!wasOpen) {
-        Begin(OnsetOf(frame, m_gate.OpenThresholdDb() - kOnsetBelowOpenDb), -1);
-    } else if (m_state == State::Taken) {
+    if (m_state == State::Taken) {
         // Rising over the fade, the last note's own semitone is still its tail.
         const Rise rise = RiseOverTail(frame);
         if (rise != Rise::None) {
             Begin(OnsetOf(frame, m_quietestSinceTakenDb + kReattackRiseDb),
                   rise == Rise::OtherSemitone ? m_takenKey : -1);
         }
+    } else if (!wasOpen) {
+        Begin(OnsetOf(frame, m_gate.OpenThresholdDb() - kOnsetBelowOpenDb), -1);
     }
     if (m_state != State::Listening) {
         return std::nullopt;

@@ -36,7 +36,8 @@ class NoteAcceptor {
 
     bool Confident(const PitchFrame& frame) const;
     enum class Rise { None, Sharp, OtherSemitone };
-    Rise RiseOverTail(const PitchFrame& frame);
+    void FollowTail(const PitchFrame& frame);
+    Rise RiseOverTail(const PitchFrame& frame) const;
     double OnsetOf(const PitchFrame& frame, double loudDb) const;
     // `excludedKey`: a semitone that cannot start the hold, -1 for none.
     void Begin(double onsetMs, int excludedKey);
@@ -61,7 +62,8 @@ class NoteAcceptor {
     int m_takenKey = -1;
     double m_quietestSinceTakenDb = 0;
     double m_loudestSinceTakenDb = 0;
-    double m_fadeDb = 0;  // the quietest since the loudest
+    double m_fadeDb = 0;    // the quietest since the loudest
+    double m_closedMs = 0;  // when the gate last closed
 };
 
 }  // namespace input

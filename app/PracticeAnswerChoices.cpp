@@ -5,6 +5,7 @@
 
 #include "app/PracticeTexts.h"
 #include "platform/CString.h"
+#include "practice/LastChoices.h"
 #include "res/resource.h"
 
 namespace {
@@ -28,6 +29,22 @@ void CPracticeAnswerChoices::Exchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_ANY_OCTAVE, m_chkAnyOctave);
     DDX_Control(pDX, IDC_HOLD, m_cboHold);
     DDX_Control(pDX, IDC_A4, m_cboA4);
+}
+
+void CPracticeAnswerChoices::Open(const std::filesystem::path& choicesFile, bool listen) {
+    m_choices = practice::LoadAnswerChoices(choicesFile);
+    m_choices.microphone = m_choices.microphone || listen;
+    Fill();
+    Show(m_choices);
+}
+
+const AnswerChoices& CPracticeAnswerChoices::Chosen(const std::filesystem::path& choicesFile) {
+    m_choices = Read(m_choices);
+    Show(m_choices);
+    if (!choicesFile.empty()) {
+        practice::SaveAnswerChoices(choicesFile, m_choices);
+    }
+    return m_choices;
 }
 
 void CPracticeAnswerChoices::Fill() {

@@ -1,8 +1,6 @@
 #include "app/PracticeDlg.h"
 
-#include "app/PlayedKeys.h"
 #include "app/ProgressDlg.h"
-#include "practice/LastChoices.h"
 #include "res/resource.h"
 
 namespace {
@@ -56,6 +54,7 @@ CPracticeDlg::CPracticeDlg(CWnd* pParent, const PracticeSetup& setup)
       m_namesGiven(setup.names),
       m_rounds(setup, static_cast<practice::RoundObserver&>(*this)),
       m_answers(m_rounds, m_staff),
+      m_keyboards(m_answers),
       m_feedback(m_rounds, m_staff),
       m_bListen(setup.listen),
       m_microphone(m_answers, m_staff),
@@ -64,19 +63,13 @@ CPracticeDlg::CPracticeDlg(CWnd* pParent, const PracticeSetup& setup)
         [this](const practice::RoundSettings& settings) { return m_today.AskFirst(settings); });
 }
 
-CPracticeDlg::~CPracticeDlg() {
-    PlayedKeys().StopListening(*this);
-    PlayedKeys().SetKeyboardsShown({});
-}
-
 void CPracticeDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     m_choices.Exchange(pDX);
     m_signs.Exchange(pDX);
     m_names.Exchange(pDX);
     DDX_Control(pDX, IDC_PRACTICE_STAFF, m_staff);
-    DDX_Control(pDX, IDC_MIDI_KEYBOARDS, m_stcKeyboards);
-    DDX_Control(pDX, IDC_MIDI_ECHO, m_chkMidiEcho);
+    m_keyboards.Exchange(pDX);
     m_answers.Exchange(pDX);
     m_feedback.Exchange(pDX);
     m_today.Exchange(pDX);
@@ -102,20 +95,9 @@ BOOL CPracticeDlg::OnInitDialog() {
     ShowNames();
     m_today.Open(m_rounds.History(), m_rounds.ProgressPath(), m_rounds.Settings());
     m_rounds.Start();
-    PlayedKeys().Listen(*this);
-    PlayedKeys().SetKeyboardsShown([this] { ShowKeyboards(); });
-    ShowKeyboards();
-    if (!PlayedKeys().EchoNamed()) {
-        PlayedKeys().SetEcho(
-            practice::LoadMidiEcho(m_rounds.ChoicesFile()).value_or(PlayedKeys().Echo()));
-    }
-    m_chkMidiEcho.SetCheck(PlayedKeys().Echo() ? BST_CHECKED : BST_UNCHECKED);
-    // --listen answers with the microphone this time, whatever was chosen last.
-    m_answerWith = practice::LoadAnswerChoices(m_rounds.ChoicesFile());
-    m_answerWith.microphone = m_answerWith.microphone || m_bListen;
-    m_answerChoices.Fill();
-    m_answerChoices.Show(m_answerWith);
-    m_microphone.Choose(m_answerWith);
+    m_keyboards.Open(m_rounds.ChoicesFile());
+    m_answerChoices.Open(m_rounds.ChoicesFile(), m_bListen);
+    m_microphone.Choose(m_answerChoices.Choices());
     // A learner who sees the first note answers it at once; the choices are a Tab away.
     m_answers.TakeFocus();
     return FALSE;
@@ -167,8 +149,7 @@ void CPracticeDlg::FitStaff(int ledgerLines) {
 
 // Closing ends the round, so that an endless one is summed up too.
 void CPracticeDlg::OnCancel() {
-    PlayedKeys().StopListening(*this);
-    PlayedKeys().SetKeyboardsShown({});
+    m_keyboards.Close();
     m_microphone.Close();
     m_rounds.Stop();
     m_rounds.WaitForLoad();
@@ -237,16 +218,6 @@ void CPracticeDlg::ProgressNotSaved(const practice::SaveFailure& failure) {
     m_feedback.ProgressNotSaved(failure);
 }
 
-void CPracticeDlg::KeyChanged(const input::KeyEvent& event) {
-    m_answers.Played(event);
-}
-
-void CPracticeDlg::ShowKeyboards() {
-    const std::string text = PlayedKeys().KeyboardsText();
-    m_stcKeyboards.SetAccessibleText(text.c_str(), text.c_str());
-    m_stcKeyboards.SetWindowText(text.c_str());
-}
-
 // The round goes on; what names its notes changes at once.
 void CPracticeDlg::OnNamesChanged() {
     m_names.Chosen(m_rounds.ChoicesFile());
@@ -260,19 +231,10 @@ void CPracticeDlg::ShowNames() {
 }
 
 void CPracticeDlg::OnMidiEcho() {
-    const bool echo = m_chkMidiEcho.GetCheck() == BST_CHECKED;
-    PlayedKeys().SetEcho(echo);
-    if (!m_rounds.ChoicesFile().empty()) {
-        practice::SaveMidiEcho(m_rounds.ChoicesFile(), echo);
-    }
+    m_keyboards.EchoClicked(m_rounds.ChoicesFile());
 }
 
 // How a round is answered changes nothing of the round under way.
 void CPracticeDlg::OnAnswerChoiceChanged() {
-    m_answerWith = m_answerChoices.Read(m_answerWith);
-    m_answerChoices.Show(m_answerWith);
-    m_microphone.Choose(m_answerWith);
-    if (!m_rounds.ChoicesFile().empty()) {
-        practice::SaveAnswerChoices(m_rounds.ChoicesFile(), m_answerWith);
-    }
+    m_microphone.Choose(m_answerChoices.Chosen(m_rounds.ChoicesFile()));
 }

@@ -10,23 +10,20 @@
 #include "app/PracticeAnswers.h"
 #include "app/PracticeChoices.h"
 #include "app/PracticeFeedback.h"
+#include "app/PracticeKeyboards.h"
 #include "app/PracticeMicrophone.h"
 #include "app/PracticeNames.h"
 #include "app/PracticeRounds.h"
 #include "app/PracticeSetup.h"
 #include "app/PracticeSigns.h"
 #include "app/PracticeToday.h"
-#include "input/KeyInput.h"
-#include "platform/CButton.h"
 #include "platform/CDialog.h"
-#include "platform/CStatic.h"
 #include "practice/RoundObserver.h"
 #include "staff/StaffControl.h"
 
-class CPracticeDlg : public CDialog, private practice::RoundObserver, private input::KeyListener {
+class CPracticeDlg : public CDialog, private practice::RoundObserver {
   public:
     CPracticeDlg(CWnd* pParent, const PracticeSetup& setup);
-    ~CPracticeDlg() override;
 
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -56,23 +53,18 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver, private in
     void ShowResult(const practice::AnswerResult& result) override;
     void ShowSummary(const practice::RoundSummary& summary) override;
     void ProgressNotSaved(const practice::SaveFailure& failure) override;
-    void KeyChanged(const input::KeyEvent& event) override;
-    // The MIDI keyboards there are, or that there is none, as a screen reader reads it.
-    void ShowKeyboards();
     void ShowNames();
 
     CStaffControl m_staff;
-    CStatic m_stcKeyboards;
-    CButton m_chkMidiEcho;
     CPracticeChoices m_choices;
     CPracticeSigns m_signs;
     CPracticeNames m_names;
     std::optional<staff::NameSystem> m_namesGiven;
     CPracticeRounds m_rounds;
     CPracticeAnswers m_answers;
+    CPracticeKeyboards m_keyboards;
     CPracticeFeedback m_feedback;
     CPracticeAnswerChoices m_answerChoices;
-    practice::AnswerChoices m_answerWith;
     bool m_bListen;
     CPracticeMicrophone m_microphone;
     CPracticeToday m_today;

@@ -133,6 +133,7 @@ session.program.kill()
 session.program.wait()
 with open(os.path.join(data, "practice-choices.json"), "w") as choices:
     json.dump({"drill": "place", "clef": "treble", "low": 5, "high": 5, "count": 10}, choices)
+asked = time.monotonic()
 session.start(PROGRAM, "--practice", "--language", "en", "--midi-out", "none")
 app = wait_for("the practice dialog again", lambda: dialog(desktop, "Practice"), 90)
 
@@ -154,20 +155,26 @@ if label("Microphone") is not None:
 choose("Staff, buttons", "Down")
 wait_for("the microphone line", lambda: label("Microphone: listening"))
 # Hear is sung back a second after its pitch began: a note heard sooner is that pitch's echo.
+bounds = []
 for prompt, key, delay, expected in (("Place G4", 67, 0.3, "\u2713 Right: G4, "),
                                      ("Listen", 55, 1.0, "\u2713 Right: G4, ")):
     wait_for(prompt, lambda: label(prompt) and label(("Right", "Not")) is None)
     time.sleep(delay)
     microphone.sing(key, 400)
     lines.append(wait_for(expected, lambda: label(expected)))
+    bounds.append((delay * 1000 - 50, (time.monotonic() - asked) * 1000))
     if prompt == "Place G4":
+        asked = time.monotonic()
         choose("Place", "Down")
         choose("Instrument", "Up")
         subprocess.run(["xdotool", "key", "Return"], check=True)
-kept = [(a["drill"], a["right"], a.get("key")) for a in session.answers()[3:]]
-print("\n".join(lines[3:]), "\nprogress file:", kept)
+answers = session.answers()[3:]
+kept = [(a["drill"], a["right"], a.get("key")) for a in answers]
+print("\n".join(lines[3:]), "\nprogress file:", kept, [a["ms"] for a in answers])
 if kept != [("place", True, 67), ("hear", True, 67)]:
     fail("answers of the Place and Hear rounds in the progress file")
+if any(not low <= a["ms"] <= high for a, (low, high) in zip(answers, bounds)):
+    fail("Place or Hear not timed from the question to the sung note's onset")
 choose("Microphone", "Up")
 wait_for("the microphone closed", lambda: label("Microphone") is None)
 if "microphone" in session.log():

@@ -2,7 +2,8 @@
 // gate, and then the same semitone must be found, confidently and within E2-C6, for the
 // hold time. Pitches before that (the unsettled start of an attack, a slide) only move the
 // start of the hold; once a note is taken nothing more is, however long it rings, until
-// the sound has fallen through the gate or a new note rises sharply out of its tail.
+// the sound has fallen through the gate for longer than a moment, a new note rises sharply
+// out of its tail, or another semitone rises clearly over its fading release.
 #pragma once
 
 #include <array>

@@ -128,7 +128,13 @@ std::optional<HeardNote> NoteAcceptor::Take(const PitchFrame& frame) {
         if (m_runKey >= 0 && ++m_misses <= kMissesAllowed) {
             return std::nullopt;
         }
-        m_runKey = InRange(pitch.key) && pitch.key != m_excludedKey ? pitch.key : -1;
+        if (m_excludedKey >= 0 && pitch.key == m_excludedKey) {
+            // What rose over the fade was a stray: the tail goes on, and a sharp rise or
+            // another semitone may still follow it.
+            m_state = State::Taken;
+            return std::nullopt;
+        }
+        m_runKey = InRange(pitch.key) ? pitch.key : -1;
         m_runStartMs = frame.timeMs;
         m_misses = 0;
         return std::nullopt;

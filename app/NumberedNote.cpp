@@ -89,19 +89,13 @@ void DrawNumberedNote(CDC& dc, const CRect& box, const staff::NoteName& name) {
     }
 }
 
-BEGIN_MESSAGE_MAP(CNumberedNote, CStatic)
+BEGIN_MESSAGE_MAP(CNumberedNote, CPictureStatic)
 ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 void CNumberedNote::Show(std::optional<staff::NoteName> name) {
     m_name = name;
     InvalidateRect(nullptr, TRUE);
-}
-
-// A picture of the prompt's note, which the prompt says in words: not in the tab order.
-void CNumberedNote::PreSubclassWindow() {
-    CStatic::PreSubclassWindow();
-    ModifyStyle(WS_TABSTOP, 0);
 }
 
 void CNumberedNote::OnPaint() {

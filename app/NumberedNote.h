@@ -6,8 +6,8 @@
 
 #include <optional>
 
+#include "app/PictureStatic.h"
 #include "platform/CDC.h"
-#include "platform/CStatic.h"
 #include "staff/NoteNames.h"
 
 // Sizes in client pixels.
@@ -27,13 +27,13 @@ struct NumberedNoteLayout {
 
 void DrawNumberedNote(CDC& dc, const CRect& box, const staff::NoteName& name);
 
-// The note Place asks for, beside its prompt; blank while there is none.
-class CNumberedNote : public CStatic {
+// The note Place asks for, beside its prompt, which says it in words too; blank while there
+// is none.
+class CNumberedNote : public CPictureStatic {
   public:
     void Show(std::optional<staff::NoteName> name);
 
   protected:
-    void PreSubclassWindow() override;
     void OnPaint();
 
     DECLARE_MESSAGE_MAP()

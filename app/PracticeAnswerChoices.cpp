@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/ChoiceList.h"
 #include "app/PracticeTexts.h"
 #include "platform/CString.h"
 #include "practice/LastChoices.h"
@@ -48,10 +49,8 @@ const AnswerChoices& CPracticeAnswerChoices::Chosen(const std::filesystem::path&
 }
 
 void CPracticeAnswerChoices::Fill() {
-    m_cboAnswerWith.AddString(practice_texts::LoadText(IDS_ANSWER_STAFF).c_str());
-    m_cboAnswerWith.AddString(practice_texts::LoadText(IDS_ANSWER_MICROPHONE).c_str());
-    m_cboSound.AddString(practice_texts::LoadText(IDS_LISTEN_VOICE).c_str());
-    m_cboSound.AddString(practice_texts::LoadText(IDS_LISTEN_INSTRUMENT).c_str());
+    choice_list::AddTexts(m_cboAnswerWith, {IDS_ANSWER_STAFF, IDS_ANSWER_MICROPHONE});
+    choice_list::AddTexts(m_cboSound, {IDS_LISTEN_VOICE, IDS_LISTEN_INSTRUMENT});
     for (const int hold : kHolds) {
         m_cboHold.AddString(Formatted(IDS_HOLD_MS, hold).c_str());
     }
@@ -84,10 +83,7 @@ AnswerChoices CPracticeAnswerChoices::Read(const AnswerChoices& current) {
     choices.octave = choices.voice != current.voice ? AnswerChoices::DefaultOctave(choices.voice)
                      : m_chkAnyOctave.GetCheck() == BST_CHECKED ? practice::OctaveRule::Any
                                                                 : practice::OctaveRule::Exact;
-    const int hold = m_cboHold.GetCurSel();
-    if (hold >= 0 && hold < static_cast<int>(kHolds.size())) {
-        choices.holdMs = kHolds[static_cast<std::size_t>(hold)];
-    }
+    choices.holdMs = choice_list::Chosen(m_cboHold, kHolds).value_or(choices.holdMs);
     const int a4 = m_cboA4.GetCurSel();
     if (a4 >= 0) {
         choices.a4Hz = std::min(AnswerChoices::kMinA4Hz + a4, AnswerChoices::kMaxA4Hz);

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "app/ChoiceList.h"
 #include "app/PracticeTexts.h"
 #include "res/resource.h"
 
@@ -19,21 +20,10 @@ constexpr std::array<UINT, 5> kClefNames = {IDS_CLEF_TREBLE, IDS_CLEF_BASS, IDS_
 constexpr std::array<int, 4> kLengths = {10, 20, 50, practice::RoundSettings::kEndless};
 constexpr int kDefaultLength = 1;
 
+// A list with nothing chosen reads as its first entry.
 template <typename T, std::size_t N>
-int IndexOf(const std::array<T, N>& values, T value, int fallback) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (values[i] == value) {
-            return static_cast<int>(i);
-        }
-    }
-    return fallback;
-}
-
-template <typename T, std::size_t N>
-T At(const std::array<T, N>& values, int index) {
-    return values[index >= 0 && static_cast<std::size_t>(index) < N
-                      ? static_cast<std::size_t>(index)
-                      : 0];
+T At(const CComboBox& list, const std::array<T, N>& values) {
+    return choice_list::Chosen(list, values).value_or(values[0]);
 }
 }  // namespace
 
@@ -47,12 +37,8 @@ void CPracticeChoices::Exchange(CDataExchange* pDX) {
 }
 
 void CPracticeChoices::Fill() {
-    for (const UINT id : kDrillNames) {
-        m_cboDrill.AddString(practice_texts::LoadText(id).c_str());
-    }
-    for (const UINT id : kClefNames) {
-        m_cboClef.AddString(practice_texts::LoadText(id).c_str());
-    }
+    choice_list::AddTexts(m_cboDrill, kDrillNames);
+    choice_list::AddTexts(m_cboClef, kClefNames);
     for (const int length : kLengths) {
         m_cboLength.AddString(length == practice::RoundSettings::kEndless
                                   ? practice_texts::LoadText(IDS_LENGTH_ENDLESS).c_str()
@@ -77,9 +63,9 @@ void CPracticeChoices::FillRange(const practice::RoundSettings& settings) {
 }
 
 void CPracticeChoices::Show(const practice::RoundSettings& settings) {
-    m_cboDrill.SetCurSel(IndexOf(kDrills, settings.drill, 0));
-    m_cboClef.SetCurSel(IndexOf(kClefs, settings.clef, 0));
-    m_cboLength.SetCurSel(IndexOf(kLengths, settings.count, kDefaultLength));
+    m_cboDrill.SetCurSel(choice_list::IndexOf(kDrills, settings.drill, 0));
+    m_cboClef.SetCurSel(choice_list::IndexOf(kClefs, settings.clef, 0));
+    m_cboLength.SetCurSel(choice_list::IndexOf(kLengths, settings.count, kDefaultLength));
     m_cboLedgerLines.SetCurSel(settings.ledgerLines - staff::kMinLedgerLines);
     FillRange(settings);
 }
@@ -87,9 +73,9 @@ void CPracticeChoices::Show(const practice::RoundSettings& settings) {
 // A range given upside down keeps the step just chosen and meets it with the other end.
 practice::RoundSettings CPracticeChoices::Read(const practice::RoundSettings& current) const {
     practice::RoundSettings settings = current;
-    settings.drill = At(kDrills, m_cboDrill.GetCurSel());
-    settings.clef = At(kClefs, m_cboClef.GetCurSel());
-    settings.count = At(kLengths, m_cboLength.GetCurSel());
+    settings.drill = At(m_cboDrill, kDrills);
+    settings.clef = At(m_cboClef, kClefs);
+    settings.count = At(m_cboLength, kLengths);
     // The range lists hold the steps of the staff the current choices asked for.
     const int lowest = staff::StaffGeometry(current.ledgerLines).LowestStep();
     const int low = m_cboLowest.GetCurSel() + lowest;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/ChoiceList.h"
 #include "app/PracticeTexts.h"
 #include "practice/LastChoices.h"
 #include "res/resource.h"
@@ -20,26 +21,20 @@ void CPracticeNames::Exchange(CDataExchange* pDX) {
 
 void CPracticeNames::Open(std::optional<staff::NameSystem> given,
                           const std::filesystem::path& choicesFile) {
-    for (const UINT id : kSystemNames) {
-        m_cboNames.AddString(practice_texts::LoadText(id).c_str());
-    }
+    choice_list::AddTexts(m_cboNames, kSystemNames);
     if (!given && !choicesFile.empty()) {
         given = practice::LoadNames(choicesFile);
     }
     m_names = given.value_or(staff::NameSystem::Letters);
-    for (std::size_t i = 0; i < kSystems.size(); ++i) {
-        if (kSystems[i] == m_names) {
-            m_cboNames.SetCurSel(static_cast<int>(i));
-        }
-    }
+    m_cboNames.SetCurSel(choice_list::IndexOf(kSystems, m_names, CB_ERR));
 }
 
 void CPracticeNames::Chosen(const std::filesystem::path& choicesFile) {
-    const int index = m_cboNames.GetCurSel();
-    if (index < 0 || static_cast<std::size_t>(index) >= kSystems.size()) {
+    const std::optional<staff::NameSystem> chosen = choice_list::Chosen(m_cboNames, kSystems);
+    if (!chosen) {
         return;
     }
-    m_names = kSystems[static_cast<std::size_t>(index)];
+    m_names = *chosen;
     if (!choicesFile.empty()) {
         practice::SaveNames(choicesFile, m_names);
     }

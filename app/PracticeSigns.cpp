@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/ChoiceList.h"
 #include "app/PracticeTexts.h"
 #include "res/resource.h"
 
@@ -21,8 +22,7 @@ void CPracticeSigns::Exchange(CDataExchange* pDX) {
 }
 
 void CPracticeSigns::Fill() {
-    m_cboAccidentals.AddString(practice_texts::LoadText(IDS_ACCIDENTALS_NONE).c_str());
-    m_cboAccidentals.AddString(practice_texts::LoadText(IDS_ACCIDENTALS_ALL).c_str());
+    choice_list::AddTexts(m_cboAccidentals, {IDS_ACCIDENTALS_NONE, IDS_ACCIDENTALS_ALL});
     for (const int key : kKeys) {
         m_cboKey.AddString(key == practice::kRandomKey
                                ? practice_texts::LoadText(IDS_KEY_RANDOM).c_str()
@@ -32,20 +32,13 @@ void CPracticeSigns::Fill() {
 
 void CPracticeSigns::Show(const practice::RoundSettings& settings) {
     m_cboAccidentals.SetCurSel(settings.accidentals == practice::AccidentalChoice::All ? 1 : 0);
-    int index = 0;
-    for (std::size_t i = 0; i < kKeys.size(); ++i) {
-        index = kKeys[i] == settings.key ? static_cast<int>(i) : index;
-    }
-    m_cboKey.SetCurSel(index);
+    m_cboKey.SetCurSel(choice_list::IndexOf(kKeys, settings.key, 0));
 }
 
 practice::RoundSettings CPracticeSigns::Read(practice::RoundSettings settings) const {
     settings.accidentals = m_cboAccidentals.GetCurSel() == 1 ? practice::AccidentalChoice::All
                                                              : practice::AccidentalChoice::None;
-    const int index = m_cboKey.GetCurSel();
-    settings.key = index > 0 && static_cast<std::size_t>(index) < kKeys.size()
-                       ? kKeys[static_cast<std::size_t>(index)]
-                       : 0;
+    settings.key = choice_list::Chosen(m_cboKey, kKeys).value_or(0);
     return settings;
 }
 

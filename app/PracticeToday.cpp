@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/ChoiceList.h"
 #include "app/PracticeTexts.h"
 #include "platform/CString.h"
 #include "practice/GoalFile.h"
@@ -44,17 +45,13 @@ void CPracticeToday::Open(const practice::History& history,
         m_goalFile = practice::GoalFileBeside(progressFile);
         m_goal = practice::LoadDailyGoal(m_goalFile);
     }
-    int chosen = 0;
-    for (std::size_t i = 0; i < kGoals.size(); ++i) {
-        const practice::DailyGoal& goal = kGoals[i];
+    for (const practice::DailyGoal& goal : kGoals) {
         m_cboGoal.AddString(
             Filled(goal.kind == Kind::Minutes ? IDS_GOAL_MINUTES : IDS_GOAL_ANSWERS, goal.amount)
                 .c_str());
-        chosen = goal == m_goal ? static_cast<int>(i) : chosen;
     }
-    m_cboGoal.SetCurSel(chosen);
-    m_cboReview.AddString(practice_texts::LoadText(IDS_REVIEW_TODAY).c_str());
-    m_cboReview.AddString(practice_texts::LoadText(IDS_REVIEW_NONE).c_str());
+    m_cboGoal.SetCurSel(choice_list::IndexOf(kGoals, m_goal, 0));
+    choice_list::AddTexts(m_cboReview, {IDS_REVIEW_TODAY, IDS_REVIEW_NONE});
     Reload(history, settings);
 }
 
@@ -87,11 +84,11 @@ void CPracticeToday::Answered(const practice::AnswerRecord& answer,
 }
 
 void CPracticeToday::GoalChosen(const practice::RoundSettings& settings) {
-    const int index = m_cboGoal.GetCurSel();
-    if (index < 0 || static_cast<std::size_t>(index) >= kGoals.size()) {
+    const std::optional<practice::DailyGoal> goal = choice_list::Chosen(m_cboGoal, kGoals);
+    if (!goal) {
         return;
     }
-    m_goal = kGoals[static_cast<std::size_t>(index)];
+    m_goal = *goal;
     if (!m_goalFile.empty()) {
         practice::SaveDailyGoal(m_goalFile, m_goal);
     }

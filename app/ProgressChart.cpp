@@ -142,19 +142,13 @@ void DrawProgressChart(CDC& dc, const practice::ChartFigures& figures) {
     DrawScales(dc, layout);
 }
 
-BEGIN_MESSAGE_MAP(CProgressChart, CStatic)
+BEGIN_MESSAGE_MAP(CProgressChart, CPictureStatic)
 ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 void CProgressChart::SetFigures(practice::ChartFigures figures) {
     m_figures = std::move(figures);
     InvalidateRect(nullptr, FALSE);
-}
-
-// A picture, not a place to work: not in the tab order.
-void CProgressChart::PreSubclassWindow() {
-    CStatic::PreSubclassWindow();
-    ModifyStyle(WS_TABSTOP, 0);
 }
 
 void CProgressChart::OnPaint() {

@@ -6,8 +6,8 @@
 // under them count the days before today. Drawn with the drawing layer in client pixels.
 #pragma once
 
+#include "app/PictureStatic.h"
 #include "platform/CDC.h"
-#include "platform/CStatic.h"
 #include "practice/ChartDays.h"
 
 // Where the chart puts a day and a value, in client pixels of its 600 x 200 picture.
@@ -34,12 +34,11 @@ struct ChartLayout {
 
 void DrawProgressChart(CDC& dc, const practice::ChartFigures& figures);
 
-class CProgressChart : public CStatic {
+class CProgressChart : public CPictureStatic {
   public:
     void SetFigures(practice::ChartFigures figures);
 
   protected:
-    void PreSubclassWindow() override;
     void OnPaint();
 
     DECLARE_MESSAGE_MAP()

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/ChoiceList.h"
 #include "app/PracticeTexts.h"
 #include "res/resource.h"
 
@@ -60,8 +61,7 @@ void CProgressDlg::DoDataExchange(CDataExchange* pDX) {
 
 // The chart of the chosen span, and the same in words for everyone.
 void CProgressDlg::OnDaysChanged() {
-    const int chosen = m_cboDays.GetCurSel();
-    const int days = kChartDays[chosen > 0 && chosen < 3 ? static_cast<std::size_t>(chosen) : 0];
+    const int days = choice_list::Chosen(m_cboDays, kChartDays).value_or(kChartDays[0]);
     practice::ChartFigures figures = practice::ChartFiguresOf(m_totals, m_nToday, days, m_goal);
     const std::string words = practice_texts::ChartWords(figures);
     m_chart.SetAccessibleText(practice_texts::LoadText(IDS_CHART_NAME).c_str(), words.c_str());

@@ -25,3 +25,7 @@ std::optional<BitmapInfoHeader> ReadBitmapInfoHeader(ByteReader& in) {
     }
     return header;
 }
+
+std::size_t RowBytes(int width, int bitsPerPixel) {
+    return (static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel) + 31) / 32 * 4;
+}

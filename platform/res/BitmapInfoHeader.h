@@ -1,6 +1,7 @@
 // The 40-byte BITMAPINFOHEADER that opens a bitmap resource and each image of an icon.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -16,3 +17,6 @@ struct BitmapInfoHeader {
 // Reads the header at the reader's position; nullopt unless it is whole, of this size, of
 // one plane and uncompressed (BI_RGB), the only kind either reader decodes.
 std::optional<BitmapInfoHeader> ReadBitmapInfoHeader(ByteReader& in);
+
+// The bytes of one stored row: its pixels padded to whole 32-bit words.
+std::size_t RowBytes(int width, int bitsPerPixel);

@@ -30,7 +30,7 @@ std::optional<Surface> DecodeDib24(std::span<const std::uint8_t> bytes) {
     const int height = header->height;
     const bool bottomUp = height > 0;
     const int rows = bottomUp ? height : -height;
-    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
+    const std::size_t stride = RowBytes(width, 24);
     const auto pixels = in.Bytes(stride * static_cast<std::size_t>(rows));
     if (!in.Ok()) {
         return std::nullopt;

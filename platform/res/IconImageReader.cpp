@@ -7,10 +7,6 @@ namespace {
 
 constexpr std::int32_t kMaxIconSide = 256;
 
-std::size_t RowBytes(int width, int bitsPerPixel) {
-    return (static_cast<std::size_t>(width) * bitsPerPixel + 31) / 32 * 4;
-}
-
 std::uint32_t PaletteIndex(const std::uint8_t* row, int x, int bitsPerPixel) {
     const int bit = x * bitsPerPixel;
     const unsigned byte = row[bit / 8];

@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Accessible.h"
 
+#include "platform/win32/MsaaIds.h"
 #include "platform/win32/Win32AccessibleObject.h"
 
 Win32Accessible::Win32Accessible(HWND hwnd)
@@ -37,7 +38,7 @@ bool Win32Accessible::Answer(WPARAM wParam, LPARAM lParam, LRESULT& result) cons
     if (object == nullptr) {
         return false;
     }
-    result = LresultFromObject(Win32AccessibleObject::kIid, wParam, object);
+    result = LresultFromObject(kIidAccessible, wParam, object);
     object->Release();
     return true;
 }

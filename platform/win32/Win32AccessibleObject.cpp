@@ -1,5 +1,6 @@
 #include "platform/win32/Win32AccessibleObject.h"
 
+#include "platform/win32/MsaaIds.h"
 #include "platform/win32/TextConversion.h"
 #include "platform/win32/Win32Dpi.h"
 
@@ -22,23 +23,12 @@ HRESULT Text(const std::string& text, BSTR* out) {
     return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
-VARIANT Long(long value) {
-    VARIANT variant;
-    VariantInit(&variant);
-    variant.vt = VT_I4;
-    variant.lVal = value;
-    return variant;
-}
-
 }  // namespace
-
-const IID Win32AccessibleObject::kIid = {
-    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
 
 Win32AccessibleObject* Win32AccessibleObject::Create(
     HWND hwnd, std::shared_ptr<const Win32Accessible::Content> content) {
     IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, kIid,
+    if (FAILED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, kIidAccessible,
                                          reinterpret_cast<void**>(&standard))) ||
         standard == nullptr) {
         return nullptr;
@@ -58,7 +48,8 @@ HRESULT Win32AccessibleObject::QueryInterface(REFIID riid, void** object) {
     if (object == nullptr) {
         return E_POINTER;
     }
-    if (IsEqualIID(riid, kIid) || IsEqualIID(riid, kIidDispatch) || IsEqualIID(riid, kIidUnknown)) {
+    if (IsEqualIID(riid, kIidAccessible) || IsEqualIID(riid, kIidDispatch) ||
+        IsEqualIID(riid, kIidUnknown)) {
         *object = static_cast<IAccessible*>(this);
         AddRef();
         return S_OK;
@@ -170,7 +161,7 @@ HRESULT Win32AccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
         return E_INVALIDARG;
     }
     if (Item(child) != nullptr) {
-        *role = Long(ROLE_SYSTEM_LISTITEM);
+        *role = LongVariant(ROLE_SYSTEM_LISTITEM);
         return S_OK;
     }
     if (!IsSelf(child)) {
@@ -179,7 +170,7 @@ HRESULT Win32AccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
     if (!m_content->isList) {
         return m_standard->get_accRole(child, role);
     }
-    *role = Long(ROLE_SYSTEM_LIST);
+    *role = LongVariant(ROLE_SYSTEM_LIST);
     return S_OK;
 }
 
@@ -195,7 +186,7 @@ HRESULT Win32AccessibleObject::get_accState(VARIANT child, VARIANT* state) {
     if (child.lVal - 1 == m_content->list.current) {
         flags |= STATE_SYSTEM_SELECTED | (GetFocus() == m_hwnd ? STATE_SYSTEM_FOCUSED : 0);
     }
-    *state = Long(flags);
+    *state = LongVariant(flags);
     return S_OK;
 }
 
@@ -221,7 +212,7 @@ HRESULT Win32AccessibleObject::get_accFocus(VARIANT* focus) {
         return S_FALSE;
     }
     const int current = m_content->isList ? m_content->list.current : -1;
-    *focus = Long(current >= 0 ? current + 1 : CHILDID_SELF);
+    *focus = LongVariant(current >= 0 ? current + 1 : CHILDID_SELF);
     return S_OK;
 }
 
@@ -234,7 +225,7 @@ HRESULT Win32AccessibleObject::get_accSelection(VARIANT* selection) {
     if (current < 0) {
         return S_FALSE;
     }
-    *selection = Long(current + 1);
+    *selection = LongVariant(current + 1);
     return S_OK;
 }
 
@@ -296,7 +287,7 @@ HRESULT Win32AccessibleObject::accNavigate(long direction, VARIANT start, VARIAN
     if (to < 1 || to > count) {
         return S_FALSE;
     }
-    *end = Long(to);
+    *end = LongVariant(to);
     return S_OK;
 }
 
@@ -309,7 +300,7 @@ HRESULT Win32AccessibleObject::accHitTest(long x, long y, VARIANT* child) {
         const CRect& area = items[i].area;
         if (point.x >= area.left && point.x < area.right && point.y >= area.top &&
             point.y < area.bottom && child != nullptr) {
-            *child = Long(static_cast<long>(i) + 1);
+            *child = LongVariant(static_cast<long>(i) + 1);
             return S_OK;
         }
     }

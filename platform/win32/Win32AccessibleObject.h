@@ -13,10 +13,6 @@
 
 class Win32AccessibleObject final : public IAccessible {
   public:
-    // The interface id, defined here: mingw's import library resolves IID_IAccessible to a
-    // jump thunk, and comparing against it would refuse every query.
-    static const IID kIid;
-
     // With one reference, or nullptr when the standard object cannot be made.
     static Win32AccessibleObject* Create(HWND hwnd,
                                          std::shared_ptr<const Win32Accessible::Content> content);

@@ -11,12 +11,9 @@
 #include <cwchar>
 #include <string>
 
-namespace {
+#include "platform/win32/MsaaIds.h"
 
-// Defined here: mingw's import library resolves IID_IAccessible to a jump thunk, and every
-// query made with it fails with E_NOINTERFACE.
-const IID kIidAccessible = {
-    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+namespace {
 
 std::string Utf8(const wchar_t* text) {
     if (text == nullptr) {
@@ -36,14 +33,6 @@ std::string Text(Getter get) {
     std::string utf8 = SUCCEEDED(result) ? Utf8(text) : "(error)";
     SysFreeString(text);
     return utf8;
-}
-
-VARIANT Child(long id) {
-    VARIANT child;
-    VariantInit(&child);
-    child.vt = VT_I4;
-    child.lVal = id;
-    return child;
 }
 
 void Line(const char* what, const std::string& value) {
@@ -72,7 +61,7 @@ int wmain(int argc, wchar_t** argv) {
         std::fputs("canzet-msaa: no accessible object\n", stderr);
         return 1;
     }
-    const VARIANT self = Child(CHILDID_SELF);
+    const VARIANT self = LongVariant(CHILDID_SELF);
     Line("name", Text([&](BSTR* t) { return object->get_accName(self, t); }));
     VARIANT role;
     VariantInit(&role);
@@ -84,7 +73,7 @@ int wmain(int argc, wchar_t** argv) {
     object->get_accChildCount(&count);
     Line("children", std::to_string(count));
     for (long id = 1; id <= count; ++id) {
-        const VARIANT child = Child(id);
+        const VARIANT child = LongVariant(id);
         VARIANT state;
         VariantInit(&state);
         object->get_accState(child, &state);

@@ -1,17 +1,9 @@
 #include "tools/resgen/AccidentalBitmaps.h"
 
+#include "staff/SignLayout.h"
 #include "tools/resgen/InkCanvas.h"
 
 namespace {
-
-// Sizes in pixels of the unscaled picture; the sign's own line or space is the row
-// (sharp and natural: row 19; flat: row 25) whose centre is `kRow`.
-constexpr int kSharpWidth = 14;
-constexpr int kFlatWidth = 12;
-constexpr int kNaturalWidth = 10;
-constexpr int kSharpHeight = 39;
-constexpr int kFlatHeight = 35;
-constexpr int kNaturalHeight = 39;
 
 // A thick stroke rising to the right as engraved signs have, its ends cut upright.
 void Beam(InkCanvas& ink, double left, double right, double centreY, double rise,
@@ -32,55 +24,55 @@ void Stem(InkCanvas& ink, double left, double right, double top, double bottom) 
 
 // Two upright stems, the right one standing higher, crossed by two thick beams either
 // side of the sign's line or space.
-void InkSharp(InkCanvas& ink) {
-    constexpr double kCentre = 19.5;
-    Stem(ink, 3.0, 4.8, kCentre - 15.0, kCentre + 19.0);
-    Stem(ink, 9.0, 10.8, kCentre - 19.0, kCentre + 15.0);
-    Beam(ink, 0.5, 13.5, kCentre - 6.0, 3.6, 4.2);
-    Beam(ink, 0.5, 13.5, kCentre + 6.0, 3.6, 4.2);
+void InkSharp(InkCanvas& ink, double centre) {
+    Stem(ink, 3.0, 4.8, centre - 15.0, centre + 19.0);
+    Stem(ink, 9.0, 10.8, centre - 19.0, centre + 15.0);
+    Beam(ink, 0.5, 13.5, centre - 6.0, 3.6, 4.2);
+    Beam(ink, 0.5, 13.5, centre + 6.0, 3.6, 4.2);
 }
 
 // A tall thin stem with a bowl that swells to the right and tapers back into its foot.
-void InkFlat(InkCanvas& ink) {
-    constexpr double kCentre = 25.5;
-    Stem(ink, 1.4, 3.2, 0.5, kCentre + 8.8);
+void InkFlat(InkCanvas& ink, double centre) {
+    Stem(ink, 1.4, 3.2, 0.5, centre + 8.8);
     ink.Stroke({
-        {2.8, kCentre - 1.4, 1.4},
-        {5.6, kCentre - 4.6, 2.2},
-        {9.0, kCentre - 4.8, 3.0},
-        {10.6, kCentre - 1.6, 3.4},
-        {8.8, kCentre + 3.4, 2.8},
-        {5.6, kCentre + 6.6, 1.8},
-        {2.8, kCentre + 8.6, 1.2},
+        {2.8, centre - 1.4, 1.4},
+        {5.6, centre - 4.6, 2.2},
+        {9.0, centre - 4.8, 3.0},
+        {10.6, centre - 1.6, 3.4},
+        {8.8, centre + 3.4, 2.8},
+        {5.6, centre + 6.6, 1.8},
+        {2.8, centre + 8.6, 1.2},
     });
 }
 
 // The left stem from the top down to the lower beam, the right one from the upper beam
 // down to the bottom, the two beams between them.
-void InkNatural(InkCanvas& ink) {
-    constexpr double kCentre = 19.5;
-    Stem(ink, 1.0, 2.8, kCentre - 19.0, kCentre + 8.0);
-    Stem(ink, 7.2, 9.0, kCentre - 8.0, kCentre + 19.0);
-    Beam(ink, 1.0, 9.0, kCentre - 5.0, 2.6, 3.8);
-    Beam(ink, 1.0, 9.0, kCentre + 5.0, 2.6, 3.8);
+void InkNatural(InkCanvas& ink, double centre) {
+    Stem(ink, 1.0, 2.8, centre - 19.0, centre + 8.0);
+    Stem(ink, 7.2, 9.0, centre - 8.0, centre + 19.0);
+    Beam(ink, 1.0, 9.0, centre - 5.0, 2.6, 3.8);
+    Beam(ink, 1.0, 9.0, centre + 5.0, 2.6, 3.8);
 }
 
 }  // namespace
 
 NoteBitmaps DrawSignBitmaps(Sign sign, int scale) {
-    const int width = scale * (sign == Sign::kSharp  ? kSharpWidth
-                               : sign == Sign::kFlat ? kFlatWidth
-                                                     : kNaturalWidth);
-    const int height = scale * (sign == Sign::kSharp  ? kSharpHeight
-                                : sign == Sign::kFlat ? kFlatHeight
-                                                      : kNaturalHeight);
+    // The sizes and the anchor row the staff lays the signs out by: the sign's own line or
+    // space runs through the middle of that row.
+    const staff::SignPicture picture =
+        staff::SignPictureOf(sign == Sign::kSharp  ? staff::Accidental::Sharp
+                             : sign == Sign::kFlat ? staff::Accidental::Flat
+                                                   : staff::Accidental::Natural);
+    const int width = scale * picture.width;
+    const int height = scale * picture.height;
+    const double centre = picture.anchorRow + 0.5;
     InkCanvas ink(width, height, 16, scale);
     if (sign == Sign::kSharp) {
-        InkSharp(ink);
+        InkSharp(ink, centre);
     } else if (sign == Sign::kFlat) {
-        InkFlat(ink);
+        InkFlat(ink, centre);
     } else {
-        InkNatural(ink);
+        InkNatural(ink, centre);
     }
     // A sign has no shade of its own for a right answer.
     return BitmapsOfInk(ink, false);

@@ -113,7 +113,9 @@ int main() {
         return 1;
     }
     const int rate = set.front().sound.sampleRate;
-    const Run ours = Measure(set, HeardByCanzet, input::NoteListener(rate, {}).HopSamples());
+    const Run ours = Measure(
+        set, [](const input::WavSound& sound) { return HeardByCanzet(sound, {}); },
+        input::NoteListener(rate, {}).HopSamples());
     Print("ours", ours);
 
     Run best;

@@ -18,6 +18,13 @@ constexpr double kOnsetBelowOpenDb = 6;
 // this much within the last 60 ms.
 constexpr double kReattackAboveDb = 15;
 constexpr double kReattackRiseDb = 9;
+// How far the last note must have faded before another semitone can rise out of it.
+constexpr double kFadedDb = 12;
+constexpr double kBriefCloseMs = 100;
+
+bool InRange(int key) {
+    return key >= ListenSettings::kLowestKey && key <= ListenSettings::kHighestKey;
+}
 
 }  // namespace
 
@@ -48,38 +55,71 @@ double NoteAcceptor::OnsetOf(const PitchFrame& frame, double loudDb) const {
     return onset;
 }
 
-void NoteAcceptor::Begin(double onsetMs) {
+void NoteAcceptor::Begin(double onsetMs, int excludedKey) {
     m_state = State::Listening;
     m_runKey = -1;
+    m_excludedKey = excludedKey;
     m_onsetMs = onsetMs;
+}
+
+// A note played before the last one has died away. Either it rises sharply from well
+// below, whatever its pitch; or the last note has faded well below its loudest and another
+// semitone, confident, rises clearly over the fade: a slow attack (a choir, a bowed string)
+// over a long release, which keeps the gate open wherever the room is not silent.
+NoteAcceptor::Rise NoteAcceptor::RiseOverTail(const PitchFrame& frame) const {
+    const Hop& before = m_recent[(m_newest + 1) % m_recent.size()];
+    if (frame.levelDb >= m_quietestSinceTakenDb + kReattackAboveDb &&
+        frame.levelDb >= before.frameLevelDb + kReattackRiseDb) {
+        return Rise::Sharp;
+    }
+    const int key = Confident(frame) ? KeyOf(frame.hz, m_settings.a4Hz).key : m_takenKey;
+    const bool other = key != m_takenKey && InRange(key);
+    return other && m_fadeDb <= m_loudestSinceTakenDb - kFadedDb &&
+                   frame.levelDb >= m_fadeDb + kReattackRiseDb
+               ? Rise::OtherSemitone
+               : Rise::None;
+}
+
+void NoteAcceptor::FollowTail(const PitchFrame& frame) {
+    m_quietestSinceTakenDb = std::min(m_quietestSinceTakenDb, frame.levelDb);
+    if (frame.levelDb > m_loudestSinceTakenDb) {
+        m_loudestSinceTakenDb = frame.levelDb;
+        m_fadeDb = frame.levelDb;
+    }
+    m_fadeDb = std::min(m_fadeDb, frame.levelDb);
 }
 
 std::optional<HeardNote> NoteAcceptor::Take(const PitchFrame& frame) {
     m_newest = (m_newest + 1) % m_recent.size();
     m_recent[m_newest] = {frame.timeMs - frame.hopMs, frame.hopLevelDb, frame.levelDb};
     const bool wasOpen = m_gate.Open();
+    if (m_state == State::Taken) {
+        FollowTail(frame);
+    }
     if (!m_gate.Update(frame.levelDb, frame.hopMs)) {
-        m_state = State::Quiet;
+        // A release that beats (a choir's voices drifting apart) may dip under the gate for
+        // a moment: what rises again soon after is still the note taken.
+        m_closedMs = wasOpen ? frame.timeMs : m_closedMs;
+        if (m_state != State::Taken || frame.timeMs - m_closedMs > kBriefCloseMs) {
+            m_state = State::Quiet;
+        }
         return std::nullopt;
     }
-    if (!wasOpen) {
-        Begin(OnsetOf(frame, m_gate.OpenThresholdDb() - kOnsetBelowOpenDb));
-    } else if (m_state == State::Taken) {
-        // A note played before the last one has died away: a sharp rise from well below.
-        m_quietestSinceTakenDb = std::min(m_quietestSinceTakenDb, frame.levelDb);
-        const Hop& before = m_recent[(m_newest + 1) % m_recent.size()];
-        if (frame.levelDb >= m_quietestSinceTakenDb + kReattackAboveDb &&
-            frame.levelDb >= before.frameLevelDb + kReattackRiseDb) {
-            Begin(OnsetOf(frame, m_quietestSinceTakenDb + kReattackRiseDb));
+    if (m_state == State::Taken) {
+        // Rising over the fade, the last note's own semitone is still its tail.
+        const Rise rise = RiseOverTail(frame);
+        if (rise != Rise::None) {
+            Begin(OnsetOf(frame, m_quietestSinceTakenDb + kReattackRiseDb),
+                  rise == Rise::OtherSemitone ? m_takenKey : -1);
         }
+    } else if (!wasOpen) {
+        Begin(OnsetOf(frame, m_gate.OpenThresholdDb() - kOnsetBelowOpenDb), -1);
     }
     if (m_state != State::Listening) {
         return std::nullopt;
     }
 
     const KeyPitch pitch = Confident(frame) ? KeyOf(frame.hz, m_settings.a4Hz) : KeyPitch{-1, 0};
-    const bool inRange =
-        pitch.key >= ListenSettings::kLowestKey && pitch.key <= ListenSettings::kHighestKey;
     const bool same = m_runKey >= 0 &&
                       std::abs(100.0 * (pitch.key - m_runKey) + pitch.cents) <= kSameSemitoneCents;
     if (!same) {
@@ -88,7 +128,13 @@ std::optional<HeardNote> NoteAcceptor::Take(const PitchFrame& frame) {
         if (m_runKey >= 0 && ++m_misses <= kMissesAllowed) {
             return std::nullopt;
         }
-        m_runKey = inRange ? pitch.key : -1;
+        if (m_excludedKey >= 0 && pitch.key == m_excludedKey) {
+            // What rose over the fade was a stray: the tail goes on, and a sharp rise or
+            // another semitone may still follow it.
+            m_state = State::Taken;
+            return std::nullopt;
+        }
+        m_runKey = InRange(pitch.key) ? pitch.key : -1;
         m_runStartMs = frame.timeMs;
         m_misses = 0;
         return std::nullopt;
@@ -98,7 +144,10 @@ std::optional<HeardNote> NoteAcceptor::Take(const PitchFrame& frame) {
         return std::nullopt;
     }
     m_state = State::Taken;
+    m_takenKey = m_runKey;
     m_quietestSinceTakenDb = frame.levelDb;
+    m_loudestSinceTakenDb = frame.levelDb;
+    m_fadeDb = frame.levelDb;
     return HeardNote{.key = m_runKey,
                      .onsetMs = std::max(m_onsetMs, m_runStartMs - m_frameMs),
                      .acceptedMs = frame.timeMs};

@@ -2,7 +2,8 @@
 // gate, and then the same semitone must be found, confidently and within E2-C6, for the
 // hold time. Pitches before that (the unsettled start of an attack, a slide) only move the
 // start of the hold; once a note is taken nothing more is, however long it rings, until
-// the sound has fallen through the gate or a new note rises sharply out of its tail.
+// the sound has fallen through the gate for longer than a moment, a new note rises sharply
+// out of its tail, or another semitone rises clearly over its fading release.
 #pragma once
 
 #include <array>
@@ -35,8 +36,12 @@ class NoteAcceptor {
     enum class State { Quiet, Listening, Taken };
 
     bool Confident(const PitchFrame& frame) const;
+    enum class Rise { None, Sharp, OtherSemitone };
+    void FollowTail(const PitchFrame& frame);
+    Rise RiseOverTail(const PitchFrame& frame) const;
     double OnsetOf(const PitchFrame& frame, double loudDb) const;
-    void Begin(double onsetMs);
+    // `excludedKey`: a semitone that cannot start the hold, -1 for none.
+    void Begin(double onsetMs, int excludedKey);
 
     struct Hop {
         double startMs = 0;
@@ -52,9 +57,14 @@ class NoteAcceptor {
     State m_state = State::Quiet;
     double m_onsetMs = 0;
     int m_runKey = -1;  // the semitone being held, -1 when none
+    int m_excludedKey = -1;
     double m_runStartMs = 0;
     int m_misses = 0;
+    int m_takenKey = -1;
     double m_quietestSinceTakenDb = 0;
+    double m_loudestSinceTakenDb = 0;
+    double m_fadeDb = 0;    // the quietest since the loudest
+    double m_closedMs = 0;  // when the gate last closed
 };
 
 }  // namespace input

@@ -12,7 +12,10 @@ namespace {
 constexpr double kTargetRate = 12000;
 constexpr double kHopSeconds = 0.005;
 constexpr double kHumCornerHz = 70;
-constexpr double kYinThreshold = 0.1;
+// The share of aperiodic power a period's dip may hold and still be chosen before the
+// longer ones. At 0.1 the first unsettled periods of a plucked string and a sampled
+// trumpet's weak subharmonic came out an octave or a twelfth low for longer than a hold.
+constexpr double kYinThreshold = 0.2;
 // The periods searched: from half a semitone below E2 at the lowest A4 to well above C6,
 // so that a note too high is heard as too high and not as its lower octave.
 constexpr double kLowestHz = 82.407 * ListenSettings::kMinA4Hz / 440.0 * 0.9715;

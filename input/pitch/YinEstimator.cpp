@@ -11,14 +11,18 @@ YinEstimator::YinEstimator(int minLag, int maxLag, int window, double threshold)
 
 YinEstimate YinEstimator::Estimate(const float* frame) {
     // Difference and cumulative mean normalised difference in one pass: the running sum
-    // of d(1..tau) is all the normalisation needs.
+    // of d(1..tau) is all the normalisation needs. The window is the newest samples, each
+    // compared with the one tau before it: a note is seen as soon as a window and one of its
+    // periods have sounded, and at its onset the longer lags reach back into what came
+    // before it, so its attack is not taken for a multiple of its period.
     double runningSum = 0;
     m_normalised[0] = 1.0f;
+    const float* newest = frame + m_maxLag;
     for (int tau = 1; tau <= m_maxLag; ++tau) {
         float d = 0;
-        const float* shifted = frame + tau;
+        const float* shifted = newest - tau;
         for (int j = 0; j < m_window; ++j) {
-            const float delta = frame[j] - shifted[j];
+            const float delta = newest[j] - shifted[j];
             d += delta * delta;
         }
         runningSum += d;

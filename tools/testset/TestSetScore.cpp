@@ -88,8 +88,9 @@ double Percentile(std::vector<double> values, double share) {
     return values[std::min(at, values.size() - 1)];
 }
 
-std::vector<input::HeardNote> HeardByCanzet(const input::WavSound& sound) {
-    input::NoteListener listener(sound.sampleRate, input::ListenSettings{});
+std::vector<input::HeardNote> HeardByCanzet(const input::WavSound& sound,
+                                            const input::ListenSettings& settings) {
+    input::NoteListener listener(sound.sampleRate, settings);
     std::vector<input::HeardNote> heard;
     listener.Feed(sound.samples.data(), sound.samples.size(),
                   [&](const input::HeardNote& note) { heard.push_back(note); });

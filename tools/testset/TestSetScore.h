@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "input/pitch/HeardNote.h"
+#include "input/pitch/ListenSettings.h"
 #include "input/wav/WavFile.h"
 
 struct PlayedNote {
@@ -34,7 +35,8 @@ struct SetScore {
 // Every NAME.wav with its NAME.notes in `folder`, by name; empty when none can be read.
 std::vector<SetFile> LoadTestSet(const std::string& folder);
 SetScore ScoreFile(const SetFile& file, const std::vector<input::HeardNote>& heard);
-// What Canzet's listener, with its default settings, hears in a whole recording.
-std::vector<input::HeardNote> HeardByCanzet(const input::WavSound& sound);
+// What Canzet's listener hears in a whole recording.
+std::vector<input::HeardNote> HeardByCanzet(const input::WavSound& sound,
+                                            const input::ListenSettings& settings);
 // The value below which `share` (0 to 1) of the values lie.
 double Percentile(std::vector<double> values, double share);

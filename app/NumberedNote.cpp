@@ -102,9 +102,13 @@ void CNumberedNote::OnPaint() {
     CPaintDC dc(this);
     CRect client;
     GetClientRect(&client);
-    // A white card, as the staff is, while there is a note to show.
+    // A white card, as the staff is, while there is a note to show; else nothing but the
+    // dialog's face, which the window system's erase gives a paint of ours as it gives an
+    // iconic window's.
     if (m_name) {
         dc.PatBlt(client.left, client.top, client.Width(), client.Height(), WHITENESS);
         DrawNumberedNote(dc, client, *m_name);
+    } else {
+        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
     }
 }

@@ -45,14 +45,25 @@ void CPracticeAnswers::SetNames(staff::NameSystem names) {
 }
 
 void CPracticeAnswers::Name(char letter) {
-    int alter = m_nAlter;
-    ShowSign(0);
-    if (m_names != staff::NameSystem::Letters) {
-        const int degree = static_cast<int>(std::string_view("CDEFGAB").find(letter)) + 1;
-        const int named = staff::LetterOfDegree(degree, staff::TonicOf(m_nSignature));
-        letter = "CDEFGAB"[named];
-        alter = std::clamp(alter + staff::SignatureAlter(m_nSignature, named), -1, 1);
+    if (m_names == staff::NameSystem::Letters) {
+        Letter(letter);
+    } else {
+        Degree(static_cast<int>(std::string_view("CDEFGAB").find(letter)) + 1);
     }
+}
+
+void CPracticeAnswers::Letter(char letter) {
+    Answer(letter, m_nAlter);
+}
+
+void CPracticeAnswers::Degree(int degree) {
+    const int named = staff::LetterOfDegree(degree, staff::TonicOf(m_nSignature));
+    Answer("CDEFGAB"[named],
+           std::clamp(m_nAlter + staff::SignatureAlter(m_nSignature, named), -1, 1));
+}
+
+void CPracticeAnswers::Answer(char letter, int alter) {
+    ShowSign(0);
     practice::PracticeRound* round = m_rounds.Round();
     if (round != nullptr && round->State() == practice::RoundState::Asking) {
         round->AnswerLetter(letter, alter);

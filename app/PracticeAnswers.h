@@ -27,6 +27,10 @@ class CPracticeAnswers {
     // The letter of the button, with the sign chosen for it; in solfège and numbers the
     // button is the key's scale degree, sounding as the signature has it.
     void Name(char letter);
+    // A letter as the letters' buttons answer it, a degree 1..7 as the solfège and numbers'
+    // buttons do, whatever the buttons show.
+    void Letter(char letter);
+    void Degree(int degree);
     // +1 sharp, -1 flat: the sign for the next letter, shown on the name buttons (C♯ to
     // B♯); the same sign again takes it back.
     void ChooseSign(int alter);
@@ -43,6 +47,7 @@ class CPracticeAnswers {
     void Played(const input::KeyEvent& event);
 
   private:
+    void Answer(char letter, int alter);
     void ConfirmStaffNote();
     void ShowSign(int alter);
     void ShowCaptions();

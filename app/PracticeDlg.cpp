@@ -54,6 +54,7 @@ CPracticeDlg::CPracticeDlg(CWnd* pParent, const PracticeSetup& setup)
       m_namesGiven(setup.names),
       m_rounds(setup, static_cast<practice::RoundObserver&>(*this)),
       m_answers(m_rounds, m_staff),
+      m_keys(m_rounds, m_answers),
       m_keyboards(m_answers),
       m_feedback(m_rounds, m_staff),
       m_bListen(setup.listen),
@@ -156,6 +157,10 @@ void CPracticeDlg::OnCancel() {
     CDialog::OnCancel();
 }
 
+BOOL CPracticeDlg::PreTranslateMessage(MSG* pMsg) {
+    return m_keys.Typed(*pMsg) ? TRUE : FALSE;
+}
+
 void CPracticeDlg::OnName(char letter) {
     m_answers.Name(letter);
 }
@@ -190,7 +195,7 @@ void CPracticeDlg::OnProgress() {
         shown.key = round->Settings().key;
     }
     CProgressDlg dlg(this, m_rounds.History(), shown, m_today.Days().Totals(), m_today.Today(),
-                     m_today.Goal());
+                     m_today.Goal(), m_names.Names());
     dlg.DoModal();
 }
 

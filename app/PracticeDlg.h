@@ -11,6 +11,7 @@
 #include "app/PracticeChoices.h"
 #include "app/PracticeFeedback.h"
 #include "app/PracticeKeyboards.h"
+#include "app/PracticeKeys.h"
 #include "app/PracticeMicrophone.h"
 #include "app/PracticeNames.h"
 #include "app/PracticeRounds.h"
@@ -29,6 +30,8 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver {
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     void OnCancel() override;
+    // The letter and digit keys answer Read whatever the buttons show.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     void OnChoiceChanged();
     void OnGoalChanged();
@@ -62,6 +65,7 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver {
     std::optional<staff::NameSystem> m_namesGiven;
     CPracticeRounds m_rounds;
     CPracticeAnswers m_answers;
+    CPracticeKeys m_keys;
     CPracticeKeyboards m_keyboards;
     CPracticeFeedback m_feedback;
     CPracticeAnswerChoices m_answerChoices;

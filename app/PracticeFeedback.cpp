@@ -188,7 +188,8 @@ void CPracticeFeedback::ShowSummary(const practice::RoundSummary& summary) {
     const std::vector<practice::StepStatistics> weakest = practice::WeakestSteps(
         practice::StepStatisticsOf(round, settings.drill, settings.clef, settings.lowStep,
                                    settings.highStep, m_rounds.Round()->Settings().key));
-    Announce(m_stcScore, practice_texts::Summary(summary, weakest, settings.clef));
+    Announce(m_stcScore, practice_texts::Summary(summary, weakest, settings.clef,
+                                                 m_rounds.Round()->Settings().key, m_names));
 }
 
 void CPracticeFeedback::ProgressNotSaved(const practice::SaveFailure& failure) {

@@ -23,6 +23,43 @@ std::string AskedWords(const practice::Question& question, staff::NameSystem nam
                                        question.PitchName(PitchWords()));
 }
 
+std::string GivenWords(const practice::AnswerResult& result, const std::string& letters, int noStep,
+                       staff::NameSystem names) {
+    const practice::Question& question = result.question;
+    if (names == staff::NameSystem::Letters || result.answer.givenKey >= 0 ||
+        (question.drill != practice::Drill::Read && result.answer.givenStep == noStep)) {
+        return letters;
+    }
+    const staff::SpelledPitch given = practice::GivenPitchOf(question, result.answer);
+    return staff::NoteWordsWithLetters(staff::NameOfPitch(given, question.signature), names,
+                                       staff::NameOf(given, false, PitchWords()));
+}
+
+std::string StepWords(int step, practice::ClefChoice clef, int signature, staff::NameSystem names) {
+    if (names == staff::NameSystem::Letters) {
+        return StepName(step, clef);
+    }
+    const auto words = [&](practice::Clef staffClef) {
+        return AskedWords({.clef = staffClef, .step = step, .signature = signature}, names);
+    };
+    switch (clef) {
+        case practice::ClefChoice::Treble:
+            return words(practice::Clef::Treble);
+        case practice::ClefChoice::Bass:
+            return words(practice::Clef::Bass);
+        case practice::ClefChoice::Alto:
+            return words(practice::Clef::Alto);
+        case practice::ClefChoice::Tenor:
+            return words(practice::Clef::Tenor);
+        case practice::ClefChoice::Both:
+            break;
+    }
+    CString text;
+    text.Format(LoadText(IDS_STEP_BOTH_CLEFS).c_str(), words(practice::Clef::Treble).c_str(),
+                words(practice::Clef::Bass).c_str());
+    return text.str();
+}
+
 std::string NamedPrompt(const practice::Question& question, staff::NameSystem names) {
     if (names == staff::NameSystem::Letters) {
         return Prompt(question);

@@ -122,12 +122,14 @@ std::string Result(const practice::AnswerResult& result, int noStep, bool sung,
             !noNote && staff::KeyOf(practice::GivenPitchOf(result.question, result.answer)) ==
                            result.question.Key();
         text.Format(LoadText(sameKey ? IDS_RESULT_ENHARMONIC : IDS_RESULT_WRONG).c_str(),
-                    asked.c_str(), SignedGivenName(result, noStep).c_str());
+                    asked.c_str(),
+                    GivenWords(result, SignedGivenName(result, noStep), noStep, names).c_str());
     } else {
         const UINT words = sung                          ? IDS_RESULT_WRONG_SUNG
                            : result.answer.givenKey >= 0 ? IDS_RESULT_WRONG_PLAYED
                                                          : IDS_RESULT_WRONG;
-        text.Format(LoadText(words).c_str(), asked.c_str(), GivenName(result, noStep).c_str());
+        text.Format(LoadText(words).c_str(), asked.c_str(),
+                    GivenWords(result, GivenName(result, noStep), noStep, names).c_str());
     }
     return text.str();
 }
@@ -143,12 +145,12 @@ std::string Score(int number, int count, int right, int inARow) {
 }
 
 std::string Summary(const practice::RoundSummary& summary,
-                    const std::vector<practice::StepStatistics>& weakest,
-                    practice::ClefChoice clef) {
+                    const std::vector<practice::StepStatistics>& weakest, practice::ClefChoice clef,
+                    int signature, staff::NameSystem system) {
     const std::string separator = LoadText(IDS_LIST_SEPARATOR);
     std::string names;
     for (const practice::StepStatistics& step : weakest) {
-        names += (names.empty() ? "" : separator) + StepName(step.step, clef);
+        names += (names.empty() ? "" : separator) + StepWords(step.step, clef, signature, system);
     }
     CString text;
     text.Format(LoadText(IDS_SUMMARY).c_str(), summary.right, summary.total,
@@ -156,13 +158,13 @@ std::string Summary(const practice::RoundSummary& summary,
     return text.str();
 }
 
-std::string StepProgress(const practice::StepStatistics& step, practice::ClefChoice clef) {
+std::string StepProgress(const practice::StepStatistics& step, const std::string& name) {
     CString text;
     if (step.answers == 0) {
-        text.Format(LoadText(IDS_PROGRESS_UNANSWERED).c_str(), StepName(step.step, clef).c_str());
+        text.Format(LoadText(IDS_PROGRESS_UNANSWERED).c_str(), name.c_str());
     } else {
-        text.Format(LoadText(IDS_PROGRESS_STEP).c_str(), StepName(step.step, clef).c_str(),
-                    step.PercentRight(), Seconds(step.medianMs).c_str());
+        text.Format(LoadText(IDS_PROGRESS_STEP).c_str(), name.c_str(), step.PercentRight(),
+                    Seconds(step.medianMs).c_str());
     }
     return text.str();
 }

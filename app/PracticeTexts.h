@@ -31,12 +31,13 @@ std::string Result(const practice::AnswerResult& result, int noStep, bool sung =
                    staff::NameSystem names = staff::NameSystem::Letters);
 // "Question 7 of 20 · 6 right · 4 in a row"; `count` 0 for an endless round.
 std::string Score(int number, int count, int right, int inARow);
-// Right/total, the median time and the three weakest steps of the round.
+// Right/total, the median time and the three weakest steps of the round, named in `names`
+// under the round's signature.
 std::string Summary(const practice::RoundSummary& summary,
-                    const std::vector<practice::StepStatistics>& weakest,
-                    practice::ClefChoice clef);
-// "F4: 60% right, 2.1 s", or that the step has no answers yet.
-std::string StepProgress(const practice::StepStatistics& step, practice::ClefChoice clef);
+                    const std::vector<practice::StepStatistics>& weakest, practice::ClefChoice clef,
+                    int signature = 0, staff::NameSystem names = staff::NameSystem::Letters);
+// "F4: 60% right, 2.1 s", or that the step has no answers yet; `name` names the step.
+std::string StepProgress(const practice::StepStatistics& step, const std::string& name);
 // "30 天", and the chart's facts: "最近 30 天：练习 18 天，每分钟 24 个音，正确率 91%".
 std::string ChartDays(int days);
 std::string ChartWords(const practice::ChartFigures& figures);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/ChoiceList.h"
+#include "app/PracticeNameTexts.h"
 #include "app/PracticeTexts.h"
 #include "res/resource.h"
 
@@ -35,12 +36,14 @@ bool Weaker(const practice::StepStatistics& a, const practice::StepStatistics& b
 CProgressDlg::CProgressDlg(CWnd* pParent, const practice::History& history,
                            const practice::RoundSettings& settings,
                            const practice::DailyTotals& totals, int today,
-                           const practice::DailyGoal& goal)
+                           const practice::DailyGoal& goal, staff::NameSystem names)
     : CDialog(IDD_PROGRESS, pParent),
       m_steps(practice::StepStatisticsOf(history, settings.drill, settings.clef, settings.lowStep,
                                          settings.highStep,
                                          settings.key == practice::kRandomKey ? 0 : settings.key)),
       m_clef(settings.clef),
+      m_nSignature(settings.key == practice::kRandomKey ? 0 : settings.key),
+      m_names(names),
       m_nLedgerLines(settings.ledgerLines),
       m_totals(totals),
       m_nToday(today),
@@ -87,7 +90,8 @@ BOOL CProgressDlg::OnInitDialog() {
         if (!words.empty()) {
             words += '\n';
         }
-        words += practice_texts::StepProgress(step, m_clef);
+        words += practice_texts::StepProgress(
+            step, practice_texts::StepWords(step.step, m_clef, m_nSignature, m_names));
     }
 
     m_picture.SetLedgerLines(m_nLedgerLines);

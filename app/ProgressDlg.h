@@ -12,14 +12,16 @@
 #include "practice/History.h"
 #include "practice/RoundSettings.h"
 #include "practice/Statistics.h"
+#include "staff/NoteNames.h"
 
 class CProgressDlg : public CDialog {
   public:
     // The statistics of the notes without a sign of their own under the settings' key;
-    // `totals` and `goal` outlive the dialog; `today` is the learner's day.
+    // `totals` and `goal` outlive the dialog; `today` is the learner's day; the notes are
+    // named in `names`.
     CProgressDlg(CWnd* pParent, const practice::History& history,
                  const practice::RoundSettings& settings, const practice::DailyTotals& totals,
-                 int today, const practice::DailyGoal& goal);
+                 int today, const practice::DailyGoal& goal, staff::NameSystem names);
 
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -32,6 +34,8 @@ class CProgressDlg : public CDialog {
     CStatic m_stcWords;
     std::vector<practice::StepStatistics> m_steps;
     practice::ClefChoice m_clef;
+    int m_nSignature;
+    staff::NameSystem m_names;
     int m_nLedgerLines;
     CProgressChart m_chart;
     CComboBox m_cboDays;

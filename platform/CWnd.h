@@ -25,6 +25,11 @@ class CWnd : public CCmdTarget {
     virtual void PreSubclassWindow() {}
     WindowPeer* GetPeer() const { return m_peer; }
 
+    // A character typed in a dialog (WM_CHAR) is offered to the dialog object first, before
+    // the dialog's own keys take it (the buttons' access keys), unless the control with the
+    // focus keeps its characters (DLGC_WANTCHARS: a drop-down list). TRUE: it was used and
+    // goes no further.
+    virtual BOOL PreTranslateMessage(MSG*) { return FALSE; }
     // Dispatches a message through the message map, or to the window's default processing.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);

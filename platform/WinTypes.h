@@ -62,6 +62,19 @@ using HICON = HICON__*;
 using HCURSOR = HICON;
 struct HDC__;
 using HDC = HDC__*;
+struct HWND__;
+using HWND = HWND__*;
+
+// A message as the window system queues it; a backend without window handles leaves hwnd
+// null.
+struct MSG {
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    DWORD time;
+    POINT pt;
+};
 
 #define LOWORD(l) (static_cast<WORD>(static_cast<std::uintptr_t>(l) & 0xFFFF))
 #define HIWORD(l) (static_cast<WORD>((static_cast<std::uintptr_t>(l) >> 16) & 0xFFFF))
@@ -83,6 +96,7 @@ constexpr UINT WM_ICONERASEBKGND = 0x0027;
 constexpr UINT WM_QUERYDRAGICON = 0x0037;
 constexpr UINT WM_GETDLGCODE = 0x0087;
 constexpr UINT WM_KEYDOWN = 0x0100;
+constexpr UINT WM_CHAR = 0x0102;
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
@@ -113,6 +127,7 @@ constexpr int VK_DELETE = 0x2E;
 // What a control asks of the dialog's keyboard handling (WM_GETDLGCODE).
 constexpr UINT DLGC_WANTARROWS = 0x0001;
 constexpr UINT DLGC_WANTMESSAGE = 0x0004;
+constexpr UINT DLGC_WANTCHARS = 0x0080;
 
 // Keyboard cues (WM_CHANGEUISTATE): hidden until the keyboard is used in the window.
 constexpr WORD UIS_SET = 1;

@@ -5,6 +5,8 @@
 #include "platform/headless/HeadlessBackend.h"
 
 namespace {
+constexpr std::uint16_t kComboBoxAtom = 0x85;
+
 HeadlessWindow MakeWindow(CallLog& log, int x, int y, int cx, int cy) {
     const CRect rect = HeadlessDialog::kBaseUnits.ToPixels(x, y, cx, cy);
     return HeadlessWindow(log, rect.Width(), rect.Height());
@@ -19,6 +21,8 @@ HeadlessDialog::HeadlessDialog(CallLog& log, const DialogTemplate& dialogTemplat
         const CRect rect = kBaseUnits.ToPixels(control.x, control.y, control.cx, control.cy);
         HeadlessWindow& window = m_controls.emplace_back(log, rect.Width(), rect.Height());
         m_window.AddChild(window, CPoint(rect.left, rect.top));
+        window.SetKeepsCharacters(control.classAtom == kComboBoxAtom ||
+                                  control.className == "combobox");
         if (!control.text.isNumber) {
             window.SetText(control.text.text);
         }

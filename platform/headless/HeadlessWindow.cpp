@@ -40,6 +40,16 @@ void HeadlessWindow::SetFocus() {
     s_focus = this;
 }
 
+void HeadlessWindow::Type(WPARAM character) {
+    MSG message{nullptr, WM_CHAR, character, 1, 0, {0, 0}};
+    CWnd* dialog = m_parent != nullptr ? m_parent->GetOwner() : nullptr;
+    const bool kept = (Deliver(WM_GETDLGCODE, character, 0) & DLGC_WANTCHARS) != 0;
+    if (!kept && dialog != nullptr && dialog->PreTranslateMessage(&message)) {
+        return;
+    }
+    Deliver(WM_CHAR, character, 1);
+}
+
 void HeadlessWindow::Post(UINT message, WPARAM wParam, LPARAM lParam) {
     m_posted.push_back({message, wParam, lParam});
 }
@@ -84,6 +94,8 @@ LRESULT HeadlessWindow::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam
             return 0;
         case WM_ERASEBKGND:
             return TRUE;
+        case WM_GETDLGCODE:
+            return m_keepsCharacters ? DLGC_WANTARROWS | DLGC_WANTCHARS : 0;
         default:
             return 0;
     }

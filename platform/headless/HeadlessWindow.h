@@ -59,6 +59,12 @@ class HeadlessWindow : public WindowPeer {
     // What the window system does when it delivers a message: the owner's window
     // procedure, or the window's own processing when nothing owns it.
     LRESULT Deliver(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // A character typed while this window has the focus, as the window system takes it: its
+    // dialog is offered it first (CWnd::PreTranslateMessage) unless this window keeps its
+    // characters, then it reaches this window as WM_CHAR.
+    void Type(WPARAM character);
+    // A drop-down list keeps the characters typed in it (DLGC_WANTCHARS).
+    void SetKeepsCharacters(bool keeps) { m_keepsCharacters = keeps; }
     // Delivers the posted messages, in order, those posted meanwhile too.
     void RunPostedMessages();
     // Delivers WM_PAINT when part of the client area is invalid; false when nothing was.
@@ -127,6 +133,7 @@ class HeadlessWindow : public WindowPeer {
     std::vector<std::string> m_listItems;
     int m_selectedItem = -1;
     bool m_checked = false;
+    bool m_keepsCharacters = false;
 
     static HeadlessWindow* s_focus;
     AccessibleList m_accessibleList;

@@ -9,6 +9,13 @@ QtComboBoxPeer::QtComboBoxPeer(QWidget* parent, QtWidgetPeer& dialog, int id)
     });
 }
 
+LRESULT QtComboBoxPeer::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETDLGCODE) {
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    }
+    return QtWidgetPeer::DefWindowProc(message, wParam, lParam);
+}
+
 std::string QtComboBoxPeer::Text() const {
     return currentText().toStdString();
 }

@@ -13,6 +13,7 @@
 #include "platform/qt/QtButtonPeer.h"
 #include "platform/qt/QtCheckBoxPeer.h"
 #include "platform/qt/QtComboBoxPeer.h"
+#include "platform/qt/QtDialogKeys.h"
 #include "platform/qt/QtFramePeer.h"
 #include "platform/qt/QtLabelPeer.h"
 
@@ -27,18 +28,6 @@ bool IsClass(const DialogControl& control, std::uint16_t atom, const char* name)
     return control.classAtom == atom || control.className == name;
 }
 
-// The button whose caption marks `key` as its access key ("&C"), if any.
-QPushButton* ButtonWithAccessKey(const QWidget& dialog, int key) {
-    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-        const QString text = button->text();
-        const qsizetype amp = text.indexOf(QLatin1Char('&'));
-        if (amp >= 0 && amp + 1 < text.size() && text[amp + 1].toUpper().unicode() == key &&
-            button->isVisible() && button->isEnabled()) {
-            return button;
-        }
-    }
-    return nullptr;
-}
 }  // namespace
 
 QtDialogPeer::QtDialogPeer(const DialogTemplate& dialogTemplate, QWidget* parent,
@@ -212,6 +201,9 @@ void QtDialogPeer::keyPressEvent(QKeyEvent* event) {
         ShowSystemMenu(mapToGlobal(QPoint(0, 0)), 0);
         return;
     }
+    if (focusWidget() == nullptr && OfferCharacter(GetOwner(), nullptr, *event)) {
+        return;
+    }
     if ((event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0 &&
         ((event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) ||
          (event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9))) {
@@ -241,10 +233,19 @@ void QtDialogPeer::reject() {
 }
 
 bool QtDialogPeer::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && !m_focusCuesShown) {
+    if (event->type() != QEvent::KeyPress) {
+        return QDialog::eventFilter(watched, event);
+    }
+    if (!m_focusCuesShown) {
         m_focusCuesShown = true;
         for (const auto& [id, peer] : m_controls) {
             peer->Send(WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+        }
+    }
+    for (const auto& [id, peer] : m_controls) {
+        if (&peer->Widget() == watched) {
+            return OfferCharacter(GetOwner(), peer, *static_cast<QKeyEvent*>(event)) ||
+                   QDialog::eventFilter(watched, event);
         }
     }
     return QDialog::eventFilter(watched, event);

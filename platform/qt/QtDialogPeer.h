@@ -45,7 +45,8 @@ class QtDialogPeer : public QDialog, public QtWidgetPeer {
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
-    // A key pressed on any control shows the focus cues (Tab, arrows, Alt).
+    // A key pressed on any control shows the focus cues (Tab, arrows, Alt); a character
+    // typed on one is offered to the dialog object before the control has it.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

@@ -9,6 +9,7 @@
 #include "platform/CDialog.h"
 #include "platform/CWinApp.h"
 #include "platform/win32/TextConversion.h"
+#include "platform/win32/Win32DialogKeys.h"
 #include "platform/win32/Win32Resources.h"
 #include "platform/win32/Win32WindowPeer.h"
 
@@ -86,13 +87,15 @@ Win32Backend::~Win32Backend() {
 }
 
 // The template is found in the program's chosen language, as its strings are, rather than
-// left to the dialog manager's own search.
+// left to the dialog manager's own search. The dialog object sees the characters typed in
+// it first.
 INT_PTR Win32Backend::RunModalDialog(CDialog& dialog, UINT templateId, CWnd* parent) {
     const std::span<const std::uint8_t> dialogTemplate =
         FindResourceBytes(reinterpret_cast<LPCWSTR>(RT_DIALOG), MAKEINTRESOURCEW(templateId));
     if (dialogTemplate.empty()) {
         return -1;
     }
+    const Win32DialogKeys keys(dialog);
     return DialogBoxIndirectParamW(
         m_instance, reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), OwnerFor(parent),
         &DialogProc, reinterpret_cast<LPARAM>(&dialog));

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <regex>
+#include <string_view>
 
 #include "app/Canzet.h"
 #include "app/Language.h"
@@ -18,6 +20,7 @@
 #include "practice/PracticeClock.h"
 #include "practice/Question.h"
 #include "res/resource.h"
+#include "staff/NoteNames.h"
 #include "staff/StaffControl.h"
 #include "staff/StaffGeometry.h"
 #include "staff/test/ScopedCurrent.h"
@@ -327,4 +330,56 @@ TEST_F(Practice, LedgerLinesGrowTheStaffAndWidenTheRange) {
         EXPECT_EQ(user.Item(IDC_LOWEST).SelectedListItem(), 0);
         EXPECT_EQ(user.Item(IDC_HIGHEST).SelectedListItem(), 12);
     });
+}
+
+// Read answered by typing, in every naming system: a letter as the letters' buttons take it,
+// a digit as the key's degree (do = 1, F♯ is 7 in G major); a drop-down list keeps the keys.
+// A wrong answer is named in the system too.
+TEST_F(Practice, LetterAndDigitKeysAnswerReadInEverySystem) {
+    struct Case {
+        staff::NameSystem names;
+        int keyChoice;  // 0: C major, 1: G major
+        char typed;     // 'L': the asked letter, 'D': its degree, 'W': the next degree
+        int focus;
+        const char* mark;  // of the result line; "": not answered
+    };
+    using staff::NameSystem;
+    for (const Case& c : {
+             Case{NameSystem::Letters, 1, 'D', IDC_NAME_C, "✓"},
+             Case{NameSystem::Solfege, 0, 'L', IDC_NAME_C, "✓"},
+             Case{NameSystem::Numbers, 1, 'D', IDC_PRACTICE_STAFF, "✓"},
+             Case{NameSystem::Numbers, 0, 'W', IDC_NAME_C, "✗"},
+             Case{NameSystem::Letters, 0, 'L', IDC_DRILL, ""},
+         }) {
+        SCOPED_TRACE(c.typed);
+        SetUp();
+        theApp.m_staffSetup.names = c.names;  // --names, for the staff and the practice
+        Run(Language::Chinese, [&](PracticeUser& user) {
+            user.Choose(IDC_KEY, c.keyChoice);
+            // The shown note's letters, "G4" or "F♯4", stand in its words in every system.
+            std::smatch match;
+            const std::string words = user.Item(IDC_PRACTICE_STAFF).AccessibleDescription();
+            ASSERT_TRUE(std::regex_search(words, match, std::regex("([A-G])(♯|♭)?[0-9]"))) << words;
+            const char letter = match.str(1)[0];
+            const int degree = (static_cast<int>(std::string_view("CDEFGAB").find(letter)) -
+                                staff::TonicOf(c.keyChoice).letter + 7) %
+                               7;
+            user.Item(c.focus).SetFocus();
+            const int typed = c.typed == 'L'   ? letter
+                              : c.typed == 'D' ? '1' + degree
+                                               : '1' + (degree + 1) % 7;
+            HeadlessWindow::Focus()->Type(static_cast<WPARAM>(typed));
+            EXPECT_EQ(user.Text(IDC_RESULT).substr(0, std::string_view(c.mark).size()), c.mark);
+            EXPECT_EQ(user.Text(IDC_RESULT).empty(), *c.mark == '\0');
+            if (c.typed == 'W') {
+                // The answer too is named in the system, its letters beside it: "6（A4）".
+                EXPECT_NE(
+                    user.Text(IDC_RESULT).find(std::string(1, static_cast<char>(typed)) + "（"),
+                    std::string::npos)
+                    << user.Text(IDC_RESULT);
+            }
+        });
+        TearDown();
+    }
+    theApp.m_staffSetup.names.reset();
 }

@@ -12,7 +12,8 @@ the always-right step's meter full and the always-wrong one's empty.
 
 With NAMES "numbers" the last choices name notes in numbered notation and ask one note in G
 major: the name buttons read 1 to 7, the prompt gives "1=G", the digit key answers it and the
-result line names the note that way; the rest is left out.
+result line names the note that way; the same note again is answered by its letter, S (the
+sharp) then F, and the progress view names it in numbered notation; the rest is left out.
 
 Usage: practice_atspi_test.py PROGRAM SCREENSHOT_DIR [NAMES]
 """
@@ -98,6 +99,23 @@ if NAMES == "numbers":
     print("after 7:", result)
     if not result.startswith(RESULTS[0] + "7（升F5），"):
         fail("not named in numbered notation: " + result)
+    # The letter keys answer too, whatever the buttons show: S chooses the sharp, F is F♯.
+    key("Return", "the next question", lambda: label(RESULTS) is None)
+    subprocess.run(["xdotool", "key", "s"], check=True)
+    key("f", "the Read question answered by its letter", lambda: label(RESULTS))
+    result = label(RESULTS)
+    print("after s f:", result)
+    if not result.startswith(RESULTS[0] + "7（升F5），"):
+        fail("the letter keys do not answer in numbered notation: " + result)
+    # The progress view names the note as the round does.
+    progress = first(app, lambda n: n.name == "进度" and n.getRoleName() == "push button")
+    key("Tab", "the focus on 进度", lambda: focused(progress))
+    subprocess.run(["xdotool", "key", "space"], check=True)
+    view = wait_for("the progress view", lambda: dialog(desktop, "进度"), 30)
+    words = wait_for("the progress words", lambda: named(view, "7（", "label"))
+    print("progress:", words)
+    if not words.startswith("7（升F5）：100% 对，"):
+        fail("the progress view does not name the note in numbered notation: " + words)
     finish(0)
 name_c = first(app, lambda n: n.getRoleName() == "push button" and n.name == "C")
 if not poll(lambda: focused(name_c), 30):

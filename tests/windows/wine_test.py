@@ -9,7 +9,7 @@ About box from the system menu, and a clean exit through "退出", Esc and Alt+F
 with Wine in Chinese (LANG=zh_CN.UTF-8), then the English texts with Wine in English. In runs
 of their own: the staff from the keyboard started with --clef bass --notes 3, the system
 menu's "低音谱号" (checked in bass) and "清除" items, the staff options with a bad value's
-message box, "练习..." with a Read round answered by letter keys, and the staff at 192 dpi:
+message box, "练习..." with a Read round answered by letter keys and one digit key, and the staff at 192 dpi:
 the twice-size picture, and a click mapped back.
 
 Control texts and message-box texts are read from Wine's own traces of the window calls;
@@ -826,8 +826,8 @@ def read_question(shot):
 
 def check_practice(session):
     """The practice dialog from the system menu, and a Read round of ten questions (the
-    shortest round) answered with letter keys alone: each answer is judged right, and the
-    round ends with its summary."""
+    shortest round) answered with letter keys alone, the last with its digit key: each
+    answer is judged right, and the round ends with its summary."""
     print("Practice")
     session.start_program()
     dismiss_midi_message(session)
@@ -851,9 +851,11 @@ def check_practice(session):
         check(session.wait_trace(score, timeout=20), f"question {question} shows")
         letter = read_question(session.screenshot(f"21-practice-read-{question}"))
         check(letter is not None, f"question {question} shows its note")
-        session.xdotool("key", letter.lower())
+        # The last by its digit, do = 1 without a key, which no button's caption marks.
+        typed = letter.lower() if question < 10 else str("CDEFGAB".index(letter) + 1)
+        session.xdotool("key", typed)
         check(session.wait_trace(right, count=question, timeout=20),
-              f'the letter key {letter} answers it: "对！"')
+              f'the key {typed} answers {letter}: "对！"')
         if question < 10:
             session.xdotool("key", "Return")
     check(session.wait_trace(re.escape(wine_string("本轮：对 10/10")[:-1]), timeout=20),

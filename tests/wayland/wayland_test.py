@@ -176,12 +176,14 @@ def differing_pixels(picture, painted):
     return int(float(result.stderr.split()[0]))
 
 
-def shows(name, x, y, rgb):
+def shows(name, x, y, rgb, seconds=30, required=True):
     """Screenshots until staff pixel (x, y) is `rgb`: a repaint follows the input when the
     busy machine gets to it."""
     def check():
         return pixel(shoot(name), left + x, top + y) == rgb
-    if not poll(check, 30):
+    if poll(check, seconds):
+        return True
+    if required:
         fail(f"{name}: staff pixel ({x}, {y}) is "
              f"{pixel(os.path.join(SHOTS, name + '.png'), left + x, top + y)}, expected {rgb}")
 
@@ -235,12 +237,22 @@ wait_for("the focus on 退出", lambda: focused(exit_button))
 
 # Press on the middle line, drag down across three steps and on to y 98, which is held
 # there and on release snaps toward the middle line, to the line at 95.
-devices.send(f"move {left + 300} {top + 81}")
-devices.send("down")
-for y in (84, 88, 91, 95, 98):
-    devices.send(f"move {left + 300} {top + y}")
-# The left side of the note's ring, clear of the pointer's arrow.
-shows("held", 292, 98, "255 0 0")
+def drag_down():
+    devices.send(f"move {left + 300} {top + 81}")
+    devices.send("down")
+    for y in (84, 88, 91, 95, 98):
+        devices.send(f"move {left + 300} {top + y}")
+
+
+# The left side of the note's ring, clear of the pointer's arrow. Under a heavy load the
+# compositor has once been seen to drop the very first press after the window appeared: the
+# drag is made once more, and said, before that counts as a failure.
+drag_down()
+if not shows("held", 292, 98, "255 0 0", seconds=15, required=False):
+    print("the first press showed no note; pressing again")
+    devices.send("up")
+    drag_down()
+    shows("held", 292, 98, "255 0 0")
 devices.send("up")
 shows("released", 292, 95, "0 0 0")
 print("the dragged note showed red while held and black on the line at 95 after release")

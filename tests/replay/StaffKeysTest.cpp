@@ -36,90 +36,90 @@ std::string Replay(const std::string& script,
     return out.str();
 }
 
-struct KeyCase {
-    const char* name;
-    std::string script;
-    std::string transcript;
-};
-
-class StaffKeys : public ::testing::TestWithParam<KeyCase> {};
+using StaffKeys = ScriptTest;
 
 TEST_P(StaffKeys, SoundMoveAndRedrawExactlyAsTheKeysSay) {
-    EXPECT_EQ(Replay(GetParam().script), GetParam().transcript);
+    EXPECT_EQ(Replay(GetParam().script), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Sequences, StaffKeys,
     ::testing::Values(
-        KeyCase{"UpPlacesThenClimbs", "key up\nkey up\nkey up\nnotes\n",
-                "midi 00504790\ninvalidate\nmidi 00504890\ninvalidate\nmidi 00504a90\n"
-                "invalidate\nnotes 1 9\n"},
-        KeyCase{"StopsAtStep13", "key up\nkey home\nkey up\nkey pageup\nkey ctrl+up\nnotes\n",
-                "midi 00504790\ninvalidate\nmidi 00505190\ninvalidate\nnotes 1 13\n"},
-        KeyCase{"StopsAtStep1",
-                "key down\nkey pagedown\nkey pagedown\nkey end\nkey down\nkey ctrl+down\nnotes\n",
-                "midi 00504790\ninvalidate\nmidi 00503c90\ninvalidate\nnotes 1 1\n"},
-        KeyCase{"OctavesUnderTheBassClef", "clef bass\nkey down\nkey ctrl+up\nkey pagedown\n",
-                "midi 00503290\ninvalidate\nmidi 00503c90\ninvalidate\nmidi 00503090\n"
-                "invalidate\n"},
-        KeyCase{"RightStopsAtX568", "key up\n" + Repeat("key right\n", 32) + "state\n",
-                "midi 00504790\n" + Repeat("invalidate\n", 32) + "state 1 -1 568,81\n"},
-        KeyCase{"LeftStopsAtX80", "key up\n" + Repeat("key left\n", 32) + "state\n",
-                "midi 00504790\n" + Repeat("invalidate\n", 32) + "state 1 -1 80,81\n"},
-        KeyCase{"OwnersLimitsHoldThePlacedNote",
-                "fixed 0 -1 10\nrange 6 6\nkey up\nkey left\nstate\n",
-                "midi 00504790\ninvalidate\nstate 1 -1 405,81\n"},
-        KeyCase{"SpacePlacesThenSoundsAgain", "key space\nkey space\nkey up\nkey space\nnotes\n",
-                "midi 00504790\ninvalidate\nmidi 00504790\nmidi 00504890\ninvalidate\n"
-                "midi 00504890\nnotes 1 8\n"},
-        KeyCase{"NoRoomNoNote", "maxnotes 0\nkey up\nkey space\nkey delete\nkey right\nnotes\n",
-                "notes 0\n"},
-        KeyCase{"BackspaceRemovesAndUpPlacesAgain",
-                "key up\nkey backspace\nnotes\nkey backspace\nkey down\n",
-                "midi 00504790\ninvalidate\ninvalidate\nnotes 0\nmidi 00504790\ninvalidate\n"},
+        ScriptCase{"UpPlacesThenClimbs", "key up\nkey up\nkey up\nnotes\n",
+                   "midi 00504790\ninvalidate\nmidi 00504890\ninvalidate\nmidi 00504a90\n"
+                   "invalidate\nnotes 1 9\n"},
+        ScriptCase{"StopsAtStep13", "key up\nkey home\nkey up\nkey pageup\nkey ctrl+up\nnotes\n",
+                   "midi 00504790\ninvalidate\nmidi 00505190\ninvalidate\nnotes 1 13\n"},
+        ScriptCase{
+            "StopsAtStep1",
+            "key down\nkey pagedown\nkey pagedown\nkey end\nkey down\nkey ctrl+down\nnotes\n",
+            "midi 00504790\ninvalidate\nmidi 00503c90\ninvalidate\nnotes 1 1\n"},
+        ScriptCase{"OctavesUnderTheBassClef", "clef bass\nkey down\nkey ctrl+up\nkey pagedown\n",
+                   "midi 00503290\ninvalidate\nmidi 00503c90\ninvalidate\nmidi 00503090\n"
+                   "invalidate\n"},
+        ScriptCase{"RightStopsAtX568", "key up\n" + Repeat("key right\n", 32) + "state\n",
+                   "midi 00504790\n" + Repeat("invalidate\n", 32) + "state 1 -1 568,81\n"},
+        ScriptCase{"LeftStopsAtX80", "key up\n" + Repeat("key left\n", 32) + "state\n",
+                   "midi 00504790\n" + Repeat("invalidate\n", 32) + "state 1 -1 80,81\n"},
+        ScriptCase{"OwnersLimitsHoldThePlacedNote",
+                   "fixed 0 -1 10\nrange 6 6\nkey up\nkey left\nstate\n",
+                   "midi 00504790\ninvalidate\nstate 1 -1 405,81\n"},
+        ScriptCase{"SpacePlacesThenSoundsAgain", "key space\nkey space\nkey up\nkey space\nnotes\n",
+                   "midi 00504790\ninvalidate\nmidi 00504790\nmidi 00504890\ninvalidate\n"
+                   "midi 00504890\nnotes 1 8\n"},
+        ScriptCase{"NoRoomNoNote", "maxnotes 0\nkey up\nkey space\nkey delete\nkey right\nnotes\n",
+                   "notes 0\n"},
+        ScriptCase{"BackspaceRemovesAndUpPlacesAgain",
+                   "key up\nkey backspace\nnotes\nkey backspace\nkey down\n",
+                   "midi 00504790\ninvalidate\ninvalidate\nnotes 0\nmidi 00504790\ninvalidate\n"},
         // Notes at x 324 (C5), 338 (B4) and 368 (B4): each placed from the keyboard goes
         // beside the current one. Ctrl+arrows choose by x, not slot, and repaint; with
         // nothing to choose nothing is redrawn.
-        KeyCase{"DeleteWithSeveralNotes",
-                "maxnotes 3\nkey space\nkey up\nkey space\nkey left\nkey left\nkey space\n"
-                "key right\nkey delete\nstate\ncurrent\nkey ctrl+left\ncurrent\nkey delete\n"
-                "state\nkey ctrl+right\nkey ctrl+left\nkey delete\nnotes\ncurrent\n",
-                "midi 00504790\ninvalidate\nmidi 00504890\ninvalidate\nmidi 00504790\ninvalidate\n"
-                "invalidate\ninvalidate\nmidi 00504790\ninvalidate\ninvalidate\ninvalidate\n"
-                "state 2 -1 324,74 338,81\ncurrent 338,81\ninvalidate\ncurrent 324,74\ninvalidate\n"
-                "state 1 -1 338,81\ninvalidate\nnotes 0\ncurrent none\n"},
-        KeyCase{"PlacedNotesNeverOverlap", "maxnotes 3\nkey space\nkey space\nkey space\nstate\n",
-                "midi 00504790\ninvalidate\nmidi 00504790\ninvalidate\nmidi 00504790\ninvalidate\n"
-                "state 3 -1 324,81 354,81 384,81\n"},
+        ScriptCase{
+            "DeleteWithSeveralNotes",
+            "maxnotes 3\nkey space\nkey up\nkey space\nkey left\nkey left\nkey space\n"
+            "key right\nkey delete\nstate\ncurrent\nkey ctrl+left\ncurrent\nkey delete\n"
+            "state\nkey ctrl+right\nkey ctrl+left\nkey delete\nnotes\ncurrent\n",
+            "midi 00504790\ninvalidate\nmidi 00504890\ninvalidate\nmidi 00504790\ninvalidate\n"
+            "invalidate\ninvalidate\nmidi 00504790\ninvalidate\ninvalidate\ninvalidate\n"
+            "state 2 -1 324,74 338,81\ncurrent 338,81\ninvalidate\ncurrent 324,74\ninvalidate\n"
+            "state 1 -1 338,81\ninvalidate\nnotes 0\ncurrent none\n"},
+        ScriptCase{
+            "PlacedNotesNeverOverlap", "maxnotes 3\nkey space\nkey space\nkey space\nstate\n",
+            "midi 00504790\ninvalidate\nmidi 00504790\ninvalidate\nmidi 00504790\ninvalidate\n"
+            "state 3 -1 324,81 354,81 384,81\n"},
         // No room right of x 568: the next note goes left, under a note high above the
         // middle line too, as only an overlapping box takes a place.
-        KeyCase{"LeftWhenNoRoomOnTheRight",
-                "maxnotes 3\nkey up\n" + Repeat("key right\n", 31) +
-                    "key space\nkey home\nkey ctrl+right\nkey space\nstate\ncurrent\n",
-                "midi 00504790\ninvalidate\n" + Repeat("invalidate\n", 31) +
-                    "midi 00504790\ninvalidate\nmidi 00505190\ninvalidate\ninvalidate\n"
-                    "midi 00504790\ninvalidate\nstate 3 -1 568,81 538,39 538,81\ncurrent 538,81\n"},
+        ScriptCase{
+            "LeftWhenNoRoomOnTheRight",
+            "maxnotes 3\nkey up\n" + Repeat("key right\n", 31) +
+                "key space\nkey home\nkey ctrl+right\nkey space\nstate\ncurrent\n",
+            "midi 00504790\ninvalidate\n" + Repeat("invalidate\n", 31) +
+                "midi 00504790\ninvalidate\nmidi 00505190\ninvalidate\ninvalidate\n"
+                "midi 00504790\ninvalidate\nstate 3 -1 568,81 538,39 538,81\ncurrent 538,81\n"},
         // The owner's limits leave one place: the second Space finds none and sounds again.
-        KeyCase{"NoFreePlaceNoNote",
-                "fixed 0 -1 10\nrange 6 6\nmaxnotes 2\nkey space\nkey space\nstate\n",
-                "midi 00504790\ninvalidate\nmidi 00504790\nstate 1 -1 405,81\n"},
-        KeyCase{"EnterTellsTheParent", "key up\nkey enter\nnotes\n",
-                "midi 00504790\ninvalidate\nnotify 0x0100\nnotes 1 7\n"},
-        KeyCase{"KeysAfterADrag",
-                "down 300 90\nmove 300 60\nup 300 60\nkey down\nkey left\nnotes\nstate\n",
-                "invalidate\ndefault down 300 90\nmidi 00504c90\ninvalidate\ndefault move 300 60\n"
-                "invalidate\ndefault up 300 60\nmidi 00504a90\ninvalidate\ninvalidate\nnotes 1 9\n"
-                "state 1 -1 292,67\n"},
+        ScriptCase{"NoFreePlaceNoNote",
+                   "fixed 0 -1 10\nrange 6 6\nmaxnotes 2\nkey space\nkey space\nstate\n",
+                   "midi 00504790\ninvalidate\nmidi 00504790\nstate 1 -1 405,81\n"},
+        ScriptCase{"EnterTellsTheParent", "key up\nkey enter\nnotes\n",
+                   "midi 00504790\ninvalidate\nnotify 0x0100\nnotes 1 7\n"},
+        ScriptCase{
+            "KeysAfterADrag",
+            "down 300 90\nmove 300 60\nup 300 60\nkey down\nkey left\nnotes\nstate\n",
+            "invalidate\ndefault down 300 90\nmidi 00504c90\ninvalidate\ndefault move 300 60\n"
+            "invalidate\ndefault up 300 60\nmidi 00504a90\ninvalidate\ninvalidate\nnotes 1 9\n"
+            "state 1 -1 292,67\n"},
         // A drag that left the area leaves y 100 between rows; Up goes from its step, 5.
-        KeyCase{"UnsnappedNoteMovesFromItsStep", "down 300 100\nmove 0 0\nkey up\nstate\n",
-                "invalidate\ndefault down 300 100\ninvalidate\nmidi 00504590\ninvalidate\n"
-                "state 1 -1 300,88\n"},
-        KeyCase{"DragAfterKeysPicksTheNoteUp",
-                "key up\nkey up\ndown 324 74\nmove 324 81\nup 324 81\nnotes\n",
-                "midi 00504790\ninvalidate\nmidi 00504890\ninvalidate\ninvalidate\n"
-                "default down 324 74\nmidi 00504790\ninvalidate\ndefault move 324 81\ninvalidate\n"
-                "default up 324 81\nnotes 1 7\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        ScriptCase{"UnsnappedNoteMovesFromItsStep", "down 300 100\nmove 0 0\nkey up\nstate\n",
+                   "invalidate\ndefault down 300 100\ninvalidate\nmidi 00504590\ninvalidate\n"
+                   "state 1 -1 300,88\n"},
+        ScriptCase{
+            "DragAfterKeysPicksTheNoteUp",
+            "key up\nkey up\ndown 324 74\nmove 324 81\nup 324 81\nnotes\n",
+            "midi 00504790\ninvalidate\nmidi 00504890\ninvalidate\ninvalidate\n"
+            "default down 324 74\nmidi 00504790\ninvalidate\ndefault move 324 81\ninvalidate\n"
+            "default up 324 81\nnotes 1 7\n"}),
+    ScriptCaseName);
 
 struct TextCase {
     const char* name;

@@ -17,3 +17,7 @@ void RunReplayLines(const std::string& script, std::span<const ReplayCommandDefi
         }
     }
 }
+
+std::string ScriptCaseName(const ::testing::TestParamInfo<ScriptCase>& info) {
+    return info.param.name;
+}

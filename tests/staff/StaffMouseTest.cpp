@@ -24,6 +24,18 @@ class StaffMouse : public ::testing::Test {
     HeadlessStaff h;
 };
 
+// A StaffMouse test run once for each case of a table.
+template <class Case>
+class StaffMouseWith : public StaffMouse, public ::testing::WithParamInterface<Case> {};
+
+// The pointer at an edge of a box (a note's hit box, the drag area): whether it counts as
+// inside, and the note's centre afterwards.
+struct EdgeCase {
+    CPoint pointer;
+    bool inside;
+    CPoint stored;
+};
+
 TEST_F(StaffMouse, PressPlacesAtTheClampedPointThenRedrawsThenDefaults) {
     h.Down(300, 90);
     EXPECT_EQ(h.TakeTranscript(), (Trail{"invalidate", "default down 300 90"}));
@@ -72,26 +84,20 @@ TEST_F(StaffMouse, PressClampsIntoThePlacementBounds) {
     }
 }
 
-struct HitCase {
-    CPoint press;
-    bool hits;
-    CPoint stored;  // the note's centre after the press
-};
-
-class HitBox : public StaffMouse, public ::testing::WithParamInterface<HitCase> {};
+using HitBox = StaffMouseWith<EdgeCase>;
 
 // A full staff with one note at (300, 88): a hit moves the note, a miss does nothing at all.
 TEST_P(HitBox, LeftAndTopEdgesInsideRightAndBottomOutside) {
-    const HitCase& c = GetParam();
+    const EdgeCase& c = GetParam();
     h.Staff().AddNotes({{300, 88}});
-    h.Down(c.press.x, c.press.y);
+    h.Down(c.pointer.x, c.pointer.y);
     EXPECT_EQ(Note(0), c.stored);
     EXPECT_EQ(h.Staff().State().m_nNoteCount, 1);
-    if (c.hits) {
+    if (c.inside) {
         EXPECT_EQ(h.Staff().State().m_nSelected, 0);
         EXPECT_EQ(h.TakeTranscript(),
-                  (Trail{"invalidate", "default down " + std::to_string(c.press.x) + " " +
-                                           std::to_string(c.press.y)}));
+                  (Trail{"invalidate", "default down " + std::to_string(c.pointer.x) + " " +
+                                           std::to_string(c.pointer.y)}));
     } else {
         EXPECT_EQ(h.Staff().State().m_nSelected, -1);
         EXPECT_TRUE(h.TakeTranscript().empty());
@@ -100,10 +106,10 @@ TEST_P(HitBox, LeftAndTopEdgesInsideRightAndBottomOutside) {
 
 INSTANTIATE_TEST_SUITE_P(
     Staff, HitBox,
-    ::testing::Values(HitCase{{300, 88}, true, {300, 88}}, HitCase{{288, 81}, true, {288, 81}},
-                      HitCase{{311, 94}, true, {311, 94}}, HitCase{{287, 88}, false, {300, 88}},
-                      HitCase{{312, 88}, false, {300, 88}}, HitCase{{300, 80}, false, {300, 88}},
-                      HitCase{{300, 95}, false, {300, 88}}));
+    ::testing::Values(EdgeCase{{300, 88}, true, {300, 88}}, EdgeCase{{288, 81}, true, {288, 81}},
+                      EdgeCase{{311, 94}, true, {311, 94}}, EdgeCase{{287, 88}, false, {300, 88}},
+                      EdgeCase{{312, 88}, false, {300, 88}}, EdgeCase{{300, 80}, false, {300, 88}},
+                      EdgeCase{{300, 95}, false, {300, 88}}));
 
 TEST_F(StaffMouse, HitTestUsesTheUnclampedPoint) {
     h.Staff().AddNotes({{80, 88}});
@@ -157,7 +163,7 @@ struct DragCase {
     CPoint stored;  // the note's centre after the move to (310, toY)
 };
 
-class DragSound : public StaffMouse, public ::testing::WithParamInterface<DragCase> {};
+using DragSound = StaffMouseWith<DragCase>;
 
 TEST_P(DragSound, MoveSoundsOnlyWhenTheLineOffsetChanges) {
     const DragCase& c = GetParam();
@@ -195,20 +201,14 @@ TEST_F(StaffMouse, DragThroughSeveralStepsStartsEveryNoteAndStopsNone) {
     EXPECT_EQ(h.midi.Bytes().size(), 18u);
 }
 
-struct LeaveCase {
-    CPoint to;
-    bool leaves;
-    CPoint stored;  // the note's centre after the move
-};
-
-class DragArea : public StaffMouse, public ::testing::WithParamInterface<LeaveCase> {};
+using DragArea = StaffMouseWith<EdgeCase>;
 
 TEST_P(DragArea, MovingOutCancelsTheDragWithoutSnapping) {
-    const LeaveCase& c = GetParam();
+    const EdgeCase& c = GetParam();
     h.Down(300, 90);
     h.TakeTranscript();
-    h.Move(c.to.x, c.to.y);
-    if (c.leaves) {
+    h.Move(c.pointer.x, c.pointer.y);
+    if (!c.inside) {
         EXPECT_EQ(h.TakeTranscript(), (Trail{"invalidate"}));
         EXPECT_EQ(h.Staff().State().m_nSelected, -1);
         EXPECT_EQ(Note(0), c.stored);
@@ -221,13 +221,11 @@ TEST_P(DragArea, MovingOutCancelsTheDragWithoutSnapping) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Staff, DragArea,
-                         ::testing::Values(LeaveCase{{581, 90}, true, {300, 90}},
-                                           LeaveCase{{69, 90}, true, {300, 90}},
-                                           LeaveCase{{300, 145}, true, {300, 90}},
-                                           LeaveCase{{300, 17}, true, {300, 90}},
-                                           LeaveCase{{580, 144}, false, {568, 123}},
-                                           LeaveCase{{70, 18}, false, {80, 39}}));
+INSTANTIATE_TEST_SUITE_P(
+    Staff, DragArea,
+    ::testing::Values(EdgeCase{{581, 90}, false, {300, 90}}, EdgeCase{{69, 90}, false, {300, 90}},
+                      EdgeCase{{300, 145}, false, {300, 90}}, EdgeCase{{300, 17}, false, {300, 90}},
+                      EdgeCase{{580, 144}, true, {568, 123}}, EdgeCase{{70, 18}, true, {80, 39}}));
 
 TEST_F(StaffMouse, IdleMovesAndReleasesDoNothing) {
     h.Move(300, 90);

@@ -35,6 +35,20 @@ class StaffPaint : public ::testing::Test {
     const StaffPictures pictures = LoadStaffPictures(true);
 };
 
+// `under` with the part of `over` inside `part` laid on it.
+Surface Overlaid(Surface under, const Surface& over, const CRect& part) {
+    for (int y = part.top; y < part.bottom; ++y) {
+        for (int x = part.left; x < part.right; ++x) {
+            under.SetPixel(x, y, over.Pixel(x, y));
+        }
+    }
+    return under;
+}
+
+// A StaffPaint test run once for each case of a table.
+template <class Case>
+class StaffPaintWith : public StaffPaint, public ::testing::WithParamInterface<Case> {};
+
 TEST_F(StaffPaint, WithoutNotesShowsThePictureAlone) {
     canvas.Repaint();
     EXPECT_TRUE(SameSurface(canvas.Screen(), pictures.staff));
@@ -51,7 +65,7 @@ TEST_F(StaffPaint, BassClefShowsItsPictureFromTheNextRepaint) {
 }
 
 // A note centred on the middle line at (300, 81), black or red (being dragged).
-class MiddleLineNote : public StaffPaint, public ::testing::WithParamInterface<bool> {};
+using MiddleLineNote = StaffPaintWith<bool>;
 
 TEST_P(MiddleLineNote, RingCoversTheStaffHollowShowsItEdgesBlendWithWhite) {
     const bool red = GetParam();
@@ -87,21 +101,22 @@ INSTANTIATE_TEST_SUITE_P(Colours, MiddleLineNote, ::testing::Values(false, true)
 
 // --- Ledger lines -----------------------------------------------------------------------
 
+// A note and the rows of its ledger lines.
 struct LedgerCase {
-    int step;
+    int place;  // a fixed note's step, a placed note's y
     std::vector<int> rows;
 };
 
-class FixedNoteLedgers : public StaffPaint, public ::testing::WithParamInterface<LedgerCase> {};
+using FixedNoteLedgers = StaffPaintWith<LedgerCase>;
 
 TEST_P(FixedNoteLedgers, DrawTheLinesOfTheTable) {
     const LedgerCase& c = GetParam();
-    canvas.Staff().SetFixedNote(0, c.step, 1);  // one column: centre x = 330
+    canvas.Staff().SetFixedNote(0, c.place, 1);  // one column: centre x = 330
     canvas.Repaint();
 
     Surface expected = pictures.staff;
-    const long long y = 130 - 7LL * c.step;
-    if (c.step != -1) {
+    const long long y = 130 - 7LL * c.place;
+    if (c.place != -1) {
         EXPECT_EQ(LedgerRows(y), c.rows) << "the reference agrees with the table";
         DrawExpectedNote(expected, pictures, {330, y, false}, c.rows);
     }
@@ -122,32 +137,27 @@ INSTANTIATE_TEST_SUITE_P(
                       LedgerCase{1, {123}}, LedgerCase{0, {123, 137}}, LedgerCase{-1, {}},
                       LedgerCase{-2, {123, 137, 151}}, LedgerCase{-3, {123, 137, 151}}),
     [](const ::testing::TestParamInfo<LedgerCase>& info) {
-        const int step = info.param.step;
+        const int step = info.param.place;
         return (step < 0 ? "Minus" : "") + std::to_string(step < 0 ? -step : step);
     });
 
-struct PlacedCase {
-    int y;
-    std::vector<int> rows;
-};
-
-class PlacedNoteLedgers : public StaffPaint, public ::testing::WithParamInterface<PlacedCase> {};
+using PlacedNoteLedgers = StaffPaintWith<LedgerCase>;
 
 TEST_P(PlacedNoteLedgers, AppearOnlyOnTheOuterRows) {
-    const PlacedCase& c = GetParam();
-    canvas.Staff().SetNotes({{200, c.y}});
+    const LedgerCase& c = GetParam();
+    canvas.Staff().SetNotes({{200, c.place}});
     canvas.Repaint();
     Surface expected = pictures.staff;
-    DrawExpectedNote(expected, pictures, {200, c.y, false}, c.rows);
+    DrawExpectedNote(expected, pictures, {200, c.place, false}, c.rows);
     EXPECT_TRUE(SameSurface(canvas.Screen(), expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, PlacedNoteLedgers,
-                         ::testing::Values(PlacedCase{123, {123}}, PlacedCase{122, {}},
-                                           PlacedCase{116, {}}, PlacedCase{39, {39}},
-                                           PlacedCase{40, {}}, PlacedCase{46, {}}),
-                         [](const ::testing::TestParamInfo<PlacedCase>& info) {
-                             return "Y" + std::to_string(info.param.y);
+                         ::testing::Values(LedgerCase{123, {123}}, LedgerCase{122, {}},
+                                           LedgerCase{116, {}}, LedgerCase{39, {39}},
+                                           LedgerCase{40, {}}, LedgerCase{46, {}}),
+                         [](const ::testing::TestParamInfo<LedgerCase>& info) {
+                             return "Y" + std::to_string(info.param.place);
                          });
 
 // --- Order ------------------------------------------------------------------------------
@@ -242,12 +252,7 @@ TEST_F(StaffPaint, APartlyInvalidControlRenewsThatPartOfTheStaffAndEveryNoteWhol
     const CRect part(250, 60, 320, 100);
     canvas.Repaint(part);
 
-    Surface expected = stale;
-    for (int y = part.top; y < part.bottom; ++y) {
-        for (int x = part.left; x < part.right; ++x) {
-            expected.SetPixel(x, y, pictures.staff.Pixel(x, y));
-        }
-    }
+    Surface expected = Overlaid(stale, pictures.staff, part);
     DrawExpectedNote(expected, pictures, {300, 81, false});
     DrawExpectedNote(expected, pictures, {450, 123, true});
     EXPECT_TRUE(SameSurface(canvas.Screen(), expected));
@@ -264,7 +269,7 @@ struct EdgeCase {
     long long x;
 };
 
-class NotesAtTheEdge : public StaffPaint, public ::testing::WithParamInterface<EdgeCase> {};
+using NotesAtTheEdge = StaffPaintWith<EdgeCase>;
 
 TEST_P(NotesAtTheEdge, AreClippedByTheControl) {
     const EdgeCase& c = GetParam();
@@ -297,13 +302,7 @@ TEST(StaffPaintWithoutPictures, ShowsWhiteInTheInvalidPart) {
     canvas.Screen() = stale;
     const CRect part(10, 20, 110, 70);
     canvas.Repaint(part);
-    Surface expected = stale;
-    for (int y = part.top; y < part.bottom; ++y) {
-        for (int x = part.left; x < part.right; ++x) {
-            expected.SetPixel(x, y, kWhite);
-        }
-    }
-    EXPECT_TRUE(SameSurface(canvas.Screen(), expected));
+    EXPECT_TRUE(SameSurface(canvas.Screen(), Overlaid(stale, Surface(600, 160, kWhite), part)));
     canvas.Repaint();
     EXPECT_TRUE(SameSurface(canvas.Screen(), Surface(600, 160, kWhite)));
 }

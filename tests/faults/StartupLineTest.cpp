@@ -92,6 +92,18 @@ StartupCase Soundfont(const char* name, std::function<void(const fs::path&)> mak
             language};
 }
 
+// A sound server that plays: the line names the synth and its output.
+StartupCase ServerThatPlays(const char* name, const std::string& line,
+                            Language language = Language::English) {
+    return {name,
+            false,
+            [](Scene&) -> std::shared_ptr<void> { return std::make_shared<NullSinkServer>(); },
+            [line](const Scene&) { return line; },
+            {},
+            2500ms,
+            language};
+}
+
 void WriteFile(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
@@ -183,25 +195,13 @@ const StartupCase kCases[] = {
      },
      {kOpenFailed},
      2500ms},
-    {"ServerThatPlays",
-     false,
-     [](Scene&) -> std::shared_ptr<void> { return std::make_shared<NullSinkServer>(); },
-     [](const Scene&) {
-         return "sound: built-in synth (default-GM.sf2) on PulseAudio, 10.7 ms buffer; " +
-                kNoSequencer;
-     },
-     {},
-     2500ms},
-    {"ServerThatPlaysInChinese",
-     false,
-     [](Scene&) -> std::shared_ptr<void> { return std::make_shared<NullSinkServer>(); },
-     [](const Scene&) {
-         return "声音：内置合成器（default-GM.sf2），经 PulseAudio 输出，缓冲 10.7 ms；" +
-                kNoSequencerInChinese;
-     },
-     {},
-     2500ms,
-     Language::Chinese},
+    ServerThatPlays(
+        "ServerThatPlays",
+        "sound: built-in synth (default-GM.sf2) on PulseAudio, 10.7 ms buffer; " + kNoSequencer),
+    ServerThatPlays("ServerThatPlaysInChinese",
+                    "声音：内置合成器（default-GM.sf2），经 PulseAudio 输出，缓冲 10.7 ms；" +
+                        kNoSequencerInChinese,
+                    Language::Chinese),
     // The port opens, the synth does not: no message box, and the line says what to connect.
     {"PortOnly",
      true,

@@ -29,18 +29,22 @@ TEST(VersionBlock, FixedPart) {
     const auto info = ReadVersionInfo(EmbeddedData(kRtVersion, 1));
     ASSERT_TRUE(info.has_value());
     const FixedFileInfo& f = info->fixed;
-    EXPECT_EQ(f.signature, 0xFEEF04BDu);
-    EXPECT_EQ(f.fileVersionMs, 0x00010000u);
-    EXPECT_EQ(f.fileVersionLs, 0x00000001u);
-    EXPECT_EQ(f.productVersionMs, 0x00010000u);
-    EXPECT_EQ(f.productVersionLs, 0x00000001u);
-    EXPECT_EQ(f.fileFlagsMask, 0x3Fu);
-    EXPECT_EQ(f.fileFlags, 0x1u);
-    EXPECT_EQ(f.fileOs, 0x4u);
-    EXPECT_EQ(f.fileType, 0x1u);
-    EXPECT_EQ(f.fileSubtype, 0u);
-    EXPECT_EQ(f.fileDateMs, 0u);
-    EXPECT_EQ(f.fileDateLs, 0u);
+    struct Field {
+        const char* name;
+        std::uint32_t read, expected;
+    };
+    for (const Field& field :
+         {Field{"signature", f.signature, 0xFEEF04BDu},
+          Field{"fileVersionMs", f.fileVersionMs, 0x00010000u},
+          Field{"fileVersionLs", f.fileVersionLs, 0x00000001u},
+          Field{"productVersionMs", f.productVersionMs, 0x00010000u},
+          Field{"productVersionLs", f.productVersionLs, 0x00000001u},
+          Field{"fileFlagsMask", f.fileFlagsMask, 0x3Fu}, Field{"fileFlags", f.fileFlags, 0x1u},
+          Field{"fileOs", f.fileOs, 0x4u}, Field{"fileType", f.fileType, 0x1u},
+          Field{"fileSubtype", f.fileSubtype, 0u}, Field{"fileDateMs", f.fileDateMs, 0u},
+          Field{"fileDateLs", f.fileDateLs, 0u}}) {
+        EXPECT_EQ(field.read, field.expected) << field.name;
+    }
 }
 
 TEST(VersionBlock, OneStringTableWithKeysInOrder) {

@@ -104,8 +104,7 @@ TEST(ColumnCentresFar, ExtremeColumnsSaturate) {
 
 struct KeyCase {
     int lineOffset;
-    int treble;
-    int bass;
+    int treble, bass;  // the key under either clef
 };
 
 class KeyTables : public ::testing::TestWithParam<KeyCase> {};

@@ -258,10 +258,6 @@ struct EndingCase {
     int result;
 };
 
-void PrintTo(const EndingCase& ending, std::ostream* out) {
-    *out << ending.name;
-}
-
 class Ending : public ::testing::TestWithParam<EndingCase> {};
 
 TEST_P(Ending, EndsTheProgramAndClosesTheMidiDevice) {

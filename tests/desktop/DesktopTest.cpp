@@ -290,10 +290,6 @@ struct EndingCase {
     int result;
 };
 
-void PrintTo(const EndingCase& ending, std::ostream* out) {
-    *out << ending.name;
-}
-
 class DesktopEnding : public ::testing::TestWithParam<EndingCase> {};
 
 TEST_P(DesktopEnding, EndsTheDialogAndClosesTheMidiDevice) {

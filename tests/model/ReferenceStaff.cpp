@@ -76,11 +76,11 @@ std::vector<int> ReferenceStaff::GetNotes() {
 RefPoint ReferenceStaff::Clamp(RefPoint point) const {
     point.x = std::clamp(point.x, 80, 568);
     point.y = std::clamp(point.y, 39, 123);
-    if (m_leftLimit != -1 && point.x < m_leftLimit) {
-        point.x = m_leftLimit;
+    if (m_leftLimit != -1) {
+        point.x = std::max(point.x, m_leftLimit);
     }
-    if (m_rightLimit != -1 && point.x > m_rightLimit) {
-        point.x = m_rightLimit;
+    if (m_rightLimit != -1) {
+        point.x = std::min(point.x, m_rightLimit);
     }
     return point;
 }

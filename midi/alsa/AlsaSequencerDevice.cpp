@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "alsaseq/PortReaders.h"
 #include "midi/ShortMessage.h"
 #include "midi/alsa/SequencerEvent.h"
 
@@ -163,16 +164,10 @@ void AlsaSequencerDevice::Subscription(const snd_seq_event_t& event) {
     }
     // Everyone still connected, as a patchbay names them.
     std::string names;
-    snd_seq_query_subscribe_t* query = nullptr;
-    snd_seq_query_subscribe_alloca(&query);
-    snd_seq_addr_t self{static_cast<unsigned char>(snd_seq_client_id(m_sequencer)),
-                        static_cast<unsigned char>(m_port)};
-    snd_seq_query_subscribe_set_root(query, &self);
-    snd_seq_query_subscribe_set_type(query, SND_SEQ_QUERY_SUBS_READ);
-    snd_seq_query_subscribe_set_index(query, 0);
-    while (snd_seq_query_port_subscribers(m_sequencer, query) >= 0) {
-        names += (names.empty() ? "" : ", ") + NameOf(*snd_seq_query_subscribe_get_addr(query));
-        snd_seq_query_subscribe_set_index(query, snd_seq_query_subscribe_get_index(query) + 1);
+    const snd_seq_addr_t self{static_cast<unsigned char>(snd_seq_client_id(m_sequencer)),
+                              static_cast<unsigned char>(m_port)};
+    for (const snd_seq_addr_t& reader : alsaseq::PortReaders(m_sequencer, self)) {
+        names += (names.empty() ? "" : ", ") + NameOf(reader);
     }
     {
         std::lock_guard lock(m_statusMutex);

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <utility>
 
+#include "alsaseq/PortReaders.h"
+
 namespace input::midi {
 namespace {
 
@@ -144,16 +146,9 @@ std::vector<AlsaMidiIn::Source> AlsaMidiIn::FitSources() {
     }
     // Where Canzet's own ports send: a synth, or an instrument's input, that may pass it on.
     std::set<std::pair<int, int>> fedByCanzet;
-    snd_seq_query_subscribe_t* query = nullptr;
-    snd_seq_query_subscribe_alloca(&query);
     for (const snd_seq_addr_t& own : ownPorts) {
-        snd_seq_query_subscribe_set_root(query, &own);
-        snd_seq_query_subscribe_set_type(query, SND_SEQ_QUERY_SUBS_READ);
-        snd_seq_query_subscribe_set_index(query, 0);
-        while (snd_seq_query_port_subscribers(m_sequencer, query) >= 0) {
-            const snd_seq_addr_t* to = snd_seq_query_subscribe_get_addr(query);
-            fedByCanzet.emplace(to->client, to->port);
-            snd_seq_query_subscribe_set_index(query, snd_seq_query_subscribe_get_index(query) + 1);
+        for (const snd_seq_addr_t& to : alsaseq::PortReaders(m_sequencer, own)) {
+            fedByCanzet.emplace(to.client, to.port);
         }
     }
     std::erase_if(candidates, [&](const Source& source) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/ChoiceList.h"
+#include "app/ControlBindings.h"
 #include "app/PracticeTexts.h"
 #include "res/resource.h"
 
@@ -28,12 +29,12 @@ T At(const CComboBox& list, const std::array<T, N>& values) {
 }  // namespace
 
 void CPracticeChoices::Exchange(CDataExchange* pDX) {
-    DDX_Control(pDX, IDC_DRILL, m_cboDrill);
-    DDX_Control(pDX, IDC_CLEF, m_cboClef);
-    DDX_Control(pDX, IDC_LOWEST, m_cboLowest);
-    DDX_Control(pDX, IDC_HIGHEST, m_cboHighest);
-    DDX_Control(pDX, IDC_LENGTH, m_cboLength);
-    DDX_Control(pDX, IDC_LEDGER_LINES, m_cboLedgerLines);
+    BindControls(pDX, {{IDC_DRILL, m_cboDrill},
+                       {IDC_CLEF, m_cboClef},
+                       {IDC_LOWEST, m_cboLowest},
+                       {IDC_HIGHEST, m_cboHighest},
+                       {IDC_LENGTH, m_cboLength},
+                       {IDC_LEDGER_LINES, m_cboLedgerLines}});
 }
 
 void CPracticeChoices::Fill() {

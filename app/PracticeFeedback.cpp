@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/ControlBindings.h"
 #include "app/PracticeNameTexts.h"
 #include "app/PracticeTexts.h"
 #include "platform/CString.h"
@@ -60,11 +61,11 @@ CPracticeFeedback::CPracticeFeedback(const CPracticeRounds& rounds, CStaffContro
     : m_rounds(rounds), m_staff(staff) {}
 
 void CPracticeFeedback::Exchange(CDataExchange* pDX) {
-    DDX_Control(pDX, IDC_PROMPT, m_stcPrompt);
-    DDX_Control(pDX, IDC_NUMBERED_NOTE, m_numberedNote);
-    DDX_Control(pDX, IDC_CHECK, m_btnCheck);
-    DDX_Control(pDX, IDC_RESULT, m_stcResult);
-    DDX_Control(pDX, IDC_SCORE, m_stcScore);
+    BindControls(pDX, {{IDC_PROMPT, m_stcPrompt},
+                       {IDC_NUMBERED_NOTE, m_numberedNote},
+                       {IDC_CHECK, m_btnCheck},
+                       {IDC_RESULT, m_stcResult},
+                       {IDC_SCORE, m_stcScore}});
 }
 
 void CPracticeFeedback::SetUpLines() {

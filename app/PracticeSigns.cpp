@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/ChoiceList.h"
+#include "app/ControlBindings.h"
 #include "app/PracticeTexts.h"
 #include "res/resource.h"
 
@@ -15,10 +16,10 @@ constexpr std::array<int, 16> kKeys = {0,  1,  2,  3,  4,  5,  6,  7,
 }  // namespace
 
 void CPracticeSigns::Exchange(CDataExchange* pDX) {
-    DDX_Control(pDX, IDC_ACCIDENTALS, m_cboAccidentals);
-    DDX_Control(pDX, IDC_KEY, m_cboKey);
-    DDX_Control(pDX, IDC_SHARP, m_btnSharp);
-    DDX_Control(pDX, IDC_FLAT, m_btnFlat);
+    BindControls(pDX, {{IDC_ACCIDENTALS, m_cboAccidentals},
+                       {IDC_KEY, m_cboKey},
+                       {IDC_SHARP, m_btnSharp},
+                       {IDC_FLAT, m_btnFlat}});
 }
 
 void CPracticeSigns::Fill() {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/ChoiceList.h"
+#include "app/ControlBindings.h"
 #include "app/PracticeTexts.h"
 #include "platform/CString.h"
 #include "practice/GoalFile.h"
@@ -28,10 +29,10 @@ std::string Filled(UINT id, int a, int b = 0, int c = 0) {
 }  // namespace
 
 void CPracticeToday::Exchange(CDataExchange* pDX) {
-    DDX_Control(pDX, IDC_GOAL, m_cboGoal);
-    DDX_Control(pDX, IDC_REVIEW, m_cboReview);
-    DDX_Control(pDX, IDC_TODAY, m_stcToday);
-    DDX_Control(pDX, IDC_DUE, m_stcDue);
+    BindControls(pDX, {{IDC_GOAL, m_cboGoal},
+                       {IDC_REVIEW, m_cboReview},
+                       {IDC_TODAY, m_stcToday},
+                       {IDC_DUE, m_stcDue}});
 }
 
 int CPracticeToday::Today() {

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/ChoiceList.h"
+#include "app/ControlBindings.h"
 #include "app/PracticeNameTexts.h"
 #include "app/PracticeTexts.h"
 #include "res/resource.h"
@@ -55,11 +56,11 @@ END_MESSAGE_MAP()
 
 void CProgressDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_PROGRESS_STAFF, m_picture);
-    DDX_Control(pDX, IDC_PROGRESS_WORDS, m_stcWords);
-    DDX_Control(pDX, IDC_CHART, m_chart);
-    DDX_Control(pDX, IDC_CHART_DAYS, m_cboDays);
-    DDX_Control(pDX, IDC_CHART_WORDS, m_stcChartWords);
+    BindControls(pDX, {{IDC_PROGRESS_STAFF, m_picture},
+                       {IDC_PROGRESS_WORDS, m_stcWords},
+                       {IDC_CHART, m_chart},
+                       {IDC_CHART_DAYS, m_cboDays},
+                       {IDC_CHART_WORDS, m_stcChartWords}});
 }
 
 // The chart of the chosen span, and the same in words for everyone.

@@ -85,11 +85,9 @@ void CPracticeToday::Answered(const practice::AnswerRecord& answer,
 }
 
 void CPracticeToday::GoalChosen(const practice::RoundSettings& settings) {
-    const std::optional<practice::DailyGoal> goal = choice_list::Chosen(m_cboGoal, kGoals);
-    if (!goal) {
+    if (!choice_list::Take(m_cboGoal, kGoals, m_goal)) {
         return;
     }
-    m_goal = *goal;
     if (!m_goalFile.empty()) {
         practice::SaveDailyGoal(m_goalFile, m_goal);
     }

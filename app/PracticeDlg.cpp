@@ -2,13 +2,12 @@
 
 #include "app/ProgressDlg.h"
 #include "res/resource.h"
+#include "staff/StaffGeometry.h"
 
 namespace {
 // The staff's place: under the prompt, at its picture's size.
 constexpr int kStaffX = 10;
 constexpr int kStaffY = 104;
-constexpr int kStaffWidth = 600;
-constexpr int kStaffHeight = 160;
 }  // namespace
 
 #define ON_NAME_BUTTON(letter) \
@@ -81,7 +80,7 @@ void CPracticeDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CPracticeDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
-    m_staff.MoveWindow(kStaffX, kStaffY, kStaffWidth, kStaffHeight, FALSE);
+    m_staff.MoveWindow(kStaffX, kStaffY, staff::kStaffWidth, staff::kStaffHeight, FALSE);
     m_staff.SetMaxNotes(1);
     m_staff.SetClef(true);
 
@@ -140,7 +139,7 @@ void CPracticeDlg::FitStaff(int ledgerLines) {
     if (dy == 0) {
         return;
     }
-    m_staff.MoveWindow(kStaffX, kStaffY, kStaffWidth, m_staff.Geometry().Height(), FALSE);
+    m_staff.MoveWindow(kStaffX, kStaffY, staff::kStaffWidth, m_staff.Geometry().Height(), FALSE);
     ShiftControls(kStaffY + 1, dy);
     CRect client;
     GetClientRect(&client);

@@ -66,7 +66,6 @@ CPracticeDlg::CPracticeDlg(CWnd* pParent, const PracticeSetup& setup)
 void CPracticeDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     m_choices.Exchange(pDX);
-    m_signs.Exchange(pDX);
     m_names.Exchange(pDX);
     DDX_Control(pDX, IDC_PRACTICE_STAFF, m_staff);
     m_keyboards.Exchange(pDX);
@@ -89,8 +88,6 @@ BOOL CPracticeDlg::OnInitDialog() {
     FitStaff(m_rounds.Settings().ledgerLines);
     m_choices.Fill();
     m_choices.Show(m_rounds.Settings());
-    m_signs.Fill();
-    m_signs.Show(m_rounds.Settings());
     m_names.Open(m_namesGiven, m_rounds.ChoicesFile());
     ShowNames();
     m_today.Open(m_rounds.History(), m_rounds.ProgressPath(), m_rounds.Settings());
@@ -107,7 +104,7 @@ BOOL CPracticeDlg::OnInitDialog() {
 // stays until Next starts the round of the new choices.
 void CPracticeDlg::OnChoiceChanged() {
     const bool summarised = m_rounds.Stop();
-    m_rounds.Choose(m_signs.Read(m_choices.Read(m_rounds.Settings())));
+    m_rounds.Choose(m_choices.Read(m_rounds.Settings()));
     FitStaff(m_rounds.Settings().ledgerLines);
     m_choices.FillRange(m_rounds.Settings());
     m_today.Show(m_rounds.Settings());
@@ -200,7 +197,6 @@ void CPracticeDlg::OnProgress() {
 
 void CPracticeDlg::ShowQuestion(const practice::Question& question) {
     m_answers.Offer(question);
-    m_signs.Offer(question);
     m_feedback.ShowQuestion(question);
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/ControlBindings.h"
 #include "app/PlayedKeys.h"
 #include "practice/LastChoices.h"
 #include "res/resource.h"
@@ -11,8 +12,7 @@ CPracticeKeyboards::~CPracticeKeyboards() {
 }
 
 void CPracticeKeyboards::Exchange(CDataExchange* pDX) {
-    DDX_Control(pDX, IDC_MIDI_KEYBOARDS, m_stcKeyboards);
-    DDX_Control(pDX, IDC_MIDI_ECHO, m_chkMidiEcho);
+    BindControls(pDX, {{IDC_MIDI_KEYBOARDS, m_stcKeyboards}, {IDC_MIDI_ECHO, m_chkMidiEcho}});
 }
 
 void CPracticeKeyboards::Open(const std::filesystem::path& choicesFile) {

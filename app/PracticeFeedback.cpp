@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/Announce.h"
 #include "app/ControlBindings.h"
 #include "app/PracticeNameTexts.h"
 #include "app/PracticeTexts.h"
@@ -209,13 +210,6 @@ void CPracticeFeedback::ShowScore() {
     const practice::PracticeRound& round = *m_rounds.Round();
     Announce(m_stcScore, practice_texts::Score(round.Current().number, m_rounds.Settings().count,
                                                round.Right(), round.RightInARow()));
-}
-
-void CPracticeFeedback::Announce(CWnd& line, const std::string& text) {
-    // The accessible text first: a label whose name is set raises no second event when its
-    // text follows.
-    line.SetAccessibleText(text.c_str(), text.c_str());
-    line.SetWindowText(text.c_str());
 }
 
 void CPracticeFeedback::SetCheckCaption(UINT id) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/Announce.h"
 #include "app/ControlBindings.h"
 #include "app/PlayedKeys.h"
 #include "practice/LastChoices.h"
@@ -43,7 +44,5 @@ void CPracticeKeyboards::KeyChanged(const input::KeyEvent& event) {
 }
 
 void CPracticeKeyboards::ShowKeyboards() {
-    const std::string text = PlayedKeys().KeyboardsText();
-    m_stcKeyboards.SetAccessibleText(text.c_str(), text.c_str());
-    m_stcKeyboards.SetWindowText(text.c_str());
+    Announce(m_stcKeyboards, PlayedKeys().KeyboardsText());
 }

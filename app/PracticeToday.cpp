@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/Announce.h"
 #include "app/ChoiceList.h"
 #include "app/ControlBindings.h"
 #include "app/PracticeTexts.h"
@@ -133,9 +134,4 @@ void CPracticeToday::Show(const practice::RoundSettings& settings) {
         m_due = due;
         Announce(m_stcDue, due);
     }
-}
-
-void CPracticeToday::Announce(CWnd& line, const std::string& text) {
-    line.SetAccessibleText(text.c_str(), text.c_str());
-    line.SetWindowText(text.c_str());
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/Announce.h"
 #include "app/ChoiceList.h"
 #include "app/ControlBindings.h"
 #include "app/PracticeNameTexts.h"
@@ -71,8 +72,7 @@ void CProgressDlg::OnDaysChanged() {
     m_chart.SetAccessibleText(practice_texts::LoadText(IDS_CHART_NAME).c_str(), words.c_str());
     m_chart.SetFigures(std::move(figures));
     const std::string shown = words + "\n\n" + practice_texts::LoadText(IDS_CHART_LEGEND);
-    m_stcChartWords.SetAccessibleText(shown.c_str(), shown.c_str());
-    m_stcChartWords.SetWindowText(shown.c_str());
+    Announce(m_stcChartWords, shown);
 }
 
 BOOL CProgressDlg::OnInitDialog() {

@@ -44,4 +44,14 @@ std::optional<T> Chosen(const CComboBox& list, const std::array<T, N>& values) {
     return values[static_cast<std::size_t>(index)];
 }
 
+// The chosen entry into `value`; false, with `value` kept, when nothing is chosen.
+template <typename T, std::size_t N>
+bool Take(const CComboBox& list, const std::array<T, N>& values, T& value) {
+    const std::optional<T> chosen = Chosen(list, values);
+    if (chosen) {
+        value = *chosen;
+    }
+    return chosen.has_value();
+}
+
 }  // namespace choice_list

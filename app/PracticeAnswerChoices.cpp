@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/ChoiceList.h"
+#include "app/ControlBindings.h"
 #include "app/PracticeTexts.h"
 #include "platform/CString.h"
 #include "practice/LastChoices.h"
@@ -25,11 +26,11 @@ std::string Formatted(UINT id, int value) {
 }  // namespace
 
 void CPracticeAnswerChoices::Exchange(CDataExchange* pDX) {
-    DDX_Control(pDX, IDC_ANSWER_WITH, m_cboAnswerWith);
-    DDX_Control(pDX, IDC_LISTEN_SOUND, m_cboSound);
-    DDX_Control(pDX, IDC_ANY_OCTAVE, m_chkAnyOctave);
-    DDX_Control(pDX, IDC_HOLD, m_cboHold);
-    DDX_Control(pDX, IDC_A4, m_cboA4);
+    BindControls(pDX, {{IDC_ANSWER_WITH, m_cboAnswerWith},
+                       {IDC_LISTEN_SOUND, m_cboSound},
+                       {IDC_ANY_OCTAVE, m_chkAnyOctave},
+                       {IDC_HOLD, m_cboHold},
+                       {IDC_A4, m_cboA4}});
 }
 
 void CPracticeAnswerChoices::Open(const std::filesystem::path& choicesFile, bool listen) {

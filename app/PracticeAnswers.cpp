@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/ControlBindings.h"
 #include "app/PracticeNameTexts.h"
 #include "res/resource.h"
 
@@ -14,7 +15,8 @@ void CPracticeAnswers::Exchange(CDataExchange* pDX) {
     for (int i = 0; i < kNameButtons; ++i) {
         DDX_Control(pDX, IDC_NAME_C + i, m_btnNames[static_cast<std::size_t>(i)]);
     }
-    DDX_Control(pDX, IDC_PLAY_AGAIN, m_btnPlayAgain);
+    BindControls(
+        pDX, {{IDC_PLAY_AGAIN, m_btnPlayAgain}, {IDC_SHARP, m_btnSharp}, {IDC_FLAT, m_btnFlat}});
 }
 
 void CPracticeAnswers::Offer(const practice::Question& question) {
@@ -25,6 +27,9 @@ void CPracticeAnswers::Offer(const practice::Question& question) {
     m_btnPlayAgain.EnableWindow(question.drill == practice::Drill::Hear ? TRUE : FALSE);
     m_nSignature = question.signature;
     ShowSign(0);
+    // The sign buttons answer Read only.
+    m_btnSharp.EnableWindow(read ? TRUE : FALSE);
+    m_btnFlat.EnableWindow(read ? TRUE : FALSE);
 }
 
 void CPracticeAnswers::TakeFocus() {

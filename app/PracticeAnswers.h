@@ -1,5 +1,6 @@
-// The practice dialog's answers: a note's name by its button, a note placed on the staff by
-// mouse or keys and checked, Next, and the Hear drill's "play again".
+// The practice dialog's answers: a note's name by its button (a sharp or a flat by theirs
+// first), a note placed on the staff by mouse or keys and checked, Next, and the Hear drill's
+// "play again".
 #pragma once
 
 #include <array>
@@ -57,6 +58,8 @@ class CPracticeAnswers {
     static constexpr int kNameButtons = 7;  // C D E F G A B
     std::array<CButton, kNameButtons> m_btnNames;
     CButton m_btnPlayAgain;
+    CButton m_btnSharp;
+    CButton m_btnFlat;
     int m_nAlter = 0;
     int m_nSignature = 0;  // the question's
     staff::NameSystem m_names = staff::NameSystem::Letters;

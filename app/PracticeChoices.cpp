@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/ChoiceList.h"
+#include "app/ControlBindings.h"
 #include "app/PracticeTexts.h"
 #include "res/resource.h"
 
@@ -19,6 +20,9 @@ constexpr std::array<UINT, 5> kClefNames = {IDS_CLEF_TREBLE, IDS_CLEF_BASS, IDS_
                                             IDS_CLEF_TENOR, IDS_CLEF_BOTH};
 constexpr std::array<int, 4> kLengths = {10, 20, 50, practice::RoundSettings::kEndless};
 constexpr int kDefaultLength = 1;
+// C major first, then the sharp keys, the flat keys and a new key each round.
+constexpr std::array<int, 16> kKeys = {0,  1,  2,  3,  4,  5,  6,  7,
+                                       -1, -2, -3, -4, -5, -6, -7, practice::kRandomKey};
 
 // A list with nothing chosen reads as its first entry.
 template <typename T, std::size_t N>
@@ -28,12 +32,14 @@ T At(const CComboBox& list, const std::array<T, N>& values) {
 }  // namespace
 
 void CPracticeChoices::Exchange(CDataExchange* pDX) {
-    DDX_Control(pDX, IDC_DRILL, m_cboDrill);
-    DDX_Control(pDX, IDC_CLEF, m_cboClef);
-    DDX_Control(pDX, IDC_LOWEST, m_cboLowest);
-    DDX_Control(pDX, IDC_HIGHEST, m_cboHighest);
-    DDX_Control(pDX, IDC_LENGTH, m_cboLength);
-    DDX_Control(pDX, IDC_LEDGER_LINES, m_cboLedgerLines);
+    BindControls(pDX, {{IDC_DRILL, m_cboDrill},
+                       {IDC_CLEF, m_cboClef},
+                       {IDC_LOWEST, m_cboLowest},
+                       {IDC_HIGHEST, m_cboHighest},
+                       {IDC_LENGTH, m_cboLength},
+                       {IDC_LEDGER_LINES, m_cboLedgerLines},
+                       {IDC_ACCIDENTALS, m_cboAccidentals},
+                       {IDC_KEY, m_cboKey}});
 }
 
 void CPracticeChoices::Fill() {
@@ -46,6 +52,12 @@ void CPracticeChoices::Fill() {
     }
     for (int lines = staff::kMinLedgerLines; lines <= staff::kMaxLedgerLines; ++lines) {
         m_cboLedgerLines.AddString(std::to_string(lines).c_str());
+    }
+    choice_list::AddTexts(m_cboAccidentals, {IDS_ACCIDENTALS_NONE, IDS_ACCIDENTALS_ALL});
+    for (const int key : kKeys) {
+        m_cboKey.AddString(key == practice::kRandomKey
+                               ? practice_texts::LoadText(IDS_KEY_RANDOM).c_str()
+                               : practice_texts::MajorKeyName(key).c_str());
     }
 }
 
@@ -68,6 +80,8 @@ void CPracticeChoices::Show(const practice::RoundSettings& settings) {
     m_cboLength.SetCurSel(choice_list::IndexOf(kLengths, settings.count, kDefaultLength));
     m_cboLedgerLines.SetCurSel(settings.ledgerLines - staff::kMinLedgerLines);
     FillRange(settings);
+    m_cboAccidentals.SetCurSel(settings.accidentals == practice::AccidentalChoice::All ? 1 : 0);
+    m_cboKey.SetCurSel(choice_list::IndexOf(kKeys, settings.key, 0));
 }
 
 // A range given upside down keeps the step just chosen and meets it with the other end.
@@ -93,5 +107,8 @@ practice::RoundSettings CPracticeChoices::Read(const practice::RoundSettings& cu
     settings.ledgerLines = chosen.LedgerLines();
     settings.lowStep = std::clamp(settings.lowStep, chosen.LowestStep(), chosen.HighestStep());
     settings.highStep = std::clamp(settings.highStep, chosen.LowestStep(), chosen.HighestStep());
+    settings.accidentals = m_cboAccidentals.GetCurSel() == 1 ? practice::AccidentalChoice::All
+                                                             : practice::AccidentalChoice::None;
+    settings.key = choice_list::Chosen(m_cboKey, kKeys).value_or(0);
     return settings;
 }

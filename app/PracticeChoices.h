@@ -1,5 +1,6 @@
-// The practice dialog's choices: the drill, the clef, the range, the length and the ledger
-// lines a round is asked with, as the learner sets them in the dialog's lists.
+// The practice dialog's choices: the drill, the clef, the range, the length, the ledger
+// lines, the signs on the notes and the key a round is asked with, as the learner sets them
+// in the dialog's lists.
 #pragma once
 
 #include "platform/CComboBox.h"
@@ -23,4 +24,6 @@ class CPracticeChoices {
     CComboBox m_cboHighest;
     CComboBox m_cboLength;
     CComboBox m_cboLedgerLines;
+    CComboBox m_cboAccidentals;
+    CComboBox m_cboKey;
 };

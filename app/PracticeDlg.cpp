@@ -2,13 +2,12 @@
 
 #include "app/ProgressDlg.h"
 #include "res/resource.h"
+#include "staff/StaffGeometry.h"
 
 namespace {
 // The staff's place: under the prompt, at its picture's size.
 constexpr int kStaffX = 10;
 constexpr int kStaffY = 104;
-constexpr int kStaffWidth = 600;
-constexpr int kStaffHeight = 160;
 }  // namespace
 
 #define ON_NAME_BUTTON(letter) \
@@ -67,7 +66,6 @@ CPracticeDlg::CPracticeDlg(CWnd* pParent, const PracticeSetup& setup)
 void CPracticeDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     m_choices.Exchange(pDX);
-    m_signs.Exchange(pDX);
     m_names.Exchange(pDX);
     DDX_Control(pDX, IDC_PRACTICE_STAFF, m_staff);
     m_keyboards.Exchange(pDX);
@@ -81,7 +79,7 @@ void CPracticeDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CPracticeDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
-    m_staff.MoveWindow(kStaffX, kStaffY, kStaffWidth, kStaffHeight, FALSE);
+    m_staff.MoveWindow(kStaffX, kStaffY, staff::kStaffWidth, staff::kStaffHeight, FALSE);
     m_staff.SetMaxNotes(1);
     m_staff.SetClef(true);
 
@@ -90,8 +88,6 @@ BOOL CPracticeDlg::OnInitDialog() {
     FitStaff(m_rounds.Settings().ledgerLines);
     m_choices.Fill();
     m_choices.Show(m_rounds.Settings());
-    m_signs.Fill();
-    m_signs.Show(m_rounds.Settings());
     m_names.Open(m_namesGiven, m_rounds.ChoicesFile());
     ShowNames();
     m_today.Open(m_rounds.History(), m_rounds.ProgressPath(), m_rounds.Settings());
@@ -108,7 +104,7 @@ BOOL CPracticeDlg::OnInitDialog() {
 // stays until Next starts the round of the new choices.
 void CPracticeDlg::OnChoiceChanged() {
     const bool summarised = m_rounds.Stop();
-    m_rounds.Choose(m_signs.Read(m_choices.Read(m_rounds.Settings())));
+    m_rounds.Choose(m_choices.Read(m_rounds.Settings()));
     FitStaff(m_rounds.Settings().ledgerLines);
     m_choices.FillRange(m_rounds.Settings());
     m_today.Show(m_rounds.Settings());
@@ -140,7 +136,7 @@ void CPracticeDlg::FitStaff(int ledgerLines) {
     if (dy == 0) {
         return;
     }
-    m_staff.MoveWindow(kStaffX, kStaffY, kStaffWidth, m_staff.Geometry().Height(), FALSE);
+    m_staff.MoveWindow(kStaffX, kStaffY, staff::kStaffWidth, m_staff.Geometry().Height(), FALSE);
     ShiftControls(kStaffY + 1, dy);
     CRect client;
     GetClientRect(&client);
@@ -201,7 +197,6 @@ void CPracticeDlg::OnProgress() {
 
 void CPracticeDlg::ShowQuestion(const practice::Question& question) {
     m_answers.Offer(question);
-    m_signs.Offer(question);
     m_feedback.ShowQuestion(question);
 }
 

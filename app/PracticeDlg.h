@@ -16,7 +16,6 @@
 #include "app/PracticeNames.h"
 #include "app/PracticeRounds.h"
 #include "app/PracticeSetup.h"
-#include "app/PracticeSigns.h"
 #include "app/PracticeToday.h"
 #include "platform/CDialog.h"
 #include "practice/RoundObserver.h"
@@ -60,7 +59,6 @@ class CPracticeDlg : public CDialog, private practice::RoundObserver {
 
     CStaffControl m_staff;
     CPracticeChoices m_choices;
-    CPracticeSigns m_signs;
     CPracticeNames m_names;
     std::optional<staff::NameSystem> m_namesGiven;
     CPracticeRounds m_rounds;

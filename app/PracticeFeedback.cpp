@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/Announce.h"
+#include "app/ControlBindings.h"
 #include "app/PracticeNameTexts.h"
 #include "app/PracticeTexts.h"
 #include "platform/CString.h"
@@ -12,18 +14,21 @@
 #include "staff/StaffGeometry.h"
 
 namespace {
+// Where a fixed note stands: column `index` of `of` across the note area.
+struct Column {
+    int index;
+    int of;
+};
 // Read shows its note in the middle of three columns. After a wrong Place or Hear answer
 // the right note stands in a column of five, on the side away from the learner's note.
-constexpr int kReadColumn = 1;
-constexpr int kReadColumns = 3;
-constexpr int kBesideColumns = 5;
-constexpr int kBesideLeftColumn = 1;
-constexpr int kBesideRightColumn = 3;
+constexpr Column kRead = {1, 3};
+constexpr Column kBesideLeft = {1, 5};
+constexpr Column kBesideRight = {3, 5};
 constexpr int kNoteAreaMiddle = staff::kNoteAreaLeft + staff::kNoteAreaWidth / 2;
 // After a wrong Read answer the question's note keeps its place, the middle of five
 // columns, and the named note stands right of it.
-constexpr int kReadMiddleColumn = 2;
-constexpr int kReadNamedColumn = 3;
+constexpr Column kReadMiddle = {2, 5};
+constexpr Column kReadNamed = {3, 5};
 constexpr int kLinesPercent = 150;
 // Marks that tell right from wrong without colour.
 constexpr char kRightMark[] = "\u2713 ";
@@ -43,6 +48,13 @@ int StepOfLetter(char letter, int asked, practice::Clef clef, int ledgerLines) {
     return best;
 }
 
+// A note and its sign fixed in `column`; step -1 clears the column.
+void Fix(CStaffControl& staff, Column column, int step, staff::Accidental sign,
+         NoteShade shade = NoteShade::Plain) {
+    staff.SetFixedNote(column.index, step, column.of, shade);
+    staff.SetFixedAccidental(column.index, sign);
+}
+
 // The sign the named note needs on the staff, where the signature does not give it.
 staff::Accidental NamedSign(const practice::AnswerResult& result) {
     const staff::SpelledPitch named = practice::GivenPitchOf(result.question, result.answer);
@@ -60,11 +72,11 @@ CPracticeFeedback::CPracticeFeedback(const CPracticeRounds& rounds, CStaffContro
     : m_rounds(rounds), m_staff(staff) {}
 
 void CPracticeFeedback::Exchange(CDataExchange* pDX) {
-    DDX_Control(pDX, IDC_PROMPT, m_stcPrompt);
-    DDX_Control(pDX, IDC_NUMBERED_NOTE, m_numberedNote);
-    DDX_Control(pDX, IDC_CHECK, m_btnCheck);
-    DDX_Control(pDX, IDC_RESULT, m_stcResult);
-    DDX_Control(pDX, IDC_SCORE, m_stcScore);
+    BindControls(pDX, {{IDC_PROMPT, m_stcPrompt},
+                       {IDC_NUMBERED_NOTE, m_numberedNote},
+                       {IDC_CHECK, m_btnCheck},
+                       {IDC_RESULT, m_stcResult},
+                       {IDC_SCORE, m_stcScore}});
 }
 
 void CPracticeFeedback::SetUpLines() {
@@ -74,8 +86,7 @@ void CPracticeFeedback::SetUpLines() {
 
 void CPracticeFeedback::ClearFixedNotes() {
     for (int column = 0; column < CStaffControl::kFixedColumns; ++column) {
-        m_staff.SetFixedNote(column, -1, 1);
-        m_staff.SetFixedAccidental(column, staff::Accidental::None);
+        Fix(m_staff, {column, 1}, -1, staff::Accidental::None);
     }
 }
 
@@ -94,8 +105,7 @@ void CPracticeFeedback::ShowQuestion(const practice::Question& question) {
     }
     m_staff.SetAccidentalKeys(signs && !read);
     if (read) {
-        m_staff.SetFixedNote(kReadColumn, question.step, kReadColumns);
-        m_staff.SetFixedAccidental(kReadColumn, question.accidental);
+        Fix(m_staff, kRead, question.step, question.accidental);
         // The question's note, read as a placed note is.
         const std::string letters = signs ? question.PitchName(PitchWords()) : question.PitchName();
         const std::string name = staff::NoteWordsWithLetters(
@@ -124,17 +134,14 @@ void CPracticeFeedback::ShowOnStaff(const practice::AnswerResult& result) {
     const practice::Question& question = result.question;
     if (question.drill == practice::Drill::Read) {
         if (result.answer.right) {
-            m_staff.SetFixedNote(kReadColumn, question.step, kReadColumns, NoteShade::Right);
+            m_staff.SetFixedNote(kRead.index, question.step, kRead.of, NoteShade::Right);
         } else {
-            m_staff.SetFixedNote(kReadColumn, -1, kBesideColumns);
-            m_staff.SetFixedAccidental(kReadColumn, staff::Accidental::None);
-            m_staff.SetFixedNote(kReadMiddleColumn, question.step, kBesideColumns);
-            m_staff.SetFixedAccidental(kReadMiddleColumn, question.accidental);
-            m_staff.SetFixedNote(kReadNamedColumn,
-                                 StepOfLetter(result.answer.givenLetter, question.step,
-                                              question.clef, m_rounds.Settings().ledgerLines),
-                                 kBesideColumns, NoteShade::Wrong);
-            m_staff.SetFixedAccidental(kReadNamedColumn, NamedSign(result));
+            Fix(m_staff, {kRead.index, kReadMiddle.of}, -1, staff::Accidental::None);
+            Fix(m_staff, kReadMiddle, question.step, question.accidental);
+            Fix(m_staff, kReadNamed,
+                StepOfLetter(result.answer.givenLetter, question.step, question.clef,
+                             m_rounds.Settings().ledgerLines),
+                NamedSign(result), NoteShade::Wrong);
         }
     } else if (result.answer.right) {
         m_staff.SetNotesShade(NoteShade::Right);
@@ -143,9 +150,8 @@ void CPracticeFeedback::ShowOnStaff(const practice::AnswerResult& result) {
         int count = 0;
         m_staff.GetNotes(steps, count);
         const int learnerX = count > 0 ? m_staff.NoteCentre(0).x : 0;
-        const int column = learnerX < kNoteAreaMiddle ? kBesideRightColumn : kBesideLeftColumn;
-        m_staff.SetFixedNote(column, question.step, kBesideColumns);
-        m_staff.SetFixedAccidental(column, question.accidental);
+        Fix(m_staff, learnerX < kNoteAreaMiddle ? kBesideRight : kBesideLeft, question.step,
+            question.accidental);
         m_staff.SetNotesShade(NoteShade::Wrong);
     }
     m_staff.InvalidateRect(nullptr, FALSE);
@@ -204,13 +210,6 @@ void CPracticeFeedback::ShowScore() {
     const practice::PracticeRound& round = *m_rounds.Round();
     Announce(m_stcScore, practice_texts::Score(round.Current().number, m_rounds.Settings().count,
                                                round.Right(), round.RightInARow()));
-}
-
-void CPracticeFeedback::Announce(CWnd& line, const std::string& text) {
-    // The accessible text first: a label whose name is set raises no second event when its
-    // text follows.
-    line.SetAccessibleText(text.c_str(), text.c_str());
-    line.SetWindowText(text.c_str());
 }
 
 void CPracticeFeedback::SetCheckCaption(UINT id) {

@@ -34,8 +34,6 @@ class CPracticeFeedback {
   private:
     void ShowScore();
     void ShowPrompt(const practice::Question& question);
-    // Sets a line's text and tells assistive technologies of the change.
-    void Announce(CWnd& line, const std::string& text);
     void ClearFixedNotes();
     void ShowOnStaff(const practice::AnswerResult& result);
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "app/Announce.h"
+#include "app/ControlBindings.h"
 #include "app/PlayedKeys.h"
 #include "practice/LastChoices.h"
 #include "res/resource.h"
@@ -11,8 +13,7 @@ CPracticeKeyboards::~CPracticeKeyboards() {
 }
 
 void CPracticeKeyboards::Exchange(CDataExchange* pDX) {
-    DDX_Control(pDX, IDC_MIDI_KEYBOARDS, m_stcKeyboards);
-    DDX_Control(pDX, IDC_MIDI_ECHO, m_chkMidiEcho);
+    BindControls(pDX, {{IDC_MIDI_KEYBOARDS, m_stcKeyboards}, {IDC_MIDI_ECHO, m_chkMidiEcho}});
 }
 
 void CPracticeKeyboards::Open(const std::filesystem::path& choicesFile) {
@@ -43,7 +44,5 @@ void CPracticeKeyboards::KeyChanged(const input::KeyEvent& event) {
 }
 
 void CPracticeKeyboards::ShowKeyboards() {
-    const std::string text = PlayedKeys().KeyboardsText();
-    m_stcKeyboards.SetAccessibleText(text.c_str(), text.c_str());
-    m_stcKeyboards.SetWindowText(text.c_str());
+    Announce(m_stcKeyboards, PlayedKeys().KeyboardsText());
 }

@@ -30,12 +30,7 @@ void CPracticeNames::Open(std::optional<staff::NameSystem> given,
 }
 
 void CPracticeNames::Chosen(const std::filesystem::path& choicesFile) {
-    const std::optional<staff::NameSystem> chosen = choice_list::Chosen(m_cboNames, kSystems);
-    if (!chosen) {
-        return;
-    }
-    m_names = *chosen;
-    if (!choicesFile.empty()) {
+    if (choice_list::Take(m_cboNames, kSystems, m_names) && !choicesFile.empty()) {
         practice::SaveNames(choicesFile, m_names);
     }
 }

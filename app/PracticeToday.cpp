@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "app/Announce.h"
 #include "app/ChoiceList.h"
+#include "app/ControlBindings.h"
 #include "app/PracticeTexts.h"
 #include "platform/CString.h"
 #include "practice/GoalFile.h"
@@ -28,10 +30,10 @@ std::string Filled(UINT id, int a, int b = 0, int c = 0) {
 }  // namespace
 
 void CPracticeToday::Exchange(CDataExchange* pDX) {
-    DDX_Control(pDX, IDC_GOAL, m_cboGoal);
-    DDX_Control(pDX, IDC_REVIEW, m_cboReview);
-    DDX_Control(pDX, IDC_TODAY, m_stcToday);
-    DDX_Control(pDX, IDC_DUE, m_stcDue);
+    BindControls(pDX, {{IDC_GOAL, m_cboGoal},
+                       {IDC_REVIEW, m_cboReview},
+                       {IDC_TODAY, m_stcToday},
+                       {IDC_DUE, m_stcDue}});
 }
 
 int CPracticeToday::Today() {
@@ -84,11 +86,9 @@ void CPracticeToday::Answered(const practice::AnswerRecord& answer,
 }
 
 void CPracticeToday::GoalChosen(const practice::RoundSettings& settings) {
-    const std::optional<practice::DailyGoal> goal = choice_list::Chosen(m_cboGoal, kGoals);
-    if (!goal) {
+    if (!choice_list::Take(m_cboGoal, kGoals, m_goal)) {
         return;
     }
-    m_goal = *goal;
     if (!m_goalFile.empty()) {
         practice::SaveDailyGoal(m_goalFile, m_goal);
     }
@@ -134,9 +134,4 @@ void CPracticeToday::Show(const practice::RoundSettings& settings) {
         m_due = due;
         Announce(m_stcDue, due);
     }
-}
-
-void CPracticeToday::Announce(CWnd& line, const std::string& text) {
-    line.SetAccessibleText(text.c_str(), text.c_str());
-    line.SetWindowText(text.c_str());
 }

@@ -46,7 +46,6 @@ class CPracticeToday {
   private:
     std::string TodayLine();
     std::string DueLine(const practice::RoundSettings& settings);
-    void Announce(CWnd& line, const std::string& text);
 
     practice::PracticeClock& m_clock;
     practice::PracticeDays m_days;

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 
+#include "app/Announce.h"
 #include "app/ChoiceList.h"
+#include "app/ControlBindings.h"
 #include "app/PracticeNameTexts.h"
 #include "app/PracticeTexts.h"
 #include "res/resource.h"
@@ -55,11 +57,11 @@ END_MESSAGE_MAP()
 
 void CProgressDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_PROGRESS_STAFF, m_picture);
-    DDX_Control(pDX, IDC_PROGRESS_WORDS, m_stcWords);
-    DDX_Control(pDX, IDC_CHART, m_chart);
-    DDX_Control(pDX, IDC_CHART_DAYS, m_cboDays);
-    DDX_Control(pDX, IDC_CHART_WORDS, m_stcChartWords);
+    BindControls(pDX, {{IDC_PROGRESS_STAFF, m_picture},
+                       {IDC_PROGRESS_WORDS, m_stcWords},
+                       {IDC_CHART, m_chart},
+                       {IDC_CHART_DAYS, m_cboDays},
+                       {IDC_CHART_WORDS, m_stcChartWords}});
 }
 
 // The chart of the chosen span, and the same in words for everyone.
@@ -70,8 +72,7 @@ void CProgressDlg::OnDaysChanged() {
     m_chart.SetAccessibleText(practice_texts::LoadText(IDS_CHART_NAME).c_str(), words.c_str());
     m_chart.SetFigures(std::move(figures));
     const std::string shown = words + "\n\n" + practice_texts::LoadText(IDS_CHART_LEGEND);
-    m_stcChartWords.SetAccessibleText(shown.c_str(), shown.c_str());
-    m_stcChartWords.SetWindowText(shown.c_str());
+    Announce(m_stcChartWords, shown);
 }
 
 BOOL CProgressDlg::OnInitDialog() {

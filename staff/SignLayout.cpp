@@ -13,8 +13,8 @@ namespace {
 // Right of the clefs' boxes (the bass clef's dots end at x 56) with a gap.
 constexpr int kSignatureLeft = 64;
 constexpr int kClefRight = 57;
-constexpr int kSharpAdvance = 15;
-constexpr int kFlatAdvance = 13;
+// From one sign of a signature to the next.
+constexpr struct { int sharps, flats; } kSignatureAdvance{15, 13};
 // Between a sign and the head of its note, and between the signature and the note area's
 // first sign.
 constexpr int kSignGap = 3;
@@ -41,7 +41,8 @@ SignPicture SignPictureOf(Accidental accidental) {
 }
 
 int SignatureSignLeft(int signature, int index) {
-    return kSignatureLeft + index * (signature > 0 ? kSharpAdvance : kFlatAdvance);
+    return kSignatureLeft +
+           index * (signature > 0 ? kSignatureAdvance.sharps : kSignatureAdvance.flats);
 }
 
 int NoteAreaLeft(int signature, bool signsOnNotes) {

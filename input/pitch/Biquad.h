@@ -7,8 +7,7 @@ namespace input {
 class Biquad {
   public:
     enum class Kind { LowPass, HighPass };
-    // `q` sets the section's place in a cascade: 0.5412 and 1.3066 make a 4th-order
-    // Butterworth response of two sections.
+    // `q` sets the section's place in a cascade (see ButterworthFilter).
     Biquad(Kind kind, double cornerHz, double sampleRate, double q);
 
     double Process(double x) {

@@ -16,8 +16,7 @@ constexpr int kMissesAllowed = 2;
 constexpr double kOnsetBelowOpenDb = 6;
 // A new note over the tail of the last one: this far above the quietest since, and risen
 // this much within the last 60 ms.
-constexpr double kReattackAboveDb = 15;
-constexpr double kReattackRiseDb = 9;
+constexpr struct { double aboveDb, riseDb; } kReattack{15, 9};
 // How far the last note must have faded before another semitone can rise out of it.
 constexpr double kFadedDb = 12;
 constexpr double kBriefCloseMs = 100;
@@ -68,14 +67,14 @@ void NoteAcceptor::Begin(double onsetMs, int excludedKey) {
 // over a long release, which keeps the gate open wherever the room is not silent.
 NoteAcceptor::Rise NoteAcceptor::RiseOverTail(const PitchFrame& frame) const {
     const Hop& before = m_recent[(m_newest + 1) % m_recent.size()];
-    if (frame.levelDb >= m_quietestSinceTakenDb + kReattackAboveDb &&
-        frame.levelDb >= before.frameLevelDb + kReattackRiseDb) {
+    if (frame.levelDb >= m_quietestSinceTakenDb + kReattack.aboveDb &&
+        frame.levelDb >= before.frameLevelDb + kReattack.riseDb) {
         return Rise::Sharp;
     }
     const int key = Confident(frame) ? KeyOf(frame.hz, m_settings.a4Hz).key : m_takenKey;
     const bool other = key != m_takenKey && InRange(key);
     return other && m_fadeDb <= m_loudestSinceTakenDb - kFadedDb &&
-                   frame.levelDb >= m_fadeDb + kReattackRiseDb
+                   frame.levelDb >= m_fadeDb + kReattack.riseDb
                ? Rise::OtherSemitone
                : Rise::None;
 }
@@ -109,7 +108,7 @@ std::optional<HeardNote> NoteAcceptor::Take(const PitchFrame& frame) {
         // Rising over the fade, the last note's own semitone is still its tail.
         const Rise rise = RiseOverTail(frame);
         if (rise != Rise::None) {
-            Begin(OnsetOf(frame, m_quietestSinceTakenDb + kReattackRiseDb),
+            Begin(OnsetOf(frame, m_quietestSinceTakenDb + kReattack.riseDb),
                   rise == Rise::OtherSemitone ? m_takenKey : -1);
         }
     } else if (!wasOpen) {

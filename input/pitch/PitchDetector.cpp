@@ -18,10 +18,9 @@ constexpr double kHumCornerHz = 70;
 constexpr double kYinThreshold = 0.2;
 // The periods searched: from half a semitone below E2 at the lowest A4 to well above C6,
 // so that a note too high is heard as too high and not as its lower octave.
-constexpr double kLowestHz = 82.407 * ListenSettings::kMinA4Hz / 440.0 * 0.9715;
-constexpr double kHighestHz = 2500;
-constexpr double kQ1 = 0.5412;
-constexpr double kQ2 = 1.3066;
+constexpr struct {
+    double lowHz, highHz;
+} kSearched{82.407 * ListenSettings::kMinA4Hz / 440.0 * 0.9715, 2500};
 
 int DecimationOf(int rate) {
     return std::max(1, static_cast<int>(rate / kTargetRate));
@@ -39,13 +38,11 @@ PitchDetector::PitchDetector(int sampleRate)
       m_factor(DecimationOf(sampleRate)),
       m_rateOut(static_cast<double>(sampleRate) / m_factor),
       m_hop(static_cast<int>(std::lround(m_rateOut * kHopSeconds))),
-      m_lowPass{{Biquad::Kind::LowPass, 0.4 * m_rateOut, double(sampleRate), kQ1},
-                {Biquad::Kind::LowPass, 0.4 * m_rateOut, double(sampleRate), kQ2}},
-      m_highPass{{Biquad::Kind::HighPass, kHumCornerHz, m_rateOut, kQ1},
-                 {Biquad::Kind::HighPass, kHumCornerHz, m_rateOut, kQ2}},
-      m_yin(static_cast<int>(m_rateOut / kHighestHz),
-            static_cast<int>(std::ceil(m_rateOut / kLowestHz)),
-            static_cast<int>(std::ceil(0.7 * m_rateOut / kLowestHz)), kYinThreshold),
+      m_lowPass(Biquad::Kind::LowPass, 0.4 * m_rateOut, double(sampleRate)),
+      m_highPass(Biquad::Kind::HighPass, kHumCornerHz, m_rateOut),
+      m_yin(static_cast<int>(m_rateOut / kSearched.highHz),
+            static_cast<int>(std::ceil(m_rateOut / kSearched.lowHz)),
+            static_cast<int>(std::ceil(0.7 * m_rateOut / kSearched.lowHz)), kYinThreshold),
       m_frame(m_yin.FrameLength(), 0.0f) {}
 
 double PitchDetector::FrameMs() const {
@@ -56,13 +53,13 @@ void PitchDetector::Feed(const float* samples, std::size_t count,
                          const std::function<void(const PitchFrame&)>& frame) {
     const std::size_t length = m_frame.size();
     for (std::size_t i = 0; i < count; ++i) {
-        double x = m_lowPass[1].Process(m_lowPass[0].Process(samples[i]));
+        double x = m_lowPass.Process(samples[i]);
         ++m_samples;
         if (++m_phase < m_factor) {
             continue;
         }
         m_phase = 0;
-        x = m_highPass[1].Process(m_highPass[0].Process(x));
+        x = m_highPass.Process(x);
         m_frame[length - m_hop + m_filled] = static_cast<float>(x);
         if (++m_filled == m_hop) {
             frame(Analyse());

@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "input/pitch/Biquad.h"
+#include "input/pitch/ButterworthFilter.h"
 #include "input/pitch/PitchFrame.h"
 #include "input/pitch/YinEstimator.h"
 
@@ -36,8 +36,8 @@ class PitchDetector {
     int m_factor;  // decimation
     double m_rateOut;
     int m_hop;  // in decimated samples
-    Biquad m_lowPass[2];
-    Biquad m_highPass[2];
+    ButterworthFilter m_lowPass;
+    ButterworthFilter m_highPass;
     YinEstimator m_yin;
     std::vector<float> m_frame;  // the newest decimated samples, oldest first
     int m_phase = 0;             // input samples since the last decimated one

@@ -1,11 +1,8 @@
 #include "midi/alsa/AlsaSequencerDevice.h"
 
-#include <poll.h>
-#include <unistd.h>
-
 #include <cstring>
-#include <vector>
 
+#include "alsaseq/PortReaders.h"
 #include "midi/ShortMessage.h"
 #include "midi/alsa/SequencerEvent.h"
 
@@ -136,28 +133,14 @@ bool AlsaSequencerDevice::StartWatching() {
     m_announcePort = snd_seq_create_simple_port(m_sequencer, "subscriptions",
                                                 SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT,
                                                 SND_SEQ_PORT_TYPE_APPLICATION);
-    if (m_announcePort < 0 ||
-        snd_seq_connect_from(m_sequencer, m_announcePort, SND_SEQ_CLIENT_SYSTEM,
-                             SND_SEQ_PORT_SYSTEM_ANNOUNCE) < 0 ||
-        pipe(m_wakePipe) != 0) {
-        return false;
-    }
-    m_watcher = std::thread([this] { Watch(); });
-    return true;
+    return m_announcePort >= 0 &&
+           snd_seq_connect_from(m_sequencer, m_announcePort, SND_SEQ_CLIENT_SYSTEM,
+                                SND_SEQ_PORT_SYSTEM_ANNOUNCE) >= 0 &&
+           m_watcher.Start(m_sequencer, [this] { Watch(); });
 }
 
 void AlsaSequencerDevice::Watch() {
-    const int count = snd_seq_poll_descriptors_count(m_sequencer, POLLIN);
-    std::vector<pollfd> descriptors(static_cast<size_t>(count) + 1);
-    snd_seq_poll_descriptors(m_sequencer, descriptors.data(), static_cast<unsigned>(count), POLLIN);
-    descriptors.back() = {m_wakePipe[0], POLLIN, 0};
-    for (;;) {
-        if (poll(descriptors.data(), descriptors.size(), -1) < 0 && errno != EINTR) {
-            return;
-        }
-        if (descriptors.back().revents != 0) {
-            return;  // closing
-        }
+    while (m_watcher.Wait()) {
         snd_seq_event_t* event = nullptr;
         while (snd_seq_event_input(m_sequencer, &event) >= 0 && event != nullptr) {
             if ((event->type == SND_SEQ_EVENT_PORT_SUBSCRIBED ||
@@ -181,16 +164,10 @@ void AlsaSequencerDevice::Subscription(const snd_seq_event_t& event) {
     }
     // Everyone still connected, as a patchbay names them.
     std::string names;
-    snd_seq_query_subscribe_t* query = nullptr;
-    snd_seq_query_subscribe_alloca(&query);
-    snd_seq_addr_t self{static_cast<unsigned char>(snd_seq_client_id(m_sequencer)),
-                        static_cast<unsigned char>(m_port)};
-    snd_seq_query_subscribe_set_root(query, &self);
-    snd_seq_query_subscribe_set_type(query, SND_SEQ_QUERY_SUBS_READ);
-    snd_seq_query_subscribe_set_index(query, 0);
-    while (snd_seq_query_port_subscribers(m_sequencer, query) >= 0) {
-        names += (names.empty() ? "" : ", ") + NameOf(*snd_seq_query_subscribe_get_addr(query));
-        snd_seq_query_subscribe_set_index(query, snd_seq_query_subscribe_get_index(query) + 1);
+    const snd_seq_addr_t self{static_cast<unsigned char>(snd_seq_client_id(m_sequencer)),
+                              static_cast<unsigned char>(m_port)};
+    for (const snd_seq_addr_t& reader : alsaseq::PortReaders(m_sequencer, self)) {
+        names += (names.empty() ? "" : ", ") + NameOf(reader);
     }
     {
         std::lock_guard lock(m_statusMutex);
@@ -224,17 +201,7 @@ std::string AlsaSequencerDevice::NameOf(const snd_seq_addr_t& address) {
 }
 
 void AlsaSequencerDevice::Release() {
-    if (m_watcher.joinable()) {
-        const char wake = 0;
-        (void)!write(m_wakePipe[1], &wake, 1);
-        m_watcher.join();
-    }
-    for (int& end : m_wakePipe) {
-        if (end >= 0) {
-            close(end);
-            end = -1;
-        }
-    }
+    m_watcher.Stop();
     if (m_sequencer != nullptr) {
         snd_seq_close(m_sequencer);  // closing the client removes its ports
         m_sequencer = nullptr;

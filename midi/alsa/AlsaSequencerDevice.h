@@ -10,9 +10,9 @@
 #include <atomic>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <utility>
 
+#include "alsaseq/SequencerListener.h"
 #include "midi/MidiPort.h"
 #include "midi/ShortMessage.h"
 #include "midi/SoundWords.h"
@@ -55,8 +55,7 @@ class AlsaSequencerDevice : public MidiPort {
     snd_seq_t* m_sequencer = nullptr;
     int m_port = -1;
     int m_announcePort = -1;  // where the sequencer tells of new subscriptions
-    int m_wakePipe[2] = {-1, -1};
-    std::thread m_watcher;
+    alsaseq::SequencerListener m_watcher;
     std::function<void()> m_listener;
     // The last program change sent, which a synth that connects later must hear too to
     // play the same instrument; 0 for none.

@@ -1,19 +1,14 @@
 #include "tools/replay/ReplayDaysCommands.h"
 
-#include <iostream>
-
 #include "practice/LocalCalendar.h"
 #include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplaySession.h"
+#include "tools/replay/ScriptError.h"
 
 using namespace practice;
 
 std::vector<ReplayCommandDefinition> DaysCommands(bool& failed, const long& lineNumber) {
-    const auto fail = [&failed, &lineNumber](ReplaySession& session, const char* reason) {
-        session.Out().flush();
-        std::cerr << "error " << lineNumber << ": " << reason << '\n';
-        failed = true;
-    };
+    const ScriptError fail(failed, lineNumber);
     return {
         {"today",
          {{ArgumentKind::Word, "YYYY-MM-DD"}},

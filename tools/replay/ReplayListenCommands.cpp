@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <iostream>
 #include <memory>
 #include <string_view>
 
@@ -12,20 +11,14 @@
 #include "tools/replay/PrintableText.h"
 #include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplaySession.h"
+#include "tools/replay/ScriptError.h"
 
 namespace {
 
 struct ListenState {
-    ListenState(bool& failed, const long& lineNumber) : failed(failed), lineNumber(lineNumber) {}
+    explicit ListenState(ScriptError fail) : fail(fail) {}
 
-    void Fail(ReplaySession& session, std::string_view reason) const {
-        session.Out().flush();
-        std::cerr << "error " << lineNumber << ": " << reason << '\n';
-        failed = true;
-    }
-
-    bool& failed;
-    const long& lineNumber;
+    ScriptError fail;
     input::ListenSettings settings;
     practice::OctaveRule octave = practice::OctaveRule::Exact;
 };
@@ -57,7 +50,7 @@ void Answer(ReplaySession& session, const ListenState& state, int key, std::int6
 void Listen(ReplaySession& session, const ListenState& state, const std::string& path) {
     const input::WavSound sound = input::ReadWavFile(path);
     if (!sound.error.empty()) {
-        state.Fail(session, PrintableToken(path) + " " + sound.error);
+        state.fail(session, PrintableToken(path) + " " + sound.error);
         return;
     }
     input::NoteListener listener(sound.sampleRate, state.settings);
@@ -86,7 +79,7 @@ void Listen(ReplaySession& session, const ListenState& state, const std::string&
 }  // namespace
 
 std::vector<ReplayCommandDefinition> ListenCommands(bool& failed, const long& lineNumber) {
-    const auto state = std::make_shared<ListenState>(failed, lineNumber);
+    const auto state = std::make_shared<ListenState>(ScriptError(failed, lineNumber));
     return {
         {"listen",
          {{ArgumentKind::Word, "FILE"}},
@@ -104,7 +97,7 @@ std::vector<ReplayCommandDefinition> ListenCommands(bool& failed, const long& li
          [state](ReplaySession& session, const ReplayCommand& c) {
              const int ms = c.numbers[0];
              if (ms < input::ListenSettings::kMinHoldMs || ms > input::ListenSettings::kMaxHoldMs) {
-                 state->Fail(session, "MS is a hold from 40 to 300 ms");
+                 state->fail(session, "MS is a hold from 40 to 300 ms");
                  return;
              }
              state->settings.holdMs = ms;
@@ -114,7 +107,7 @@ std::vector<ReplayCommandDefinition> ListenCommands(bool& failed, const long& li
          [state](ReplaySession& session, const ReplayCommand& c) {
              const std::optional<double> hz = ParseHz(c.words[0]);
              if (!hz) {
-                 state->Fail(session, "HZ is the pitch of A4, from 415 to 466");
+                 state->fail(session, "HZ is the pitch of A4, from 415 to 466");
                  return;
              }
              state->settings.a4Hz = *hz;

@@ -1,12 +1,12 @@
 #include "tools/replay/ReplayMidiInCommands.h"
 
-#include <iostream>
 #include <memory>
 #include <optional>
 #include <string_view>
 
 #include "input/midi/MidiInDecoder.h"
 #include "tools/replay/ReplaySession.h"
+#include "tools/replay/ScriptError.h"
 
 namespace {
 
@@ -34,13 +34,12 @@ std::optional<std::vector<unsigned char>> ParseHex(std::string_view text) {
 // One keyboard's bytes go on from line to line, running status included.
 class MidiInReplay {
   public:
-    MidiInReplay(bool& failed, const long& lineNumber)
-        : m_failed(failed), m_lineNumber(lineNumber) {}
+    explicit MidiInReplay(ScriptError fail) : m_fail(fail) {}
 
     void Receive(ReplaySession& session, std::string_view hex) {
         const auto bytes = ParseHex(hex);
         if (!bytes) {
-            Fail(session, "HEX is a MIDI message as pairs of hex digits");
+            m_fail(session, "HEX is a MIDI message as pairs of hex digits");
             return;
         }
         bool stray = false;
@@ -52,10 +51,10 @@ class MidiInReplay {
             }
         }
         if (stray) {
-            Fail(session, "a data byte with no status byte before it");
+            m_fail(session, "a data byte with no status byte before it");
         } else if (m_decoder.Partial()) {
             m_decoder.Reset();
-            Fail(session, "the message ends before its data bytes");
+            m_fail(session, "the message ends before its data bytes");
         }
     }
 
@@ -88,22 +87,15 @@ class MidiInReplay {
         round->AnswerKey(key, practice.NowMs());
     }
 
-    void Fail(ReplaySession& session, std::string_view reason) {
-        session.Out().flush();
-        std::cerr << "error " << m_lineNumber << ": " << reason << '\n';
-        m_failed = true;
-    }
-
     input::midi::MidiInDecoder m_decoder;
     bool m_echo = true;
-    bool& m_failed;
-    const long& m_lineNumber;
+    ScriptError m_fail;
 };
 
 }  // namespace
 
 std::vector<ReplayCommandDefinition> MidiInCommands(bool& failed, const long& lineNumber) {
-    const auto replay = std::make_shared<MidiInReplay>(failed, lineNumber);
+    const auto replay = std::make_shared<MidiInReplay>(ScriptError(failed, lineNumber));
     return {
         {"midiin",
          {{ArgumentKind::Word, "HEX"}},

@@ -1,11 +1,11 @@
 #include "tools/replay/ReplayPracticeCommands.h"
 
 #include <charconv>
-#include <iostream>
 #include <string_view>
 
 #include "tools/replay/ReplayParser.h"
 #include "tools/replay/ReplaySession.h"
+#include "tools/replay/ScriptError.h"
 
 using namespace practice;
 
@@ -24,31 +24,14 @@ std::optional<std::uint64_t> ParseSeed(std::string_view text) {
     return seed;
 }
 
-// Reports a command the round cannot take, under the number of the line being run.
-class Runner {
-  public:
-    Runner(bool& failed, const long& lineNumber) : m_failed(failed), m_lineNumber(lineNumber) {}
-
-    void Fail(ReplaySession& session, std::string_view reason) const {
-        session.Out().flush();
-        std::cerr << "error " << m_lineNumber << ": " << reason << '\n';
-        m_failed = true;
-    }
-
-  private:
-    bool& m_failed;
-    const long& m_lineNumber;
-};
-
 }  // namespace
 
 std::vector<ReplayCommandDefinition> PracticeCommands(bool& failed, const long& lineNumber) {
-    // Shared by every command's function, which live as long as the command list.
-    const auto runner = std::make_shared<Runner>(failed, lineNumber);
-    const auto checked = [runner](auto action, const char* reason) {
-        return [runner, action, reason](ReplaySession& session, const ReplayCommand& c) {
+    const ScriptError fail(failed, lineNumber);
+    const auto checked = [fail](auto action, const char* reason) {
+        return [fail, action, reason](ReplaySession& session, const ReplayCommand& c) {
             if (!action(session.Practice(), c)) {
-                runner->Fail(session, reason);
+                fail(session, reason);
             }
         };
     };
@@ -61,7 +44,7 @@ std::vector<ReplayCommandDefinition> PracticeCommands(bool& failed, const long& 
           {ArgumentKind::Integer, "HIGH"},
           {ArgumentKind::Word, "COUNT"},
           {ArgumentKind::Word, "SEED"}},
-         [runner](ReplaySession& session, const ReplayCommand& c) {
+         [fail](ReplaySession& session, const ReplayCommand& c) {
              const std::string& countText = c.words[2];
              const std::optional<int> count = countText == "endless"
                                                   ? std::optional(RoundSettings::kEndless)
@@ -78,11 +61,11 @@ std::vector<ReplayCommandDefinition> PracticeCommands(bool& failed, const long& 
                  ++settings.ledgerLines;
              }
              if (!count) {
-                 runner->Fail(session, "COUNT is a number from 1 to 1000000 or 'endless'");
+                 fail(session, "COUNT is a number from 1 to 1000000 or 'endless'");
              } else if (!seed) {
-                 runner->Fail(session, "SEED is a number from 0 to 18446744073709551615");
+                 fail(session, "SEED is a number from 0 to 18446744073709551615");
              } else if (!settings.Valid()) {
-                 runner->Fail(session, "LOW and HIGH are steps from -5 to 19, LOW not above HIGH");
+                 fail(session, "LOW and HIGH are steps from -5 to 19, LOW not above HIGH");
              } else {
                  session.Practice().StartRound(settings);
              }

@@ -20,10 +20,8 @@
 namespace {
 
 constexpr int kRate = 48000;
-constexpr int kLeadInMs = 1000;
-constexpr int kNoteMs = 600;
-constexpr int kGapMs = 400;
-constexpr int kTailMs = 1000;
+// When the notes of a take sound, in ms.
+constexpr struct { int leadIn, note, gap, tail; } kTimeMs{1000, 600, 400, 1000};
 // The same recordings whichever soundfont is the default: accuracy is measured on a fixed set.
 constexpr const char* kSoundfont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
@@ -50,7 +48,7 @@ int Samples(int ms) {
 }
 
 int OnsetMs(std::size_t index) {
-    return kLeadInMs + static_cast<int>(index) * (kNoteMs + kGapMs);
+    return kTimeMs.leadIn + static_cast<int>(index) * (kTimeMs.note + kTimeMs.gap);
 }
 
 std::vector<int> KeysOf(int low, int high) {
@@ -64,7 +62,7 @@ std::vector<int> KeysOf(int low, int high) {
 bool Render(fluid_synth_t* synth, const Instrument& instrument, Take& take) {
     fluid_synth_program_change(synth, 0, instrument.program);
     take.keys = KeysOf(instrument.low, instrument.high);
-    const int total = Samples(OnsetMs(take.keys.size()) + kTailMs);
+    const int total = Samples(OnsetMs(take.keys.size()) + kTimeMs.tail);
     std::vector<float> left(total), right(total);
     int done = 0;
     const auto renderTo = [&](int end) {
@@ -74,7 +72,7 @@ bool Render(fluid_synth_t* synth, const Instrument& instrument, Take& take) {
     for (std::size_t i = 0; i < take.keys.size(); ++i) {
         renderTo(Samples(OnsetMs(i)));
         fluid_synth_noteon(synth, 0, take.keys[i], 100);
-        renderTo(Samples(OnsetMs(i) + kNoteMs));
+        renderTo(Samples(OnsetMs(i) + kTimeMs.note));
         fluid_synth_noteoff(synth, 0, take.keys[i]);
     }
     renderTo(total);
@@ -89,17 +87,17 @@ bool Render(fluid_synth_t* synth, const Instrument& instrument, Take& take) {
 Take SungTone() {
     Take take;
     take.keys = KeysOf(48, 79);
-    take.samples.assign(Samples(OnsetMs(take.keys.size()) + kTailMs), 0.0f);
+    take.samples.assign(Samples(OnsetMs(take.keys.size()) + kTimeMs.tail), 0.0f);
     for (std::size_t i = 0; i < take.keys.size(); ++i) {
         const double f0 = 440.0 * std::pow(2.0, (take.keys[i] - 69) / 12.0);
         const int start = Samples(OnsetMs(i));
-        const int length = Samples(kNoteMs);
+        const int length = Samples(kTimeMs.note);
         double phase = 0;
         for (int n = 0; n < length; ++n) {
             const double t = static_cast<double>(n) / kRate;
             const double cents = 30.0 * std::sin(2 * std::numbers::pi * 5.5 * t);
             phase += 2 * std::numbers::pi * f0 * std::pow(2.0, cents / 1200.0) / kRate;
-            const double envelope = std::min({1.0, t / 0.04, (kNoteMs / 1000.0 - t) / 0.06});
+            const double envelope = std::min({1.0, t / 0.04, (kTimeMs.note / 1000.0 - t) / 0.06});
             double value = 0;
             for (int h = 1; h <= 8 && h * f0 < kRate / 2.5; ++h) {
                 value += std::sin(h * phase) / std::pow(h, 1.5);
@@ -114,7 +112,7 @@ double NotesRms(const Take& take) {
     double sum = 0;
     long long count = 0;
     for (std::size_t i = 0; i < take.keys.size(); ++i) {
-        for (int n = Samples(OnsetMs(i)); n < Samples(OnsetMs(i) + kNoteMs); ++n) {
+        for (int n = Samples(OnsetMs(i)); n < Samples(OnsetMs(i) + kTimeMs.note); ++n) {
             sum += double(take.samples[n]) * take.samples[n];
             ++count;
         }

@@ -1,6 +1,5 @@
 #include "input/midi/alsa/AlsaMidiIn.h"
 
-#include <poll.h>
 #include <pthread.h>
 #include <unistd.h>
 
@@ -10,6 +9,8 @@
 #include <set>
 #include <string_view>
 #include <utility>
+
+#include "alsaseq/PortReaders.h"
 
 namespace input::midi {
 namespace {
@@ -45,26 +46,15 @@ bool AlsaMidiIn::Open() {
     if (m_port < 0 ||
         snd_seq_connect_from(m_sequencer, m_port, SND_SEQ_CLIENT_SYSTEM,
                              SND_SEQ_PORT_SYSTEM_ANNOUNCE) < 0 ||
-        pipe(m_wakePipe) != 0) {
+        !m_listener.Start(m_sequencer, [this] { Listen(); })) {
         Close();
         return false;
     }
-    m_listener = std::thread([this] { Listen(); });
     return true;
 }
 
 void AlsaMidiIn::Close() {
-    if (m_listener.joinable()) {
-        const char wake = 0;
-        (void)!write(m_wakePipe[1], &wake, 1);
-        m_listener.join();
-    }
-    for (int& end : m_wakePipe) {
-        if (end >= 0) {
-            close(end);
-            end = -1;
-        }
-    }
+    m_listener.Stop();
     if (m_sequencer != nullptr) {
         snd_seq_close(m_sequencer);
         m_sequencer = nullptr;
@@ -76,20 +66,7 @@ void AlsaMidiIn::Close() {
 void AlsaMidiIn::Listen() {
     pthread_setname_np(pthread_self(), "canzet-alsa-in");
     FollowPorts();
-    const int count = snd_seq_poll_descriptors_count(m_sequencer, POLLIN);
-    std::vector<pollfd> descriptors(static_cast<std::size_t>(count) + 1);
-    snd_seq_poll_descriptors(m_sequencer, descriptors.data(), static_cast<unsigned>(count), POLLIN);
-    descriptors.back() = {m_wakePipe[0], POLLIN, 0};
-    for (;;) {
-        if (poll(descriptors.data(), descriptors.size(), -1) < 0 && errno != EINTR) {
-            return;
-        }
-        if (descriptors.back().revents != 0) {
-            for (const Source& source : m_subscribed) {
-                m_sink.KeyboardWent(source.shown);
-            }
-            return;
-        }
+    while (m_listener.Wait()) {
         bool portsChanged = false;
         snd_seq_event_t* event = nullptr;
         while (snd_seq_event_input(m_sequencer, &event) >= 0 && event != nullptr) {
@@ -110,6 +87,9 @@ void AlsaMidiIn::Listen() {
         if (portsChanged) {
             FollowPorts();
         }
+    }
+    for (const Source& source : m_subscribed) {
+        m_sink.KeyboardWent(source.shown);
     }
 }
 
@@ -166,16 +146,9 @@ std::vector<AlsaMidiIn::Source> AlsaMidiIn::FitSources() {
     }
     // Where Canzet's own ports send: a synth, or an instrument's input, that may pass it on.
     std::set<std::pair<int, int>> fedByCanzet;
-    snd_seq_query_subscribe_t* query = nullptr;
-    snd_seq_query_subscribe_alloca(&query);
     for (const snd_seq_addr_t& own : ownPorts) {
-        snd_seq_query_subscribe_set_root(query, &own);
-        snd_seq_query_subscribe_set_type(query, SND_SEQ_QUERY_SUBS_READ);
-        snd_seq_query_subscribe_set_index(query, 0);
-        while (snd_seq_query_port_subscribers(m_sequencer, query) >= 0) {
-            const snd_seq_addr_t* to = snd_seq_query_subscribe_get_addr(query);
-            fedByCanzet.emplace(to->client, to->port);
-            snd_seq_query_subscribe_set_index(query, snd_seq_query_subscribe_get_index(query) + 1);
+        for (const snd_seq_addr_t& to : alsaseq::PortReaders(m_sequencer, own)) {
+            fedByCanzet.emplace(to.client, to.port);
         }
     }
     std::erase_if(candidates, [&](const Source& source) {

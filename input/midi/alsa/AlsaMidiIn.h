@@ -14,9 +14,9 @@
 #include <alsa/asoundlib.h>
 
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "alsaseq/SequencerListener.h"
 #include "input/midi/MidiInSink.h"
 
 namespace input::midi {
@@ -51,8 +51,7 @@ class AlsaMidiIn {
     MidiInSink& m_sink;
     snd_seq_t* m_sequencer = nullptr;
     int m_port = -1;
-    int m_wakePipe[2] = {-1, -1};
-    std::thread m_listener;
+    alsaseq::SequencerListener m_listener;
     std::vector<Source> m_subscribed;  // the listener's
 };
 

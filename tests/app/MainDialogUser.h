@@ -5,12 +5,12 @@
 
 #include "platform/WinTypes.h"
 #include "platform/headless/HeadlessWindow.h"
+#include "tests/support/DialogUser.h"
 
-class MainDialogUser {
+class MainDialogUser : public DialogUser<HeadlessWindow> {
   public:
-    explicit MainDialogUser(HeadlessWindow& dialog) : m_dialog(dialog) {}
+    using DialogUser::DialogUser;
 
-    HeadlessWindow& Dialog() { return m_dialog; }
     HeadlessWindow& Staff();
     HeadlessWindow& PositionButton();
 
@@ -28,6 +28,4 @@ class MainDialogUser {
 
   private:
     void Mouse(UINT message, UINT flags, int x, int y);
-
-    HeadlessWindow& m_dialog;
 };

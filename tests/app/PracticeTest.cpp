@@ -23,6 +23,7 @@
 #include "staff/StaffControl.h"
 #include "staff/StaffGeometry.h"
 #include "staff/test/ScopedCurrent.h"
+#include "tests/support/DialogUser.h"
 
 namespace {
 
@@ -48,12 +49,11 @@ int StepNamedIn(const std::string& text) {
     return 0;
 }
 
-class PracticeUser {
+class PracticeUser : public DialogUser<HeadlessWindow> {
   public:
-    explicit PracticeUser(HeadlessWindow& dialog) : m_dialog(dialog) {}
+    using DialogUser::DialogUser;
 
     HeadlessWindow& Item(int id) { return static_cast<HeadlessWindow&>(*m_dialog.Control(id)); }
-    HeadlessWindow& Dialog() { return m_dialog; }
     std::string Text(int id) { return Item(id).Text(); }
     void Click(int id) { m_dialog.Deliver(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
     void Choose(int id, int index) {
@@ -68,9 +68,6 @@ class PracticeUser {
     int LastKeySounded(const TestMidiDevice& midi) {
         return static_cast<int>((midi.Messages().back() >> 8) & 0x7F);
     }
-
-  private:
-    HeadlessWindow& m_dialog;
 };
 
 class Practice : public ::testing::Test {

@@ -7,12 +7,12 @@
 #include <QPushButton>
 
 #include "platform/qt/QtDialogPeer.h"
+#include "tests/support/DialogUser.h"
 
-class MainWindowUser {
+class MainWindowUser : public DialogUser<QtDialogPeer> {
   public:
-    explicit MainWindowUser(QtDialogPeer& dialog) : m_dialog(dialog) {}
+    using DialogUser::DialogUser;
 
-    QtDialogPeer& Dialog() { return m_dialog; }
     QWidget& Staff();
     QPushButton& Button(int id);
 
@@ -25,6 +25,4 @@ class MainWindowUser {
 
   private:
     QPoint InWindow(int x, int y);
-
-    QtDialogPeer& m_dialog;
 };

@@ -1,10 +1,8 @@
 #!/usr/bin/python3
 """A Read round answered by singing, in the real program: a PulseAudio server of the
-test's own whose only source is a pipe (module-pipe-source, loaded afresh for this run, so
-no old sound waits in it), `canzet --practice --listen` on a virtual X server, a note
-written into the pipe at the pace of real time for each question (silence between, as a
-microphone always delivers sound), the result lines read
-through the accessibility tree and the answers from the progress file.
+test's own whose only source is a pipe fed as a microphone would be (pipe_microphone),
+`canzet --practice --listen` on a virtual X server, a note sung for each question, the
+result lines read through the accessibility tree and the answers from the progress file.
 
 Every question asks G4 (the last choices hold the range at step 5): a sung G4 is right, a
 G3 the wrong octave, and a long note with its tail gives one answer only. Then, started
@@ -14,17 +12,15 @@ sung as a voice takes a G3 for the G4 heard; choosing the staff again closes the
 Usage: microphone_test.py PROGRAM
 """
 import json
-import math
 import os
-import struct
 import subprocess
 import sys
-import threading
 import time
 
 PROGRAM = sys.argv[1]
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
+from pipe_microphone import PipeMicrophone, start_server  # noqa: E402
 from xvfb_session import Session  # noqa: E402
 
 session = Session("canzet-microphone-", (1024, 768))
@@ -32,16 +28,11 @@ fail, wait_for = session.fail, session.wait_for
 data = session.data_folder({"drill": "read", "clef": "treble", "low": 5, "high": 5, "count": 10})
 pulse = os.path.join(session.work, "pulse")
 os.makedirs(pulse)
-socket, pipe = os.path.join(pulse, "native"), os.path.join(pulse, "mic")
-server = subprocess.Popen(
-    ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-     "--disable-shm=yes", "--log-level=0",
-     f"-Lmodule-native-protocol-unix auth-anonymous=1 socket={socket}",
-     f"-Lmodule-pipe-source source_name=canzet_mic file={pipe} format=float32le rate=48000"
-     " channels=1"],
-    env={"HOME": pulse, "PULSE_RUNTIME_PATH": pulse, "PATH": "/usr/bin:/bin"},
-    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-os.environ.update(PULSE_SERVER=f"unix:{socket}", JACK_NO_START_SERVER="1")
+try:
+    server, pulse_env, pipe = start_server(pulse)
+except RuntimeError as error:
+    fail(str(error))
+os.environ.update(PULSE_SERVER=pulse_env["PULSE_SERVER"], JACK_NO_START_SERVER="1")
 
 import pyatspi  # noqa: E402,F401  (the buses must exist first)
 from atspi_tree import dialog, fresh, first, named, registry_desktop  # noqa: E402
@@ -58,43 +49,16 @@ session.fail = lambda message: (print("FAIL:", message), print(session.log()), f
 fail = session.fail
 
 
-class Microphone(threading.Thread):
-    """Writes 10 ms blocks into the pipe at the pace of real time, as a microphone always
-    delivers sound: silence, or the blocks of a note sung."""
-
-    def __init__(self):
-        super().__init__(daemon=True)
-        self.blocks, self.lock = [], threading.Lock()
-
-    def run(self):
-        silence = struct.pack("<480f", *([0.0] * 480))
-        with open(pipe, "wb", buffering=0) as mic:
-            start, block = time.monotonic(), 0
-            while True:
-                with self.lock:
-                    data = self.blocks.pop(0) if self.blocks else silence
-                mic.write(data)
-                block += 1
-                time.sleep(max(0.0, start + block / 100 - time.monotonic()))
-
-    def sing(self, key, ms):
-        """The note for `ms` with its harmonics, then waits until it has been heard."""
-        hz = 440.0 * 2 ** ((key - 69) / 12)
-        blocks = []
-        for b in range(ms // 10):
-            blocks.append(struct.pack("<480f", *(
-                sum(0.2 * math.sin(h * 2 * math.pi * hz * (b * 480 + i) / 48000) / h
-                    for h in range(1, 5)) for i in range(480))))
-        with self.lock:
-            self.blocks.extend(blocks)
-        time.sleep(ms / 1000 + 0.5)
+def sing(key, ms):
+    """The note for `ms`, then waits until it has been heard."""
+    microphone.sing(key, ms)
+    time.sleep(ms / 1000 + 0.5)
 
 
-wait_for("our sound server", lambda: os.path.exists(socket) and os.path.exists(pipe))
 desktop = registry_desktop()
 if desktop is None:
     fail("no answer from the accessibility registry")
-microphone = Microphone()
+microphone = PipeMicrophone(pipe)
 microphone.start()
 asked = time.monotonic()  # no question can have shown before this
 session.start(PROGRAM, "--practice", "--listen", "--language", "en", "--midi-out", "none")
@@ -110,7 +74,7 @@ for key, ms, expected in ((67, 400, "\u2713 Right: G4, "), (55, 400, "\u2717 Not
                           (67, 1500, "\u2713 Right: G4, ")):
     wait_for("the question", lambda: label("Which note") and label(("Right", "Not")) is None)
     time.sleep(0.3)
-    microphone.sing(key, ms)
+    sing(key, ms)
     lines.append(wait_for(expected, lambda: label(expected)))
     # The question showed after `asked` and the note was taken before its result was seen.
     longest.append((time.monotonic() - asked) * 1000)
@@ -160,7 +124,7 @@ for prompt, key, delay, expected in (("Place G4", 67, 0.3, "\u2713 Right: G4, ")
                                      ("Listen", 55, 1.0, "\u2713 Right: G4, ")):
     wait_for(prompt, lambda: label(prompt) and label(("Right", "Not")) is None)
     time.sleep(delay)
-    microphone.sing(key, 400)
+    sing(key, 400)
     lines.append(wait_for(expected, lambda: label(expected)))
     bounds.append((delay * 1000 - 50, (time.monotonic() - asked) * 1000))
     if prompt == "Place G4":

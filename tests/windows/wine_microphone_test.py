@@ -1,22 +1,21 @@
 #!/usr/bin/env python3
 """A Read question answered by singing into Canzet.exe under Wine, whose waveIn reaches a
-PulseAudio server of the test's own with a pipe for its only source, fed at real-time pace;
-the question asks G4. The source taken away mid-round, and then missing at start, are each
+PulseAudio server of the test's own with a pipe for its only source, fed as a microphone
+would be (pipe_microphone); the question asks G4. The source taken away mid-round, and then missing at start, are each
 told in a `canzet:` line.
 Usage: wine_microphone_test.py path/to/Canzet.exe (exits 0 with a message without Wine)"""
 
 import json
-import math
 import os
 import pwd
 import re
 import signal
-import struct
 import subprocess
 import sys
-import threading
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "desktop", "lib"))
+from pipe_microphone import PipeMicrophone, start_server  # noqa: E402
 from wine_test import PRACTICE_CAPTION, CheckFailed, Session, check, dismiss_midi_message, \
     give_up, wine_string
 
@@ -24,36 +23,16 @@ LOST = re.escape("canzet: 话筒已断开（the device stopped delivering sound�
 NO_MICROPHONE = r"canzet: 没有话筒（[^）]+）；请用其他方式回答"
 
 
-def feed(pipe, blocks):
-    """Writes 10 ms blocks at 48 kHz into the pipe at the pace of real time, as a microphone
-    always delivers sound: silence, or the blocks of the notes sung."""
-    start, silence = time.monotonic(), struct.pack("<480f", *([0.0] * 480))
-    with open(pipe, "wb", buffering=0) as mic:
-        for block in range(1, 1 << 30):
-            try:
-                mic.write(blocks.pop(0) if blocks else silence)
-            except BrokenPipeError:  # the source was taken away
-                return
-            time.sleep(max(0.0, start + block / 100 - time.monotonic()))
-
-
-def sung(key, ms):
-    hz = 440.0 * 2 ** ((key - 69) / 12)
-    return [struct.pack("<480f", *(sum(0.2 * math.sin(h * 2 * math.pi * hz * (b * 480 + i) / 48000)
-                                       / h for h in range(1, 5)) for i in range(480)))
-            for b in range(ms // 10)]
-
-
 def answer_by_singing(session, pulse_env, pipe, data):
-    blocks = []
-    threading.Thread(target=feed, args=(pipe, blocks), daemon=True).start()
+    microphone = PipeMicrophone(pipe)
+    microphone.start()
     session.start_program(args=("--practice", "--listen"))
     dismiss_midi_message(session)
     check(session.wait_window(PRACTICE_CAPTION, timeout=30), "--practice --listen opens practice")
     check(session.wait_trace(re.escape(wine_string("第 1/10 题")[:-1]), timeout=30),
           "the first question shows")
     time.sleep(0.3)
-    blocks.extend(sung(67, 400))
+    microphone.sing(67, 400)
     check(session.wait_trace(re.escape(wine_string("✓ 对！")[:-1]), timeout=20), "G4 sung: right")
     time.sleep(1)
     with open(os.path.join(data, "practice.jsonl")) as lines:
@@ -77,14 +56,7 @@ def main():
     os.makedirs(session.shots, exist_ok=True)
     pulse = os.path.join(session.workdir, "pulse")
     os.makedirs(pulse)
-    socket, pipe = os.path.join(pulse, "native"), os.path.join(pulse, "mic")
-    pulse_env = {"HOME": pulse, "PULSE_RUNTIME_PATH": pulse, "PATH": "/usr/bin:/bin",
-                 "PULSE_SERVER": f"unix:{socket}"}
-    server = subprocess.Popen(
-        ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-         "--disable-shm=yes", f"-Lmodule-native-protocol-unix auth-anonymous=1 socket={socket}",
-         f"-Lmodule-pipe-source source_name=canzet_mic file={pipe} format=float32le rate=48000"
-         " channels=1"], env=pulse_env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    server, pulse_env, pipe = start_server(pulse)
     session.env["PULSE_SERVER"] = pulse_env["PULSE_SERVER"]
     signal.signal(signal.SIGALRM, give_up)
     signal.signal(signal.SIGTERM, give_up)

@@ -45,7 +45,7 @@ void BM_MoveToNewLine(benchmark::State& state) {
         sound.AfterNote();
     }
 }
-BENCHMARK(BM_MoveToNewLine)->UseManualTime();
+BENCHMARK(BM_MoveToNewLine)->UseManualTime()->Iterations(kTimedNotes);
 
 void BM_PlayNote(benchmark::State& state) {
     CStaffControl& staff = DragScene().Staff();
@@ -60,7 +60,7 @@ void BM_PlayNote(benchmark::State& state) {
         sound.AfterNote();
     }
 }
-BENCHMARK(BM_PlayNote)->UseManualTime();
+BENCHMARK(BM_PlayNote)->UseManualTime()->Iterations(kTimedNotes);
 
 }  // namespace
 }  // namespace bench

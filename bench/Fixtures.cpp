@@ -26,7 +26,7 @@ StaffScene& DragScene() {
     // The sound target outlives the scene, whose control closes the device as it goes.
     Sound();
     static StaffScene scene;
-    static const bool opened = scene.Staff().InitMidi();
+    static const bool opened = scene.Staff().InitMidi() && Sound().WaitUntilHeard();
     (void)opened;
     return scene;
 }

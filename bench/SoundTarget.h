@@ -21,8 +21,13 @@ class SoundTarget {
     bool HasAudioOutput() const { return m_unheard == nullptr; }
     std::string Describe() const;
 
-    // Untimed upkeep after each timed note: without a driver, render the period the driver
-    // would have rendered; every few notes let the voices go, as a real drag's notes fade.
+    // Once the device is open: a server just started takes a second or two before it takes
+    // the stream's second buffer, and notes timed before then fill a queue nobody empties.
+    // Waits until a note is heard at the sink (at once without one); false if it never is.
+    bool WaitUntilHeard();
+
+    // Untimed upkeep after each timed note: give the audio thread its period (without a
+    // driver, render it here); every few notes let the voices go, as a real drag's notes fade.
     void AfterNote();
 
   private:
@@ -35,5 +40,9 @@ class SoundTarget {
 // The configured output latency of the built-in synthesizer, read back from FluidSynth's
 // settings: period size × periods ÷ sample rate.
 double ConfiguredAudioLatencyMs();
+
+// Timed notes per repetition: each waits an audio period after it, so the benchmark's own
+// choice of thousands would take minutes. bench/run reads the figures under this count.
+inline constexpr int kTimedNotes = 200;
 
 }  // namespace bench

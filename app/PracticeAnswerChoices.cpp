@@ -6,6 +6,7 @@
 #include "app/ChoiceList.h"
 #include "app/ControlBindings.h"
 #include "app/PracticeTexts.h"
+#include "input/pitch/ListenSettings.h"
 #include "platform/CString.h"
 #include "practice/LastChoices.h"
 #include "res/resource.h"
@@ -14,8 +15,15 @@ namespace {
 
 using practice::AnswerChoices;
 
+using input::ListenSettings;
+
 // Holds for quick voices to slow bows and reeds.
 constexpr std::array<int, 8> kHolds = {40, 60, 80, 100, 120, 150, 200, 300};
+constexpr practice::HearingLimits kHearing{.minHoldMs = ListenSettings::kMinHoldMs,
+                                           .maxHoldMs = ListenSettings::kMaxHoldMs,
+                                           .minA4Hz = static_cast<int>(ListenSettings::kMinA4Hz),
+                                           .maxA4Hz = static_cast<int>(ListenSettings::kMaxA4Hz)};
+static_assert(kHolds.front() == kHearing.minHoldMs && kHolds.back() == kHearing.maxHoldMs);
 
 std::string Formatted(UINT id, int value) {
     CString text;
@@ -34,7 +42,7 @@ void CPracticeAnswerChoices::Exchange(CDataExchange* pDX) {
 }
 
 void CPracticeAnswerChoices::Open(const std::filesystem::path& choicesFile, bool listen) {
-    m_choices = practice::LoadAnswerChoices(choicesFile);
+    m_choices = practice::LoadAnswerChoices(choicesFile, kHearing);
     m_choices.microphone = m_choices.microphone || listen;
     Fill();
     Show(m_choices);
@@ -55,7 +63,7 @@ void CPracticeAnswerChoices::Fill() {
     for (const int hold : kHolds) {
         m_cboHold.AddString(Formatted(IDS_HOLD_MS, hold).c_str());
     }
-    for (int hz = AnswerChoices::kMinA4Hz; hz <= AnswerChoices::kMaxA4Hz; ++hz) {
+    for (int hz = kHearing.minA4Hz; hz <= kHearing.maxA4Hz; ++hz) {
         m_cboA4.AddString(Formatted(IDS_A4_HZ, hz).c_str());
     }
 }
@@ -69,7 +77,7 @@ void CPracticeAnswerChoices::Show(const AnswerChoices& choices) {
     const auto hold = std::lower_bound(kHolds.begin(), kHolds.end(), choices.holdMs);
     m_cboHold.SetCurSel(
         static_cast<int>(hold == kHolds.end() ? kHolds.size() - 1 : hold - kHolds.begin()));
-    m_cboA4.SetCurSel(choices.a4Hz - AnswerChoices::kMinA4Hz);
+    m_cboA4.SetCurSel(choices.a4Hz - kHearing.minA4Hz);
     const BOOL listening = choices.microphone ? TRUE : FALSE;
     m_cboSound.EnableWindow(listening);
     m_chkAnyOctave.EnableWindow(listening);
@@ -87,7 +95,7 @@ AnswerChoices CPracticeAnswerChoices::Read(const AnswerChoices& current) {
     choices.holdMs = choice_list::Chosen(m_cboHold, kHolds).value_or(choices.holdMs);
     const int a4 = m_cboA4.GetCurSel();
     if (a4 >= 0) {
-        choices.a4Hz = std::min(AnswerChoices::kMinA4Hz + a4, AnswerChoices::kMaxA4Hz);
+        choices.a4Hz = std::min(kHearing.minA4Hz + a4, kHearing.maxA4Hz);
     }
     return choices;
 }

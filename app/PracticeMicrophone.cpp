@@ -13,11 +13,6 @@
 
 namespace {
 
-static_assert(practice::AnswerChoices::kMinHoldMs == input::ListenSettings::kMinHoldMs &&
-              practice::AnswerChoices::kMaxHoldMs == input::ListenSettings::kMaxHoldMs &&
-              practice::AnswerChoices::kMinA4Hz == input::ListenSettings::kMinA4Hz &&
-              practice::AnswerChoices::kMaxA4Hz == input::ListenSettings::kMaxA4Hz);
-
 // The meter: a box for every 6 dB from -54 dBFS, where a voice a metre away begins.
 constexpr int kMeterBoxes = 8;
 constexpr double kMeterFloorDb = -54;

@@ -20,7 +20,7 @@ constexpr char kA4[] = "a4Hz";
 
 }  // namespace
 
-AnswerChoices LoadAnswerChoices(const std::filesystem::path& file) {
+AnswerChoices LoadAnswerChoices(const std::filesystem::path& file, const HearingLimits& limits) {
     const nlohmann::ordered_json saved = ReadJsonObject(file);
     const auto text = [&](const char* key) {
         const auto found = saved.find(key);
@@ -42,9 +42,8 @@ AnswerChoices LoadAnswerChoices(const std::filesystem::path& file) {
     if (const auto any = saved.find(kAnyOctave); any != saved.end() && any->is_boolean()) {
         choices.octave = any->get<bool>() ? OctaveRule::Any : OctaveRule::Exact;
     }
-    choices.holdMs =
-        number(kHold, AnswerChoices::kMinHoldMs, AnswerChoices::kMaxHoldMs, choices.holdMs);
-    choices.a4Hz = number(kA4, AnswerChoices::kMinA4Hz, AnswerChoices::kMaxA4Hz, choices.a4Hz);
+    choices.holdMs = number(kHold, limits.minHoldMs, limits.maxHoldMs, choices.holdMs);
+    choices.a4Hz = number(kA4, limits.minA4Hz, limits.maxA4Hz, choices.a4Hz);
     return choices;
 }
 

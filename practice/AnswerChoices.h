@@ -8,13 +8,12 @@
 
 namespace practice {
 
-struct AnswerChoices {
-    // The choices the dialog offers; the listener's own limits.
-    static constexpr int kMinHoldMs = 40;
-    static constexpr int kMaxHoldMs = 300;
-    static constexpr int kMinA4Hz = 415;
-    static constexpr int kMaxA4Hz = 466;
+// What the listener can do, which the program hands in: this layer does not see it.
+struct HearingLimits {
+    int minHoldMs, maxHoldMs, minA4Hz, maxA4Hz;
+};
 
+struct AnswerChoices {
     bool microphone = false;
     // A voice rather than an instrument; a voice is judged in any octave unless chosen
     // otherwise, as a man sings a treble-clef note an octave below.
@@ -29,8 +28,8 @@ struct AnswerChoices {
     }
 };
 
-// What the file holds; each choice it lacks, or holds out of range, as it is by default.
-AnswerChoices LoadAnswerChoices(const std::filesystem::path& file);
+// What the file holds; each choice it lacks, or holds out of `limits`, as it is by default.
+AnswerChoices LoadAnswerChoices(const std::filesystem::path& file, const HearingLimits& limits);
 // False when the file could not be written; what else it keeps stays.
 bool SaveAnswerChoices(const std::filesystem::path& file, const AnswerChoices& choices);
 

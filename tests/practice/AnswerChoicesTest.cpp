@@ -13,6 +13,9 @@ namespace {
 using practice::AnswerChoices;
 using practice::OctaveRule;
 
+constexpr practice::HearingLimits kLimits{
+    .minHoldMs = 40, .maxHoldMs = 300, .minA4Hz = 415, .maxA4Hz = 466};
+
 struct StoredCase {
     const char* file;
     AnswerChoices loaded;
@@ -35,11 +38,11 @@ TEST_P(StoredAnswerChoices, LoadEachChoiceByItselfAndSaveThemBesideTheRounds) {
     const auto file = std::filesystem::temp_directory_path() /
                       ("canzet-answer-" + std::to_string(::getpid()) + ".json");
     std::ofstream(file) << GetParam().file;
-    const AnswerChoices loaded = practice::LoadAnswerChoices(file);
+    const AnswerChoices loaded = practice::LoadAnswerChoices(file, kLimits);
     EXPECT_TRUE(loaded == GetParam().loaded);
     ASSERT_TRUE(practice::SaveLastChoices(file, practice::RoundSettings{}));
     ASSERT_TRUE(practice::SaveAnswerChoices(file, loaded));
-    EXPECT_TRUE(practice::LoadAnswerChoices(file) == loaded);
+    EXPECT_TRUE(practice::LoadAnswerChoices(file, kLimits) == loaded);
     EXPECT_TRUE(practice::LoadLastChoices(file).has_value());
     std::filesystem::remove(file);
 }

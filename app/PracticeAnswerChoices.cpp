@@ -13,9 +13,8 @@
 
 namespace {
 
-using practice::AnswerChoices;
-
 using input::ListenSettings;
+using practice::AnswerChoices;
 
 // Holds for quick voices to slow bows and reeds.
 constexpr std::array<int, 8> kHolds = {40, 60, 80, 100, 120, 150, 200, 300};

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """A Read question answered by singing into Canzet.exe under Wine, whose waveIn reaches a
 PulseAudio server of the test's own with a pipe for its only source, fed as a microphone
-would be (pipe_microphone); the question asks G4. The source taken away mid-round, and then missing at start, are each
-told in a `canzet:` line.
+would be (pipe_microphone); the question asks G4. The source taken away mid-round, and then
+missing at start, are each told in a `canzet:` line.
 Usage: wine_microphone_test.py path/to/Canzet.exe (exits 0 with a message without Wine)"""
 
 import json

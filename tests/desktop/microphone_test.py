@@ -72,7 +72,7 @@ def label(starts):
 lines, longest = [], []
 for key, ms, expected in ((67, 400, "\u2713 Right: G4, "), (55, 400, "\u2717 Not quite: this is G4, you sang G3"),
                           (67, 1500, "\u2713 Right: G4, ")):
-    wait_for("the question", lambda: label("Which note") and label(("Right", "Not")) is None)
+    wait_for("the question", lambda: label("Which note") and label(("\u2713", "\u2717")) is None)
     time.sleep(0.3)
     sing(key, ms)
     lines.append(wait_for(expected, lambda: label(expected)))
@@ -122,7 +122,7 @@ wait_for("the microphone line", lambda: label("Microphone: listening"))
 bounds = []
 for prompt, key, delay, expected in (("Place G4", 67, 0.3, "\u2713 Right: G4, "),
                                      ("Listen", 55, 1.0, "\u2713 Right: G4, ")):
-    wait_for(prompt, lambda: label(prompt) and label(("Right", "Not")) is None)
+    wait_for(prompt, lambda: label(prompt) and label(("\u2713", "\u2717")) is None)
     time.sleep(delay)
     sing(key, 400)
     lines.append(wait_for(expected, lambda: label(expected)))

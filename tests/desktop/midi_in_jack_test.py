@@ -88,7 +88,7 @@ wait_for("the dialog's keyboard line", lambda: label("MIDI keyboard: test-keyboa
 lines = []
 for key, expected in ((67, "\u2713 Right: G4, "), (79, "\u2717 Not quite: this is G4, you played G5"),
                       (66, "\u2717 Not quite: this is G4, you played F\u266f4")):
-    wait_for("the question", lambda: label("Which note") and label(("Right", "Not")) is None)
+    wait_for("the question", lambda: label("Which note") and label(("\u2713", "\u2717")) is None)
     time.sleep(0.3)
     lines.append(play(key, expected, lambda: label(expected)))
     if key == 79:

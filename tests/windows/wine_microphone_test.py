@@ -56,7 +56,12 @@ def main():
     os.makedirs(session.shots, exist_ok=True)
     pulse = os.path.join(session.workdir, "pulse")
     os.makedirs(pulse)
-    server, pulse_env, pipe = start_server(pulse)
+    try:
+        server, pulse_env, pipe = start_server(pulse)
+    except RuntimeError as error:
+        print(f"FAILED: {error}")
+        session.stop()
+        return 1
     session.env["PULSE_SERVER"] = pulse_env["PULSE_SERVER"]
     signal.signal(signal.SIGALRM, give_up)
     signal.signal(signal.SIGTERM, give_up)

@@ -28,6 +28,8 @@ def start_server(folder):
     deadline = time.monotonic() + 30
     while not (os.path.exists(socket) and os.path.exists(pipe)):
         if server.poll() is not None or time.monotonic() > deadline:
+            server.kill()  # one that hangs must not outlive the test
+            server.wait()
             raise RuntimeError("the test's sound server did not start")
         time.sleep(0.05)
     return server, env, pipe
